@@ -1,0 +1,67 @@
+#include "apps/shared/Unit_memo.h"
+
+#include "apps/shared/EditionHost.h"
+#include "components/skin/xpButton.h"
+#include "components/skin/xpCheckBox.h"
+#include "components/skin/xpWindow.h"
+
+TForm_memo* Form_memo = nullptr;
+
+TForm_memo::TForm_memo(const EditionHost& host, QWidget* parent) : TForm(parent), host_(host) {
+    SetCaption("Statistics");
+    xpWindow1 = new TxpWindow(this);
+    Button_Reverse = new TxpButton(clientArea());
+    Button_Reverse->setGeometry(8, 4, 65, 17);
+    Button_Reverse->SetCaption("Reverse");
+    Button_Reverse->OnClick = [this] { Button_ReverseClick(); };
+    CheckBox_wrap = new TxpCheckBox(clientArea());
+    CheckBox_wrap->setGeometry(112, 4, 89, 17);
+    CheckBox_wrap->SetCaption("Wrap");
+    CheckBox_wrap->CheckColor = 0x00A000;
+    CheckBox_wrap->OnClick = [this] { CheckBox_wrapClick(); };
+    Memo1 = new platform::TMemo(clientArea());
+    Memo1->setGeometry(0, 40, 710, 400);
+
+    // FormCreate
+    PlaceAsResultWindow(710);
+    CheckBox_wrap->SetColor(xpWindow1->WinBackground.StartColor);
+    FormResize();
+}
+
+void TForm_memo::ShowLines(const std::string& caption, const std::vector<std::string>& lines) {
+    Memo1->SetLines(lines);
+    SetCaption(caption);
+    ShowModal();
+}
+
+void TForm_memo::FormShow() {
+    const bool ru = host_.IsRussian();
+    Button_Reverse->SetCaption(ru ? "Реверс" : "Reverse");
+    CheckBox_wrap->SetCaption(ru ? "Сворачивать" : "Wrap");
+}
+
+void TForm_memo::FormResize() {
+    // Aligned to the bottom of the window, under the two controls.
+    const int h = Height() - 62;
+    Memo1->setGeometry(0, clientArea()->height() - std::max(h, 0), clientArea()->width(),
+                       std::max(h, 0));
+}
+
+void TForm_memo::Button_ReverseClick() {
+    scratch_.clear();
+    const auto lines = Memo1->Lines();
+    for (auto it = lines.rbegin(); it != lines.rend(); ++it) scratch_.push_back(*it);
+    Memo1->Clear();
+    Memo1->SetLines(scratch_);
+    std::string text = Memo1->Text();
+    if (text.size() >= 2 && text[text.size() - 2] == '\r') text.resize(text.size() - 2);
+    Memo1->SetText(text);
+}
+
+void TForm_memo::CheckBox_wrapClick() {
+    Memo1->SetWordWrap(CheckBox_wrap->Checked());
+}
+
+std::string TForm_memo::ModalContent() const {
+    return Memo1->Text();
+}

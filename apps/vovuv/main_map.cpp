@@ -1,0 +1,3 @@
+#include "apps/vovuv/main.h"
+
+void TForm1::Button_mapClick() {}

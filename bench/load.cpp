@@ -1,0 +1,49 @@
+#include "apps/vovuv/Windows.h"
+#include "apps/vovuv/main.h"
+#include "bench/support/History.h"
+#include "core/DrawFile.h"
+#include "platform/ProgramFolder.h"
+#include "platform/StringGrid.h"
+#include "platform/TextFile.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+void BM_LoadIntoStore(benchmark::State& state) {
+    const auto lines = bench_support::HistoryLines(10000);
+    const std::string text = platform::JoinLines(lines);
+    for (auto _ : state) {
+        core::DrawStore store;
+        auto report = core::LoadDrawLines(platform::SplitLines(text), core::Game6x45, store);
+        benchmark::DoNotOptimize(report);
+    }
+}
+BENCHMARK(BM_LoadIntoStore)->Unit(benchmark::kMillisecond);
+
+void BM_LoadIntoStoreAndGrid(benchmark::State& state) {
+    const auto dir = std::filesystem::temp_directory_path() / "drawstat-bench-load";
+    std::filesystem::create_directories(dir);
+    const std::string file = (dir / "history.txt").string();
+    platform::WriteFileAtomic(file, platform::JoinLines(bench_support::HistoryLines(10000)));
+    platform::SetProgramFolder(dir.string());
+    VovuvWindows windows;
+    for (auto _ : state) windows.form1->LoadDrawFile(file);
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_LoadIntoStoreAndGrid)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,1 @@
+#include "components/chart/KerfGraph.h"

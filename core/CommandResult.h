@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/TColor.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace core {
+
+// What a command hands to the chart window, in the order the window applies it:
+// ClearGraph, SetHeader, SetSchemeColor, SetValue for each point, SetYRange, AutoScale.
+struct ChartData {
+    std::optional<std::string> header;
+    struct SchemeColor {
+        int series;
+        int point;
+        TColor color;
+    };
+    std::vector<SchemeColor> schemeColors;
+    struct Value {
+        int series;
+        int point;
+        double value;
+    };
+    std::vector<Value> values;
+    std::optional<double> yMax = 1000; // SetYRange(yMax, yMin); none: left out
+    double yMin = 0;
+    bool autoScale = true;
+    // Caption of the chart window; empty means the text window's caption read back.
+    std::string caption;
+};
+
+// The result of one command: the text window's caption and lines, then its charts.
+struct CommandResult {
+    std::string caption;
+    std::vector<std::string> lines;
+    std::vector<ChartData> charts;
+};
+
+} // namespace core

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/DrawStore.h"
+#include "core/Lang.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace core {
+
+// What Find writes back into its edit: blanks and digits only, runs of blanks made one.
+std::string CleanFindText(std::string_view text);
+
+// One line per draw, newest first, listing the query numbers it holds. Throws
+// ConversionError for a number beyond 32 bits.
+std::vector<std::string> FindLines(const DrawStore& store, std::string_view cleaned);
+
+std::string FindCaption(Lang lang);
+
+} // namespace core

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace core {
+
+// Fixed-point text with '.' as separator whatever the locale; an exact half rounds away
+// from zero (8.125 -> "8.13"), as users expect from a two-decimal figure.
+std::string FormatFixed(double value, int decimals);
+
+// Nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
+long long RoundEven(long double value);
+
+} // namespace core

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+namespace core {
+
+// The game an edition serves: the pool of numbers and how many a draw holds.
+struct Game {
+    int pool;    // 45 or 36
+    int perDraw; // 6 or 5
+
+    std::string tag() const { return std::to_string(perDraw) + "x" + std::to_string(pool); }
+    std::string drawFileName() const { return tag() + ".txt"; }
+    std::string settingsFileName() const { return "settings_" + tag() + ".ini"; }
+    std::string versionFileName() const { return tag() + "_version.txt"; }
+    // Count of all combinations of perDraw numbers out of pool.
+    long long combinations() const;
+};
+
+inline constexpr Game Game6x45{45, 6};
+inline constexpr Game Game5x36{36, 5};
+
+inline long long Game::combinations() const {
+    long long c = 1;
+    for (int k = 1; k <= perDraw; ++k) c = c * (pool - perDraw + k) / k;
+    return c;
+}
+
+} // namespace core

@@ -1,0 +1,269 @@
+#include "platform/StringGrid.h"
+
+#include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace platform {
+
+class GridModel : public QAbstractTableModel {
+public:
+    explicit GridModel(TStringGrid* grid) : grid_(grid) {}
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : std::max(rows_ - 1, 0);
+    }
+    int columnCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : cols_;
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::DisplayRole)
+            return QString::fromStdString(Cell(index.column(), index.row() + 1));
+        return {};
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+            return QString::fromStdString(Cell(section, 0));
+        if (orientation == Qt::Horizontal && role == Qt::BackgroundRole)
+            return ToQColor(grid_->fixedColor_);
+        return {};
+    }
+
+    const std::string& Cell(int col, int row) const {
+        static const std::string empty;
+        if (row < 0 || row >= static_cast<int>(cells_.size())) return empty;
+        const auto& r = cells_[row];
+        if (col < 0 || col >= static_cast<int>(r.size())) return empty;
+        return r[col];
+    }
+
+    std::string& CellRef(int col, int row) {
+        if (row >= static_cast<int>(cells_.size())) cells_.resize(row + 1);
+        auto& r = cells_[row];
+        if (col >= static_cast<int>(r.size())) r.resize(col + 1);
+        return r[col];
+    }
+
+    void Changed(int col, int row) {
+        if (updating_ > 0) return;
+        if (row == 0 && col < cols_) {
+            emit headerDataChanged(Qt::Horizontal, col, col);
+        } else if (row >= 1 && row < rows_ && col < cols_) {
+            const QModelIndex i = index(row - 1, col);
+            emit dataChanged(i, i);
+        }
+    }
+
+    void SetCounts(int cols, int rows) {
+        if (cols == cols_ && rows == rows_) return;
+        if (updating_ == 0) beginResetModel();
+        cols_ = cols;
+        rows_ = rows;
+        if (updating_ == 0) endResetModel();
+    }
+
+    void Begin() {
+        if (updating_++ == 0) beginResetModel();
+    }
+    void End() {
+        if (updating_ > 0 && --updating_ == 0) endResetModel();
+    }
+
+    std::vector<std::vector<std::string>> cells_;
+    int cols_ = 5;
+    int rows_ = 5;
+    int updating_ = 0;
+
+private:
+    TStringGrid* grid_;
+};
+
+class GridDelegate : public QStyledItemDelegate {
+public:
+    explicit GridDelegate(TStringGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state & QStyle::State_Selected;
+        const int col = index.column(), row = index.row() + 1;
+        painter->save();
+        if (!grid_->OnDrawCell || !grid_->OnDrawCell(*painter, option.rect, col, row, selected))
+            grid_->DefaultDrawCell(*painter, option.rect, col, row, selected);
+        painter->restore();
+    }
+
+private:
+    TStringGrid* grid_;
+};
+
+TStringGrid::TStringGrid(QWidget* parent)
+    : QTableView(parent), model_(std::make_unique<GridModel>(this)) {
+    setModel(model_.get());
+    setItemDelegate(new GridDelegate(this));
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(20);
+    verticalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setFixedHeight(20);
+    horizontalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setDefaultSectionSize(defaultColWidth_);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    SetFixedColor(core::clBtnFace);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+        if (userChange_ && OnClick) OnClick();
+    });
+}
+
+TStringGrid::~TStringGrid() {
+    setModel(nullptr);
+}
+
+const std::string& TStringGrid::Cells(int col, int row) const {
+    return model_->Cell(col, row);
+}
+
+void TStringGrid::SetCells(int col, int row, std::string text) {
+    if (col < 0 || row < 0) return;
+    model_->CellRef(col, row) = std::move(text);
+    model_->Changed(col, row);
+}
+
+void TStringGrid::SetRowCells(int row, std::vector<std::string> cells) {
+    if (row < 0) return;
+    if (row >= static_cast<int>(model_->cells_.size())) model_->cells_.resize(row + 1);
+    auto& r = model_->cells_[row];
+    if (r.size() < cells.size()) r.resize(cells.size());
+    for (std::size_t c = 0; c < cells.size(); ++c) r[c] = std::move(cells[c]);
+    if (model_->updating_ == 0) Invalidate();
+}
+
+void TStringGrid::ClearCells() {
+    BeginUpdate();
+    for (auto& r : model_->cells_)
+        for (auto& c : r) c.clear();
+    EndUpdate();
+}
+
+int TStringGrid::ColCount() const {
+    return model_->cols_;
+}
+
+void TStringGrid::SetColCount(int n) {
+    const int row = Row(), col = Col();
+    userChange_ = false;
+    model_->SetCounts(std::max(n, 1), model_->rows_);
+    userChange_ = true;
+    if (model_->updating_ == 0) {
+        userChange_ = false;
+        setCurrentIndex(
+            model_->index(std::min(row, RowCount() - 1) - 1, std::min(col, ColCount() - 1)));
+        userChange_ = true;
+    }
+}
+
+int TStringGrid::RowCount() const {
+    return model_->rows_;
+}
+
+void TStringGrid::SetRowCount(int n) {
+    const int row = Row(), col = Col();
+    userChange_ = false;
+    model_->SetCounts(model_->cols_, std::max(n, 1));
+    if (model_->updating_ == 0)
+        setCurrentIndex(model_->index(std::min(row, RowCount() - 1) - 1, std::max(col, 0)));
+    userChange_ = true;
+}
+
+int TStringGrid::ColWidths(int col) const {
+    return horizontalHeader()->sectionSize(col);
+}
+
+void TStringGrid::SetColWidths(int col, int width) {
+    horizontalHeader()->resizeSection(col, width);
+}
+
+void TStringGrid::SetDefaultColWidth(int width) {
+    defaultColWidth_ = width;
+    horizontalHeader()->setDefaultSectionSize(width);
+    for (int c = 0; c < ColCount(); ++c) horizontalHeader()->resizeSection(c, width);
+}
+
+void TStringGrid::SetDefaultRowHeight(int height) {
+    verticalHeader()->setDefaultSectionSize(height);
+    horizontalHeader()->setFixedHeight(height);
+}
+
+int TStringGrid::Row() const {
+    const QModelIndex i = currentIndex();
+    return i.isValid() ? i.row() + 1 : 1;
+}
+
+void TStringGrid::SetRow(int row) {
+    if (row < 1 || row >= RowCount()) return;
+    userChange_ = false;
+    setCurrentIndex(model_->index(row - 1, std::max(Col(), 0)));
+    scrollTo(currentIndex());
+    userChange_ = true;
+}
+
+int TStringGrid::Col() const {
+    const QModelIndex i = currentIndex();
+    return i.isValid() ? i.column() : 0;
+}
+
+int TStringGrid::TopRow() const {
+    return rowAt(0) + 1;
+}
+
+void TStringGrid::SetFixedColor(TColor color) {
+    fixedColor_ = color;
+    const QColor c = ToQColor(color);
+    horizontalHeader()->setStyleSheet(
+        QString("QHeaderView::section { background-color: %1; color: black; border: 0px; "
+                "border-right: 1px solid #808080; border-bottom: 1px solid #808080; "
+                "padding-left: 2px; }")
+            .arg(c.name()));
+}
+
+void TStringGrid::BeginUpdate() {
+    model_->Begin();
+}
+
+void TStringGrid::EndUpdate() {
+    const int row = Row(), col = Col();
+    userChange_ = false;
+    model_->End();
+    if (model_->updating_ == 0 && RowCount() > 1)
+        setCurrentIndex(
+            model_->index(std::min(row, RowCount() - 1) - 1, std::min(col, ColCount() - 1)));
+    userChange_ = true;
+}
+
+void TStringGrid::DefaultDrawCell(QPainter& p, const QRect& rect, int col, int row,
+                                  bool selected) const {
+    p.fillRect(rect, selected ? ToQColor(core::clHighlight) : QColor(Qt::white));
+    p.setPen(selected ? QColor(Qt::white) : QColor(Qt::black));
+    p.drawText(rect.adjusted(2, 2, -1, -1), Qt::AlignLeft | Qt::AlignTop,
+               QString::fromStdString(Cells(col, row)));
+}
+
+void TStringGrid::Invalidate() {
+    viewport()->update();
+}
+
+void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTableView::mouseDoubleClickEvent(event);
+    if (OnDblClick) OnDblClick();
+}
+
+} // namespace platform
