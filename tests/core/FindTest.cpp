@@ -1,0 +1,38 @@
+#include "core/Find.h"
+
+#include "core/DrawFile.h"
+#include "core/NumberRoutines.h"
+
+#include <gtest/gtest.h>
+
+using namespace core;
+
+TEST(Find, ListsTheQueryNumbersOfEveryDraw) {
+    DrawStore store;
+    std::vector<std::string> lines(120, "1 2 3 4 6 7");
+    lines[0] = "5 17 20 31 40 44";
+    LoadDrawLines(lines, Game6x45, store);
+    const auto found = FindLines(store, CleanFindText("5 17"));
+    ASSERT_EQ(found.size(), 120u);
+    EXPECT_EQ(found[0], "120:2 -->  5 17");
+    EXPECT_EQ(found[1], "119:0");
+    EXPECT_EQ(found[119], "1:0");
+}
+
+TEST(Find, EmptyQueryAndRepeatedNumbers) {
+    DrawStore store;
+    LoadDrawLines({"5 17 20 31 40 44", "1 2 3 4 5 6"}, Game6x45, store);
+    EXPECT_EQ(FindLines(store, ""), (std::vector<std::string>{"2:0", "1:0"}));
+    EXPECT_EQ(FindLines(store, "5 5")[0], "2:2 -->  5 5");
+}
+
+TEST(Find, CleansTheEditText) {
+    EXPECT_EQ(CleanFindText("5,17;;  x20"), "5 17 20");
+    EXPECT_EQ(CleanFindText("  1"), " 1");
+    EXPECT_THROW(FindLines(DrawStore{}, "99999999999"), ConversionError);
+}
+
+TEST(Find, Captions) {
+    EXPECT_EQ(FindCaption(Lang::English), "Draws where selected numbers were found");
+    EXPECT_EQ(FindCaption(Lang::Russian), "Поиск номеров в предыдущих тиражах");
+}
