@@ -28,6 +28,10 @@ private:
 
 TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window), client_(new ClientArea(this)) {
     client_->setAutoFillBackground(true);
+    // The layouts' font: "MS Sans Serif" 8 points, metric-compatible here.
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(11);
+    setFont(f);
     qApp->installEventFilter(this);
 }
 

@@ -208,6 +208,8 @@ void TForm1::FormCreate() {
 
     RussianUI = false;
     SetBounds(ScreenWidth() / 2 - Width() / 2, 0, Width(), ScreenHeight() - 20);
+    // Setting the height resizes the window there and then, before it is shown.
+    FormResize();
     UserLogin.clear();
     UserPassword.clear();
     platform::SetApplicationTitle(Caption());
