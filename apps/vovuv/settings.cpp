@@ -112,8 +112,9 @@ TForm_settings::TForm_settings(TForm1& main, QWidget* parent) : TForm(parent), m
     Button_cancel->OnClick = [this] { Button_cancelClick(); };
 
     const QMargins m = FrameMargins();
-    setFixedSize(392 + m.left() + m.right(), 224 + m.top() + m.bottom());
-    move((ScreenWidth() - width()) / 2, (ScreenHeight() - height()) / 2);
+    const int w = 392 + m.left() + m.right(), h = 224 + m.top() + m.bottom();
+    SetBounds((ScreenWidth() - w) / 2, (ScreenHeight() - h) / 2, w, h);
+    setFixedSize(w, h);
     FormCreate();
 }
 
