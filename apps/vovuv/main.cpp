@@ -140,8 +140,13 @@ void TForm1::CreateMenus() {
     MenuFile = MainMenu1->addMenu("&File");
     MenuFile->addAction("&Open (Ctrl+O)", this, [this] { Open1Click(); });
     MenuFile->addAction("&Update", this, [this] { Update1Click(); });
-    QAction* rusEng = MenuFile->addAction("Rus/Eng", this, [this] { RusEng1Click(); });
+    QAction* rusEng = MenuFile->addAction("Rus/Eng");
     rusEng->setCheckable(true);
+    // Qt has toggled the check before triggered fires; RusEng1Click does the toggling itself.
+    connect(rusEng, &QAction::triggered, this, [this, rusEng] {
+        rusEng->setChecked(!rusEng->isChecked());
+        RusEng1Click();
+    });
     MenuFile->addAction("&Settings", this, [this] { Settings1Click(); });
     MenuFile->addSeparator();
     MenuFile->addAction("&Exit", this, [this] { Exit1Click(); });

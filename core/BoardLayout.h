@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace core {
+
+// The squares of the ticket picture for a row width (numbers per row).
+struct BoardGeometry {
+    int size;     // side of a square, pixels
+    int step;     // distance between the corners of neighbouring squares, pixels
+    int fontSize; // points
+};
+
+// Later rules override earlier ones, so the narrowest boards (p < 3) get the small squares
+// again; from p = 19 on the squares overlap their neighbours by one pixel.
+BoardGeometry BoardCellGeometry(int perRow);
+
+// pool div perRow + 1: the last row may be empty and is then left undrawn.
+int BoardRows(int perRow, int pool = 45);
+
+struct BoardCell {
+    int number;
+    int x, y; // top-left corner on the board bitmap
+};
+
+// Every number of the pool with the corner of its square, in drawing order.
+std::vector<BoardCell> BoardCells(int perRow, int pool = 45);
+
+// The text in a square: one-digit numbers get a leading blank so they stand centred.
+std::string BoardLabel(int number);
+
+} // namespace core

@@ -1,0 +1,163 @@
+#include "core/SettingsFile.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+using core::ParseSettingsInt;
+
+TEST(ParseSettingsInt, AcceptsSignedDecimalsWithinThirtyTwoBits) {
+    EXPECT_EQ(ParseSettingsInt("0"), 0);
+    EXPECT_EQ(ParseSettingsInt("662"), 662);
+    EXPECT_EQ(ParseSettingsInt("-8"), -8);
+    EXPECT_EQ(ParseSettingsInt("+5"), 5);
+    EXPECT_EQ(ParseSettingsInt("  12"), 12);
+    EXPECT_EQ(ParseSettingsInt("2147483647"), INT_MAX);
+    EXPECT_EQ(ParseSettingsInt("-2147483648"), INT_MIN);
+}
+
+TEST(ParseSettingsInt, RefusesWhatIsNotANumber) {
+    for (const char* text : {"", " ", "-", "abc", "12a", "1 2", "12 ", "1.5", "2147483648",
+                             "-2147483649", "99999999999999999999"})
+        EXPECT_FALSE(ParseSettingsInt(text).has_value()) << '"' << text << '"';
+}
+
+TEST(WindowState, OnlyOneAndTwoAreNotNormal) {
+    EXPECT_EQ(core::WindowStateFromValue(0), core::WindowState::Normal);
+    EXPECT_EQ(core::WindowStateFromValue(1), core::WindowState::Minimized);
+    EXPECT_EQ(core::WindowStateFromValue(2), core::WindowState::Maximized);
+    for (int v : {-1, 3, 7, 256, INT_MAX})
+        EXPECT_EQ(core::WindowStateFromValue(v), core::WindowState::Normal) << v;
+}
+
+TEST(ParseSettingsLines, NoLinesGiveNothing) {
+    const auto r = core::ParseSettingsLines({});
+    EXPECT_FALSE(r.windowState);
+    EXPECT_FALSE(r.width);
+    EXPECT_FALSE(r.russian);
+    EXPECT_FALSE(r.login);
+    EXPECT_FALSE(r.password);
+}
+
+TEST(ParseSettingsLines, EightLinesGiveEverything) {
+    const auto r =
+        core::ParseSettingsLines({"0", "662", "580", "69", "-4", "1", "login", " pass word "});
+    EXPECT_EQ(r.windowState, 0);
+    EXPECT_EQ(r.width, 662);
+    EXPECT_EQ(r.height, 580);
+    EXPECT_EQ(r.left, 69);
+    EXPECT_EQ(r.top, -4);
+    EXPECT_EQ(r.russian, true);
+    EXPECT_EQ(r.login, "login");
+    EXPECT_EQ(r.password, " pass word ");
+}
+
+TEST(ParseSettingsLines, MaximisedSkipsTheGeometryEvenWhenItIsNoNumber) {
+    const auto r = core::ParseSettingsLines({"2", "x", "y", "z", "w", "1", "me", "pw"});
+    EXPECT_EQ(r.windowState, 2);
+    EXPECT_FALSE(r.width);
+    EXPECT_FALSE(r.top);
+    EXPECT_EQ(r.russian, true);
+    EXPECT_EQ(r.login, "me");
+    EXPECT_EQ(r.password, "pw");
+}
+
+TEST(ParseSettingsLines, SixLinesLeaveLoginAndPasswordAbsent) {
+    const auto r = core::ParseSettingsLines({"0", "1", "2", "3", "4", "1"});
+    EXPECT_EQ(r.russian, true);
+    EXPECT_FALSE(r.login);
+    EXPECT_FALSE(r.password);
+}
+
+TEST(ParseSettingsLines, SevenLinesGiveTheLoginOnly) {
+    const auto r = core::ParseSettingsLines({"0", "1", "2", "3", "4", "0", ""});
+    EXPECT_EQ(r.russian, false);
+    EXPECT_EQ(r.login, "");
+    EXPECT_FALSE(r.password);
+}
+
+TEST(ParseSettingsLines, ANonNumberStopsTheReadingThere) {
+    const auto r = core::ParseSettingsLines({"0", "500", "abc", "1", "2", "1", "me", "pw"});
+    EXPECT_EQ(r.windowState, 0);
+    EXPECT_EQ(r.width, 500);
+    EXPECT_FALSE(r.height);
+    EXPECT_FALSE(r.left);
+    EXPECT_FALSE(r.russian);
+    EXPECT_FALSE(r.login);
+
+    const auto first = core::ParseSettingsLines({"normal", "500"});
+    EXPECT_FALSE(first.windowState);
+    EXPECT_FALSE(first.width);
+
+    const auto language = core::ParseSettingsLines({"0", "1", "2", "3", "4", "yes", "me"});
+    EXPECT_EQ(language.top, 4);
+    EXPECT_FALSE(language.russian);
+    EXPECT_FALSE(language.login);
+}
+
+TEST(ParseSettingsLines, LanguageLooksAtTheLowEightBits) {
+    const std::pair<const char*, bool> cases[] = {{"0", false},  {"1", true},    {"2", true},
+                                                  {"255", true}, {"256", false}, {"257", true},
+                                                  {"-1", true}};
+    for (const auto& [text, russian] : cases) {
+        const auto r = core::ParseSettingsLines({"0", "1", "2", "3", "4", text});
+        EXPECT_EQ(r.russian, russian) << text;
+    }
+}
+
+TEST(ParseSettingsLines, OtherStatesStillReadTheGeometry) {
+    const auto r = core::ParseSettingsLines({"7", "640", "480", "10", "20"});
+    EXPECT_EQ(r.windowState, 7);
+    EXPECT_EQ(r.width, 640);
+    EXPECT_EQ(r.top, 20);
+}
+
+TEST(SettingsLines, AreTheEightValuesInOrder) {
+    core::SettingsToWrite v;
+    v.state = core::WindowState::Maximized;
+    v.width = 662;
+    v.height = 580;
+    v.left = -3;
+    v.top = 0;
+    v.russian = true;
+    v.login = "\xC8\xE2\xE0\xED";
+    v.password = "";
+    const std::vector<std::string> expected = {
+        "2", "662", "580", "-3", "0", "1", "\xC8\xE2\xE0\xED", ""};
+    EXPECT_EQ(core::SettingsLines(v), expected);
+}
+
+TEST(SettingsLines, ALineBreakNeverPushesThePasswordOutOfLineEight) {
+    core::SettingsToWrite v;
+    v.login = "a\r\nb";
+    v.password = "c\nd\re";
+    const auto lines = core::SettingsLines(v);
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[6], "a  b");
+    EXPECT_EQ(lines[7], "c d e");
+}
+
+TEST(SettingsLines, ReadBackGiveTheSameValues) {
+    core::SettingsToWrite v;
+    v.state = core::WindowState::Minimized;
+    v.width = 700;
+    v.height = 500;
+    v.left = 12;
+    v.top = 34;
+    v.russian = false;
+    v.login = "user";
+    v.password = "secret";
+    const auto r = core::ParseSettingsLines(core::SettingsLines(v));
+    EXPECT_EQ(r.windowState, 1);
+    EXPECT_EQ(r.width, 700);
+    EXPECT_EQ(r.height, 500);
+    EXPECT_EQ(r.left, 12);
+    EXPECT_EQ(r.top, 34);
+    EXPECT_EQ(r.russian, false);
+    EXPECT_EQ(r.login, "user");
+    EXPECT_EQ(r.password, "secret");
+}
+
+} // namespace
