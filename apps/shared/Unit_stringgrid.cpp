@@ -31,7 +31,9 @@ void TStringGrid::MouseWheel(int delta) {
     const int steps = pendingDelta_ / 120;
     pendingDelta_ -= steps * 120;
     if (steps == 0) return;
-    SetTopRow(TopRow() - steps);
+    // The scroll position, not the first row on screen: at the end the first row shows only
+    // in part.
+    SetTopRow(verticalScrollBar()->value() + 1 - steps);
 }
 
 void TStringGrid::wheelEvent(QWheelEvent* event) {
