@@ -1,13 +1,58 @@
 #include "apps/vovuv/main.h"
 
-void TForm1::Button_ZoneClick() {}
+#include "apps/shared/Unit_memo.h"
+#include "apps/shared/Unit_stringgrid.h"
+#include "apps/vovuv/Unit_graph.h"
+#include "core/ZoneCommands.h"
+#include "platform/Dialogs.h"
 
-void TForm1::Button_final_sum_of_numbersClick() {}
+namespace {
 
-void TForm1::Button_PrognosisClick() {}
+// The histogram window's hand-over (Clear, the bins into hv, FirstLabel, Draw, then the
+// window): the one place that talks to the histogram.
+void ShowSpansHistogram([[maybe_unused]] const std::array<int, 45>& bins,
+                        [[maybe_unused]] int firstLabel, const std::string& caption) {
+    if (!Form_graph) return;
+    Form_graph->SetCaption(caption);
+    Form_graph->ShowModal();
+}
 
-void TForm1::Button_Spans_graphClick() {}
+} // namespace
 
-void TForm1::Button_bandClick() {}
+void TForm1::Button_ZoneClick() {
+    const core::ZonePrompt p = core::ZonesPrompt(Lang());
+    const std::string answer = platform::Dialogs().InputBox(p.caption, p.prompt, p.defaultText);
+    int z = 0;
+    try {
+        z = core::ZoneAnswer(answer, game_.pool);
+    } catch (const core::ConversionError& e) {
+        platform::Dialogs().ShowMessage(e.what());
+        return;
+    }
+    ShowResult(core::Zones(Draws, game_, z, Lang()));
+}
 
-void TForm1::Button_Sort_by_groupsClick() {}
+void TForm1::Button_final_sum_of_numbersClick() {
+    const core::TableResult r = core::FinalSums(Draws, game_, Lang());
+    Form_StringGrid->fill_grid();
+    Form_StringGrid->PutColumns(r.table);
+    Form_StringGrid->ShowTable(r.caption);
+}
+
+void TForm1::Button_PrognosisClick() {
+    ShowResult(core::Prognosis(Draws, game_, Lang()));
+}
+
+void TForm1::Button_Spans_graphClick() {
+    const core::SpansResult r = core::Spans(Draws, game_);
+    ShowResult(r.text);
+    ShowSpansHistogram(r.bins, r.firstLabel, Form_memo->Caption());
+}
+
+void TForm1::Button_bandClick() {
+    ShowResult(core::Band(Draws, game_));
+}
+
+void TForm1::Button_Sort_by_groupsClick() {
+    ShowResult(core::SortByGroups(Draws, game_));
+}

@@ -1,0 +1,51 @@
+#include "core/ColumnChart.h"
+
+#include <charconv>
+
+namespace core {
+
+namespace {
+
+inline constexpr int kChartPoints = 100;
+
+} // namespace
+
+std::optional<double> ReadReal(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    if (text.empty()) return std::nullopt;
+    double v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+    return v;
+}
+
+std::string RealConversionMessage(const std::string& text) {
+    return "'" + text + "' is not a valid floating point value";
+}
+
+ColumnChartOutcome ColumnChart(const std::vector<std::string>& cells, const std::string& header) {
+    ColumnChartOutcome out;
+    ChartData chart;
+    chart.caption = header;
+    const int rowCount = static_cast<int>(cells.size()) + 1;
+    for (int r = 1; r < rowCount; ++r) {
+        const std::string& text = cells[r - 1];
+        if (text.empty()) continue;
+        const auto v = ReadReal(text);
+        if (!v) {
+            out.error = RealConversionMessage(text);
+            return out;
+        }
+        const int point = rowCount - r;
+        if (point <= kChartPoints) chart.values.push_back({1, point, *v});
+    }
+    chart.yMax = 1000;
+    chart.yMin = 0;
+    chart.autoScale = true;
+    out.chart = std::move(chart);
+    return out;
+}
+
+} // namespace core

@@ -1,0 +1,262 @@
+#include "core/ZoneCommands.h"
+
+#include "core/NumberRoutines.h"
+
+#include <algorithm>
+
+namespace core {
+
+namespace {
+
+std::string DrawNumberText(const DrawStore& store, int index) {
+    return ZeroPad(store.DrawCount - index, store.DrawCount);
+}
+
+int Lowest(const Draw& d, int perDraw) {
+    return *std::min_element(d.begin(), d.begin() + perDraw);
+}
+
+int Highest(const Draw& d, int perDraw) {
+    return *std::max_element(d.begin(), d.begin() + perDraw);
+}
+
+int Sum(const Draw& d, int perDraw) {
+    int s = 0;
+    for (int p = 0; p < perDraw; ++p) s += d[p];
+    return s;
+}
+
+} // namespace
+
+int ZoneAnswer(std::string_view answer, int pool) {
+    std::string digits;
+    for (char c : answer)
+        if (c >= '0' && c <= '9') digits += c;
+    if (digits.empty()) return 2;
+    const int z = StrToInt(digits);
+    return std::clamp(z, 1, pool);
+}
+
+std::vector<ZoneRange> ZoneRanges(int z, int pool) {
+    const int w = pool / std::clamp(z, 1, std::max(pool, 1));
+    std::vector<ZoneRange> ranges{{1, w}};
+    // The walk goes on while a number is left, so single-number zones reach the pool's end.
+    while (ranges.back().hi < pool) {
+        const int lo = ranges.back().hi + 1;
+        int hi = ranges.back().hi + w;
+        if (hi > pool || pool - hi < w) hi = pool;
+        ranges.push_back({lo, hi});
+    }
+    return ranges;
+}
+
+std::string ZoneRangesText(int z, int pool) {
+    std::string text;
+    for (const auto& r : ZoneRanges(z, pool))
+        text += std::to_string(r.lo) + ".." + std::to_string(r.hi) + " ";
+    return text;
+}
+
+std::vector<int> ZoneCounts(const Draw& draw, const std::vector<ZoneRange>& ranges, int perDraw) {
+    std::vector<int> counts(ranges.size(), 0);
+    for (int p = 0; p < perDraw; ++p)
+        for (std::size_t k = 0; k < ranges.size(); ++k)
+            if (draw[p] >= ranges[k].lo && draw[p] <= ranges[k].hi) ++counts[k];
+    return counts;
+}
+
+CommandResult Zones(const DrawStore& store, const Game& game, int z, Lang lang) {
+    z = std::clamp(z, 1, game.pool);
+    const auto ranges = ZoneRanges(z, game.pool);
+    std::vector<int> zoneOf(256, -1);
+    for (std::size_t k = 0; k < ranges.size(); ++k)
+        for (int n = ranges[k].lo; n <= ranges[k].hi; ++n) zoneOf[n] = static_cast<int>(k);
+
+    CommandResult r;
+    r.caption = lang == Lang::Russian ? "Числа в " + std::to_string(z) + " зонах"
+                                      : "Numbers in " + std::to_string(z) + " zones";
+    r.lines.reserve(store.DrawCount + 1);
+    r.lines.push_back("    " + ZoneRangesText(z, game.pool));
+    std::vector<int> counts(ranges.size());
+    for (int i = 0; i < store.DrawCount; ++i) {
+        std::fill(counts.begin(), counts.end(), 0);
+        const Draw& d = store[i];
+        for (int p = 0; p < game.perDraw; ++p)
+            if (zoneOf[d[p]] >= 0) ++counts[zoneOf[d[p]]];
+        std::string line = DrawNumberText(store, i) + ":   ";
+        for (std::size_t k = 0; k < counts.size(); ++k) {
+            if (k > 0) line += " : ";
+            line += std::to_string(counts[k]);
+        }
+        r.lines.push_back(std::move(line));
+    }
+    return r;
+}
+
+ZonePrompt ZonesPrompt(Lang lang) {
+    return {Tr(lang, "Число зон", "Number of zone"),
+            Tr(lang, "Введите число зон:", "Enter zone count"), "2"};
+}
+
+int FinalSum(int n) {
+    const int m = n % 9;
+    return m == 0 ? 9 : m;
+}
+
+TableResult FinalSums(const DrawStore& store, const Game& game, Lang lang) {
+    TableResult r;
+    r.caption = Tr(lang, "Таблица конечных сумм чисел (n mod 9)",
+                   "Table - Final summary of numbers (n mod 9)");
+    const int first = game.perDraw + 3;
+    r.table.colCount = first + game.perDraw;
+    for (int p = 0; p < game.perDraw; ++p) {
+        TableColumn c;
+        c.index = first + p;
+        c.header = "S" + std::to_string(p + 1);
+        c.width = 20;
+        c.cells.reserve(store.DrawCount);
+        for (int i = 0; i < store.DrawCount; ++i)
+            c.cells.push_back(std::to_string(FinalSum(store[i][p])));
+        r.table.columns.push_back(std::move(c));
+    }
+    return r;
+}
+
+CommandResult Prognosis(const DrawStore& store, const Game& game, Lang lang) {
+    const int count = store.DrawCount;
+    const int perDraw = game.perDraw;
+    CommandResult r;
+    r.caption = Tr(lang, "Прогноз", "Prognosis");
+    // One rule: draws whose sum passes, each followed by the up to ten newer draws whose
+    // lowest (highest) number passes too.
+    auto rule = [&](bool (*sumPasses)(int), bool (*extremePasses)(int), bool lowest) {
+        for (int k = 1; k <= count; ++k) {
+            const Draw& d = store[count - k];
+            if (!sumPasses(Sum(d, perDraw))) continue;
+            std::string line = ZeroPad(k, count) + ": ";
+            for (int j = k + 1; j <= std::min(k + 10, count); ++j) {
+                const Draw& next = store[count - j];
+                const int v = lowest ? Lowest(next, perDraw) : Highest(next, perDraw);
+                if (extremePasses(v))
+                    line += "#" + ZeroPad(j, count) + "-->" + ZeroPad(v, 45) + "  ";
+            }
+            r.lines.push_back(std::move(line));
+        }
+    };
+    r.lines.push_back(Tr(lang,
+                         "Если сумма всех чисел тиража больше 180, то в ближацшие 10 розыгрышей "
+                         "может выпасть такая комбинация, в которой минимальное число будет 10. "
+                         "[10..45]",
+                         "If the sum of the 6 regular numbers is greater then 180, then in the "
+                         "next 10 draws there should be a draw where the lowest number will be "
+                         "10. [10..45]"));
+    r.lines.emplace_back();
+    rule([](int s) { return s >= 180; }, [](int v) { return v >= 10; }, true);
+    r.lines.emplace_back();
+    r.lines.push_back(Tr(lang,
+                         "Если сумма всех чисел в тираже не превышает 120, то в ближайшие 10 "
+                         "тиражей может выпасть такая комбинация, в которой самое большое число "
+                         "будет 36. [1..36].",
+                         "If the sum of the 6 regular numbers is lower then 120, then in the next "
+                         "10 draws there should be a draw which the highest number is lower then "
+                         "37. [1..36]."));
+    r.lines.emplace_back();
+    rule([](int s) { return s <= 120; }, [](int v) { return v <= 36; }, false);
+    return r;
+}
+
+Draw DrawGaps(const Draw& draw, int perDraw) {
+    Draw gaps{};
+    for (int k = 0; k + 1 < perDraw; ++k)
+        gaps[k] = static_cast<std::uint8_t>(draw[k + 1] - draw[k] - 1);
+    return gaps;
+}
+
+int StripLeadingZeros(std::vector<std::uint8_t>& bytes) {
+    const auto first = std::find_if(bytes.begin(), bytes.end(), [](auto b) { return b != 0; });
+    bytes.erase(bytes.begin(), first);
+    return static_cast<int>(bytes.size());
+}
+
+std::vector<int> CountLevels(const int* counters, int count, int levels) {
+    std::vector<int> out;
+    out.reserve(levels);
+    long long previous = -1; // no level yet: every counter lies below
+    for (int l = 0; l < levels; ++l) {
+        int best = 0;
+        for (int k = 0; k < count; ++k)
+            if ((previous < 0 || counters[k] < previous) && counters[k] > best) best = counters[k];
+        out.push_back(best);
+        previous = best;
+    }
+    return out;
+}
+
+std::array<int, 45> SpanBins(const DrawStore& store, int perDraw) {
+    std::array<int, 45> bins{};
+    for (int i = 0; i < store.DrawCount; ++i) {
+        const Draw& d = store[i];
+        for (int k = 0; k + 1 < perDraw; ++k) {
+            // Gaps of 0 (neighbouring numbers) are not counted; nor is anything out of order.
+            const int g = d[k + 1] - d[k] - 1;
+            if (g >= 1 && g <= 45) ++bins[g - 1];
+        }
+    }
+    return bins;
+}
+
+SpansResult Spans(const DrawStore& store, const Game& game) {
+    SpansResult r;
+    r.bins = SpanBins(store, game.perDraw);
+    r.text.caption = "Statistics - Most Frequently Spans for all games";
+    for (int level : CountLevels(r.bins.data(), 45, 100)) {
+        std::string line = std::to_string(level) + ":";
+        if (level != 0)
+            for (int j = 0; j < 45; ++j)
+                if (r.bins[j] == level) line += " " + std::to_string(j);
+        r.text.lines.push_back(std::move(line));
+    }
+    return r;
+}
+
+CommandResult SortByGroups(const DrawStore& store, const Game& game) {
+    static constexpr int kLast[7] = {7, 13, 20, 26, 32, 39, 45};
+    CommandResult r;
+    r.caption = "Numbers sorted by groups: 1..7  8..13  14..20  21..26  27..32  33..39  40..45";
+    r.lines.assign(7, {});
+    for (int i = 0; i < store.DrawCount; ++i) {
+        Draw d = store[i];
+        SortNumbers(d.data(), game.perDraw);
+        for (int p = 0; p < game.perDraw; ++p) {
+            const int n = d[p];
+            if (n < 1 || n > 45) continue;
+            const int g = static_cast<int>(std::lower_bound(kLast, kLast + 7, n) - kLast);
+            r.lines[g] += std::to_string(n) + " ";
+        }
+    }
+    return r;
+}
+
+CommandResult Band(const DrawStore& store, const Game& game) {
+    CommandResult r;
+    r.caption = "1..12 34..45 ";
+    // Draws are gathered per number first, so each line costs only its own hits.
+    std::vector<std::vector<std::uint8_t>> collected(13);
+    for (int i = 0; i < store.DrawCount; ++i) {
+        const Draw& d = store[i];
+        const int high = Highest(d, game.perDraw);
+        if (high < 34) continue;
+        for (int n = 1; n <= 12; ++n)
+            if (HasNumber(n, d.data(), game.perDraw))
+                collected[n].push_back(static_cast<std::uint8_t>(high));
+    }
+    for (int n = 1; n <= 12; ++n) {
+        auto& c = collected[n];
+        std::sort(c.begin(), c.end());
+        const int left = StripLeadingZeros(c);
+        r.lines.push_back(ZeroPad(n, 12) + ": " + NumbersToText(c.data(), true, " ", left));
+    }
+    return r;
+}
+
+} // namespace core

@@ -1,0 +1,53 @@
+#include "core/ColumnChart.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ReadReal, NumbersAndNonNumbers) {
+    EXPECT_EQ(core::ReadReal("12"), 12.0);
+    EXPECT_EQ(core::ReadReal(" 1.5 "), 1.5);
+    EXPECT_EQ(core::ReadReal("-3"), -3.0);
+    EXPECT_EQ(core::ReadReal("+2"), 2.0);
+    EXPECT_FALSE(core::ReadReal("abc"));
+    EXPECT_FALSE(core::ReadReal("1,5"));
+    EXPECT_FALSE(core::ReadReal("12a"));
+    EXPECT_FALSE(core::ReadReal(""));
+}
+
+TEST(ColumnChart, OldestDrawIsPointOneAndEmptyCellsAreSkipped) {
+    const auto out = core::ColumnChart({"5", "", "7.5"}, "S1");
+    ASSERT_TRUE(out.chart);
+    const auto& c = *out.chart;
+    EXPECT_EQ(c.caption, "S1");
+    ASSERT_EQ(c.values.size(), 2u);
+    EXPECT_EQ(c.values[0].series, 1);
+    EXPECT_EQ(c.values[0].point, 3); // row 1, the newest
+    EXPECT_EQ(c.values[0].value, 5.0);
+    EXPECT_EQ(c.values[1].point, 1); // row 3, the oldest
+    EXPECT_EQ(c.values[1].value, 7.5);
+    EXPECT_EQ(c.yMax, 1000);
+    EXPECT_EQ(c.yMin, 0);
+    EXPECT_TRUE(c.autoScale);
+}
+
+TEST(ColumnChart, KeepsOnlyTheOldestHundredValues) {
+    std::vector<std::string> cells;
+    for (int r = 1; r <= 250; ++r) cells.push_back(std::to_string(r));
+    const auto out = core::ColumnChart(cells, "A1");
+    ASSERT_TRUE(out.chart);
+    ASSERT_EQ(out.chart->values.size(), 100u);
+    for (const auto& v : out.chart->values) {
+        EXPECT_GE(v.point, 1);
+        EXPECT_LE(v.point, 100);
+        EXPECT_EQ(v.value, 251 - v.point); // row = 251 - point
+    }
+}
+
+TEST(ColumnChart, ANonNumberStopsWithTheConversionMessage) {
+    const auto out = core::ColumnChart({"1", "x2", "3"}, "H");
+    EXPECT_FALSE(out.chart);
+    EXPECT_EQ(out.error, "'x2' is not a valid floating point value");
+}
+
+} // namespace

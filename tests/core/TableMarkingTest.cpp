@@ -1,0 +1,188 @@
+#include "core/TableMarking.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+namespace {
+
+using core::TableMark;
+
+core::DrawStore StoreOf(const std::vector<core::Draw>& newestFirst) {
+    core::DrawStore s;
+    for (std::size_t i = 0; i < newestFirst.size(); ++i)
+        s.PutDraw(newestFirst[i], static_cast<int>(i));
+    s.DrawCount = static_cast<int>(newestFirst.size());
+    return s;
+}
+
+core::DrawStore RandomStore(int count, std::mt19937& rng, int pool = 45, int perDraw = 6) {
+    std::vector<int> numbers(pool);
+    std::iota(numbers.begin(), numbers.end(), 1);
+    std::vector<core::Draw> draws;
+    for (int i = 0; i < count; ++i) {
+        std::shuffle(numbers.begin(), numbers.end(), rng);
+        core::Draw d{};
+        for (int k = 0; k < perDraw; ++k) d[k] = static_cast<std::uint8_t>(numbers[k]);
+        std::sort(d.begin(), d.begin() + perDraw);
+        draws.push_back(d);
+    }
+    return StoreOf(draws);
+}
+
+core::TableMarkState Filter(const core::DrawStore& store, int row, bool unlimited = false,
+                            int highlight = 0) {
+    core::TableMarkState s;
+    s.filterMode = true;
+    s.unlimited = unlimited;
+    s.highlight = highlight;
+    s.selectedRow = row;
+    s.selected = store[row - 1];
+    return s;
+}
+
+// The passes as the window runs them for one cell, a later pass painting over an earlier one.
+TableMark LiteralMark(const core::DrawStore& store, int perDraw, const core::TableMarkState& s,
+                      int col, int row, int colCount) {
+    TableMark mark = TableMark::None;
+    if (!s.filterMode) return mark;
+    if (row == s.selectedRow && col >= 0 && col < colCount) mark = TableMark::SelectedRow;
+    bool used[core::MaxPerDraw] = {};
+    for (int e = s.selectedRow; e < store.DrawCount; ++e) {
+        const core::Draw d = store[e];
+        for (int k = 0; k < core::MaxPerDraw; ++k) {
+            if (used[k]) continue;
+            for (int j = 0; j < perDraw; ++j) {
+                if (d[j] != s.selected[k]) continue;
+                if (col == j + 2 && row == e + 1) mark = TableMark::Trace;
+                if (!s.unlimited) used[k] = true;
+            }
+        }
+    }
+    if (s.highlight != 0)
+        for (int e = 0; e < store.DrawCount; ++e)
+            for (int j = 0; j < perDraw; ++j)
+                if (store[e][j] == s.highlight && col == j + 2 && row == e + 1)
+                    mark = TableMark::HighLight;
+    return mark;
+}
+
+int CountMarks(const core::DrawStore& store, const core::TableMarkState& s, TableMark m) {
+    int n = 0;
+    for (int row = 1; row <= store.DrawCount; ++row)
+        for (int col = 0; col < 15; ++col)
+            if (core::MarkOf(store, 6, s, col, row, 15) == m) ++n;
+    return n;
+}
+
+TEST(TableMarking, NothingIsMarkedWithoutFilterMode) {
+    std::mt19937 rng(1);
+    const auto store = RandomStore(50, rng);
+    auto s = Filter(store, 3, true, 7);
+    s.filterMode = false;
+    for (int row = 0; row <= 50; ++row)
+        for (int col = 0; col < 15; ++col)
+            EXPECT_EQ(core::MarkOf(store, 6, s, col, row, 15), TableMark::None);
+}
+
+TEST(TableMarking, LimitedTraceMarksEachNumberAtItsNextOccurrenceOnly) {
+    const auto store = StoreOf({
+        {1, 2, 3, 4, 5, 6},       // selected
+        {1, 10, 11, 12, 13, 14},  // 1 next
+        {1, 2, 20, 21, 22, 23},   // 1 again (not), 2 next
+        {30, 31, 32, 33, 34, 35}, // nothing
+        {1, 2, 3, 4, 5, 6},       // 3..6 next, 1 and 2 used up
+    });
+    const auto s = Filter(store, 1);
+    EXPECT_EQ(core::MarkOf(store, 6, s, 2, 2, 15), TableMark::Trace);
+    EXPECT_EQ(core::MarkOf(store, 6, s, 2, 3, 15), TableMark::None);
+    EXPECT_EQ(core::MarkOf(store, 6, s, 3, 3, 15), TableMark::Trace);
+    for (int col = 2; col <= 3; ++col)
+        EXPECT_EQ(core::MarkOf(store, 6, s, col, 5, 15), TableMark::None);
+    for (int col = 4; col <= 7; ++col)
+        EXPECT_EQ(core::MarkOf(store, 6, s, col, 5, 15), TableMark::Trace);
+    EXPECT_EQ(CountMarks(store, s, TableMark::Trace), 6);
+    EXPECT_EQ(CountMarks(store, s, TableMark::SelectedRow), 15);
+}
+
+TEST(TableMarking, UnlimitedTraceMarksEveryOlderOccurrence) {
+    const auto store = StoreOf({
+        {30, 31, 32, 33, 34, 35}, // newer than the selection: never traced
+        {1, 2, 3, 4, 5, 6},       // selected
+        {1, 10, 11, 12, 13, 14},
+        {1, 2, 20, 21, 22, 23},
+        {1, 2, 3, 4, 5, 6},
+    });
+    const auto s = Filter(store, 2, true);
+    EXPECT_EQ(CountMarks(store, s, TableMark::Trace), 1 + 2 + 6);
+    EXPECT_EQ(core::MarkOf(store, 6, s, 2, 3, 15), TableMark::Trace);
+    EXPECT_EQ(core::MarkOf(store, 6, s, 2, 4, 15), TableMark::Trace);
+    for (int col = 0; col < 15; ++col)
+        EXPECT_EQ(core::MarkOf(store, 6, s, col, 1, 15), TableMark::None);
+}
+
+TEST(TableMarking, HighLightOverTraceOverSelection) {
+    const auto store = StoreOf({
+        {1, 2, 3, 4, 5, 6},
+        {1, 10, 11, 12, 13, 14},
+    });
+    const auto s = Filter(store, 1, false, 1);
+    EXPECT_EQ(core::MarkOf(store, 6, s, 2, 1, 15), TableMark::HighLight); // selected row
+    EXPECT_EQ(core::MarkOf(store, 6, s, 2, 2, 15), TableMark::HighLight); // traced too
+    EXPECT_EQ(core::MarkOf(store, 6, s, 3, 1, 15), TableMark::SelectedRow);
+    EXPECT_EQ(core::MarkOf(store, 6, s, 0, 1, 15), TableMark::SelectedRow);
+    EXPECT_EQ(core::MarkOf(store, 6, s, 14, 1, 15), TableMark::SelectedRow);
+    EXPECT_EQ(core::MarkOf(store, 6, s, 15, 1, 15), TableMark::None); // beyond the columns
+    const auto noHigh = Filter(store, 1, false, 0);
+    EXPECT_EQ(core::MarkOf(store, 6, noHigh, 2, 2, 15), TableMark::Trace);
+}
+
+TEST(TableMarking, TheOldestRowSelectedMarksOnlyItsRow) {
+    std::mt19937 rng(2);
+    const auto store = RandomStore(30, rng);
+    const auto s = Filter(store, 30);
+    EXPECT_EQ(CountMarks(store, s, TableMark::Trace), 0);
+    EXPECT_EQ(CountMarks(store, s, TableMark::SelectedRow), 15);
+}
+
+TEST(TableMarking, AgreesWithTheLiteralPassesOnRandomHistories) {
+    std::mt19937 rng(645);
+    for (int round = 0; round < 12; ++round) {
+        const bool small = round % 3 == 2;
+        const int pool = small ? 36 : 45, perDraw = small ? 5 : 6;
+        const auto store = RandomStore(120, rng, pool, perDraw);
+        for (int trial = 0; trial < 6; ++trial) {
+            core::TableMarkState s;
+            s.filterMode = true;
+            s.unlimited = trial % 2 == 1;
+            s.highlight = trial >= 3 ? static_cast<int>(rng() % pool) + 1 : 0;
+            s.selectedRow = static_cast<int>(rng() % 120) + 1;
+            s.selected = core::SelectedNumbers([&] {
+                std::vector<std::string> cells;
+                for (int j = 0; j < perDraw; ++j)
+                    cells.push_back(std::to_string(store[s.selectedRow - 1][j]));
+                return cells;
+            }());
+            for (int row = 0; row <= 121; ++row)
+                for (int col = 0; col < 17; ++col)
+                    ASSERT_EQ(core::MarkOf(store, perDraw, s, col, row, 15),
+                              LiteralMark(store, perDraw, s, col, row, 15))
+                        << "round " << round << " trial " << trial << " cell " << col << "," << row;
+        }
+    }
+}
+
+TEST(SelectedNumbers, ReadsTheRowCellsAndSurvivesUnreadableOnes) {
+    EXPECT_EQ(core::SelectedNumbers({"3", "17", "", "44"}), (core::Draw{3, 17, 44, 0, 0, 0}));
+    EXPECT_EQ(core::SelectedNumbers({"99999999999", "5"}), core::Draw{});
+}
+
+TEST(MarkColor, ThePassColours) {
+    EXPECT_EQ(core::MarkColor(TableMark::SelectedRow), 0xF8DEB0u);
+    EXPECT_EQ(core::MarkColor(TableMark::Trace), 0xF8DE6Du);
+    EXPECT_EQ(core::MarkColor(TableMark::HighLight), 0x00FF80u);
+}
+
+} // namespace
