@@ -293,8 +293,11 @@ void TForm_Utils::Button_combinationsClick() {
 }
 
 void TForm_Utils::Button_ReverseClick() {
-    Form_memo->ShowLines("Lines in reversed order",
-                         core::DrawListLines(host_.Store(), host_.GameRules(), true));
+    // Without the final line end, so the text window shows no empty last line.
+    Form_memo->Memo1->SetText(
+        platform::JoinLines(core::DrawListLines(host_.Store(), host_.GameRules(), true), false));
+    Form_memo->SetCaption("Lines in reversed order");
+    Form_memo->ShowModal();
 }
 
 void TForm_Utils::Button_SortClick() {
