@@ -4,6 +4,12 @@
 #include "core/Game.h"
 #include "core/Lang.h"
 
+#include <string>
+
+namespace platform {
+class TBitmap;
+}
+
 // What the shared windows read from their edition's main window.
 class EditionHost {
 public:
@@ -13,4 +19,14 @@ public:
     virtual const core::Game& GameRules() const = 0;
 
     core::Lang Language() const { return IsRussian() ? core::Lang::Russian : core::Lang::English; }
+
+    // Draws the ticket of a draw (its numbers separated by blanks) with the edition's board
+    // routine and returns the picture, whose top-left 345 x 410 the export saves; nothing when
+    // the edition has no board.
+    virtual const platform::TBitmap* TicketPicture(const std::string& /*numbersText*/) const {
+        return nullptr;
+    }
+    // The draw-map window's square size at start and its width.
+    virtual int MapStartZoom() const { return 10; }
+    virtual int MapWindowWidth() const { return 500; }
 };

@@ -1,9 +1,412 @@
 #include "apps/shared/Unit_utils.h"
 
+#include "apps/shared/EditionHost.h"
+#include "apps/shared/Unit_memo.h"
+#include "components/skin/xpButton.h"
 #include "components/skin/xpWindow.h"
+#include "core/Combination.h"
+#include "core/DrawLists.h"
+#include "core/NumberLists.h"
+#include "core/NumberRoutines.h"
+#include "platform/Canvas.h"
+#include "platform/Dialogs.h"
+#include "platform/ProgramFolder.h"
+#include "platform/TextFile.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <chrono>
 
 TForm_Utils* Form_Utils = nullptr;
 
+namespace {
+
+constexpr int TicketWidth = 345;
+constexpr int TicketHeight = 410;
+
+void SetBackground(QWidget* w, core::TColor color) {
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, platform::ToQColor(color));
+    w->setPalette(p);
+}
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+std::string S(const QLineEdit* e) {
+    return e->text().toStdString();
+}
+
+} // namespace
+
 TForm_Utils::TForm_Utils(const EditionHost& host, QWidget* parent) : TForm(parent), host_(host) {
+    CreateControls();
+    FormCreate();
+}
+
+void TForm_Utils::CreateControls() {
+    SetCaption("Form_Utils");
+    resize(640, 664);
     xpWindow1 = new TxpWindow(this);
+    QWidget* c = clientArea();
+    const core::Game& game = host_.GameRules();
+
+    auto label = [](QWidget* parent, const char* text, int x, int y) {
+        auto* l = new QLabel(QString::fromUtf8(text), parent);
+        l->move(x, y);
+        l->adjustSize();
+        return l;
+    };
+    auto edit = [](QWidget* parent, int x, int y, int w) {
+        auto* e = new QLineEdit(parent);
+        e->setGeometry(x, y, w, 21);
+        return e;
+    };
+    auto button = [this](QWidget* parent, const std::string& caption, QRect r,
+                         void (TForm_Utils::*handler)()) {
+        auto* b = new TxpButton(parent);
+        b->setGeometry(r);
+        b->SetCaption(caption);
+        b->OnClick = [this, handler] { (this->*handler)(); };
+        return b;
+    };
+    auto group = [](QWidget* parent, const char* title, QRect r) {
+        auto* g = new QGroupBox(QString::fromUtf8(title), parent);
+        g->setGeometry(r);
+        return g;
+    };
+
+    Label1 = label(c, "Array 1:", 8, 12);
+    Edit_in_1 = edit(c, 60, 8, 121);
+    Label2 = label(c, "Array 2:", 8, 44);
+    Edit_in_2 = edit(c, 60, 40, 121);
+    Label3 = label(c, "Result:", 8, 90);
+    Edit_Result = edit(c, 60, 88, 121);
+    Label_count = label(c, "00", 456, 120);
+    Button_Remove = button(c, "Remove array 1 from 1.." + std::to_string(game.pool),
+                           QRect(8, 120, 185, 25), &TForm_Utils::Button_RemoveClick);
+    Button_Combine = button(c, "Combine arrays 1 and 2", QRect(208, 120, 185, 25),
+                            &TForm_Utils::Button_CombineClick);
+
+    GroupBox1 = group(c, "Export chart to file", QRect(8, 216, 257, 57));
+    Button_export =
+        button(GroupBox1, "Export to BMP", QRect(8, 20, 121, 25), &TForm_Utils::Button_exportClick);
+    CheckBox_Merge = new QCheckBox("Merge", GroupBox1);
+    CheckBox_Merge->setGeometry(144, 24, 105, 17);
+    CheckBox_Merge->setChecked(true);
+
+    GroupBox2 = group(c, "Random Generator", QRect(320, 216, 297, 89));
+    Button_Start =
+        button(GroupBox2, "Start", QRect(8, 20, 105, 25), &TForm_Utils::Button_StartClick);
+    Button_Generate =
+        button(GroupBox2, "Generate", QRect(120, 20, 121, 25), &TForm_Utils::Button_GenerateClick);
+    Button_Generate->SetEnabled(false);
+    Edit_Random = edit(GroupBox2, 8, 56, 281);
+
+    GroupBox3 = group(c, "Nonlinear Random Generator", QRect(320, 312, 297, 89));
+    Button_Start_nonlinear = button(GroupBox3, "Start", QRect(8, 20, 105, 25),
+                                    &TForm_Utils::Button_Start_nonlinearClick);
+    Button_generate_nonlinear = button(GroupBox3, "Generate", QRect(120, 20, 121, 25),
+                                       &TForm_Utils::Button_generate_nonlinearClick);
+    Button_generate_nonlinear->SetEnabled(false);
+    Edit_Random_nonlinear = edit(GroupBox3, 8, 56, 281);
+
+    GroupBox4 = group(c, "Shuffle string", QRect(320, 408, 297, 89));
+    Button_shuffle =
+        button(GroupBox4, "Shuffle", QRect(8, 20, 105, 25), &TForm_Utils::Button_shuffleClick);
+    Edit_shuffle = edit(GroupBox4, 8, 56, 281);
+
+    GroupBox5 = group(c, "Find Combinations by Number", QRect(320, 512, 297, 81));
+    const std::string largest = std::to_string(game.combinations());
+    Edit_combinations_in = edit(GroupBox5, 8, 20, 121);
+    Edit_combinations_in->setText(Q(largest));
+    Edit_combinations_in->setToolTip(Q("1..." + largest));
+    Button_combinations =
+        button(GroupBox5, "Find", QRect(144, 18, 75, 25), &TForm_Utils::Button_combinationsClick);
+    Edit_combinations_out = edit(GroupBox5, 8, 50, 281);
+
+    Button_Reverse = button(c, "Reverse", QRect(8, 288, 81, 25), &TForm_Utils::Button_ReverseClick);
+    Button_Sort = button(c, "Sort", QRect(96, 288, 81, 25), &TForm_Utils::Button_SortClick);
+    CheckBox_ascend = new QCheckBox("ascend", c);
+    CheckBox_ascend->setGeometry(184, 292, 121, 17);
+    CheckBox_ascend->setChecked(true);
+    Memo1 = new platform::TMemo(c);
+    Memo1->setGeometry(8, 320, 169, 217);
+    Button_Save = button(c, "Save", QRect(184, 320, 121, 25), &TForm_Utils::Button_SaveClick);
+    Button_Open_binary_file = button(c, "Open binary file", QRect(184, 352, 121, 25),
+                                     &TForm_Utils::Button_Open_binary_fileClick);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    Timer2_nonlinear = new QTimer(this);
+    Timer2_nonlinear->setInterval(1);
+    Timer2_nonlinear->setTimerType(Qt::PreciseTimer);
+    connect(Timer2_nonlinear, &QTimer::timeout, this, [this] { Timer2_nonlinearTimer(); });
+}
+
+void TForm_Utils::FormCreate() {
+    PlaceAsResultWindow(640);
+    Memo1->Clear();
+    const core::DrawStore& store = host_.Store();
+    if (store.DrawCount <= 0) return;
+    const auto lines = core::DrawListLines(store, host_.GameRules(), false);
+    Memo1->SetText(platform::JoinLines(lines, false));
+    SaveDialogInitialDir = platform::ProgramFolder();
+
+    const core::TColor start = xpWindow1->WinBackground.StartColor;
+    const core::TColor end = xpWindow1->WinBackground.EndColor;
+    for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
+                       static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label_count)})
+        SetBackground(w, start);
+    for (QWidget* w : {static_cast<QWidget*>(CheckBox_Merge),
+                       static_cast<QWidget*>(CheckBox_ascend), static_cast<QWidget*>(GroupBox1),
+                       static_cast<QWidget*>(GroupBox2), static_cast<QWidget*>(GroupBox3),
+                       static_cast<QWidget*>(GroupBox4), static_cast<QWidget*>(GroupBox5)})
+        SetBackground(w, end);
+}
+
+void TForm_Utils::FormShow() {
+    const core::Lang l = host_.Language();
+    auto tr = [l](const char* ru, const char* en) { return std::string(core::Tr(l, ru, en)); };
+    const std::string pool = std::to_string(host_.GameRules().pool);
+    Button_Reverse->SetCaption(tr("Реверс", "Reverse"));
+    Button_Sort->SetCaption(tr("Сортировать", "Sort"));
+    CheckBox_ascend->setText(Q(tr("по возрастанию", "ascend")));
+    Button_Save->SetCaption(tr("Сохранить", "Save"));
+    Button_Remove->SetCaption(tr("Удалить массив 1 из 1..", "Remove array 1 from 1..") + pool);
+    Button_Combine->SetCaption(tr("Объединить массивы 1 и 2", "Combine arrays 1 and 2"));
+    Button_Start->SetCaption(tr("Старт", "Start"));
+    Button_Start_nonlinear->SetCaption(tr("Старт", "Start"));
+    Button_Generate->SetCaption(tr("Генерировать", "Generate"));
+    Button_generate_nonlinear->SetCaption(tr("Генерировать", "Generate"));
+    Button_shuffle->SetCaption(tr("Перемешать", "Shuffle"));
+    Button_export->SetCaption(tr("Экспорт в BMP", "Export to BMP"));
+    Button_Open_binary_file->SetCaption(tr("Открыть бинарный файл", "Open binary file"));
+    CheckBox_Merge->setText(Q(tr("В один файл", "Merge")));
+    GroupBox1->setTitle(Q(tr("Экспорт картинок в файл", "Export chart to file")));
+    GroupBox2->setTitle(Q(tr("Генератор случайных чисел", "Random Generator")));
+    GroupBox3->setTitle(
+        Q(tr("Нелинейный генератор случайных чисел", "Nonlinear Random Generator")));
+    GroupBox4->setTitle(Q(tr("Перемешать строку с числами", "Shuffle string")));
+    GroupBox5->setTitle(Q(tr("Поиск комбинации по номеру", "Find Combinations by Number")));
+    Button_combinations->SetCaption(tr("Найти", "Find"));
+}
+
+void TForm_Utils::FormResize() {
+    Memo1->resize(Memo1->width(), std::max(Height() - 360, 0));
+    const int w = std::max(Width() - Edit_in_1->x() - 20, 0);
+    Edit_in_1->resize(w, Edit_in_1->height());
+    Edit_in_2->resize(w, Edit_in_2->height());
+    Edit_Result->resize(w, Edit_Result->height());
+    Label_count->move(Width() - 40, Label_count->y());
+}
+
+void TForm_Utils::FormClose() {
+    if (Timer1->isActive()) Button_StartClick();
+    if (Timer2_nonlinear->isActive()) Button_Start_nonlinearClick();
+}
+
+void TForm_Utils::ShowResultList(const std::vector<int>& numbers) {
+    const std::string text = core::ListText(numbers, host_.GameRules().pool);
+    Edit_Result->setText(Q(text));
+    Label_count->setText(QString::number(core::CountBlanks(text)));
+    Label_count->adjustSize();
+}
+
+void TForm_Utils::Button_RemoveClick() {
+    ShowResultList(core::RemoveFromPool(S(Edit_in_1), host_.GameRules().pool));
+}
+
+void TForm_Utils::Button_CombineClick() {
+    ShowResultList(core::CombineLists(S(Edit_in_1), S(Edit_in_2), host_.GameRules().pool));
+}
+
+void TForm_Utils::Button_StartClick() {
+    const core::Lang l = host_.Language();
+    if (!Timer1->isActive()) {
+        RandomCounter = 0;
+        Button_Start->SetCaption(core::Tr(l, "Стоп", "Stop"));
+        Timer1->start();
+        Button_Generate->SetEnabled(true);
+        if (Timer2_nonlinear->isActive()) Button_Start_nonlinearClick();
+    } else {
+        Button_Start->SetCaption(core::Tr(l, "Старт", "Start"));
+        Timer1->stop();
+        Button_Generate->SetEnabled(false);
+    }
+}
+
+void TForm_Utils::Timer1Timer() {
+    RandomCounter = RandomCounter >= host_.GameRules().pool ? 1 : RandomCounter + 1;
+}
+
+void TForm_Utils::Button_GenerateClick() {
+    Edit_Random->setText(Edit_Random->text() + QString::number(RandomCounter) + " ");
+}
+
+void TForm_Utils::Button_Start_nonlinearClick() {
+    const core::Lang l = host_.Language();
+    if (!Timer2_nonlinear->isActive()) {
+        NonlinearCounter = 0;
+        Button_Start_nonlinear->SetCaption(core::Tr(l, "Стоп", "Stop"));
+        Timer2_nonlinear->start();
+        Button_generate_nonlinear->SetEnabled(true);
+        if (Timer1->isActive()) Button_StartClick();
+    } else {
+        Button_Start_nonlinear->SetCaption(core::Tr(l, "Старт", "Start"));
+        Timer2_nonlinear->stop();
+        Button_generate_nonlinear->SetEnabled(false);
+    }
+}
+
+void TForm_Utils::Timer2_nonlinearTimer() {
+    NonlinearCounter = core::NextNonlinearCounter(NonlinearCounter, host_.Store().DrawCount,
+                                                  host_.GameRules().perDraw);
+}
+
+void TForm_Utils::Button_generate_nonlinearClick() {
+    Edit_Random_nonlinear->setText(Q(core::NonlinearClickText(
+        S(Edit_Random_nonlinear), host_.Store(), host_.GameRules(), NonlinearCounter)));
+}
+
+void TForm_Utils::Button_shuffleClick() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch().count();
+    Random.Seed(static_cast<std::uint32_t>(now) ^ static_cast<std::uint32_t>(now >> 32));
+    Edit_shuffle->setText(Q(core::ShuffleText(S(Edit_shuffle), Random)));
+}
+
+void TForm_Utils::Button_combinationsClick() {
+    const core::Game& game = host_.GameRules();
+    const auto input = core::CombinationRankInput(S(Edit_combinations_in), game.combinations());
+    Edit_combinations_in->setText(Q(input.text));
+    Edit_combinations_out->setText(Q(core::CombinationText(
+        core::CombinationByRank(input.rank, game.pool, game.perDraw), game.pool)));
+}
+
+void TForm_Utils::Button_ReverseClick() {
+    // Without the final line end, so the text window shows no empty last line.
+    Form_memo->Memo1->SetText(
+        platform::JoinLines(core::DrawListLines(host_.Store(), host_.GameRules(), true), false));
+    Form_memo->SetCaption("Lines in reversed order");
+    Form_memo->ShowModal();
+}
+
+void TForm_Utils::Button_SortClick() {
+    std::vector<std::string> lines;
+    for (const auto& line : Memo1->Lines())
+        lines.push_back(core::SortDrawLine(line, host_.GameRules(), CheckBox_ascend->isChecked()));
+    Memo1->SetText(platform::JoinLines(lines, false));
+}
+
+void TForm_Utils::Button_SaveClick() {
+    std::vector<std::string> lines;
+    for (const auto& line : Memo1->Lines())
+        if (!line.empty()) lines.push_back(line);
+    Memo1->SetText(platform::JoinLines(lines, false));
+
+    const auto chosen =
+        platform::Dialogs().SaveFileName("*.txt|*.txt|*.*|*.*", SaveDialogInitialDir, "");
+    if (!chosen) return;
+    // The extension comes first, so the question is about the file that will be written.
+    const std::string name = core::ListFileName(*chosen);
+    const core::Lang l = host_.Language();
+    if (platform::FileExists(name) &&
+        !platform::Dialogs().AskYesNo(
+            std::string(core::Tr(l, "Файл ", "File ")) + name +
+                core::Tr(l, " уже существует. Заменить?", " already exists. Replace it?"),
+            core::Tr(l, "Сохранить", "Save")))
+        return;
+    try {
+        platform::WriteFileAtomic(name, platform::Utf8ToCp1251(platform::JoinLines(lines)));
+    } catch (const platform::FileError& e) {
+        platform::Dialogs().ShowMessage(e.what());
+    }
+}
+
+void TForm_Utils::Button_exportClick() {
+    const core::Lang l = host_.Language();
+    const int draws = host_.Store().DrawCount;
+    const std::string answer =
+        platform::Dialogs().InputBox(core::ExportCaption(l), core::ExportPrompt(l, draws), "12");
+    Button_export->SetEnabled(false);
+    int count = 0;
+    try {
+        count = core::ExportCountAnswer(answer, draws);
+    } catch (const core::ConversionError& e) {
+        platform::Dialogs().ShowMessage(e.what());
+    }
+    if (count > 0)
+        ExportPictures(count, CheckBox_Merge->isChecked());
+    else if (draws <= 0)
+        platform::Dialogs().ShowMessage(
+            core::Tr(l, "Нет тиражей для экспорта", "No draws to export"));
+    Button_export->SetEnabled(true);
+}
+
+void TForm_Utils::ExportPictures(int count, bool merge) {
+    const core::Lang l = host_.Language();
+    const core::DrawStore& store = host_.Store();
+    const core::Game& game = host_.GameRules();
+    const std::string folder = platform::ProgramFolder();
+    auto exists = [](const std::string& path) { return platform::FileExists(path); };
+    auto save = [&](const QImage& picture, const std::string& name) {
+        const std::string path = core::UniqueFileName(platform::InProgramFolder(name), exists);
+        if (picture.save(Q(path), "BMP")) return true;
+        platform::Dialogs().ShowMessage(
+            core::Tr(l, "Не удалось сохранить файл ", "Could not save file ") + path);
+        return false;
+    };
+
+    QImage merged;
+    for (int k = count; k >= 1; --k) {
+        const std::string text =
+            core::NumbersToText(store[k - 1].data(), false, " ", game.perDraw, game.pool);
+        const platform::TBitmap* ticket = host_.TicketPicture(text);
+        if (!ticket) return;
+        QCoreApplication::processEvents();
+        const QImage picture = ticket->Image()
+                                   .copy(0, 0, TicketWidth, TicketHeight)
+                                   .convertToFormat(QImage::Format_RGB32);
+        if (merge) {
+            if (merged.isNull()) {
+                merged = QImage(TicketWidth, TicketHeight, QImage::Format_RGB32);
+                merged.fill(Qt::white);
+            }
+            const QRgb white = qRgb(255, 255, 255);
+            for (int y = 0; y < TicketHeight; ++y)
+                for (int x = 0; x < TicketWidth; ++x) {
+                    const QRgb p = picture.pixel(x, y);
+                    if ((p & 0xFFFFFF) != (white & 0xFFFFFF)) merged.setPixel(x, y, p);
+                }
+        } else if (!save(picture, std::to_string(store.DrawCount + 1 - k) + ".bmp")) {
+            return;
+        }
+    }
+    if (merge && !save(merged, "merged.bmp")) return;
+    platform::Dialogs().ShowMessage(core::ExportDoneMessage(l, folder));
+}
+
+void TForm_Utils::Button_Open_binary_fileClick() {
+    const auto file = platform::Dialogs().OpenFileName("*.txt|*.txt|*.dat|*.dat|*.*|*.*",
+                                                       platform::ProgramFolder());
+    if (!file) return;
+    std::string bytes;
+    try {
+        bytes = platform::ReadFileBytes(*file);
+    } catch (const platform::FileError& e) {
+        platform::Dialogs().ShowMessage(e.what());
+        return;
+    }
+    Form_memo->ShowLines(
+        core::Tr(host_.Language(), "Двоичный файл в текстовом формате", "Binary to text"),
+        core::BinaryDrawLines(bytes, host_.GameRules().perDraw));
 }

@@ -1,0 +1,143 @@
+#include "apps/shared/EditionHost.h"
+#include "apps/shared/Unit_display.h"
+#include "apps/shared/Unit_utils.h"
+#include "components/skin/xpButton.h"
+#include "platform/Canvas.h"
+#include "platform/ProgramFolder.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempDir.h"
+
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testing_support::ScopedDialogs;
+using testing_support::TempDir;
+
+// An edition whose ticket is one lime square per number, at x = 5 * number, so the tests
+// can tell which tickets a picture holds.
+class TicketHost : public EditionHost {
+public:
+    explicit TicketHost(core::Game game) : game_(game), board_(540, 640) {}
+
+    bool IsRussian() const override { return false; }
+    const core::DrawStore& Store() const override { return store; }
+    const core::Game& GameRules() const override { return game_; }
+    const platform::TBitmap* TicketPicture(const std::string& numbersText) const override {
+        drawn.push_back(numbersText);
+        auto& canvas = board_.Canvas();
+        canvas.Brush.Color = core::clWhite;
+        canvas.FillRect(0, 0, board_.Width(), board_.Height());
+        canvas.Brush.Color = core::clLime;
+        std::size_t pos = 0;
+        while (pos < numbersText.size()) {
+            const std::size_t end = numbersText.find(' ', pos);
+            const int n = std::stoi(numbersText.substr(pos, end - pos));
+            canvas.FillRect(5 * n, 20, 5 * n + 4, 24);
+            if (end == std::string::npos) break;
+            pos = end + 1;
+        }
+        return &board_;
+    }
+    int MapStartZoom() const override { return game_.pool == 36 ? 13 : 10; }
+    int MapWindowWidth() const override { return game_.pool == 36 ? 510 : 500; }
+
+    core::DrawStore store;
+    mutable std::vector<std::string> drawn;
+
+private:
+    core::Game game_;
+    mutable platform::TBitmap board_;
+};
+
+class MapUtilsEdition : public ::testing::Test {
+protected:
+    void SetUp() override { platform::SetProgramFolder(dir.path()); }
+    void TearDown() override { platform::SetProgramFolder(""); }
+    TempDir dir;
+    ScopedDialogs dialogs;
+};
+
+core::TColor At(const QImage& image, int x, int y) {
+    return platform::FromQColor(image.pixelColor(x, y));
+}
+
+TEST_F(MapUtilsEdition, ExportDrawsTheOldestOfTheLastNFirst) {
+    TicketHost host(core::Game6x45);
+    host.store.PutDraw({1, 2, 3, 4, 5, 6}, 0);
+    host.store.PutDraw({10, 11, 12, 13, 14, 15}, 1);
+    host.store.PutDraw({40, 41, 42, 43, 44, 45}, 2);
+    host.store.DrawCount = 3;
+    TForm_Utils utils(host);
+    utils.CheckBox_Merge->setChecked(false);
+    dialogs->inputs.push_back("2");
+    utils.Button_export->click();
+    EXPECT_EQ(host.drawn, (std::vector<std::string>{"10 11 12 13 14 15", "1 2 3 4 5 6"}));
+    const QImage second(QString::fromStdString(dir.file("2.bmp")));
+    const QImage third(QString::fromStdString(dir.file("3.bmp")));
+    ASSERT_EQ(second.size(), QSize(345, 410));
+    ASSERT_EQ(third.size(), QSize(345, 410));
+    EXPECT_EQ(At(second, 5 * 10 + 1, 21), core::clLime);
+    EXPECT_EQ(At(second, 5 * 1 + 1, 21), core::clWhite);
+    EXPECT_EQ(At(third, 5 * 1 + 1, 21), core::clLime);
+}
+
+TEST_F(MapUtilsEdition, MergedPictureKeepsTheColouredPixelsOfEveryTicket) {
+    TicketHost host(core::Game6x45);
+    host.store.PutDraw({1, 2, 3, 4, 5, 6}, 0);
+    host.store.PutDraw({10, 11, 12, 13, 14, 15}, 1);
+    host.store.DrawCount = 2;
+    TForm_Utils utils(host);
+    dialogs->inputs.push_back("2");
+    utils.Button_export->click();
+    const QImage merged(QString::fromStdString(dir.file("merged.bmp")));
+    ASSERT_EQ(merged.size(), QSize(345, 410));
+    for (int n : {1, 6, 10, 15}) EXPECT_EQ(At(merged, 5 * n + 1, 21), core::clLime) << n;
+    EXPECT_EQ(At(merged, 5 * 20 + 1, 21), core::clWhite);
+    EXPECT_EQ(At(merged, 300, 400), core::clWhite);
+}
+
+TEST_F(MapUtilsEdition, FiveOfThirtySixToolsUseItsPoolAndDraws) {
+    TicketHost host(core::Game5x36);
+    host.store.PutDraw({1, 2, 3, 4, 36, 0}, 0);
+    host.store.DrawCount = 1;
+    TForm_Utils utils(host);
+    EXPECT_EQ(utils.Memo1->Text(), "01 02 03 04 36");
+    EXPECT_EQ(utils.Button_Remove->Caption(), "Remove array 1 from 1..36");
+    utils.Edit_in_1->setText("36 37 1");
+    utils.Button_Remove->click();
+    EXPECT_EQ(utils.Label_count->text().toStdString(), "34");
+    utils.Button_Start->click();
+    for (int i = 0; i < 37; ++i) utils.Timer1Timer();
+    EXPECT_EQ(utils.RandomCounter, 1);
+    utils.Button_Start->click();
+    utils.Memo1->SetText("36 1 20 5 2");
+    utils.Button_Sort->click();
+    EXPECT_EQ(utils.Memo1->Text(), "01 02 05 20 36");
+    utils.CheckBox_Merge->setChecked(false);
+    dialogs->inputs.push_back("");
+    utils.Button_export->click();
+    EXPECT_EQ(host.drawn, (std::vector<std::string>{"1 2 3 4 36"}));
+}
+
+TEST_F(MapUtilsEdition, FiveOfThirtySixMapHasThirtySixColumnsAndItsZoom) {
+    TicketHost host(core::Game5x36);
+    host.store.PutDraw({1, 2, 3, 4, 36, 0}, 0);
+    host.store.DrawCount = 1;
+    TForm_Display display(host);
+    EXPECT_EQ(display.Zoom, 13);
+    EXPECT_EQ(display.Width(), 510);
+    core::BuildDrawMap(host.store, host.GameRules(), display.DrawMap);
+    display.RenderMap(false, 10);
+    auto& canvas = display.MapBitmap->Canvas();
+    EXPECT_EQ(canvas.Pixel(20 + 35 * 10 + 5, 25), core::clLime);
+    EXPECT_EQ(canvas.Pixel(20 + 34 * 10 + 5, 25), core::clBlue);
+    EXPECT_EQ(canvas.Pixel(20 + 36 * 10 + 5, 25), core::clWhite);
+}
+
+} // namespace
