@@ -22,7 +22,10 @@ std::vector<std::string> LevelLines(const Counts& counts, bool pad, int referenc
         level = found ? std::max(next, 0) : 0;
         std::string line = text(level) + ":";
         for (std::size_t k = 0; k < counts.size(); ++k)
-            if (counts[k] == level) line += " " + text(static_cast<long long>(k) + 1);
+            if (counts[k] == level) {
+                line += ' ';
+                line += text(static_cast<long long>(k) + 1);
+            }
         lines.push_back(std::move(line));
         if (level == 0) break;
     }

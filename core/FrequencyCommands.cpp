@@ -184,7 +184,9 @@ CommandResult FreqA1A6Command(const DrawStore& store, const Game& game, int n, L
         Counts at(game.pool, 0);
         for (int i = 0; i < n; ++i)
             if (InPool(store[i][p], game)) ++at[store[i][p] - 1];
-        std::string line = "A" + std::to_string(p + 1) + ": ";
+        std::string line = "A";
+        line += std::to_string(p + 1);
+        line += ": ";
         for (int k = 0; k < game.pool; ++k)
             line += at[k] == 0 ? std::string("__ ") : ZeroPad(at[k], game.pool) + " ";
         line.pop_back();

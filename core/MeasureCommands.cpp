@@ -10,6 +10,26 @@
 
 namespace core {
 
+namespace {
+
+// ZeroPad(number, reference) for the long per-draw texts, the width worked out once.
+int Digits(int reference) {
+    return static_cast<int>(std::to_string(reference).size());
+}
+
+void AppendPadded(std::string& out, int number, int width) {
+    char buf[16];
+    const auto end = std::to_chars(buf, buf + sizeof buf, number).ptr;
+    for (auto k = end - buf; k < width; ++k) out += '0';
+    out.append(buf, end);
+}
+
+void AppendNumber(std::string& out, int number) {
+    AppendPadded(out, number, 0);
+}
+
+} // namespace
+
 Characteristic DrawCharacteristic(const Draw& draw, int perDraw) {
     int row[MaxPerDraw];
     int width = std::clamp(perDraw, 2, MaxPerDraw);
@@ -28,15 +48,26 @@ CommandResult CharacterCommand(const DrawStore& store, const Game& game, Lang la
     r.caption = Tr(lang, "Характеристическое число", "Characteristic number");
     r.lines.reserve(count);
     ChartData chart;
+    const int width = Digits(count);
     for (int i = 0; i < count; ++i) {
         const auto c = DrawCharacteristic(store[i], game.perDraw);
-        std::string line = ZeroPad(count - i, count) + ": ";
-        if (c.top == 1)
-            line += "1 (" + std::to_string(c.pairSum) + ")";
-        else if (c.top == 0)
-            line += "0 (" + std::to_string(c.pairSum) + ") (" + std::to_string(c.left) + ")";
-        else
-            line += std::to_string(c.top);
+        std::string line;
+        line.reserve(24);
+        AppendPadded(line, count - i, width);
+        line += ": ";
+        if (c.top == 1) {
+            line += "1 (";
+            AppendNumber(line, c.pairSum);
+            line += ')';
+        } else if (c.top == 0) {
+            line += "0 (";
+            AppendNumber(line, c.pairSum);
+            line += ") (";
+            AppendNumber(line, c.left);
+            line += ')';
+        } else {
+            AppendNumber(line, c.top);
+        }
         r.lines.push_back(std::move(line));
         AddChartValue(chart, 1, count - i, c.top);
     }
@@ -64,8 +95,14 @@ CommandResult CheckSumCommand(const DrawStore& store, const Game& game, Lang lan
     r.caption = Tr(lang, "Суммы номеров в каждом тираже", "check sums");
     r.lines.reserve(count);
     ChartData perDraw;
+    const int width = Digits(count);
     for (int i = 0; i < count; ++i) {
-        r.lines.push_back(ZeroPad(count - i, count) + ":" + std::to_string(sums[i]));
+        std::string line;
+        line.reserve(16);
+        AppendPadded(line, count - i, width);
+        line += ':';
+        AppendNumber(line, sums[i]);
+        r.lines.push_back(std::move(line));
         AddChartValue(perDraw, 1, count - i, sums[i]);
     }
     perDraw.yMax = 255;
