@@ -1,0 +1,73 @@
+#include "bench/support/History.h"
+#include "core/DrawFile.h"
+#include "core/FrequencyCommands.h"
+#include "core/MeasureCommands.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const core::DrawStore& Store() {
+    static const core::DrawStore store = bench_support::HistoryStore(10000);
+    return store;
+}
+
+template <class Command> void Run(benchmark::State& state, Command command) {
+    const auto& store = Store();
+    for (auto _ : state) {
+        auto result = command(store);
+        benchmark::DoNotOptimize(result);
+    }
+}
+
+constexpr auto En = core::Lang::English;
+constexpr int All = 10000;
+
+void BM_Statistics(benchmark::State& s) {
+    Run(s, [](auto& st) { return core::StatisticsCommand(st, core::Game6x45, All, En); });
+}
+void BM_Delta(benchmark::State& s) {
+    Run(s, [](auto& st) { return core::DeltaCommand(st, core::Game6x45, All, En); });
+}
+void BM_Average(benchmark::State& s) {
+    Run(s, [](auto& st) { return core::AverageCommand(st, core::Game6x45, All, En); });
+}
+void BM_ColdNumbers(benchmark::State& s) {
+    Run(s, [](auto& st) { return core::ColdNumbersCommand(st, core::Game6x45, En); });
+}
+void BM_Frequency(benchmark::State& s) {
+    Run(s, [](auto& st) { return core::FrequencyCommand(st, core::Game6x45, All, En); });
+}
+void BM_FreqA1A6(benchmark::State& s) {
+    Run(s, [](auto& st) { return core::FreqA1A6Command(st, core::Game6x45, All, En); });
+}
+void BM_Character(benchmark::State& s) {
+    Run(s, [](auto& st) { return core::CharacterCommand(st, core::Game6x45, En); });
+}
+void BM_CheckSum(benchmark::State& s) {
+    Run(s, [](auto& st) { return core::CheckSumCommand(st, core::Game6x45, En); });
+}
+void BM_ColumnChart(benchmark::State& state) {
+    // The Average column of the main grid, as the double click reads it.
+    const auto& store = Store();
+    std::vector<std::string> cells = {"Average"};
+    for (int i = 0; i < store.DrawCount; ++i) cells.push_back(core::MainGridRow(store, i)[10]);
+    for (auto _ : state) {
+        auto chart = core::ColumnChart(10, cells);
+        benchmark::DoNotOptimize(chart);
+    }
+}
+
+BENCHMARK(BM_Statistics)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Delta)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Average)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ColdNumbers)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Frequency)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FreqA1A6)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Character)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckSum)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ColumnChart)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

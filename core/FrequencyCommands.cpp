@@ -1,0 +1,210 @@
+#include "core/FrequencyCommands.h"
+
+#include "core/CountTables.h"
+#include "core/Format.h"
+#include "core/NumberRoutines.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace core {
+
+namespace {
+
+int Within(int n, const DrawStore& store) {
+    return std::clamp(n, 0, std::max(store.DrawCount, 0));
+}
+
+bool InPool(int v, const Game& game) {
+    return v >= 1 && v <= game.pool;
+}
+
+// A bar per counter: series 1, point k + 1.
+ChartData CountsChart(const Counts& counts, double yMax) {
+    ChartData chart;
+    for (std::size_t k = 0; k < counts.size(); ++k)
+        AddChartValue(chart, 1, static_cast<int>(k) + 1, counts[k]);
+    chart.yMax = yMax;
+    return chart;
+}
+
+} // namespace
+
+std::string StatisticsPromptCaption(Lang lang) {
+    return Tr(lang, "Статистика последних тиражей", "Statistics of last draws");
+}
+
+std::string FrequencyPromptCaption(Lang lang) {
+    return Tr(lang, "Количиство выпадений в последних тиражах",
+              "Amount of numbers appearance in last draws");
+}
+
+CommandResult StatisticsCommand(const DrawStore& store, const Game& game, int n, Lang lang) {
+    n = Within(n, store);
+    Counts c(game.pool, 0);
+    for (int i = 0; i < n; ++i)
+        for (int k = 0; k < game.perDraw; ++k)
+            if (InPool(store[i][k], game)) ++c[store[i][k] - 1];
+    CommandResult r;
+    r.caption = std::string(Tr(lang, "Стстистика: Самые частовыпадающие номера в последних ",
+                               "Statistics - Most Frequently Numbers for last ")) +
+                std::to_string(n) + " games";
+    r.lines = LevelLines(c, true, game.pool);
+    r.charts.push_back(CountsChart(c, 1000));
+    return r;
+}
+
+CommandResult DeltaCommand(const DrawStore& store, const Game& game, int n, Lang lang) {
+    n = Within(n, store);
+    Counts c(game.pool, 0);
+    for (int i = 0; i < n; ++i)
+        for (int k = 0; k + 1 < game.perDraw; ++k) {
+            const int d = std::abs(store[i][k] - store[i][k + 1]);
+            if (InPool(d, game)) ++c[d - 1];
+        }
+    CommandResult r;
+    r.caption = Tr(lang, "Статистика: Дельта - промежутки в последних ",
+                   "Statistics - Delta Spans for last ") +
+                std::to_string(n) + Tr(lang, " тиражах", " games");
+    r.lines = LevelLines(c, false, game.pool);
+    r.charts.push_back(CountsChart(c, 1000));
+    return r;
+}
+
+CommandResult AverageCommand(const DrawStore& store, const Game& game, int n, Lang lang) {
+    n = Within(n, store);
+    std::vector<long long> s(game.perDraw, 0);
+    for (int i = 0; i < n; ++i)
+        for (int p = 0; p < game.perDraw; ++p) s[p] += store[i][p];
+    std::vector<long long> m(game.perDraw, 0);
+    // An empty store leaves n at 0: every average is then 0.
+    if (n > 0)
+        for (int p = 0; p < game.perDraw; ++p) m[p] = RoundEven(static_cast<long double>(s[p]) / n);
+
+    CommandResult r;
+    const std::string positions = std::to_string(game.perDraw);
+    r.caption = lang == Lang::Russian ? "Среднее значение выпавших номеров для 1.." + positions +
+                                            " позиции в последних " + std::to_string(n) + " тиражах"
+                                      : "Average numbers for 1.." + positions +
+                                            " positions of last " + std::to_string(n) + " draws";
+    std::string all;
+    for (int p = 0; p < game.perDraw; ++p) {
+        r.lines.push_back(std::to_string(p + 1) + ": " + std::to_string(m[p]));
+        all += std::to_string(m[p]) + " ";
+    }
+    r.lines.push_back("");
+    r.lines.push_back(all);
+    ChartData chart;
+    for (int p = 0; p < game.perDraw; ++p)
+        AddChartValue(chart, p + 1, p + 1, static_cast<double>(m[p]));
+    chart.yMax = 1000;
+    r.charts.push_back(std::move(chart));
+    return r;
+}
+
+CommandResult ColdNumbersCommand(const DrawStore& store, const Game& game, Lang lang) {
+    const int count = std::max(store.DrawCount, 0);
+    Counts last(game.pool, count);
+    std::vector<bool> seen(game.pool, false);
+    int left = game.pool;
+    for (int i = 0; i < count && left > 0; ++i)
+        for (int k = 0; k < game.perDraw; ++k) {
+            const int v = store[i][k];
+            if (InPool(v, game) && !seen[v - 1]) {
+                seen[v - 1] = true;
+                last[v - 1] = i;
+                --left;
+            }
+        }
+
+    CommandResult r;
+    r.caption = Tr(lang, "Холодные номера - сколько тиражей назад номер выпадал последний раз",
+                   "Cold Numbers - How many draws since a number last occurred");
+    for (int k = 0; k < game.pool; ++k)
+        r.lines.push_back(ZeroPad(k + 1, game.pool) + ":" + std::to_string(last[k]));
+    r.lines.push_back("");
+    r.lines.push_back("Number/Last Hit Sorted:");
+    auto sorted = SortedByCount(last, game.pool);
+    r.lines.push_back(std::move(sorted.numbers));
+    r.lines.push_back(std::move(sorted.counts));
+    ChartData chart = CountsChart(last, 255);
+    chart.header = Tr(lang, "Сколько тиражей назад номер выпадал последний раз",
+                      "How many draws since a number last occurred");
+    r.charts.push_back(std::move(chart));
+    return r;
+}
+
+CommandResult FrequencyCommand(const DrawStore& store, const Game& game, int n, Lang lang) {
+    n = Within(n, store);
+    Counts h(game.pool, 0);
+    for (int i = 0; i < n; ++i) {
+        // A draw counts once for a number, as the membership test does.
+        std::uint64_t held = 0;
+        for (int k = 0; k < game.perDraw; ++k)
+            if (InPool(store[i][k], game)) held |= std::uint64_t{1} << (store[i][k] - 1);
+        for (; held != 0; held &= held - 1) ++h[__builtin_ctzll(held)];
+    }
+
+    CommandResult r;
+    r.caption = lang == Lang::Russian ? "Число выпадений в последних " + std::to_string(n) +
+                                            " тиражах - Как часто выпадал каждый шар"
+                                      : "Amount of number appearance in last " + std::to_string(n) +
+                                            " draws - How often each number has occurred";
+    long long total = 0;
+    for (int k = 0; k < game.pool; ++k) {
+        r.lines.push_back(ZeroPad(k + 1, game.pool) + ": " + std::to_string(h[k]));
+        total += h[k];
+    }
+    r.lines.push_back("");
+    r.lines.push_back("Number/Occurence:");
+    auto sorted = SortedByCount(h, game.pool);
+    r.lines.push_back(std::move(sorted.numbers));
+    r.lines.push_back(std::move(sorted.counts));
+    r.lines.push_back("");
+    r.lines.push_back(Tr(lang, "Среднее: ", "Average: ") +
+                      FormatFixed(static_cast<double>(total) / game.pool, 2));
+    ChartData chart = CountsChart(h, 255);
+    chart.header = Tr(lang, "Как часто выпадал каждый шар", "How often each number has occurred");
+    r.charts.push_back(std::move(chart));
+    return r;
+}
+
+CommandResult FreqA1A6Command(const DrawStore& store, const Game& game, int n, Lang lang) {
+    n = Within(n, store);
+    CommandResult r;
+    r.caption = lang == Lang::Russian
+                    ? "Число выпадений в последних " + std::to_string(n) +
+                          " тиражах - Как часто выпадал каждый шар позиционно,  A1..A" +
+                          std::to_string(game.perDraw)
+                    : "Amount of number appearance in last " + std::to_string(n) +
+                          " draws - How often each number has occurred by positions A1..A" +
+                          std::to_string(game.perDraw);
+    std::vector<std::string> summary;
+    for (int p = 0; p < game.perDraw; ++p) {
+        Counts at(game.pool, 0);
+        for (int i = 0; i < n; ++i)
+            if (InPool(store[i][p], game)) ++at[store[i][p] - 1];
+        std::string line = "A";
+        line += std::to_string(p + 1);
+        line += ": ";
+        for (int k = 0; k < game.pool; ++k)
+            line += at[k] == 0 ? std::string("__ ") : ZeroPad(at[k], game.pool) + " ";
+        line.pop_back();
+        summary.push_back(std::move(line));
+
+        r.lines.push_back("");
+        r.lines.push_back("Number/Occurence for position A" + std::to_string(p + 1) + ":");
+        auto sorted = SortedByCount(at, game.pool);
+        r.lines.push_back(std::move(sorted.numbers));
+        r.lines.push_back(std::move(sorted.counts));
+    }
+    r.lines.push_back("");
+    r.lines.push_back("");
+    std::string header = "       ";
+    for (int k = 1; k <= game.pool; ++k) header += ZeroPad(k, game.pool) + " ";
+    r.lines.push_back(std::move(header));
+    for (auto& line : summary) r.lines.push_back(std::move(line));
+    return r;
+}
+
+} // namespace core

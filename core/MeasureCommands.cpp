@@ -1,0 +1,156 @@
+#include "core/MeasureCommands.h"
+
+#include "core/CountTables.h"
+#include "core/NumberRoutines.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace core {
+
+namespace {
+
+// ZeroPad(number, reference) for the long per-draw texts, the width worked out once.
+int Digits(int reference) {
+    return static_cast<int>(std::to_string(reference).size());
+}
+
+void AppendPadded(std::string& out, int number, int width) {
+    char buf[16];
+    const auto end = std::to_chars(buf, buf + sizeof buf, number).ptr;
+    for (auto k = end - buf; k < width; ++k) out += '0';
+    out.append(buf, end);
+}
+
+void AppendNumber(std::string& out, int number) {
+    AppendPadded(out, number, 0);
+}
+
+} // namespace
+
+Characteristic DrawCharacteristic(const Draw& draw, int perDraw) {
+    int row[MaxPerDraw];
+    int width = std::clamp(perDraw, 2, MaxPerDraw);
+    for (int k = 0; k < width; ++k) row[k] = draw[k];
+    // Rows of neighbour differences until two values (b0, b1) are left.
+    while (width > 2) {
+        for (int k = 0; k + 1 < width; ++k) row[k] = std::abs(row[k] - row[k + 1]);
+        --width;
+    }
+    return {std::abs(row[0] - row[1]), row[0] + row[1], row[0]};
+}
+
+CommandResult CharacterCommand(const DrawStore& store, const Game& game, Lang lang) {
+    const int count = std::max(store.DrawCount, 0);
+    CommandResult r;
+    r.caption = Tr(lang, "Характеристическое число", "Characteristic number");
+    r.lines.reserve(count);
+    ChartData chart;
+    const int width = Digits(count);
+    for (int i = 0; i < count; ++i) {
+        const auto c = DrawCharacteristic(store[i], game.perDraw);
+        std::string line;
+        line.reserve(24);
+        AppendPadded(line, count - i, width);
+        line += ": ";
+        if (c.top == 1) {
+            line += "1 (";
+            AppendNumber(line, c.pairSum);
+            line += ')';
+        } else if (c.top == 0) {
+            line += "0 (";
+            AppendNumber(line, c.pairSum);
+            line += ") (";
+            AppendNumber(line, c.left);
+            line += ')';
+        } else {
+            AppendNumber(line, c.top);
+        }
+        r.lines.push_back(std::move(line));
+        AddChartValue(chart, 1, count - i, c.top);
+    }
+    chart.yMax = 1000;
+    r.charts.push_back(std::move(chart));
+    return r;
+}
+
+std::vector<Run> GroupRuns(const std::vector<int>& sorted) {
+    std::vector<Run> runs;
+    for (int v : sorted) {
+        if (runs.empty() || runs.back().value != v) runs.push_back({v, 0});
+        ++runs.back().length;
+    }
+    return runs;
+}
+
+CommandResult CheckSumCommand(const DrawStore& store, const Game& game, Lang lang) {
+    const int count = std::max(store.DrawCount, 0);
+    std::vector<int> sums(count);
+    for (int i = 0; i < count; ++i)
+        for (int k = 0; k < game.perDraw; ++k) sums[i] += store[i][k];
+
+    CommandResult r;
+    r.caption = Tr(lang, "Суммы номеров в каждом тираже", "check sums");
+    r.lines.reserve(count);
+    ChartData perDraw;
+    const int width = Digits(count);
+    for (int i = 0; i < count; ++i) {
+        std::string line;
+        line.reserve(16);
+        AppendPadded(line, count - i, width);
+        line += ':';
+        AppendNumber(line, sums[i]);
+        r.lines.push_back(std::move(line));
+        AddChartValue(perDraw, 1, count - i, sums[i]);
+    }
+    perDraw.yMax = 255;
+    r.charts.push_back(std::move(perDraw));
+
+    // Any ascending sort gives the same runs as the neighbour-swapping one.
+    std::sort(sums.begin(), sums.end());
+    const auto runs = GroupRuns(sums);
+    ChartData distribution;
+    distribution.schemeColors = {{1, 1, 0x00FF00}, {1, 2, 0xFF00FF}};
+    for (std::size_t g = 0; g < runs.size(); ++g) {
+        const int point = static_cast<int>(g) + 1;
+        AddChartValue(distribution, 1, point, runs[g].length * 25.0);
+        AddChartValue(distribution, 2, point, runs[g].value);
+    }
+    distribution.yMax = 255;
+    distribution.caption = Tr(lang, "Распределение", "Distribution");
+    r.charts.push_back(std::move(distribution));
+    return r;
+}
+
+double StrToFloat(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    const auto last = text.find_last_not_of(' ');
+    if (first == std::string::npos) throw FloatConversionError(text);
+    const char* begin = text.data() + first;
+    const char* end = text.data() + last + 1;
+    if (*begin == '+') ++begin; // from_chars takes no plus sign
+    double value = 0;
+    const auto [ptr, ec] = std::from_chars(begin, end, value);
+    if (ec != std::errc() || ptr != end || begin == end || !std::isfinite(value))
+        throw FloatConversionError(text);
+    return value;
+}
+
+std::optional<ChartData> ColumnChart(int col, const std::vector<std::string>& cells) {
+    if (col == 1 || col == 8 || col == 11 || col == 17) return std::nullopt;
+    const int rowCount = static_cast<int>(cells.size());
+    ChartData chart;
+    for (int row = 1; row < rowCount; ++row) {
+        if (cells[row].empty()) continue;
+        // Every cell is read, so a bad one is reported even outside the charted draws.
+        const double value = StrToFloat(cells[row]);
+        AddChartValue(chart, 1, rowCount - row, value);
+    }
+    chart.yMax = 1000;
+    chart.caption = rowCount > 0 ? cells[0] : std::string();
+    return chart;
+}
+
+} // namespace core
