@@ -194,18 +194,16 @@ CommandResult StatsDuples(const DrawStore& store, const Game& game, int level, L
                     ? "Статистика дублей для " + std::to_string(level) + " и более повторений"
                     : "Statistics of duples for " + std::to_string(level) + " and more numbers";
     r.lines.reserve(n);
-    std::vector<std::uint8_t> row(std::max(n, 1));
     LineBuilder line;
     for (int i = 0; i < n; ++i) {
         line.Clear();
         line.Append(ZeroPad(n - i, n));
-        common.Row(i, i + 1, n, row.data());
-        for (int j = i + 1; j < n; ++j) {
-            const int d = row[j - i - 1];
-            if (d < level) continue;
-            line.Append(shared[d]);
-            line.Append(plain[n - j]);
-        }
+        char* out = line.Room(2 * ShortText::Capacity * (n - i));
+        common.ForEachAtLeast(i, i + 1, n, level, false, [&](int j, int d) {
+            out = LineBuilder::Put(out, shared[d]);
+            out = LineBuilder::Put(out, plain[n - j]);
+        });
+        line.Commit(out);
         r.lines.push_back(line.Str());
     }
     return r;
@@ -225,35 +223,34 @@ CommandResult MatchInDraws(const DrawStore& store, const Game& game, Lang lang) 
     std::vector<std::string> twos;
     twos.reserve(std::max(n - 1, 0));
     r.lines.reserve(2 * std::max(n - 1, 0) + 5);
-    std::vector<std::uint8_t> row(std::max(n, 1));
     LineBuilder buckets[4]; // 2, 3, 4, 5 and more
     LineBuilder line;
+    static constexpr const char* opening[4] = {"[2 ->  ", "[3 ->  ", "[4 ->  ", "[5,6 ->  "};
+    auto close = [&](int b) {
+        if (buckets[b].Size() == 0) return;
+        line.Append(opening[b]);
+        line.Append(buckets[b].View());
+        line.Append("] ");
+    };
     for (int i = 0; i + 1 < n; ++i) {
-        for (auto& b : buckets) b.Clear();
-        common.Row(i, i + 1, n, row.data());
-        for (int j = i + 1; j < n; ++j) {
-            const int c = row[j - i - 1];
-            if (c < 2) continue;
-            buckets[std::min(c, 5) - 2].Append(padded[n - j]);
+        char* out[4];
+        for (int b = 0; b < 4; ++b) {
+            buckets[b].Clear();
+            out[b] = buckets[b].Room(ShortText::Capacity * (n - i));
         }
+        common.ForEachAtLeast(i, i + 1, n, 2, false, [&](int j, int c) {
+            const int b = std::min(c, 5) - 2;
+            out[b] = LineBuilder::Put(out[b], padded[n - j]);
+        });
+        for (int b = 0; b < 4; ++b) buckets[b].Commit(out[b]);
         const std::string number = ZeroPad(n - i, n) + ": ";
         line.Clear();
         line.Append(number);
-        static constexpr const char* opening[4] = {"[2 ->  ", "[3 ->  ", "[4 ->  ", "[5,6 ->  "};
-        for (int b = 1; b < 4; ++b) {
-            if (buckets[b].Size() == 0) continue;
-            line.Append(opening[b]);
-            line.Append(buckets[b].View());
-            line.Append("] ");
-        }
+        for (int b = 1; b < 4; ++b) close(b);
         r.lines.push_back(line.Str());
         line.Clear();
         line.Append(number);
-        if (buckets[0].Size() > 0) {
-            line.Append(opening[0]);
-            line.Append(buckets[0].View());
-            line.Append("] ");
-        }
+        close(0);
         twos.push_back(line.Str());
     }
     r.lines.push_back("");
@@ -279,18 +276,18 @@ CommandResult Period(const DrawStore& store, const Game& game, int minimum, Lang
     r.lines.push_back("");
     r.lines.push_back("Draw Period");
     ChartData chart;
-    std::vector<std::uint8_t> row(std::max(n, 1));
     LineBuilder line;
     for (int rec = n - 1; rec >= 1; --rec) {
-        common.Row(rec, 0, rec, row.data());
         line.Clear();
         line.Append(padded[n - rec]);
         int count = 0;
-        for (int f = rec - 1; f >= 0; --f) {
-            if (row[f] < minimum) continue;
-            line.Append(padded[rec - f]);
+        // Newer draws from the nearest on, so the distances come out ascending.
+        char* out = line.Room(ShortText::Capacity * rec);
+        common.ForEachAtLeast(rec, 0, rec, minimum, true, [&](int f, int) {
+            out = LineBuilder::Put(out, padded[rec - f]);
             ++count;
-        }
+        });
+        line.Commit(out);
         r.lines.push_back(line.Str());
         // The chart keeps points 1..100 only.
         if (n - rec <= 100) chart.values.push_back({1, n - rec, static_cast<double>(count)});

@@ -29,9 +29,15 @@ TEST_P(CountCommonShared, CountsSharedNumbersBothWays) {
     const core::DrawStore s = StoreOf({c.a, c.b});
     const core::CommonCounts counts(s, 2, 6);
     EXPECT_EQ(counts(0, 1), c.shared);
-    std::uint8_t row[1];
-    counts.Row(0, 1, 2, row);
-    EXPECT_EQ(row[0], c.shared);
+    for (int minimum = 0; minimum <= 7; ++minimum) {
+        std::vector<std::pair<int, int>> seen;
+        counts.ForEachAtLeast(0, 1, 2, minimum, false,
+                              [&](int j, int shared) { seen.emplace_back(j, shared); });
+        if (c.shared >= minimum)
+            EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{1, c.shared}})) << minimum;
+        else
+            EXPECT_TRUE(seen.empty()) << minimum;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -63,25 +69,54 @@ TEST(CommonCounts, EqualsTheByteCountForEveryPairOfAnOddHistory) {
     for (const core::Game& g : {core::Game6x45, core::Game5x36}) {
         const core::DrawStore s = pair_reference::RandomStore(300, g, 11, true);
         const core::CommonCounts counts(s, s.DrawCount, g.perDraw);
-        std::vector<std::uint8_t> row(s.DrawCount);
-        for (int i = 0; i < s.DrawCount; ++i) {
-            const int from = i % 5, to = s.DrawCount - i % 7;
-            counts.Row(i, from, to, row.data());
-            for (int j = from; j < to; ++j) {
-                const int want = pair_reference::Common(s[i], s[j], g.perDraw);
-                ASSERT_EQ(row[j - from], want) << i << " " << j;
-                ASSERT_EQ(counts(i, j), want) << i << " " << j;
-            }
-        }
+        for (int i = 0; i < s.DrawCount; ++i)
+            for (int j = 0; j < s.DrawCount; ++j)
+                ASSERT_EQ(counts(i, j), pair_reference::Common(s[i], s[j], g.perDraw)) << i << j;
     }
 }
 
-TEST(CommonCounts, EmptyRangeWritesNothing) {
+// Ranges that start and end inside and on the edges of the 64-draw words, both directions.
+TEST(CommonCounts, VisitsExactlyThePairsAtLeastTheMinimumInOrder) {
+    for (const core::Game& g : {core::Game6x45, core::Game5x36}) {
+        const core::DrawStore s = pair_reference::RandomStore(300, g, 12, true);
+        const core::CommonCounts counts(s, s.DrawCount, g.perDraw);
+        const std::pair<int, int> ranges[] = {{0, 300},  {1, 300}, {0, 64},    {63, 129},
+                                              {64, 128}, {5, 6},   {200, 299}, {17, 17}};
+        for (int i = 0; i < s.DrawCount; i += 7)
+            for (auto [from, to] : ranges)
+                for (int minimum = -1; minimum <= 8; ++minimum)
+                    for (bool descending : {false, true}) {
+                        std::vector<std::pair<int, int>> want, got;
+                        for (int k = 0; k < to - from; ++k) {
+                            const int j = descending ? to - 1 - k : from + k;
+                            const int c = pair_reference::Common(s[i], s[j], g.perDraw);
+                            if (c >= minimum) want.emplace_back(j, c);
+                        }
+                        counts.ForEachAtLeast(i, from, to, minimum, descending,
+                                              [&](int j, int c) { got.emplace_back(j, c); });
+                        ASSERT_EQ(got, want) << i << " " << from << " " << to << " " << minimum;
+                        // Exactly minimum, as the buckets of Match in draws ask.
+                        want.clear();
+                        got.clear();
+                        for (int k = 0; k < to - from; ++k) {
+                            const int j = descending ? to - 1 - k : from + k;
+                            const int c = pair_reference::Common(s[i], s[j], g.perDraw);
+                            if (c == minimum) want.emplace_back(j, c);
+                        }
+                        counts.ForEachBetween(i, from, to, minimum, minimum, descending,
+                                              [&](int j, int c) { got.emplace_back(j, c); });
+                        ASSERT_EQ(got, want) << i << " " << from << " " << to << " " << minimum;
+                    }
+    }
+}
+
+TEST(CommonCounts, EmptyRangeVisitsNothing) {
     const core::DrawStore s = StoreOf({{1, 2, 3, 4, 5, 6}});
     const core::CommonCounts counts(s, 1, 6);
-    std::uint8_t row[1] = {77};
-    counts.Row(0, 1, 1, row);
-    EXPECT_EQ(row[0], 77);
+    int visits = 0;
+    counts.ForEachAtLeast(0, 1, 1, 0, false, [&](int, int) { ++visits; });
+    counts.ForEachAtLeast(0, 0, 0, 0, true, [&](int, int) { ++visits; });
+    EXPECT_EQ(visits, 0);
 }
 
 } // namespace
