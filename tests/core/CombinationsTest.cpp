@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
 
 namespace {
@@ -12,6 +13,10 @@ struct RankCase {
     core::Draw numbers;
     std::int32_t rank;
 };
+void PrintTo(const RankCase& c, std::ostream* os) {
+    for (int k = 0; k < c.game.perDraw; ++k) *os << int(c.numbers[k]) << ' ';
+    *os << "-> " << c.rank;
+}
 
 class CombinationRankOf : public testing::TestWithParam<RankCase> {};
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 namespace {
@@ -19,6 +20,9 @@ struct CommonCase {
     core::Draw a, b;
     int shared;
 };
+void PrintTo(const CommonCase& c, std::ostream* os) {
+    *os << "shared " << c.shared;
+}
 
 class CountCommonShared : public testing::TestWithParam<CommonCase> {};
 

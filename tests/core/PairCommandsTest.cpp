@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,9 @@ struct MinimumCase {
     const char* answer;
     int minimum;
 };
+void PrintTo(const MinimumCase& c, std::ostream* os) {
+    *os << '"' << c.answer << "\" -> " << c.minimum;
+}
 
 class TriplesMinimumRule : public testing::TestWithParam<MinimumCase> {};
 
@@ -236,6 +240,9 @@ struct LevelCase {
     const char* answer;
     int level;
 };
+void PrintTo(const LevelCase& c, std::ostream* os) {
+    *os << '"' << c.answer << "\" -> " << c.level;
+}
 
 class DuplesLevelRule : public testing::TestWithParam<LevelCase> {};
 
