@@ -18,15 +18,16 @@ void TMemo::Add(const std::string& line) {
 }
 
 void TMemo::SetLines(const std::vector<std::string>& lines) {
-    std::string all;
+    // Straight into the control's text: results can run to hundreds of megabytes.
     std::size_t size = 0;
     for (const auto& l : lines) size += l.size() + 1;
-    all.reserve(size);
+    QString all;
+    all.reserve(static_cast<qsizetype>(size));
     for (const auto& l : lines) {
-        all += l;
-        all += '\n';
+        all.append(QString::fromUtf8(l.data(), static_cast<qsizetype>(l.size())));
+        all += QLatin1Char('\n');
     }
-    setPlainText(QString::fromStdString(all));
+    setPlainText(all);
 }
 
 std::vector<std::string> TMemo::Lines() const {
