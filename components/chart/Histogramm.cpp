@@ -26,6 +26,11 @@ void TIntHistogramm::Clear() {
     BelowCount = 0;
 }
 
+std::string TIntHistogramm::BinLabel(int i) const {
+    const std::string n = std::to_string(i + FirstLabel);
+    return i < 9 ? " " + n + "  " : n + " ";
+}
+
 void TIntHistogramm::Draw() {
     if (!TargetImage) return;
     const int W = TargetImage->Picture().Width(), H = TargetImage->Picture().Height();
@@ -67,8 +72,7 @@ void TIntHistogramm::Draw() {
             c.Rectangle(left, H - h - 1, RoundInt((i + 2) * lw), H - 1);
             c.Brush.Color = core::clWhite;
             c.Font.Color = core::clRed;
-            const std::string n = std::to_string(i + FirstLabel);
-            c.TextOut(left, H - h - 13, i < 9 ? " " + n + "  " : n + " ");
+            c.TextOut(left, H - h - 13, BinLabel(i));
             c.Brush.Color = core::clBlue;
         }
         c.Brush.Color = core::clRed;

@@ -3,6 +3,7 @@
 #include "components/chart/VArrays.h"
 
 #include <cstdint>
+#include <string>
 
 class TImage;
 
@@ -26,4 +27,6 @@ public:
     std::int32_t MaxValue() const;
     void Clear();
     void Draw();
+    // The text over bin i: one-digit positions are padded to the width of two digits.
+    std::string BinLabel(int i) const;
 };
