@@ -69,9 +69,9 @@ TEST(Histogram, LabelsPadOneDigitPositions) {
         int first, bin;
         std::string text;
     };
-    for (const Case& c : {Case{0, 0, " 0  "}, Case{0, 8, " 8  "}, Case{0, 9, "9 "},
-                          Case{0, 44, "44 "}, Case{1, 0, " 1  "}, Case{1, 8, " 9  "},
-                          Case{1, 9, "10 "}}) {
+    for (const Case& c :
+         {Case{0, 0, " 0  "}, Case{0, 8, " 8  "}, Case{0, 9, "9 "}, Case{0, 44, "44 "},
+          Case{1, 0, " 1  "}, Case{1, 8, " 9  "}, Case{1, 9, "10 "}}) {
         h.FirstLabel = c.first;
         EXPECT_EQ(h.BinLabel(c.bin), c.text) << c.first << "/" << c.bin;
     }
@@ -89,8 +89,8 @@ TEST(Histogram, BarsStandInTheirSlotsWithOuterBins) {
         const int x1 = RoundInt((i + 1) * w), x2 = RoundInt((i + 2) * w);
         const int mid = (x1 + x2) / 2;
         if (r > 2) {
-            EXPECT_EQ(d.At(mid, 400 - r), kBlue) << i;         // below the white outline
-            EXPECT_EQ(d.At(mid, 400 - r - 1), kWhite) << i;    // the outline
+            EXPECT_EQ(d.At(mid, 400 - r), kBlue) << i;      // below the white outline
+            EXPECT_EQ(d.At(mid, 400 - r - 1), kWhite) << i; // the outline
             EXPECT_EQ(d.At(mid, 400 - 4), kBlue) << i;
         }
         EXPECT_EQ(d.At(x1, 400 - 4), r > 1 ? kWhite : d.At(x1, 400 - 4)) << i;

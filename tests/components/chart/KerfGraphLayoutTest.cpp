@@ -11,9 +11,7 @@ namespace {
 // Fixed measures: 6 pixels a character; heights 24 (header), 10 (legend), 14 (axis).
 class FixedMetrics : public FontMetrics {
 public:
-    int TextWidth(FontKind, const std::string& text) const override {
-        return 6 * CharCount(text);
-    }
+    int TextWidth(FontKind, const std::string& text) const override { return 6 * CharCount(text); }
     int TextHeight(FontKind font, const std::string&) const override {
         return font == FontKind::Header ? 24 : font == FontKind::Legend ? 10 : 14;
     }
@@ -34,10 +32,9 @@ struct Fitted {
     }
     void Fit(int width, int height) {
         m.Data.PlotHeight = std::max(10, height - 2 * m.Data.MarginTop);
-        m.Data.PlotWidth = std::max(10, m.ShowLegend
-                                            ? RoundInt(width - 1.5L * m.Data.MarginLeft -
-                                                       m.LegendWidth)
-                                            : RoundInt(width - 0.5L * m.Data.MarginLeft));
+        m.Data.PlotWidth =
+            std::max(10, m.ShowLegend ? RoundInt(width - 1.5L * m.Data.MarginLeft - m.LegendWidth)
+                                      : RoundInt(width - 0.5L * m.Data.MarginLeft));
     }
     ChartLayout Lay() {
         m.PrepareDrawing(fm.TextHeight(FontKind::Header, "Mg"));
@@ -54,7 +51,7 @@ TEST(KerfGraphLayoutStoredSize, FortyFivePointsGive14PixelColumns) {
     g.SetYRange(1000, 0);
     g.AutoScale();
     g.ResizeGraph();
-    EXPECT_EQ(g.Data.PlotWidth, 682); // RoundEven(682.5)
+    EXPECT_EQ(g.Data.PlotWidth, 682);      // RoundEven(682.5)
     EXPECT_EQ(g.Layout().ColumnWidth, 14); // RoundEven(637 / 46)
     EXPECT_EQ(g.Layout().BarWidth, 13);    // RoundEven(14 / 1.1)
     EXPECT_EQ(g.Data.NumYLegends, 30);     // the 1001 steps of the range, clamped
@@ -130,8 +127,9 @@ TEST(KerfGraphLayoutXLabels, EveryTenthFromFiftyPointsOn) {
         int points;
         std::vector<std::string> labels;
     };
-    for (const Case& c : {Case{49, {}}, Case{50, {"10", "20", "30", "40", "50"}},
-                          Case{100, {"10", "20", "30", "40", "50", "60", "70", "80", "90", "100"}}}) {
+    for (const Case& c :
+         {Case{49, {}}, Case{50, {"10", "20", "30", "40", "50"}},
+          Case{100, {"10", "20", "30", "40", "50", "60", "70", "80", "90", "100"}}}) {
         Fitted f(c.points);
         const auto l = f.Lay();
         if (c.labels.empty()) {
@@ -415,13 +413,12 @@ TEST(KerfGraphHitTest, EdgesAndOutside) {
         int x, y;
         PressTarget::Kind kind;
     };
-    for (const Case c : {Case{r - 4, 100, PressTarget::LegendEdge},
-                         Case{r + 9, 100, PressTarget::LegendEdge},
-                         Case{r + 10, 100, PressTarget::Nothing},
-                         Case{r - 5, 100, PressTarget::Value},
-                         Case{d.MarginLeft, 100, PressTarget::Nothing},
-                         Case{200, d.MarginTop, PressTarget::Nothing},
-                         Case{200, d.MarginTop + d.PlotHeight, PressTarget::Nothing}}) {
+    for (const Case c :
+         {Case{r - 4, 100, PressTarget::LegendEdge}, Case{r + 9, 100, PressTarget::LegendEdge},
+          Case{r + 10, 100, PressTarget::Nothing}, Case{r - 5, 100, PressTarget::Value},
+          Case{d.MarginLeft, 100, PressTarget::Nothing},
+          Case{200, d.MarginTop, PressTarget::Nothing},
+          Case{200, d.MarginTop + d.PlotHeight, PressTarget::Nothing}}) {
         EXPECT_EQ(HitTest(f.m, c.x, c.y).kind, c.kind) << c.x << "," << c.y;
     }
 }

@@ -67,8 +67,8 @@ TEST(KerfGraphModelClear, EmptiesEverythingButTypeAndYLabels) {
 TEST(KerfGraphModelSetValue, IgnoresIndicesOutside1To100) {
     KerfGraphModel m;
     m.ClearGraph();
-    for (auto [s, p] : std::vector<std::pair<int, int>>{{0, 1}, {101, 1}, {1, 0}, {1, 101},
-                                                        {-1, 5}}) {
+    for (auto [s, p] :
+         std::vector<std::pair<int, int>>{{0, 1}, {101, 1}, {1, 0}, {1, 101}, {-1, 5}}) {
         m.SetValue(s, p, 9);
     }
     for (int s = 0; s <= 100; ++s)
@@ -205,7 +205,7 @@ TEST(KerfGraphModelAutoScale, StepFromTheMaximum) {
         int legends; // starting from ClearGraph's 20
     };
     for (const Case& c : {Case{{1000, 2}, 55, 20}, Case{{150}, 8, 20}, Case{{250}, 14, 20},
-                          Case{{5, 1}, 1, 5},   // RoundEven(0.275) = 0: step 1, 5 steps
+                          Case{{5, 1}, 1, 5},    // RoundEven(0.275) = 0: step 1, 5 steps
                           Case{{0, 0}, 1, 1}}) { // all zero: one step
         KerfGraphModel m;
         m.ClearGraph();
@@ -257,8 +257,8 @@ TEST(KerfGraphModelAutoScale, NegativeValuesSwitchToLinesWithAGap) {
     m.AutoScale();
     EXPECT_TRUE(m.NegativeData);
     EXPECT_EQ(m.Data.GraphType, 3);
-    EXPECT_EQ(m.Data.YStep, 2);                // RoundEven(35 x 1.1 / 20) = RoundEven(1.925)
-    EXPECT_EQ(m.Data.YNegativeGapCount, 2);    // RoundEven(2.5): the even neighbour
+    EXPECT_EQ(m.Data.YStep, 2);             // RoundEven(35 x 1.1 / 20) = RoundEven(1.925)
+    EXPECT_EQ(m.Data.YNegativeGapCount, 2); // RoundEven(2.5): the even neighbour
     EXPECT_EQ(m.Data.YLabels[1], "-4");
     EXPECT_EQ(m.Data.YLabels[3], "0");
 }
@@ -271,7 +271,7 @@ TEST(KerfGraphModelAutoScale, SmallNegativeValueIsFoundByTheScan) {
     m.AutoScale();
     EXPECT_TRUE(m.NegativeData);
     EXPECT_EQ(m.Data.GraphType, 3);
-    EXPECT_EQ(m.Data.YStep, 1); // RoundEven(0.5775)
+    EXPECT_EQ(m.Data.YStep, 1);             // RoundEven(0.5775)
     EXPECT_EQ(m.Data.YNegativeGapCount, 0); // RoundEven(0.5) = 0
 }
 
@@ -357,10 +357,9 @@ TEST(KerfGraphModelShowAs, RestoresTheSavedScaleAndSetsTheType) {
         void (KerfGraphModel::*op)();
         int type;
     };
-    for (const Case c : {Case{&KerfGraphModel::ShowAsBar, 1},
-                         Case{&KerfGraphModel::ShowAsBarWithAve, 4},
-                         Case{&KerfGraphModel::ShowAsLine, 7},
-                         Case{&KerfGraphModel::ShowAsMark, 8}}) {
+    for (const Case c :
+         {Case{&KerfGraphModel::ShowAsBar, 1}, Case{&KerfGraphModel::ShowAsBarWithAve, 4},
+          Case{&KerfGraphModel::ShowAsLine, 7}, Case{&KerfGraphModel::ShowAsMark, 8}}) {
         CountingModel m;
         m.ClearGraph();
         m.Data.YStep = 4;
@@ -458,8 +457,8 @@ TEST(KerfGraphModelRedraw, SettersRedrawOnlyWithAutoUpdate) {
 TEST(KerfGraphModelColors, TheStoreKeepsNothing) {
     KerfGraphModel m;
     const std::vector<std::pair<int, core::TColor>> expected = {
-        {-2, 0xFFFFFF}, {-1, 0xFFFFFF}, {0, 0x000000}, {1, 0x00FF00},  {2, 0xFF0000},
-        {3, 0x0000FF},  {4, 0x008000},  {5, 0x000080}, {6, 0x008080},  {7, 0xC0C0C0},
+        {-2, 0xFFFFFF}, {-1, 0xFFFFFF}, {0, 0x000000},  {1, 0x00FF00},  {2, 0xFF0000},
+        {3, 0x0000FF},  {4, 0x008000},  {5, 0x000080},  {6, 0x008080},  {7, 0xC0C0C0},
         {8, 0x808000},  {9, 0x000000},  {10, 0xFFFF00}, {11, 0x888888}, {99, 0x888888}};
     for (auto [index, color] : expected) EXPECT_EQ(m.GetSchemeColor(1, index), color) << index;
     m.SetSchemeColor(1, 1, core::clRed);
@@ -479,8 +478,9 @@ TEST(KerfGraphModelColors, NamesConvertBothWays) {
 
 TEST(KerfGraphModelValueText, FixedThreeDecimalsSevenDigits) {
     const std::vector<std::pair<double, std::string>> cases = {
-        {110, "110.000"},         {0, "0.000"},          {-0.5, "-0.500"},
-        {2.0625, "2.063"},        {12345.678, "12345.680"}, {1234567.8, "1234568.000"},
+        {110, "110.000"},         {0, "0.000"},
+        {-0.5, "-0.500"},         {2.0625, "2.063"},
+        {12345.678, "12345.680"}, {1234567.8, "1234568.000"},
         {0.12345, "0.123"},       {12345678, "1.234568E+007"}};
     for (const auto& [v, text] : cases) EXPECT_EQ(KerfGraphModel::ValueText(v), text) << v;
 }

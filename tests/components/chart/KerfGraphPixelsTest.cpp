@@ -201,7 +201,7 @@ TEST(KerfGraphMouse, LegendDragMovesThePlotEdge) {
         int plotWidth, legendWidth;
     };
     for (const Case c : {Case{20, 702, 130}, Case{-30, 652, 180},
-                         Case{400, 682 + 150, 0},   // the legend cannot go below 0
+                         Case{400, 682 + 150, 0},      // the legend cannot go below 0
                          Case{-900, 10, 150 + 672}}) { // the plot keeps 10 pixels
         auto g = WindowChart(Varied(45));
         const int r = g->Data.MarginLeft + g->Data.PlotWidth;
