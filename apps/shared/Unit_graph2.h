@@ -6,10 +6,13 @@
 #include <string>
 
 class EditionHost;
+class QAction;
+class QMenu;
+class QToolButton;
 class TKerfsoftGraph;
 class TxpWindow;
 
-// The chart window.
+// The chart window: one chart and the buttons that switch its graph type or transpose it.
 class TForm_graph2 : public platform::TForm {
     Q_OBJECT
 
@@ -18,9 +21,27 @@ public:
 
     TxpWindow* xpWindow1;
     TKerfsoftGraph* KerfsoftGraph1;
+    QToolButton* SpeedButton_Line;
+    QToolButton* SpeedButton_Bar_with_ave;
+    QToolButton* SpeedButton_mark;
+    QToolButton* SpeedButton2;
+    QToolButton* SpeedButton1;
+    QMenu* PopupMenu1;
+    QAction* CopyImagetoClipboard1;
 
     // A command's hand-over: fills the chart, titles the window and shows it modally.
     void ShowChart(const core::ChartData& chart, const std::string& caption);
+
+    void SpeedButton_LineClick();
+    void SpeedButton_Bar_with_aveClick();
+    void SpeedButton_markClick();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void CopyImagetoClipboard1Click();
+
+protected:
+    void FormActivate() override;
+    void FormResize() override;
 
 private:
     const EditionHost& host_;

@@ -6,6 +6,7 @@
 #include <memory>
 
 class EditionHost;
+class TImage;
 class TxpWindow;
 
 // The histogram window of the Spans command.
@@ -16,7 +17,12 @@ public:
     explicit TForm_graph(const EditionHost& host, QWidget* parent = nullptr);
 
     TxpWindow* xpWindow1;
+    TImage* Image1;
+    // Freed by the main window when it closes; the window then draws nothing.
     std::unique_ptr<TIntHistogramm> Histogram;
+
+protected:
+    void FormResize() override;
 
 private:
     const EditionHost& host_;
