@@ -10,10 +10,16 @@ namespace {
 
 // The histogram window's hand-over (Clear, the bins into hv, FirstLabel, Draw, then the
 // window): the one place that talks to the histogram.
-void ShowSpansHistogram([[maybe_unused]] const std::array<int, 45>& bins,
-                        [[maybe_unused]] int firstLabel, const std::string& caption) {
+void ShowSpansHistogram(const std::array<int, 45>& bins, int firstLabel,
+                        const std::string& caption) {
     if (!Form_graph) return;
     Form_graph->SetCaption(caption);
+    if (auto* h = Form_graph->Histogram.get()) {
+        h->Clear();
+        for (int j = 0; j < static_cast<int>(bins.size()); ++j) h->hv.SetValue(j, bins[j]);
+        h->FirstLabel = firstLabel;
+        h->Draw();
+    }
     Form_graph->ShowModal();
 }
 

@@ -8,6 +8,9 @@
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
 
+#include "core/ZoneCommands.h"
+#include "components/chart/Histogramm.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -115,6 +118,11 @@ TEST_F(ZonesCommands, SpansShowsTheTextThenTheHistogramUnderTheSameCaption) {
     EXPECT_EQ(dialogs->modals[1].form, Form_graph);
     EXPECT_EQ(dialogs->modals[1].caption, dialogs->modals[0].caption);
     EXPECT_EQ(Form_memo->Memo1->Lines().size(), 100u);
+    // The histogram holds the spans' bins, labelled from 0 like the text.
+    const auto spans = core::Spans(form->Draws, form->GameRules());
+    const auto& h = *Form_graph->Histogram;
+    EXPECT_EQ(h.FirstLabel, 0);
+    for (int j = 0; j < 45; ++j) EXPECT_EQ(h.hv.GetValue(j), spans.bins[j]) << j;
 }
 
 TEST_F(ZonesCommands, HiddenGroupCommandsShowTheirTexts) {
