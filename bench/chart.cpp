@@ -3,6 +3,8 @@
 #include "components/chart/KerfGraph.h"
 
 #include <QApplication>
+#include "bench/support/BenchMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -47,10 +49,5 @@ BENCHMARK(BM_Histogram45)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench_support::RunBenchmarks(argc, argv);
 }

@@ -7,6 +7,8 @@
 #include "platform/TextFile.h"
 
 #include <QApplication>
+#include "bench/support/BenchMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -40,10 +42,5 @@ BENCHMARK(BM_LoadIntoStoreAndGrid)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench_support::RunBenchmarks(argc, argv);
 }

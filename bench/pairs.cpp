@@ -4,6 +4,8 @@
 #include "platform/Memo.h"
 
 #include <QApplication>
+#include "bench/support/BenchMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -131,16 +133,11 @@ BENCHMARK(BM_MemoMatchInDraws)->Iterations(3)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // Keep freed memory in the process, so repeated runs measure work, not page faults;
     // PAIRS_BENCH_PLAIN_MALLOC=1 keeps the allocator's defaults, as the program runs.
     if (!std::getenv("PAIRS_BENCH_PLAIN_MALLOC")) {
         mallopt(M_MMAP_THRESHOLD, 1 << 30);
         mallopt(M_TRIM_THRESHOLD, 1 << 30);
     }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench_support::RunBenchmarks(argc, argv);
 }
