@@ -1,0 +1,243 @@
+#pragma once
+
+#include "components/net/WSockbuf.h"
+#include "platform/SocketApi.h"
+
+#include <QObject>
+
+#include <cstdint>
+#include <deque>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+class ESocketException : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum TSocketState {
+    wsInvalidState,
+    wsOpened,
+    wsBound,
+    wsConnecting,
+    wsConnected,
+    wsAccepting,
+    wsListening,
+    wsClosed
+};
+enum TSocketSendFlags { wsSendNormal, wsSendUrgent };
+enum TSocketLingerOnOff { wsLingerOff, wsLingerOn, wsLingerNoSet };
+enum TWSocketOption : unsigned { wsoNoReceiveLoop = 1 };
+using TWSocketOptions = unsigned; // a set of TWSocketOption bits
+
+using TDataAvailable = std::function<void(QObject* Sender, std::uint16_t Error)>;
+using TDataSent = std::function<void(QObject* Sender, std::uint16_t Error)>;
+using TSessionClosed = std::function<void(QObject* Sender, std::uint16_t Error)>;
+using TSessionAvailable = std::function<void(QObject* Sender, std::uint16_t Error)>;
+using TSessionConnected = std::function<void(QObject* Sender, std::uint16_t Error)>;
+using TDnsLookupDone = std::function<void(QObject* Sender, std::uint16_t Error)>;
+using TSendData = std::function<void(QObject* Sender, int BytesSent)>;
+using TChangeState =
+    std::function<void(QObject* Sender, TSocketState OldState, TSocketState NewState)>;
+using TBgExceptionEvent =
+    std::function<void(QObject* Sender, const std::exception& E, bool& CanClose)>;
+using TNotifyEvent = std::function<void(QObject* Sender)>;
+
+// The messages of the socket's own queue (the numbers WinSock-era code used for them).
+constexpr unsigned WM_USER = 0x0400;
+constexpr unsigned WM_SOCKET_EVENT = WM_USER + 1;
+constexpr unsigned WM_NAME_LOOKUP_DONE = WM_USER + 2;
+constexpr unsigned WM_ADDR_LOOKUP_DONE = WM_USER + 3;
+constexpr unsigned WM_SOCKET_CLOSE = WM_USER + 4;
+constexpr unsigned WM_SOCKET_FREE = WM_USER + 5;
+constexpr unsigned WM_SOCKET_TEST = WM_USER + 6;
+constexpr unsigned WM_LINE_DELIVER = WM_USER + 20;
+
+std::string WinsockErrorText(int error);
+// IPv4 address in network order; raises ESocketException.
+std::uint32_t WSocketResolveHost(const std::string& host);
+// Port number in host order; raises ESocketException.
+std::uint16_t WSocketResolvePort(const std::string& port, const std::string& proto);
+int WSocketResolveProto(const std::string& proto);
+// The library every socket shares, loaded and started at first use; raises ESocketException
+// when it cannot be loaded or started.
+platform::SocketApi& WSocketApi();
+// Whether the library is loaded at the moment (it goes with the last socket).
+bool WSocketLibraryLoaded();
+// Sockets alive now.
+int WSocketCount();
+
+// A non-blocking TCP or UDP socket; its notifications arrive as posted messages handled on
+// the thread that made it. Events are fired only when assigned.
+class TCustomWSocket : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TCustomWSocket(QObject* owner = nullptr);
+    ~TCustomWSocket() override;
+
+    // Properties.
+    const std::string& Addr() const { return addrStr_; }
+    void SetAddr(const std::string& value);
+    const std::string& Port() const { return portStr_; }
+    virtual void SetPort(const std::string& value);
+    const std::string& Proto() const { return protoStr_; }
+    virtual void SetProto(const std::string& value);
+    const std::string& LocalAddr() const { return localAddr_; }
+    void SetLocalAddr(const std::string& value);
+    const std::string& LocalPort() const { return localPortStr_; }
+    void SetLocalPort(const std::string& value);
+    virtual std::string PeerAddr();
+    virtual std::string PeerPort();
+    virtual std::string LocalPortText();
+    const std::string& DnsResult() const { return dnsResult_; }
+    const std::vector<std::string>& DnsResultList() const { return dnsResultList_; }
+    TSocketState State() const { return state_; }
+    std::int64_t ReadCount() const { return readCount_; }
+    virtual int RcvdCount();
+    int LastError() const { return lastError_; }
+    bool MultiThreaded() const { return multiThreaded_; }
+    void SetMultiThreaded(bool value) { multiThreaded_ = value; }
+    TWSocketOptions ComponentOptions() const { return componentOptions_; }
+    void SetComponentOptions(TWSocketOptions value) { componentOptions_ = value; }
+    // Seconds that Flush and DrainUntilClosed wait at most.
+    int FlushTimeout() const { return flushTimeout_; }
+    void SetFlushTimeout(int seconds) { flushTimeout_ = seconds; }
+    TSocketSendFlags SendFlags() const;
+    void SetSendFlags(TSocketSendFlags value);
+    TSocketLingerOnOff LingerOnOff() const { return lingerOnOff_; }
+    void SetLingerOnOff(TSocketLingerOnOff value) { lingerOnOff_ = value; }
+    int LingerTimeout() const { return lingerTimeout_; }
+    void SetLingerTimeout(int seconds) { lingerTimeout_ = seconds; }
+    platform::TSocket HSocket() const { return hSocket_; }
+
+    // Operations.
+    virtual void Connect();
+    virtual void Close();
+    virtual void PostClose();
+    // Frees the socket from its own queue (deleteLater): for sockets owned by a Qt parent or
+    // by nobody, never for one held by a unique_ptr.
+    virtual void PostFree();
+    virtual void Abort();
+    virtual void Flush();
+    virtual void DrainUntilClosed();
+    virtual void Listen();
+    virtual platform::TSocket Accept();
+    virtual int Receive(void* buffer, int len);
+    virtual std::string ReceiveText();
+    virtual int ReceiveFrom(void* buffer, int len, platform::TSockAddrIn& from, int& fromLen);
+    virtual int Send(const void* data, int len);
+    virtual int SendTo(const platform::TSockAddrIn& dest, int destLen, const void* data, int len);
+    virtual int SendText(const std::string& text);
+    virtual void DnsLookup(const std::string& hostName);
+    virtual void AddrLookup(const std::string& address);
+    virtual void CancelLookup();
+    virtual int GetPeerSockAddr(platform::TSockAddrIn& name, int& nameLen);
+    virtual int GetLocalSockAddr(platform::TSockAddrIn& name, int& nameLen);
+    virtual void Dup(platform::TSocket newHandle);
+    virtual void ShutdownSocket(int how);
+    virtual void PauseEvents();
+    virtual void ResumeEvents();
+    virtual void PumpMessages();
+    // Puts a message in the own queue, as a post to the hidden window did.
+    void PostMessage(unsigned msg, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
+
+    // Events.
+    TDataAvailable OnDataAvailable;
+    TDataSent OnDataSent;
+    TSendData OnSendData;
+    TSessionClosed OnSessionClosed;
+    TSessionAvailable OnSessionAvailable;
+    TSessionConnected OnSessionConnected;
+    TChangeState OnChangeState;
+    TNotifyEvent OnLineTooLong;
+    TDnsLookupDone OnDnsLookupDone;
+    TNotifyEvent OnError;
+    TBgExceptionEvent OnBgException;
+
+protected:
+    bool event(QEvent* e) override;
+    virtual void WndProc(platform::TSocketMessage& msg);
+    virtual void ResetDefaults();
+    virtual void DoClose(bool shutdown, std::uint16_t error);
+    virtual void BindLocal();
+    virtual int SendRaw(const void* data, int len);
+    virtual void RaiseSocketError(const std::string& msg);
+    virtual void HandleBgException(const std::exception& e);
+    virtual bool TriggerDataAvailable(std::uint16_t error);
+    virtual void TriggerSessionAvailable(std::uint16_t error);
+    virtual void TriggerSessionConnected(std::uint16_t error);
+    virtual void TriggerSessionClosed(std::uint16_t error);
+    virtual void TriggerDataSent(std::uint16_t error);
+    virtual void TriggerChangeState(TSocketState oldState, TSocketState newState);
+    virtual void TriggerDnsLookupDone(std::uint16_t error);
+    virtual void TriggerError();
+    virtual int RecvRaw(void* buffer, int len, int flags);
+    virtual int RecvFromRaw(void* buffer, int len, int flags, platform::TSockAddrIn& from,
+                            int& fromLen);
+
+    void ReportSocketError(const std::string& name);
+    void ChangeState(TSocketState newState);
+    void TryToSend();
+    void ASyncReceive(std::uint16_t error);
+    void SetLingerOption();
+    void DeleteBufferedData();
+    bool Destroying() const { return destroying_; }
+    // Bytes waiting in the socket itself (-1 on failure, the error in LastError).
+    int SocketPending();
+
+    bool closeInvoked_ = false; // OnSessionClosed fired for this connection
+    bool portResolved_ = false;
+    bool addrResolved_ = false;
+    std::uint16_t portNum_ = 0;
+    platform::TSockAddrIn sin_;
+    int lastError_ = 0;
+
+private:
+    void HandleSocketEvent(const platform::TSocketMessage& msg);
+    void HandleLookupDone(const platform::TSocketMessage& msg, bool byName);
+    void StartLookup(const std::string& text, bool byName);
+    bool ResolveForOpen(const char* what);
+
+    std::string dnsResult_;
+    std::vector<std::string> dnsResultList_;
+    platform::TSocket lastAcceptHandle_ = platform::INVALID_SOCKET;
+    std::deque<std::unique_ptr<TBuffer>> bufList_;
+    int bufSize_ = TBuffer::DefaultSize;
+    int sendFlags_ = 0;
+    platform::TAsyncHandle dnsTask_ = 0;
+    long selectEvent_ = 0;
+    platform::TSocket hSocket_ = platform::INVALID_SOCKET;
+    std::string addrStr_;
+    bool addrAssigned_ = false;
+    int addrFormat_ = platform::WS_AF_INET;
+    int proto_ = platform::WS_IPPROTO_TCP;
+    bool protoAssigned_ = true;
+    bool protoResolved_ = false;
+    bool localPortResolved_ = false;
+    std::string protoStr_ = "tcp";
+    std::string portStr_;
+    bool portAssigned_ = false;
+    std::string localPortStr_ = "0";
+    std::uint16_t localPortNum_ = 0;
+    std::string localAddr_ = "0.0.0.0";
+    int type_ = platform::WS_SOCK_STREAM;
+    TSocketLingerOnOff lingerOnOff_ = wsLingerOn;
+    int lingerTimeout_ = 0;
+    bool lineLimitedSend_ = false;
+    int lineCount_ = 0;
+    int lineLimit_ = 24;
+    bool allSent_ = true;
+    std::int64_t readCount_ = 0;
+    bool paused_ = false;
+    int flushTimeout_ = 60;
+    bool multiThreaded_ = false;
+    TWSocketOptions componentOptions_ = 0;
+    TSocketState state_ = wsClosed;
+    bool terminated_ = false; // the own pump saw the application ending
+    bool destroying_ = false;
+};
