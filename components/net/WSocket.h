@@ -187,6 +187,8 @@ protected:
     void SetLingerOption();
     void DeleteBufferedData();
     bool Destroying() const { return destroying_; }
+    // The own pump saw the application ending.
+    bool QuitSeen() const { return terminated_; }
     // Bytes waiting in the socket itself (-1 on failure, the error in LastError).
     int SocketPending();
 
@@ -240,4 +242,158 @@ private:
     TSocketState state_ = wsClosed;
     bool terminated_ = false; // the own pump saw the application ending
     bool destroying_ = false;
+};
+
+enum TSocksAuthentication { socksNoAuthentication, socksAuthenticateUsercode };
+// As fired: 0 user/password sent, 1 accepted, 2 closed while waiting for the answer, 3 the
+// server chose no authentication although user/password was offered.
+enum TSocksAuthState { socksAuthStart, socksAuthSuccess, socksAuthFailure, socksAuthNotRequired };
+using TSocksErrorEvent = std::function<void(QObject* Sender, int Error, const std::string& Msg)>;
+using TSocksAuthStateEvent = std::function<void(QObject* Sender, TSocksAuthState AuthState)>;
+
+// A stream socket that reaches its target through a SOCKS 4, 4A or 5 proxy when SocksServer
+// is set; without it, a plain socket.
+class TCustomSocksWSocket : public TCustomWSocket {
+    Q_OBJECT
+
+public:
+    explicit TCustomSocksWSocket(QObject* owner = nullptr);
+
+    const std::string& SocksServer() const { return socksServer_; }
+    void SetSocksServer(const std::string& value);
+    const std::string& SocksPort() const { return socksPort_; }
+    void SetSocksPort(const std::string& value);
+    const std::string& SocksLevel() const { return socksLevel_; }
+    void SetSocksLevel(const std::string& value);
+    const std::string& SocksUsercode() const { return socksUsercode_; }
+    void SetSocksUsercode(const std::string& value) { socksUsercode_ = value; }
+    const std::string& SocksPassword() const { return socksPassword_; }
+    void SetSocksPassword(const std::string& value) { socksPassword_ = value; }
+    TSocksAuthentication SocksAuthentication() const { return socksAuthentication_; }
+    void SetSocksAuthentication(TSocksAuthentication value) { socksAuthentication_ = value; }
+
+    void Connect() override;
+    void Listen() override;
+    int RcvdCount() override;
+
+    TSessionConnected OnSocksConnected;
+    TSocksErrorEvent OnSocksError;
+    TSocksAuthStateEvent OnSocksAuthState;
+
+protected:
+    void ResetDefaults() override;
+    bool TriggerDataAvailable(std::uint16_t error) override;
+    void TriggerSessionConnected(std::uint16_t error) override;
+    void TriggerSessionClosed(std::uint16_t error) override;
+    int RecvRaw(void* buffer, int len, int flags) override;
+
+private:
+    void SocksDoConnect();
+    void SocksDoAuthenticate();
+    void SendRequest(const std::string& bytes);
+    void SocksError(int code, const std::string& msg);
+    void TriggerSocksAuthState(TSocksAuthState state);
+    // Reads into the reply buffer up to limit bytes in all; false when the read failed.
+    bool ReadReply(int limit);
+    void HandleMethodAnswer();
+    void HandleAuthAnswer();
+    void HandleSocks4Reply();
+    void HandleSocks5Reply();
+
+    int socksState_ =
+        0; // 0 none or finished, 1 method offer sent, 2 user/password sent, 3 request sent
+    std::string socksServer_;
+    std::string socksLevel_ = "5";
+    std::string socksPort_;
+    bool socksPortAssigned_ = false;
+    bool socksServerAssigned_ = false;
+    std::string socksUsercode_;
+    std::string socksPassword_;
+    TSocksAuthentication socksAuthentication_ = socksNoAuthentication;
+    int methodOffered_ = 0;
+    std::uint16_t targetPort_ = 0;
+    char reply_[128] = {};
+    int replyCount_ = 0;
+    std::string surplus_; // bytes that came behind the proxy's reply
+};
+
+// Cuts the received stream into lines when LineMode is on: OnDataAvailable fires once per
+// line and Receive returns that line. Also echo and simple line editing for terminal peers.
+class TCustomLineWSocket : public TCustomSocksWSocket {
+    Q_OBJECT
+
+public:
+    static constexpr int DefaultLineLimit = 65536;
+
+    explicit TCustomLineWSocket(QObject* owner = nullptr);
+
+    bool LineMode() const { return lineMode_; }
+    void SetLineMode(bool value);
+    const std::string& LineEnd() const { return lineEnd_; }
+    void SetLineEnd(const std::string& value) { lineEnd_ = value; }
+    bool LineEcho() const { return lineEcho_; }
+    void SetLineEcho(bool value) { lineEcho_ = value; }
+    bool LineEdit() const { return lineEdit_; }
+    void SetLineEdit(bool value) { lineEdit_ = value; }
+    // The longest line kept waiting for its end; past it OnLineTooLong fires and the bytes
+    // held are handed over as a line of this length.
+    int LineLimit() const { return lineLimit_; }
+    void SetLineLimit(int value) { lineLimit_ = value > 0 ? value : DefaultLineLimit; }
+
+    int RcvdCount() override;
+
+protected:
+    void WndProc(platform::TSocketMessage& msg) override;
+    bool TriggerDataAvailable(std::uint16_t error) override;
+    void TriggerSessionClosed(std::uint16_t error) override;
+    int RecvRaw(void* buffer, int len, int flags) override;
+    // Line editing of the count new bytes from position from of the buffer; afterwards from
+    // is the lowest changed position and count the bytes from there on.
+    virtual void EditReceivedBytes(std::size_t& from, int& count);
+
+private:
+    // Hands the ready line to the handler until it is read; false when the handler left it.
+    bool DeliverLine();
+    void DeliverBuffered();
+
+    std::string lineBuffer_;
+    std::string lineEnd_ = "\r\n";
+    bool lineMode_ = false;
+    int lineLength_ = 0; // of the line ready for reading, its end included
+    bool lineReceived_ = false;
+    bool lineEcho_ = false;
+    bool lineEdit_ = false;
+    int lineLimit_ = DefaultLineLimit;
+    bool readingSocket_ = false;
+    bool deliverPosted_ = false;
+};
+
+// Adds a wait that runs the event loop until a flag is set, with a time limit.
+class TCustomSyncWSocket : public TCustomLineWSocket {
+    Q_OBJECT
+
+public:
+    static constexpr int DefaultWaitTimeout = 60000;
+    static constexpr int WaitTimedOut = 12001;
+
+    explicit TCustomSyncWSocket(QObject* owner = nullptr);
+
+    // Milliseconds; 0 or less means the default. No wait is without a limit.
+    int WaitTimeout() const { return waitTimeout_; }
+    void SetWaitTimeout(int ms) { waitTimeout_ = ms > 0 ? ms : DefaultWaitTimeout; }
+
+    // done := 0, runs proc and waits for done.
+    virtual int RunAndWait(std::uint8_t& done, const std::function<void()>& proc);
+    // 0 once done is set; WaitTimedOut at the time limit or when the program is ending.
+    virtual int WaitForFlag(std::uint8_t& done);
+
+private:
+    int waitTimeout_ = DefaultWaitTimeout;
+};
+
+class TWSocket : public TCustomSyncWSocket {
+    Q_OBJECT
+
+public:
+    using TCustomSyncWSocket::TCustomSyncWSocket;
 };
