@@ -1,3 +1,4 @@
+#include "tests/apps/vovuv/VovuvTest.h"
 #include "apps/vovuv/Windows.h"
 #include "apps/vovuv/main.h"
 #include "core/BoardLayout.h"
@@ -24,18 +25,9 @@ const char* const kDraws = "7 10 13 19 27 40\r\n"
                            "2 14 18 20 31 45\r\n"
                            "1 7 17 22 35 43\r\n";
 
-class BoardTest : public ::testing::Test {
+class BoardTest : public VovuvTest {
 protected:
-    void SetUp() override {
-        platform::SetProgramFolder(dir.path());
-        if (withDraws_) dir.write("6x45.txt", kDraws);
-        windows = std::make_unique<VovuvWindows>();
-        form = windows->form1.get();
-    }
-    void TearDown() override {
-        windows.reset();
-        platform::SetProgramFolder("");
-    }
+    void SetUp() override { Start(withDraws_ ? kDraws : ""); }
 
     core::TColor Pixel(int x, int y) { return form->BoardBitmap->Canvas().Pixel(x, y); }
 
@@ -60,10 +52,6 @@ protected:
     }
 
     bool withDraws_ = true;
-    testing_support::ScopedDialogs dialogs;
-    testing_support::TempDir dir;
-    std::unique_ptr<VovuvWindows> windows;
-    TForm1* form = nullptr;
 };
 
 class EmptyBoardTest : public BoardTest {

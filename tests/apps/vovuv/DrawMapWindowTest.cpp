@@ -1,3 +1,4 @@
+#include "tests/apps/vovuv/VovuvTest.h"
 #include "apps/shared/Unit_display.h"
 #include "apps/shared/Unit_memo.h"
 #include "apps/vovuv/Windows.h"
@@ -29,17 +30,9 @@ std::string MapDrawFile(int count) {
     return text;
 }
 
-class DrawMapWindow : public ::testing::Test {
+class DrawMapWindow : public VovuvTest {
 protected:
-    void Load(int draws) {
-        if (draws > 0) dir.write("6x45.txt", MapDrawFile(draws));
-        platform::SetProgramFolder(dir.path());
-        windows = std::make_unique<VovuvWindows>();
-    }
-    void TearDown() override {
-        windows.reset();
-        platform::SetProgramFolder("");
-    }
+    void Load(int draws) { Start(draws > 0 ? MapDrawFile(draws) : ""); }
     core::TColor Pixel(int x, int y) { return Form_Display->MapBitmap->Canvas().Pixel(x, y); }
     // The colour in the middle of the square of number n in map row i.
     core::TColor Square(int i, int n, int cell) {
@@ -50,10 +43,6 @@ protected:
         const int first = number % 40 + 1;
         return n >= first && n < first + 6;
     }
-
-    TempDir dir;
-    ScopedDialogs dialogs;
-    std::unique_ptr<VovuvWindows> windows;
 };
 
 TEST_F(DrawMapWindow, MapCommandShowsTheTextThenTheMap) {

@@ -1,3 +1,4 @@
+#include "tests/apps/vovuv/VovuvTest.h"
 #include "apps/vovuv/Windows.h"
 #include "apps/vovuv/main.h"
 #include "components/skin/TB97Ctls.h"
@@ -18,22 +19,9 @@
 
 namespace {
 
-class LanguageTest : public ::testing::Test {
+class LanguageTest : public VovuvTest {
 protected:
-    void SetUp() override {
-        platform::SetProgramFolder(dir.path());
-        windows = std::make_unique<VovuvWindows>();
-        form = windows->form1.get();
-    }
-    void TearDown() override {
-        windows.reset();
-        platform::SetProgramFolder("");
-    }
-
-    testing_support::ScopedDialogs dialogs;
-    testing_support::TempDir dir;
-    std::unique_ptr<VovuvWindows> windows;
-    TForm1* form = nullptr;
+    void SetUp() override { Start(); }
 };
 
 std::string Text(QAction* a) {

@@ -1,4 +1,5 @@
 #include "apps/shared/Unit_memo.h"
+#include "tests/apps/vovuv/VovuvTest.h"
 #include "apps/vovuv/Windows.h"
 #include "apps/vovuv/main.h"
 #include "components/skin/xpButton.h"
@@ -14,23 +15,7 @@
 
 namespace {
 
-class MainWindow : public ::testing::Test {
-protected:
-    void Start(const std::string& drawFile) {
-        if (!drawFile.empty()) dir.write("6x45.txt", drawFile);
-        platform::SetProgramFolder(dir.path());
-        windows = std::make_unique<VovuvWindows>();
-    }
-    void TearDown() override {
-        windows.reset();
-        platform::SetProgramFolder("");
-    }
-    TForm1& form() { return *windows->form1; }
-
-    testing_support::TempDir dir;
-    testing_support::ScopedDialogs dialogs;
-    std::unique_ptr<VovuvWindows> windows;
-};
+using MainWindow = VovuvTest;
 
 const char* kThreeDraws = "1 2 3 4 5 6\r\n4 5 6 7 8 9\r\n40 1 33 2 45 12\r\n";
 
@@ -38,9 +23,9 @@ const char* kThreeDraws = "1 2 3 4 5 6\r\n4 5 6 7 8 9\r\n40 1 33 2 45 12\r\n";
 
 TEST_F(MainWindow, ListsTheDrawsOfTheProgramFoldersFile) {
     Start(kThreeDraws);
-    EXPECT_EQ(form().Caption(), "Vovuv 6x45");
-    EXPECT_EQ(form().DrawCount, 3);
-    auto& grid = *form().StringGrid1;
+    EXPECT_EQ((*form).Caption(), "Vovuv 6x45");
+    EXPECT_EQ((*form).DrawCount, 3);
+    auto& grid = *(*form).StringGrid1;
     EXPECT_EQ(grid.RowCount(), 4);
     EXPECT_EQ(grid.ColCount(), 22);
     EXPECT_EQ(grid.Cells(0, 0), "№");
@@ -53,17 +38,17 @@ TEST_F(MainWindow, ListsTheDrawsOfTheProgramFoldersFile) {
     EXPECT_EQ(grid.ColWidths(0), 30);
     EXPECT_EQ(grid.ColWidths(9), 50);
     EXPECT_EQ(grid.ColWidths(21), 30);
-    EXPECT_EQ(form().Edit_find->text().toStdString(), "1 2 3 4 5 6");
+    EXPECT_EQ((*form).Edit_find->text().toStdString(), "1 2 3 4 5 6");
     EXPECT_TRUE(dialogs->messages.empty());
-    EXPECT_TRUE(form().Button_Spans_graph->isHidden());
-    EXPECT_FALSE(form().Button_stat->isHidden());
+    EXPECT_TRUE((*form).Button_Spans_graph->isHidden());
+    EXPECT_FALSE((*form).Button_stat->isHidden());
 }
 
 TEST_F(MainWindow, StartsEmptyWithoutADrawFile) {
     Start("");
-    EXPECT_EQ(form().DrawCount, 0);
-    EXPECT_EQ(form().StringGrid1->RowCount(), 1);
-    EXPECT_EQ(form().Edit_find->text().toStdString(), "     ");
+    EXPECT_EQ((*form).DrawCount, 0);
+    EXPECT_EQ((*form).StringGrid1->RowCount(), 1);
+    EXPECT_EQ((*form).Edit_find->text().toStdString(), "     ");
     EXPECT_TRUE(dialogs->messages.empty());
 }
 
@@ -71,14 +56,14 @@ TEST_F(MainWindow, ReportsIncorrectLinesAtStart) {
     Start("1 2 3 4 5 6\r\nbad\r\n7 8 9 10 11 12\r\n");
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0], "Error - incorrect lines: 2 ");
-    EXPECT_EQ(form().DrawCount, 2);
+    EXPECT_EQ((*form).DrawCount, 2);
 }
 
 TEST_F(MainWindow, FindShowsTheTextWindow) {
     Start(kThreeDraws);
-    form().Edit_find->setText("5, 17x");
-    form().Button_find_numbers->click();
-    EXPECT_EQ(form().Edit_find->text().toStdString(), "5 17 ");
+    (*form).Edit_find->setText("5, 17x");
+    (*form).Button_find_numbers->click();
+    EXPECT_EQ((*form).Edit_find->text().toStdString(), "5 17 ");
     ASSERT_EQ(dialogs->modals.size(), 1u);
     EXPECT_EQ(dialogs->modals[0].form, windows->memo.get());
     EXPECT_EQ(dialogs->modals[0].caption, "Draws where selected numbers were found");
@@ -87,8 +72,8 @@ TEST_F(MainWindow, FindShowsTheTextWindow) {
 
 TEST_F(MainWindow, FindOfAnOverlongNumberGivesAMessage) {
     Start(kThreeDraws);
-    form().Edit_find->setText("99999999999");
-    form().Button_find_numbersClick();
+    (*form).Edit_find->setText("99999999999");
+    (*form).Button_find_numbersClick();
     EXPECT_TRUE(dialogs->modals.empty());
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0], "'99999999999' is not a valid integer value");
@@ -96,70 +81,70 @@ TEST_F(MainWindow, FindOfAnOverlongNumberGivesAMessage) {
 
 TEST_F(MainWindow, FindEditTakesOnlyDigitsAndBlanks) {
     Start(kThreeDraws);
-    form().Edit_find->clear();
-    QTest::keyClicks(form().Edit_find, "1a-2 3");
-    EXPECT_EQ(form().Edit_find->text().toStdString(), "12 3");
+    (*form).Edit_find->clear();
+    QTest::keyClicks((*form).Edit_find, "1a-2 3");
+    EXPECT_EQ((*form).Edit_find->text().toStdString(), "12 3");
 }
 
 TEST_F(MainWindow, OpenLoadsAnyFileAndKeepsTheDrawFileName) {
     Start(kThreeDraws);
     dir.write("other.txt", "10 20 30 40 41 42\r\n");
     dialogs->files.push_back(dir.file("other.txt"));
-    form().Open1Click();
-    EXPECT_EQ(form().DrawCount, 1);
-    EXPECT_EQ(form().StringGrid1->RowCount(), 2);
-    EXPECT_EQ(form().StringGrid1->Cells(2, 1), "10");
-    EXPECT_EQ(form().DrawFileName, "6x45.txt");
+    (*form).Open1Click();
+    EXPECT_EQ((*form).DrawCount, 1);
+    EXPECT_EQ((*form).StringGrid1->RowCount(), 2);
+    EXPECT_EQ((*form).StringGrid1->Cells(2, 1), "10");
+    EXPECT_EQ((*form).DrawFileName, "6x45.txt");
     // Records beyond the new count stay.
-    EXPECT_EQ(form().Draws[2][5], 45);
+    EXPECT_EQ((*form).Draws[2][5], 45);
 }
 
 TEST_F(MainWindow, AnUnreadableFileIsNamedAndChangesNothing) {
     Start(kThreeDraws);
     dialogs->files.push_back(dir.file("missing.txt"));
-    form().Open1Click();
+    (*form).Open1Click();
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_NE(dialogs->messages[0].find("missing.txt"), std::string::npos);
-    EXPECT_EQ(form().DrawCount, 3);
-    EXPECT_EQ(form().StringGrid1->RowCount(), 4);
+    EXPECT_EQ((*form).DrawCount, 3);
+    EXPECT_EQ((*form).StringGrid1->RowCount(), 4);
 }
 
 TEST_F(MainWindow, KeysOpenHelpAndCtrlO) {
     Start(kThreeDraws);
-    QTest::keyClick(&form(), Qt::Key_F1);
+    QTest::keyClick(&(*form), Qt::Key_F1);
     ASSERT_EQ(dialogs->opened.size(), 1u);
     EXPECT_EQ(dialogs->opened[0], "vovuv.chm");
-    QTest::keyClick(&form(), Qt::Key_F1, Qt::ShiftModifier);
+    QTest::keyClick(&(*form), Qt::Key_F1, Qt::ShiftModifier);
     EXPECT_EQ(dialogs->opened.size(), 1u);
     dialogs->files.push_back(std::nullopt);
-    QTest::keyClick(&form(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(&(*form), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(dialogs->files.size(), 1u); // Ctrl+Shift+O asked nothing
-    QTest::keyClick(&form(), Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(&(*form), Qt::Key_O, Qt::ControlModifier);
     EXPECT_TRUE(dialogs->files.empty());
 }
 
 TEST_F(MainWindow, MenusHoldTheirItemsByPosition) {
     Start("");
-    EXPECT_EQ(form().MainFileItem(0)->text().toStdString(), "&Open (Ctrl+O)");
-    EXPECT_EQ(form().MainFileItem(1)->text().toStdString(), "&Update");
-    EXPECT_TRUE(form().MainFileItem(2)->isCheckable());
-    EXPECT_TRUE(form().MainFileItem(4)->isSeparator());
-    EXPECT_EQ(form().PopupFileItem(5)->text().toStdString(), "Exit (Alt+X)");
-    EXPECT_EQ(form().MainHelpItem(1)->text().toStdString(), "&About");
+    EXPECT_EQ((*form).MainFileItem(0)->text().toStdString(), "&Open (Ctrl+O)");
+    EXPECT_EQ((*form).MainFileItem(1)->text().toStdString(), "&Update");
+    EXPECT_TRUE((*form).MainFileItem(2)->isCheckable());
+    EXPECT_TRUE((*form).MainFileItem(4)->isSeparator());
+    EXPECT_EQ((*form).PopupFileItem(5)->text().toStdString(), "Exit (Alt+X)");
+    EXPECT_EQ((*form).MainHelpItem(1)->text().toStdString(), "&About");
 }
 
 TEST_F(MainWindow, FilePopupOpensUnderItsButtonBelowTheCaption) {
     Start("");
-    form().move(100, 50);
-    const QPoint p = form().PopupPoint(*form().ToolbarButton97_file);
-    const QPoint client = form().clientArea()->mapTo(&form(), QPoint(0, 0));
+    (*form).move(100, 50);
+    const QPoint p = (*form).PopupPoint(*(*form).ToolbarButton97_file);
+    const QPoint client = (*form).clientArea()->mapTo(&(*form), QPoint(0, 0));
     EXPECT_EQ(p.x(), 100 + client.x());
     EXPECT_EQ(p.y(), 50 + client.y() + 17 + 30 + 3);
 }
 
 TEST_F(MainWindow, AboutNamesTheProgram) {
     Start("");
-    form().About1Click();
+    (*form).About1Click();
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].rfind("Vovuv 6x45", 0), 0u);
 }

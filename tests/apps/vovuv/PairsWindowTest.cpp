@@ -1,3 +1,4 @@
+#include "tests/apps/vovuv/VovuvTest.h"
 #include "apps/shared/Unit_graph2.h"
 #include "apps/shared/Unit_memo.h"
 #include "apps/vovuv/Windows.h"
@@ -12,21 +13,9 @@
 namespace {
 
 // Three draws, newest first: draw 3 and draw 2 share three numbers.
-class PairsWindow : public testing::Test {
+class PairsWindow : public VovuvTest {
 protected:
-    PairsWindow() {
-        dir.write("6x45.txt", "1 2 3 4 5 6\r\n1 2 3 7 8 9\r\n10 11 12 13 14 15\r\n");
-        platform::SetProgramFolder(dir.path());
-        windows = std::make_unique<VovuvWindows>();
-    }
-    ~PairsWindow() override {
-        windows.reset();
-        platform::SetProgramFolder("");
-    }
-
-    testing_support::TempDir dir;
-    testing_support::ScopedDialogs dialogs;
-    std::unique_ptr<VovuvWindows> windows;
+    void SetUp() override { Start("1 2 3 4 5 6\r\n1 2 3 7 8 9\r\n10 11 12 13 14 15\r\n"); }
 };
 
 TEST_F(PairsWindow, TriplesAsksThenShowsTheText) {

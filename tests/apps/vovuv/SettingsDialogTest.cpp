@@ -1,3 +1,4 @@
+#include "tests/apps/vovuv/VovuvTest.h"
 #include "apps/vovuv/Windows.h"
 #include "apps/vovuv/main.h"
 #include "apps/vovuv/settings.h"
@@ -22,17 +23,11 @@
 
 namespace {
 
-class SettingsDialogTest : public ::testing::Test {
+class SettingsDialogTest : public VovuvTest {
 protected:
     void SetUp() override {
-        platform::SetProgramFolder(dir.path());
-        windows = std::make_unique<VovuvWindows>();
-        form = windows->form1.get();
+        Start();
         dlg = windows->settings.get();
-    }
-    void TearDown() override {
-        windows.reset();
-        platform::SetProgramFolder("");
     }
 
     // Shows the dialog through the main window's Settings item and lets the "user" act.
@@ -44,10 +39,6 @@ protected:
         dialogs->onModal = nullptr;
     }
 
-    testing_support::ScopedDialogs dialogs;
-    testing_support::TempDir dir;
-    std::unique_ptr<VovuvWindows> windows;
-    TForm1* form = nullptr;
     TForm_settings* dlg = nullptr;
 };
 

@@ -1,3 +1,4 @@
+#include "tests/apps/vovuv/VovuvTest.h"
 #include "apps/shared/Unit_memo.h"
 #include "apps/shared/Unit_utils.h"
 #include "apps/vovuv/Windows.h"
@@ -47,23 +48,14 @@ std::vector<std::string> FilesIn(const std::string& dir, const std::string& ext)
     return names;
 }
 
-class UtilsWindow : public ::testing::Test {
+class UtilsWindow : public VovuvTest {
 protected:
     void Load(int draws) {
-        if (draws > 0) dir.write("6x45.txt", UtilsDrawFile(draws));
-        platform::SetProgramFolder(dir.path());
-        windows = std::make_unique<VovuvWindows>();
+        Start(draws > 0 ? UtilsDrawFile(draws) : "");
         u = Form_Utils;
-    }
-    void TearDown() override {
-        windows.reset();
-        platform::SetProgramFolder("");
     }
     static std::string T(const QLineEdit* e) { return e->text().toStdString(); }
 
-    TempDir dir;
-    ScopedDialogs dialogs;
-    std::unique_ptr<VovuvWindows> windows;
     TForm_Utils* u = nullptr;
 };
 

@@ -1,3 +1,4 @@
+#include "tests/apps/vovuv/VovuvTest.h"
 #include "apps/shared/Unit_memo.h"
 #include "apps/shared/Unit_stringgrid.h"
 #include "apps/vovuv/Unit_graph.h"
@@ -15,12 +16,10 @@
 
 namespace {
 
-class ZonesCommands : public ::testing::Test {
+class ZonesCommands : public VovuvTest {
 protected:
-    ZonesCommands() {
-        platform::SetProgramFolder(dir.path());
-        windows = std::make_unique<VovuvWindows>();
-        form = windows->form1.get();
+    void SetUp() override {
+        Start();
         const std::vector<core::Draw> newestFirst = {
             {30, 31, 32, 33, 34, 37}, // 3
             {1, 2, 3, 4, 5, 40},      // 2
@@ -32,15 +31,6 @@ protected:
         dialogs->messages.clear();
         dialogs->modals.clear();
     }
-    ~ZonesCommands() override {
-        windows.reset();
-        platform::SetProgramFolder("");
-    }
-
-    testing_support::TempDir dir;
-    testing_support::ScopedDialogs dialogs;
-    std::unique_ptr<VovuvWindows> windows;
-    TForm1* form = nullptr;
 };
 
 TEST_F(ZonesCommands, ZonesAsksAndShowsTheCountsPerZone) {
