@@ -22,23 +22,11 @@ long long TokenValue(std::string_view token, long long limit) {
     return v;
 }
 
-std::vector<std::string_view> Tokens(std::string_view text) {
-    std::vector<std::string_view> tokens;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && !IsDigit(text[i])) ++i;
-        const std::size_t start = i;
-        while (i < text.size() && IsDigit(text[i])) ++i;
-        if (i > start) tokens.push_back(text.substr(start, i - start));
-    }
-    return tokens;
-}
-
 } // namespace
 
 std::vector<int> ParseNumberList(std::string_view text, int limit, int pool) {
     std::vector<int> numbers;
-    for (auto token : Tokens(text)) {
+    for (auto token : DigitTokens(text)) {
         if (static_cast<int>(numbers.size()) >= limit) break;
         const long long v = TokenValue(token, pool);
         if (v >= 1) numbers.push_back(static_cast<int>(v));
@@ -88,7 +76,7 @@ std::vector<int> CombineLists(std::string_view first, std::string_view second, i
 std::string SortDrawLine(const std::string& line, const Game& game, bool ascending) {
     for (char c : line)
         if (c != ' ' && !IsDigit(c)) return line;
-    const auto tokens = Tokens(line);
+    const auto tokens = DigitTokens(line);
     if (static_cast<int>(tokens.size()) != game.perDraw) return line;
     std::vector<int> numbers;
     for (auto t : tokens) {

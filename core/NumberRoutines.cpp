@@ -10,7 +10,15 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Keeps digits, turns everything else into blanks, and splits at the blanks.
+std::string DigitsOnly(std::string_view text) {
+    std::string out;
+    for (char c : text)
+        if (IsDigit(c)) out += c;
+    return out;
+}
+
+} // namespace
+
 std::vector<std::string_view> DigitTokens(std::string_view text) {
     std::vector<std::string_view> tokens;
     std::size_t i = 0;
@@ -22,15 +30,6 @@ std::vector<std::string_view> DigitTokens(std::string_view text) {
     }
     return tokens;
 }
-
-std::string DigitsOnly(std::string_view text) {
-    std::string out;
-    for (char c : text)
-        if (IsDigit(c)) out += c;
-    return out;
-}
-
-} // namespace
 
 std::int32_t StrToInt(std::string_view digits) {
     if (digits.empty()) throw ConversionError(std::string(digits));

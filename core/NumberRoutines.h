@@ -15,6 +15,9 @@ public:
         : std::runtime_error("'" + text + "' is not a valid integer value") {}
 };
 
+// The runs of digits in text, in order: every other character separates.
+std::vector<std::string_view> DigitTokens(std::string_view text);
+
 // Decimal digits only (no sign); throws ConversionError when empty or beyond 32 bits.
 std::int32_t StrToInt(std::string_view digits);
 
