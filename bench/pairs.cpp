@@ -1,0 +1,146 @@
+#include "bench/support/History.h"
+#include "core/Combinations.h"
+#include "core/PairCommands.h"
+#include "platform/Memo.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <malloc.h>
+#include <fstream>
+#include <string>
+
+namespace {
+
+const core::DrawStore& History() {
+    static const core::DrawStore store = bench_support::HistoryStore(10000);
+    return store;
+}
+
+// Resident and peak resident memory of the process, in MB.
+double StatusMB(const char* key) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(key, 0) == 0) return std::stod(line.substr(line.find(':') + 1)) / 1024.0;
+    return 0;
+}
+
+double TextMB(const core::CommandResult& r) {
+    double bytes = 0;
+    for (const auto& l : r.lines) bytes += l.size() + 1;
+    return bytes / (1024.0 * 1024.0);
+}
+
+// The first run touches fresh memory for its text; page faults are costly on some virtual
+// machines, so that run is reported apart (cold_ms) and the timed runs reuse the memory.
+template <class Command> void Run(benchmark::State& state, Command command) {
+    const core::DrawStore& store = History();
+    const auto start = std::chrono::steady_clock::now();
+    benchmark::DoNotOptimize(command(store));
+    state.counters["cold_ms"] =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    double text = 0;
+    for (auto _ : state) {
+        core::CommandResult r = command(store);
+        text = TextMB(r);
+        benchmark::DoNotOptimize(r);
+    }
+    state.counters["text_MB"] = text;
+    state.counters["peak_MB"] = StatusMB("VmHWM");
+}
+
+void BM_Triples(benchmark::State& state) {
+    const int m = static_cast<int>(state.range(0));
+    Run(state, [m](const core::DrawStore& s) {
+        return core::Triples(s, core::Game6x45, m, core::Lang::English);
+    });
+}
+BENCHMARK(BM_Triples)->Arg(2)->Arg(0)->Unit(benchmark::kMillisecond);
+
+void BM_Numbers(benchmark::State& state) {
+    Run(state, [](const core::DrawStore& s) {
+        return core::Numbers(s, core::Game6x45, s.DrawCount, core::Lang::English);
+    });
+}
+BENCHMARK(BM_Numbers)->Unit(benchmark::kMillisecond);
+
+void BM_StatsDuples(benchmark::State& state) {
+    const int k = static_cast<int>(state.range(0));
+    Run(state, [k](const core::DrawStore& s) {
+        return core::StatsDuples(s, core::Game6x45, k, core::Lang::English);
+    });
+}
+BENCHMARK(BM_StatsDuples)->Arg(3)->Arg(2)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_MatchInDraws(benchmark::State& state) {
+    Run(state, [](const core::DrawStore& s) {
+        return core::MatchInDraws(s, core::Game6x45, core::Lang::English);
+    });
+}
+BENCHMARK(BM_MatchInDraws)->Unit(benchmark::kMillisecond);
+
+void BM_Period(benchmark::State& state) {
+    const int k = static_cast<int>(state.range(0));
+    Run(state, [k](const core::DrawStore& s) {
+        return core::Period(s, core::Game6x45, k, core::Lang::English);
+    });
+}
+BENCHMARK(BM_Period)->Arg(3)->Arg(0)->Unit(benchmark::kMillisecond);
+
+void BM_Combinations(benchmark::State& state) {
+    Run(state, [](const core::DrawStore& s) {
+        return core::Combinations(s, core::Game6x45, core::Lang::English);
+    });
+}
+BENCHMARK(BM_Combinations)->Unit(benchmark::kMillisecond);
+
+// The text window's part: the lines handed to the memo in one piece. Memory is what the
+// process holds with the result and the filled memo alive.
+template <class Command> void Show(benchmark::State& state, Command command) {
+    const core::CommandResult r = command(History());
+    platform::TMemo memo;
+    memo.resize(700, 600);
+    const double before = StatusMB("VmRSS");
+    for (auto _ : state) {
+        memo.SetLines(r.lines);
+        QApplication::processEvents();
+    }
+    state.counters["text_MB"] = TextMB(r);
+    state.counters["memo_MB"] = StatusMB("VmRSS") - before;
+    state.counters["peak_MB"] = StatusMB("VmHWM");
+}
+
+void BM_MemoStatsDuples(benchmark::State& state) {
+    const int k = static_cast<int>(state.range(0));
+    Show(state, [k](const core::DrawStore& s) {
+        return core::StatsDuples(s, core::Game6x45, k, core::Lang::English);
+    });
+}
+BENCHMARK(BM_MemoStatsDuples)->Arg(3)->Arg(1)->Iterations(2)->Unit(benchmark::kMillisecond);
+
+void BM_MemoMatchInDraws(benchmark::State& state) {
+    Show(state, [](const core::DrawStore& s) {
+        return core::MatchInDraws(s, core::Game6x45, core::Lang::English);
+    });
+}
+BENCHMARK(BM_MemoMatchInDraws)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Keep freed memory in the process, so repeated runs measure work, not page faults;
+    // PAIRS_BENCH_PLAIN_MALLOC=1 keeps the allocator's defaults, as the program runs.
+    if (!std::getenv("PAIRS_BENCH_PLAIN_MALLOC")) {
+        mallopt(M_MMAP_THRESHOLD, 1 << 30);
+        mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

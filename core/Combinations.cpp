@@ -1,0 +1,60 @@
+#include "core/Combinations.h"
+
+#include "core/NumberRoutines.h"
+
+namespace core {
+
+namespace {
+
+long long Binomial(int n, int k) {
+    if (k < 0 || n < k) return 0;
+    long long c = 1;
+    for (int i = 1; i <= k; ++i) c = c * (n - k + i) / i;
+    return c;
+}
+
+} // namespace
+
+std::string CombinationsQuestion(Lang lang) {
+    return Tr(lang, "Расчёт займёт некоторое время. Продолжить?", "It takes a while. Continue?");
+}
+
+std::int32_t CombinationRank(const std::uint8_t* numbers, const Game& game) {
+    const int k = game.perDraw;
+    int previous = 0;
+    for (int i = 0; i < k; ++i) {
+        if (numbers[i] <= previous || numbers[i] > game.pool) return 0;
+        previous = numbers[i];
+    }
+    // Before the combination come, for each position i, those that agree on the positions
+    // before it and hold a smaller number at i; for each such number v there are
+    // C(pool - v, k - 1 - i) of them, and the sum over v telescopes.
+    long long before = 0;
+    previous = 0;
+    for (int i = 0; i < k; ++i) {
+        const int rest = k - i; // positions from i on
+        before += Binomial(game.pool - previous, rest) - Binomial(game.pool - numbers[i] + 1, rest);
+        previous = numbers[i];
+    }
+    return static_cast<std::int32_t>(before + 1);
+}
+
+CommandResult Combinations(const DrawStore& store, const Game& game, Lang lang) {
+    const int n = store.DrawCount;
+    CommandResult r;
+    r.caption = Tr(lang, "Комбинации", "Combinations");
+    r.lines.reserve(n);
+    ChartData chart;
+    for (int q = 0; q < n; ++q) {
+        const std::int32_t rank = CombinationRank(store[q].data(), game);
+        r.lines.push_back(ZeroPad(n - q, n) + ":" + std::to_string(rank));
+        // The chart keeps points 1..100 only.
+        if (n - q <= 100) chart.values.push_back({1, n - q, static_cast<double>(rank)});
+    }
+    chart.yMax = 255;
+    chart.yMin = 0;
+    r.charts.push_back(std::move(chart));
+    return r;
+}
+
+} // namespace core
