@@ -28,7 +28,7 @@ void DropLeadingZeros(std::uint8_t* a, int n) {
 
 TableResult FilterAny(const DrawStore& store, const Game& game, Lang lang) {
     const int dc = std::max(store.DrawCount, 0);
-    const int perDraw = game.perDraw;
+    const int perDraw = std::clamp(game.perDraw, 0, MaxPerDraw);
     const int anyFirst = perDraw + 3;         // 9
     const int separator = anyFirst + perDraw; // 15
     const int posFirst = separator + 1;       // 16
@@ -58,7 +58,10 @@ TableResult FilterAny(const DrawStore& store, const Game& game, Lang lang) {
         for (int p = 0; p < perDraw; ++p)
             // A 0 in the draw counts as already found.
             if (d[p] != 0 && lastAny[d[p]] >= 0) distances[found++] = lastAny[d[p]] - i;
-        std::sort(distances.begin(), distances.begin() + found);
+        // At most six: an insertion sort.
+        for (int a = 1; a < found; ++a)
+            for (int b = a; b > 0 && distances[b - 1] > distances[b]; --b)
+                std::swap(distances[b - 1], distances[b]);
         for (int s = 0; s < found; ++s) cols[s].cells[i] = std::to_string(distances[s] - 1);
         for (int p = 0; p < perDraw; ++p) {
             const int k = lastAt[p][d[p]];
