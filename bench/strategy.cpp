@@ -1,0 +1,90 @@
+#include "apps/shared/EditionHost.h"
+#include "apps/shared/Unit_stringgrid.h"
+#include "bench/support/History.h"
+#include "core/FilterCommands.h"
+#include "core/StrategyCommands.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <malloc.h>
+
+namespace {
+
+const core::DrawStore& Store() {
+    static const core::DrawStore store = bench_support::HistoryStore(10000);
+    return store;
+}
+
+void BM_SkipStrategy(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            core::SkipStrategy(Store(), core::Game6x45, Store().DrawCount, core::Lang::English));
+}
+BENCHMARK(BM_SkipStrategy)->Unit(benchmark::kMillisecond);
+
+// The default answer is every draw: the window before each draw grows to the whole history.
+void BM_FrequencyStrategy(benchmark::State& state) {
+    const int n = state.range(0) == 0 ? Store().DrawCount : static_cast<int>(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            core::FrequencyStrategy(Store(), core::Game6x45, n, core::Lang::English));
+}
+BENCHMARK(BM_FrequencyStrategy)->Arg(0)->Arg(20)->Unit(benchmark::kMillisecond);
+
+void BM_FreqAnalyse(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            core::FreqAnalyse(Store(), core::Game6x45, Store().DrawCount, core::Lang::English));
+}
+BENCHMARK(BM_FreqAnalyse)->Unit(benchmark::kMillisecond);
+
+void BM_FilterAny(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::FilterAny(Store(), core::Game6x45, core::Lang::English));
+}
+BENCHMARK(BM_FilterAny)->Unit(benchmark::kMillisecond);
+
+// From the newest draw and from the middle of the history.
+void BM_Separation(benchmark::State& state) {
+    const int a = Store().DrawCount - static_cast<int>(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::Separation(Store(), core::Game6x45, a, core::Lang::English));
+}
+BENCHMARK(BM_Separation)->Arg(0)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+// Filter Any with the table filling, as the command runs it.
+class BenchHost : public EditionHost {
+public:
+    bool IsRussian() const override { return false; }
+    const core::DrawStore& Store() const override { return ::Store(); }
+    const core::Game& GameRules() const override { return core::Game6x45; }
+};
+
+void BM_FilterAnyIntoTable(benchmark::State& state) {
+    BenchHost host;
+    TForm_StringGrid form(host);
+    for (auto _ : state) {
+        const auto r = core::FilterAny(Store(), core::Game6x45, core::Lang::English);
+        form.fill_grid();
+        form.PutColumns(r.table);
+    }
+}
+BENCHMARK(BM_FilterAnyIntoTable)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // The table results are megabytes of short cells; without this the allocator hands them
+    // back to the system after every iteration and each run then times first-touch page
+    // faults rather than the command, which a running program does not pay per command.
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 256 << 20);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

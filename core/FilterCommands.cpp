@@ -1,0 +1,172 @@
+#include "core/FilterCommands.h"
+
+#include "core/NumberRoutines.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace core {
+
+int IndexOfNumber(int x, const std::uint8_t* a, int n) {
+    for (int i = 0; i < n; ++i)
+        if (a[i] == x) return i;
+    return -1;
+}
+
+void CompactNonZero(std::uint8_t* a, int n) {
+    std::stable_partition(a, a + std::max(n, 0), [](std::uint8_t v) { return v != 0; });
+}
+
+void DropLeadingZeros(std::uint8_t* a, int n) {
+    int zeros = 0;
+    while (zeros < n && a[zeros] == 0) ++zeros;
+    if (zeros == n) return;
+    std::copy(a + zeros, a + n, a);
+    std::fill(a + n - zeros, a + n, std::uint8_t{0});
+}
+
+TableResult FilterAny(const DrawStore& store, const Game& game, Lang lang) {
+    const int dc = std::max(store.DrawCount, 0);
+    const int perDraw = std::clamp(game.perDraw, 0, MaxPerDraw);
+    const int anyFirst = perDraw + 3;         // 9
+    const int separator = anyFirst + perDraw; // 15
+    const int posFirst = separator + 1;       // 16
+
+    TableResult r;
+    r.caption = Tr(lang, "Фильтр Any и фильтр позиций Pos", "Filter Any and Var position");
+    r.table.colCount = posFirst + perDraw + 1; // 23
+    auto& cols = r.table.columns;
+    for (int p = 0; p < perDraw; ++p)
+        cols.push_back({anyFirst + p, "Any" + std::to_string(p + 1), 30, {}});
+    cols.push_back({separator, "", 0, {}});
+    for (int p = 0; p < perDraw; ++p)
+        cols.push_back({posFirst + p, "Pos" + std::to_string(p + 1), 30, {}});
+    for (auto& c : cols) c.cells.resize(dc);
+
+    // Walking from the oldest draw to the newest, the last draw seen holding a number (at any
+    // position, and at each position) is the next older occurrence of the draw in hand: one
+    // pass instead of a walk back per draw.
+    std::array<int, 256> lastAny;
+    lastAny.fill(-1);
+    std::vector<std::array<int, 256>> lastAt(perDraw);
+    for (auto& a : lastAt) a.fill(-1);
+    std::array<int, MaxPerDraw> distances{};
+    for (int i = dc - 1; i >= 0; --i) {
+        const Draw& d = store[i];
+        int found = 0;
+        for (int p = 0; p < perDraw; ++p)
+            // A 0 in the draw counts as already found.
+            if (d[p] != 0 && lastAny[d[p]] >= 0) distances[found++] = lastAny[d[p]] - i;
+        // At most six: an insertion sort.
+        for (int a = 1; a < found; ++a)
+            for (int b = a; b > 0 && distances[b - 1] > distances[b]; --b)
+                std::swap(distances[b - 1], distances[b]);
+        for (int s = 0; s < found; ++s) cols[s].cells[i] = std::to_string(distances[s] - 1);
+        for (int p = 0; p < perDraw; ++p) {
+            const int k = lastAt[p][d[p]];
+            if (k >= 0) cols[perDraw + 1 + p].cells[i] = std::to_string(k - i - 1);
+        }
+        for (int p = 0; p < perDraw; ++p) {
+            lastAny[d[p]] = i;
+            lastAt[p][d[p]] = i;
+        }
+    }
+    return r;
+}
+
+Prompt SeparationPrompt(int drawCount, Lang lang) {
+    const std::string n = std::to_string(drawCount);
+    if (lang == Lang::Russian) return {"Сепарация по группам", "Введите номер тиража, 1.." + n, n};
+    return {"Separation by groups", "Enter number of draw, 1.." + n, n};
+}
+
+std::string SeparationRangeMessage(int drawCount, Lang lang) {
+    const std::string n = std::to_string(drawCount);
+    if (drawCount < 1) return Tr(lang, "Нет тиражей", "There are no draws");
+    return lang == Lang::Russian ? "Номер тиража должен быть от 1 до " + n
+                                 : "The draw number must be 1.." + n;
+}
+
+std::string SeparationLine(const std::uint8_t* record, const std::uint8_t* marked, int perDraw,
+                           int pool) {
+    std::array<std::uint8_t, MaxPerDraw> rec{};
+    std::copy(record, record + perDraw, rec.begin());
+    CompactNonZero(rec.data(), perDraw);
+    const std::string full = NumbersToText(rec.data(), true, " ", perDraw, pool);
+    // Removing every "00" leaves the blanks that separated the removed numbers.
+    std::string text;
+    for (std::size_t i = 0; i < full.size();) {
+        if (full.compare(i, 2, "00") == 0) {
+            i += 2;
+        } else {
+            text += full[i++];
+        }
+    }
+    if (!marked) return text;
+    for (int p = 0; p < perDraw; ++p) {
+        const std::string t = ZeroPad(marked[p], pool);
+        std::size_t at = text.find(t);
+        if (at == std::string::npos) continue;
+        text += ' ';
+        if (at == 0) {
+            text.insert(0, " ");
+            at = 1;
+        }
+        // A marked neighbour keeps its bracket: the two share no character.
+        if (text[at - 1] == ']') {
+            text.insert(at, "[");
+            ++at;
+        } else {
+            text[at - 1] = '[';
+        }
+        const std::size_t after = at + t.size();
+        if (text[after] == '[') {
+            text.insert(after, "]");
+        } else {
+            text[after] = ']';
+        }
+    }
+    return text;
+}
+
+std::optional<CommandResult> Separation(const DrawStore& store, const Game& game, int drawNumber,
+                                        Lang lang) {
+    const int dc = store.DrawCount;
+    if (drawNumber < 1 || drawNumber > dc) return std::nullopt;
+    const int perDraw = game.perDraw;
+    const int s = dc - drawNumber;
+
+    // Reach: the step to the first older draw holding each number; one walk finds them all.
+    std::vector<int> reach(game.pool + 1, 0);
+    int missing = game.pool;
+    for (int k = s + 1; k < dc && missing > 0; ++k)
+        for (int p = 0; p < perDraw; ++p) {
+            const int v = store[k][p];
+            if (v >= 1 && v <= game.pool && reach[v] == 0) {
+                reach[v] = k - s;
+                --missing;
+            }
+        }
+    const bool incomplete = missing > 0;
+    const int e = std::min(s + *std::max_element(reach.begin(), reach.end()), dc - 1);
+
+    const std::uint8_t* marked = s >= 1 ? store[s - 1].data() : nullptr;
+    CommandResult r;
+    // A number stays only in its newest record of the range: drop what a newer one held.
+    std::array<bool, 256> seen{};
+    for (int k = s; k <= e; ++k) {
+        Draw rec = store[k];
+        for (int p = 0; p < perDraw; ++p)
+            if (seen[rec[p]]) rec[p] = 0;
+        for (int p = 0; p < perDraw; ++p) seen[store[k][p]] = true;
+        r.lines.push_back(SeparationLine(rec.data(), marked, perDraw, game.pool));
+    }
+    r.lines.emplace_back();
+    if (incomplete) r.lines.push_back(Tr(lang, "Не полный расёчт", "Not Completed"));
+    r.caption =
+        Tr(lang, "Расчёт начиная с тиража ", "Starting from draw number ") + std::to_string(dc - s);
+    return r;
+}
+
+} // namespace core

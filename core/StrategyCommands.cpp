@@ -1,0 +1,272 @@
+#include "core/StrategyCommands.h"
+
+#include "core/Format.h"
+#include "core/NumberRoutines.h"
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <vector>
+
+namespace core {
+
+namespace {
+
+constexpr int MaxPool = 64;
+
+int WindowOf(int lastN, const DrawStore& store) {
+    return std::clamp(lastN, 0, std::max(store.DrawCount, 0));
+}
+
+// ZeroPad(v, pool) + " " for every value: the summary lines of Skip strategy.
+std::string PaddedLine(const std::int32_t* values, int count, int pool) {
+    std::string line;
+    for (int k = 0; k < count; ++k) line += ZeroPad(values[k], pool) + " ";
+    return line;
+}
+
+void OrderOneToPool(std::int32_t* order, int pool) {
+    std::iota(order, order + pool, 1);
+}
+
+// The numbers of a draw in 1..pool, each once: "the draw holds x".
+int HeldNumbers(const Draw& d, const Game& game, std::array<int, MaxPerDraw>& held) {
+    int n = 0;
+    for (int p = 0; p < game.perDraw; ++p) {
+        const int v = d[p];
+        if (v < 1 || v > game.pool) continue;
+        if (std::find(held.begin(), held.begin() + n, v) != held.begin() + n) continue;
+        held[n++] = v;
+    }
+    return n;
+}
+
+} // namespace
+
+void PermuteByNumbers(std::int32_t* values, const std::int32_t* numbers, int count) {
+    std::vector<std::int32_t> old(values, values + count);
+    for (int k = 0; k < count; ++k) {
+        const int at = numbers[k] - 1;
+        const std::int32_t v = at >= 0 && at < count ? old[at] : 0;
+        values[k] = static_cast<std::uint8_t>(v);
+    }
+}
+
+void RankByFrequency(const DrawStore& store, const Game& game, int start, int length,
+                     std::int32_t* ranked) {
+    length = std::min(length, store.DrawCount);
+    if (start + length > store.DrawCount) length = store.DrawCount - start;
+    std::vector<std::int32_t> counts(game.pool, 0);
+    for (int k = start; k < start + length; ++k)
+        for (int x = 1; x <= game.pool; ++x)
+            if (HasNumber(x, store[k].data(), game.perDraw)) ++counts[x - 1];
+    OrderOneToPool(ranked, game.pool);
+    SortByKeyDesc(counts.data(), ranked, game.pool);
+}
+
+std::string IntsToText(const std::int32_t* values, int count, std::string_view separator, bool pad,
+                       int pool) {
+    std::string text;
+    for (int k = 0; k < count; ++k) {
+        if (k > 0) text += separator;
+        text += pad ? ZeroPad(values[k], pool) : std::to_string(values[k]);
+    }
+    return text;
+}
+
+Prompt SkipStrategyPrompt(int drawCount, Lang lang) {
+    const std::string n = std::to_string(drawCount);
+    if (lang == Lang::Russian)
+        return {"Пропуски в последних розыгрышах",
+                "Введите число последних розыгрышей [1.." + n + "]", n};
+    return {"Skips in last draws", "Enter number of last draws 1.." + n, n};
+}
+
+int SkipStrategyLastN(std::string_view answer, int drawCount) {
+    std::string digits;
+    for (char c : answer)
+        if (c >= '0' && c <= '9') digits += c;
+    if (!digits.empty() && StrToInt(digits) == 0) return 0;
+    return LastNAnswer(answer, drawCount);
+}
+
+CommandResult SkipStrategy(const DrawStore& store, const Game& game, int lastN, Lang lang) {
+    const int n = WindowOf(lastN, store);
+    const int pool = game.pool;
+    CommandResult r;
+    r.lines.reserve(pool * 5 + 12);
+
+    // One buffer for every number's skips; only the first hit-count entries are read.
+    std::vector<std::uint8_t> skips(MaxDraws + 1, 0);
+    std::vector<std::int32_t> lastSkips(pool, 0), medians(pool, 0), order(pool);
+    OrderOneToPool(order.data(), pool);
+
+    for (int x = 1; x <= pool; ++x) {
+        r.lines.push_back("Number " + std::to_string(x) + ":");
+        int hits = 0, stored = 0, open = 0;
+        std::int32_t sum = 0;
+        std::string skipLine;
+        // Oldest first: position p is draw index n - 1 - p.
+        for (int p = 0; p < n; ++p) {
+            if (HasNumber(x, store[n - 1 - p].data(), game.perDraw)) {
+                if (hits > 0) {
+                    const int closed = open - 1;
+                    skipLine += std::to_string(closed) + " ";
+                    sum += closed;
+                    skips[stored++] = static_cast<std::uint8_t>(closed);
+                }
+                ++hits;
+                open = 0;
+            }
+            if (hits > 0 && p != n - 1) ++open;
+        }
+        const int last = open;
+        skipLine += std::to_string(last);
+        sum += last;
+        skips[stored] = static_cast<std::uint8_t>(last);
+        r.lines.push_back(skipLine);
+        r.lines.push_back("Sorted:");
+        SortNumbers(skips.data(), hits);
+        r.lines.push_back(NumbersToText(skips.data(), false, " ", hits, pool));
+        const int median = hits % 2 == 1 ? skips[hits / 2] : skips[hits / 2] - 1;
+        if (hits > 0)
+            r.lines.push_back("Skip Median: " + std::to_string(median) +
+                              "        Summary: " + std::to_string(sum) + "        Average: " +
+                              FormatFixed(static_cast<double>(sum) / hits, 2));
+        r.lines.emplace_back();
+        // x still stands at its own position: the numbers after it are all at 0 so far.
+        lastSkips[x - 1] = last;
+        SortByKeyDesc(lastSkips.data(), order.data(), pool);
+        medians[x - 1] = median;
+    }
+
+    r.lines.push_back("probability median of FFG for 50% = log(1-0.5) / log(1-BALLS/BALLS_FROM) "
+                      "= 4.84 =~ 5");
+    r.lines.push_back("probability median of FFG for 75% = log(1-0.75) / log(1 -BALLS/BALLS_FROM) "
+                      "= 9.68 =~10");
+    r.lines.emplace_back();
+    r.lines.push_back("Number/Last Skip/Skip Median:");
+    r.lines.push_back(PaddedLine(order.data(), pool, pool));
+    r.lines.push_back(PaddedLine(lastSkips.data(), pool, pool));
+    PermuteByNumbers(medians.data(), order.data(), pool);
+    r.lines.push_back(PaddedLine(medians.data(), pool, pool));
+
+    std::vector<std::int32_t> byLastSkip = order;
+    SortByKeyDesc(medians.data(), order.data(), pool);
+    r.lines.emplace_back();
+    r.lines.push_back("Number/Skip Median:");
+    r.lines.push_back(PaddedLine(order.data(), pool, pool));
+    r.lines.push_back(PaddedLine(medians.data(), pool, pool));
+
+    r.caption = lang == Lang::Russian
+                    ? "Стратегия пропусков в последних " + std::to_string(n) + " тиражах"
+                    : "Skip strategy in last " + std::to_string(n) + " draws";
+
+    SortByKeyAsc(byLastSkip.data(), pool, lastSkips.data());
+    ChartData chart;
+    chart.yMax.reset();
+    for (int x = 1; x <= pool; ++x) chart.values.push_back({1, x, double(lastSkips[x - 1])});
+    chart.caption = Tr(lang, "Последний пропуск", "Last skip's chart");
+    r.charts.push_back(std::move(chart));
+    return r;
+}
+
+Prompt FrequencyStrategyPrompt(int drawCount, Lang lang) {
+    const std::string n = std::to_string(drawCount);
+    if (lang == Lang::Russian)
+        return {"Количество шаров, выпавших в последних тиражах", LastNPromptRussian(drawCount), n};
+    return {"Amount of numbers appearance in last draws", LastNPromptEnglish(drawCount), n};
+}
+
+FrequencyGroups FrequencyGroupsOf(const Game& game) {
+    if (game.pool == 36) return {5, 13, 18};
+    return {6, 16, game.pool - 22};
+}
+
+TableResult FrequencyStrategy(const DrawStore& store, const Game& game, int lastN, Lang lang) {
+    const int dc = std::max(store.DrawCount, 0);
+    const int n = WindowOf(lastN, store);
+    const int pool = std::min(game.pool, MaxPool - 1);
+    const FrequencyGroups groups = FrequencyGroupsOf(game);
+    const int g1End = groups.g1, g2End = groups.g1 + groups.g2;
+
+    TableResult r;
+    r.caption = lang == Lang::Russian ? "Стратегия, основанная на частоте выпадений в " +
+                                            std::to_string(n) + " предыдущих тиражах"
+                                      : "Lottery Strategy, Systems Based On Number Frequency of " +
+                                            std::to_string(n) + " previous draws";
+    r.table.colCount = 12;
+    r.table.columns = {{9, "G1", 0, {}}, {10, "G2", 0, {}}, {11, "G3", 0, {}}};
+    const int rows = std::max(dc - 1, 0);
+    for (auto& c : r.table.columns) c.cells.resize(rows);
+
+    // The window of draw i is i + 1 .. i + n (cut at the oldest draw); it moves one draw newer
+    // per row, so the counts are kept running instead of recounted.
+    std::array<int, MaxPool> counts{};
+    std::array<int, MaxPerDraw> held{};
+    auto add = [&](int index, int by) {
+        const int k = HeldNumbers(store[index], game, held);
+        for (int j = 0; j < k; ++j) counts[held[j]] += by;
+    };
+    for (int i = dc - 2; i >= 0; --i) {
+        add(i + 1, +1);
+        if (i + n + 1 <= dc - 1) add(i + n + 1, -1);
+        // A number's rank: those counted more, then those counted as often with a lower number.
+        int inGroup[3] = {0, 0, 0};
+        const Draw& d = store[i];
+        for (int p = 0; p < game.perDraw; ++p) {
+            const int v = d[p];
+            if (v < 1 || v > pool) continue;
+            int rank = 0;
+            for (int u = 1; u <= pool; ++u)
+                rank += counts[u] > counts[v] || (counts[u] == counts[v] && u < v);
+            ++inGroup[rank < g1End ? 0 : rank < g2End ? 1 : 2];
+        }
+        for (int g = 0; g < 3; ++g) r.table.columns[g].cells[i] = std::to_string(inGroup[g]);
+    }
+    return r;
+}
+
+Prompt FreqAnalysePrompt(int drawCount, Lang lang) {
+    const std::string n = std::to_string(drawCount);
+    if (lang == Lang::Russian)
+        return {"Частотный анализ в последних тиражах", "Введите число полседних тиражей, 1.." + n,
+                n};
+    return {"Frequency Analyse in last draws", "Enter number of last draws 1.." + n, n};
+}
+
+CommandResult FreqAnalyse(const DrawStore& store, const Game& game, int lastN, Lang lang) {
+    const int n = WindowOf(lastN, store);
+    const int pool = std::min(game.pool, MaxPool - 1);
+    // followers[x][y]: how often y was in the draw after one holding x, all numbers at once.
+    std::vector<std::array<std::int32_t, MaxPool>> followers(pool + 1);
+    for (auto& f : followers) f.fill(0);
+    std::array<int, MaxPerDraw> held{};
+    for (int d = n - 1; d >= 1; --d) {
+        const int k = HeldNumbers(store[d], game, held);
+        const Draw& newer = store[d - 1];
+        for (int j = 0; j < k; ++j)
+            for (int p = 0; p < game.perDraw; ++p)
+                if (newer[p] >= 1 && newer[p] <= pool) ++followers[held[j]][newer[p]];
+    }
+
+    CommandResult r;
+    r.lines.push_back(Tr(lang, "Номер/Частота", "Number/Frequency"));
+    r.lines.emplace_back();
+    std::vector<std::int32_t> counters(pool), order(pool);
+    for (int x = 1; x <= pool; ++x) {
+        r.lines.push_back(Tr(lang, "Номер ", "Number ") + std::to_string(x) + ":");
+        std::copy(followers[x].begin() + 1, followers[x].begin() + 1 + pool, counters.begin());
+        OrderOneToPool(order.data(), pool);
+        SortByKeyDesc(counters.data(), order.data(), pool);
+        r.lines.push_back(IntsToText(order.data(), pool, " ", true, game.pool));
+        r.lines.push_back(IntsToText(counters.data(), pool, " ", true, game.pool));
+        r.lines.emplace_back();
+    }
+    r.caption = lang == Lang::Russian
+                    ? "Частотный анализ в последних " + std::to_string(n) + " тиражах"
+                    : "Frequency Analyse in last " + std::to_string(n) + " draws";
+    return r;
+}
+
+} // namespace core

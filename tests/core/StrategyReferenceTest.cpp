@@ -1,0 +1,80 @@
+#include "tests/core/StrategyReference.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using core::Lang;
+
+class StrategyAgainstLiteral : public testing::TestWithParam<core::Game> {};
+
+std::vector<std::string> ColumnsOfRow(const core::TableColumns& t, std::size_t first,
+                                      std::size_t count, int row) {
+    std::vector<std::string> cells;
+    for (std::size_t c = first; c < first + count; ++c) cells.push_back(t.columns[c].cells[row]);
+    return cells;
+}
+
+TEST_P(StrategyAgainstLiteral, FrequencyStrategyKeepsRunningCounts) {
+    const core::Game g = GetParam();
+    for (bool odd : {false, true}) {
+        const auto s = strategy_reference::RandomStore(400, g, odd ? 11 : 12, odd);
+        for (int n : {0, 1, 2, 7, 150, 399, 400}) {
+            const auto r = core::FrequencyStrategy(s, g, n, Lang::English);
+            const auto want = strategy_reference::FrequencyStrategy(s, g, n);
+            ASSERT_EQ(r.table.columns.size(), 3u);
+            ASSERT_EQ(r.table.columns[0].cells.size(), want.size());
+            for (int i = 0; i < static_cast<int>(want.size()); ++i)
+                ASSERT_EQ(ColumnsOfRow(r.table, 0, 3, i), want[i])
+                    << "n " << n << " row " << i << " odd " << odd;
+        }
+    }
+}
+
+TEST_P(StrategyAgainstLiteral, FreqAnalyseCountsAllNumbersInOnePass) {
+    const core::Game g = GetParam();
+    for (bool odd : {false, true}) {
+        const auto s = strategy_reference::RandomStore(300, g, odd ? 21 : 22, odd);
+        for (int n : {0, 1, 2, 15, 300})
+            ASSERT_EQ(core::FreqAnalyse(s, g, n, Lang::English).lines,
+                      strategy_reference::FreqAnalyse(s, g, n))
+                << n;
+    }
+}
+
+TEST_P(StrategyAgainstLiteral, FilterAnyWalksOnceWithNextOccurrences) {
+    const core::Game g = GetParam();
+    for (bool odd : {false, true}) {
+        // A narrow band of 8 leaves the other numbers hundreds of draws apart.
+        const auto s = strategy_reference::RandomStore(1500, g, odd ? 31 : 32, odd, 8);
+        const auto r = core::FilterAny(s, g, Lang::English);
+        const auto want = strategy_reference::FilterAny(s, g);
+        const std::size_t per = g.perDraw;
+        bool beyondAByte = false;
+        for (int i = 0; i < s.DrawCount; ++i) {
+            auto got = ColumnsOfRow(r.table, 0, per, i);
+            const auto pos = ColumnsOfRow(r.table, per + 1, per, i);
+            got.insert(got.end(), pos.begin(), pos.end());
+            ASSERT_EQ(got, want[i]) << "row " << i << " odd " << odd;
+            for (const auto& c : got) beyondAByte |= !c.empty() && std::stoi(c) >= 255;
+        }
+        EXPECT_TRUE(beyondAByte) << "the history should hold distances beyond a byte";
+    }
+}
+
+TEST_P(StrategyAgainstLiteral, SeparationRemovesWithOneSeenSet) {
+    const core::Game g = GetParam();
+    const auto s = strategy_reference::RandomStore(600, g, 41, false, 10);
+    for (int a : {1, 2, 3, 50, 300, 599, 600}) {
+        const auto r = core::Separation(s, g, a, Lang::English);
+        ASSERT_TRUE(r.has_value());
+        ASSERT_EQ(r->lines, strategy_reference::Separation(s, g, a)) << a;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, StrategyAgainstLiteral,
+                         testing::Values(core::Game6x45, core::Game5x36), [](const auto& info) {
+                             return info.param.tag() == "6x45" ? "Six" : "Five";
+                         });
+
+} // namespace
