@@ -133,11 +133,6 @@ BENCHMARK(BM_MemoMatchInDraws)->Iterations(3)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    // Keep freed memory in the process, so repeated runs measure work, not page faults;
-    // PAIRS_BENCH_PLAIN_MALLOC=1 keeps the allocator's defaults, as the program runs.
-    if (!std::getenv("PAIRS_BENCH_PLAIN_MALLOC")) {
-        mallopt(M_MMAP_THRESHOLD, 1 << 30);
-        mallopt(M_TRIM_THRESHOLD, 1 << 30);
-    }
+    bench_support::KeepFreedMemory();
     return bench_support::RunBenchmarks(argc, argv);
 }

@@ -5,6 +5,8 @@
 #include "core/StrategyCommands.h"
 
 #include <QApplication>
+#include "bench/support/BenchMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -76,15 +78,6 @@ BENCHMARK(BM_FilterAnyIntoTable)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    // The table results are megabytes of short cells; without this the allocator hands them
-    // back to the system after every iteration and each run then times first-touch page
-    // faults rather than the command, which a running program does not pay per command.
-    mallopt(M_MMAP_THRESHOLD, 64 << 20);
-    mallopt(M_TRIM_THRESHOLD, 256 << 20);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    bench_support::KeepFreedMemory();
+    return bench_support::RunBenchmarks(argc, argv);
 }
