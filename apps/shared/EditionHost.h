@@ -23,7 +23,7 @@ public:
     // Draws the ticket of a draw (its numbers separated by blanks) with the edition's board
     // routine and returns the picture, whose top-left 345 x 410 the export saves; nothing when
     // the edition has no board.
-    virtual const platform::TBitmap* TicketPicture(const std::string& /*numbersText*/) const {
+    virtual const platform::TBitmap* TicketPicture(const std::string& /*numbersText*/) {
         return nullptr;
     }
     // The draw-map window's square size at start and its width.

@@ -46,7 +46,7 @@ std::string S(const QLineEdit* e) {
 
 } // namespace
 
-TForm_Utils::TForm_Utils(const EditionHost& host, QWidget* parent) : TForm(parent), host_(host) {
+TForm_Utils::TForm_Utils(EditionHost& host, QWidget* parent) : TForm(parent), host_(host) {
     CreateControls();
     FormCreate();
 }

@@ -22,7 +22,7 @@ class TForm_Utils : public platform::TForm {
     Q_OBJECT
 
 public:
-    explicit TForm_Utils(const EditionHost& host, QWidget* parent = nullptr);
+    explicit TForm_Utils(EditionHost& host, QWidget* parent = nullptr);
 
     QLabel* Label1;
     QLineEdit* Edit_in_1;
@@ -96,7 +96,7 @@ private:
     // Runs the export; the caller enables the button again whatever happened.
     void ExportPictures(int count, bool merge);
 
-    const EditionHost& host_;
+    EditionHost& host_;
 };
 
 extern TForm_Utils* Form_Utils;

@@ -53,7 +53,7 @@ public:
     bool IsRussian() const override { return RussianUI; }
     const core::DrawStore& Store() const override { return Draws; }
     const core::Game& GameRules() const override { return game_; }
-    const platform::TBitmap* TicketPicture(const std::string& numbersText) const override;
+    const platform::TBitmap* TicketPicture(const std::string& numbersText) override;
 
     // The store and its file.
     core::DrawStore Draws;

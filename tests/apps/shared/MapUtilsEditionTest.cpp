@@ -28,7 +28,7 @@ public:
     bool IsRussian() const override { return false; }
     const core::DrawStore& Store() const override { return store; }
     const core::Game& GameRules() const override { return game_; }
-    const platform::TBitmap* TicketPicture(const std::string& numbersText) const override {
+    const platform::TBitmap* TicketPicture(const std::string& numbersText) override {
         drawn.push_back(numbersText);
         auto& canvas = board_.Canvas();
         canvas.Brush.Color = core::clWhite;
