@@ -1,21 +1,11 @@
 #include "core/Combination.h"
 
+#include "core/Game.h"
 #include "core/NumberRoutines.h"
 
 #include <stdexcept>
 
 namespace core {
-
-namespace {
-
-long long Binomial(int n, int k) {
-    if (k < 0 || n < k) return 0;
-    long long c = 1;
-    for (int i = 1; i <= k; ++i) c = c * (n - k + i) / i;
-    return c;
-}
-
-} // namespace
 
 CombinationRank CombinationRankInput(std::string_view text, long long largest) {
     const std::size_t width = std::to_string(largest).size();

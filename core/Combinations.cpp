@@ -1,19 +1,9 @@
 #include "core/Combinations.h"
 
+#include "core/Game.h"
 #include "core/NumberRoutines.h"
 
 namespace core {
-
-namespace {
-
-long long Binomial(int n, int k) {
-    if (k < 0 || n < k) return 0;
-    long long c = 1;
-    for (int i = 1; i <= k; ++i) c = c * (n - k + i) / i;
-    return c;
-}
-
-} // namespace
 
 std::string CombinationsQuestion(Lang lang) {
     return Tr(lang, "Расчёт займёт некоторое время. Продолжить?", "It takes a while. Continue?");

@@ -4,6 +4,14 @@
 
 namespace core {
 
+// n choose k; 0 outside 0 <= k <= n.
+inline long long Binomial(int n, int k) {
+    if (k < 0 || n < k) return 0;
+    long long c = 1;
+    for (int i = 1; i <= k; ++i) c = c * (n - k + i) / i;
+    return c;
+}
+
 // The game an edition serves: the pool of numbers and how many a draw holds.
 struct Game {
     int pool;    // 45 or 36
@@ -21,9 +29,7 @@ inline constexpr Game Game6x45{45, 6};
 inline constexpr Game Game5x36{36, 5};
 
 inline long long Game::combinations() const {
-    long long c = 1;
-    for (int k = 1; k <= perDraw; ++k) c = c * (pool - perDraw + k) / k;
-    return c;
+    return Binomial(pool, perDraw);
 }
 
 } // namespace core

@@ -112,31 +112,28 @@ void TCanvas::FrameRect(int x1, int y1, int x2, int y2) {
     });
 }
 
+void TCanvas::UsePenAndBrush(QPainter& p) const {
+    if (Pen.Style == PenStyle::Clear)
+        p.setPen(Qt::NoPen);
+    else
+        p.setPen(QPen(ToQColor(Pen.Color), std::max(1, Pen.Width)));
+    if (Brush.Style == BrushStyle::Solid)
+        p.setBrush(ToQColor(Brush.Color));
+    else
+        p.setBrush(Qt::NoBrush);
+}
+
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     if (x2 - x1 < 1 || y2 - y1 < 1) return;
     Paint([&](QPainter& p) {
-        if (Pen.Style == PenStyle::Clear)
-            p.setPen(Qt::NoPen);
-        else
-            p.setPen(QPen(ToQColor(Pen.Color), std::max(1, Pen.Width)));
-        if (Brush.Style == BrushStyle::Solid)
-            p.setBrush(ToQColor(Brush.Color));
-        else
-            p.setBrush(Qt::NoBrush);
+        UsePenAndBrush(p);
         p.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
     });
 }
 
 void TCanvas::Polygon(const QPolygon& points) {
     Paint([&](QPainter& p) {
-        if (Pen.Style == PenStyle::Clear)
-            p.setPen(Qt::NoPen);
-        else
-            p.setPen(QPen(ToQColor(Pen.Color), std::max(1, Pen.Width)));
-        if (Brush.Style == BrushStyle::Solid)
-            p.setBrush(ToQColor(Brush.Color));
-        else
-            p.setBrush(Qt::NoBrush);
+        UsePenAndBrush(p);
         p.drawPolygon(points);
     });
 }

@@ -76,6 +76,8 @@ public:
 
 private:
     template <class F> void Paint(F&& f);
+    // Filled shapes: the pen outlines, the brush fills.
+    void UsePenAndBrush(QPainter& p) const;
 
     QImage* image_;
     QPoint penPos_{0, 0};
