@@ -399,6 +399,13 @@ void THttpCli::SocketDataAvailable() {
             return;
         }
     }
+    // After a header-less "<html>" the bytes behind the last line end are body too.
+    if (state_ == hsWaitingBody && next_ == Next::Body && !rcvBuf_.empty()) {
+        std::string rest;
+        rest.swap(rcvBuf_);
+        BodyData(rest.data(), static_cast<int>(rest.size()));
+        return;
+    }
     if (state_ == hsWaitingHeader &&
         headerBytes_ + static_cast<long long>(rcvBuf_.size()) > MaxHeaderBytes)
         Fail("HTTP header too long", httpErrLineTooLong);
