@@ -1,6 +1,7 @@
 #pragma once
 
 #include "apps/shared/EditionHost.h"
+#include "apps/vovuv/Site.h"
 #include "core/CommandResult.h"
 #include "core/DrawFile.h"
 #include "core/DrawStore.h"
@@ -65,6 +66,8 @@ public:
     std::string UserLogin;
     std::string UserPassword;
     std::unique_ptr<THttpCli> HttpClient;
+    // Where the update fetches its files; tests point it at their own server.
+    std::string SiteRoot = kSiteRoot;
 
     // Controls.
     TxpWindow* xpWindow1;
@@ -153,6 +156,9 @@ public:
     void Open1Click();
     void Button_OpenClick();
     void Update1Click();
+    void Button_updateClick();
+    void UpdateDrawFile();
+    void CheckVersion();
     void Settings1Click();
     void Exit1Click();
     void About1Click();

@@ -1,0 +1,79 @@
+#include "core/DrawUpdate.h"
+
+#include "core/DrawFile.h"
+
+namespace core {
+
+std::vector<std::string> SplitTextLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(line);
+            line.clear();
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        } else {
+            line += c;
+        }
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+DrawDownload PrepareDrawDownload(const std::string& body, const Game& game) {
+    DrawDownload d;
+    for (const std::string& line : SplitTextLines(body)) {
+        if (line.empty()) continue;
+        if (d.lines > 0) d.fileBytes += "\r\n";
+        d.fileBytes += line;
+        ++d.lines;
+        if (!d.hasDrawLine && IsValidDrawLine(line, game)) d.hasDrawLine = true;
+    }
+    return d;
+}
+
+std::optional<std::string> BackupName(const std::string& fileName,
+                                      const std::function<bool(const std::string&)>& taken) {
+    const std::string plain = fileName + ".bak";
+    if (!taken(plain)) return plain;
+    for (int n = 1; n <= 9999; ++n) {
+        std::string name = plain + "[" + std::to_string(n) + "]";
+        if (!taken(name)) return name;
+    }
+    return std::nullopt;
+}
+
+std::string UpdateSuccessMessage(const std::string& fileName, int draws, Lang lang) {
+    if (lang == Lang::Russian)
+        return "Файл с данными " + fileName +
+               " был успешно обновлён\r\n\r\nТиражей: " + std::to_string(draws);
+    return "File " + fileName +
+           " has been updated successfully\r\n\r\nDraws: " + std::to_string(draws);
+}
+
+std::string BackupFailedMessage(const std::string& fileName, Lang lang) {
+    if (lang == Lang::Russian)
+        return "Не удалось сохранить копию файла " + fileName + "; файл не обновлён";
+    return "The old " + fileName + " could not be kept as a backup; the file was not updated";
+}
+
+std::string SaveFailedMessage(const std::string& fileName, Lang lang) {
+    if (lang == Lang::Russian) return "Не удалось записать файл " + fileName + "; файл не обновлён";
+    return "The file " + fileName + " could not be written; the file was not updated";
+}
+
+std::optional<std::string> VersionMessage(const std::string& body) {
+    const std::vector<std::string> lines = SplitTextLines(body);
+    if (lines.empty() || lines[0] == kBuildDate) return std::nullopt;
+    return std::string("Your Version:  ") + kBuildDate + "\r\n\r\nLatest Version:" + lines[0] +
+           "\r\n\r\nPlease, update this program";
+}
+
+std::string SiteFileURL(const std::string& siteRoot, const std::string& fileName) {
+    std::string root = siteRoot;
+    while (!root.empty() && root.back() == '/') root.pop_back();
+    return root + "/" + fileName;
+}
+
+} // namespace core

@@ -1,0 +1,105 @@
+#include "core/DrawUpdate.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+TEST(SplitTextLines, AnyLineEnd) {
+    using V = std::vector<std::string>;
+    EXPECT_EQ(core::SplitTextLines(""), V{});
+    EXPECT_EQ(core::SplitTextLines("a"), V{"a"});
+    EXPECT_EQ(core::SplitTextLines("a\r\nb\nc\rd"), (V{"a", "b", "c", "d"}));
+    EXPECT_EQ(core::SplitTextLines("a\r\n"), V{"a"});
+    EXPECT_EQ(core::SplitTextLines("a\n\n\nb\n"), (V{"a", "", "", "b"}));
+    EXPECT_EQ(core::SplitTextLines("\r\n"), V{""});
+}
+
+TEST(PrepareDrawDownload, DropsEmptyLinesAndTheFinalLineEnd) {
+    const auto d = core::PrepareDrawDownload(
+        "1 2 3 4 5 6\r\n\r\n7 8 9 10 11 12\n\n13 14 15 16 17 18\r\n", core::Game6x45);
+    EXPECT_EQ(d.fileBytes, "1 2 3 4 5 6\r\n7 8 9 10 11 12\r\n13 14 15 16 17 18");
+    EXPECT_EQ(d.lines, 3);
+    EXPECT_TRUE(d.hasDrawLine);
+}
+
+TEST(PrepareDrawDownload, KnowsWhenNoLineIsADraw) {
+    const struct {
+        const char* body;
+        bool hasDraw;
+    } cases[] = {
+        {"", false},
+        {"\r\n\r\n", false},
+        {"<html><body>Not here</body></html>", false},
+        {"1 2 3 4 5\r\n", false},
+        {"1 2 3 4 5 99\r\n", false},
+        {"junk\r\n45 44 43 42 41 40", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(core::PrepareDrawDownload(c.body, core::Game6x45).hasDrawLine, c.hasDraw)
+            << c.body;
+}
+
+TEST(BackupName, FirstFreeName) {
+    const struct {
+        std::set<std::string> taken;
+        std::optional<std::string> want;
+    } cases[] = {
+        {{}, "6x45.txt.bak"},
+        {{"6x45.txt.bak"}, "6x45.txt.bak[1]"},
+        {{"6x45.txt.bak", "6x45.txt.bak[1]", "6x45.txt.bak[2]"}, "6x45.txt.bak[3]"},
+        {{"6x45.txt.bak", "6x45.txt.bak[2]"}, "6x45.txt.bak[1]"},
+        {{"6x45.txt.bak[1]"}, "6x45.txt.bak"},
+    };
+    for (const auto& c : cases) {
+        const auto got = core::BackupName(
+            "6x45.txt", [&](const std::string& n) { return c.taken.count(n) > 0; });
+        EXPECT_EQ(got, c.want);
+    }
+}
+
+TEST(BackupName, NothingWhenAllNamesAreTaken) {
+    int asked = 0;
+    const auto got = core::BackupName("6x45.txt", [&](const std::string&) {
+        ++asked;
+        return true;
+    });
+    EXPECT_FALSE(got);
+    EXPECT_EQ(asked, 10000);
+    const auto last = core::BackupName(
+        "6x45.txt", [](const std::string& n) { return n != "6x45.txt.bak[9999]"; });
+    EXPECT_EQ(last, "6x45.txt.bak[9999]");
+}
+
+TEST(UpdateMessages, BothLanguages) {
+    EXPECT_EQ(core::UpdateSuccessMessage("6x45.txt", 3, core::Lang::English),
+              "File 6x45.txt has been updated successfully\r\n\r\nDraws: 3");
+    EXPECT_EQ(core::UpdateSuccessMessage("6x45.txt", 1200, core::Lang::Russian),
+              "Файл с данными 6x45.txt был успешно обновлён\r\n\r\nТиражей: 1200");
+    EXPECT_NE(core::BackupFailedMessage("6x45.txt", core::Lang::English).find("6x45.txt"),
+              std::string::npos);
+    EXPECT_NE(core::SaveFailedMessage("6x45.txt", core::Lang::Russian).find("6x45.txt"),
+              std::string::npos);
+}
+
+TEST(VersionMessage, OnlyWhenTheFirstLineDiffers) {
+    EXPECT_FALSE(core::VersionMessage(""));
+    EXPECT_FALSE(core::VersionMessage("17 April 2010"));
+    EXPECT_FALSE(core::VersionMessage("17 April 2010\r\nanything else"));
+    EXPECT_EQ(core::VersionMessage("17 April 2010 \r\n"),
+              "Your Version:  17 April 2010\r\n\r\nLatest Version:17 April 2010 \r\n\r\n"
+              "Please, update this program");
+    EXPECT_EQ(core::VersionMessage("1 May 2011\nx"),
+              "Your Version:  17 April 2010\r\n\r\nLatest Version:1 May 2011\r\n\r\n"
+              "Please, update this program");
+    EXPECT_TRUE(core::VersionMessage("17 april 2010"));
+}
+
+TEST(SiteFileURL, JoinsWithOneSlash) {
+    EXPECT_EQ(core::SiteFileURL("http://site", "6x45.txt"), "http://site/6x45.txt");
+    EXPECT_EQ(core::SiteFileURL("http://site/", "6x45_version.txt"),
+              "http://site/6x45_version.txt");
+}
+
+} // namespace
