@@ -48,11 +48,6 @@ std::string Trim(const std::string& s) {
     return s.substr(b, e - b);
 }
 
-[[maybe_unused]] std::string LowerCase(std::string s) {
-    for (auto& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }

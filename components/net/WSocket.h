@@ -281,6 +281,8 @@ public:
     TSocksAuthStateEvent OnSocksAuthState;
 
 protected:
+    // The proxy negotiation is running: received bytes belong to it.
+    bool SocksNegotiating() const { return socksState_ != 0; }
     void ResetDefaults() override;
     bool TriggerDataAvailable(std::uint16_t error) override;
     void TriggerSessionConnected(std::uint16_t error) override;
@@ -288,6 +290,8 @@ protected:
     int RecvRaw(void* buffer, int len, int flags) override;
 
 private:
+    // A refusal text when a request would not fit its buffer, else empty.
+    std::string CheckRequestLengths() const;
     void SocksDoConnect();
     void SocksDoAuthenticate();
     void SendRequest(const std::string& bytes);

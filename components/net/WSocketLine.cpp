@@ -100,7 +100,8 @@ bool TCustomLineWSocket::DeliverLine() {
 }
 
 bool TCustomLineWSocket::TriggerDataAvailable(std::uint16_t error) {
-    if (!lineMode_ || lineEnd_.empty()) return TCustomSocksWSocket::TriggerDataAvailable(error);
+    if (!lineMode_ || lineEnd_.empty() || SocksNegotiating())
+        return TCustomSocksWSocket::TriggerDataAvailable(error);
 
     // A line the handler has not read yet holds back the socket, so the buffer cannot grow.
     if (lineLength_ > 0 && !DeliverLine()) return true;
