@@ -1,3 +1,4 @@
+#include "tests/support/Stores.h"
 #include "core/Combinations.h"
 #include "tests/core/PairReference.h"
 
@@ -95,13 +96,7 @@ TEST(CombinationRank, ClosedFormFollowsTheFullEnumeration) {
     EXPECT_EQ(checked, 8145060 / 997);
 }
 
-core::DrawStore StoreOf(const std::vector<core::Draw>& newestFirst) {
-    core::DrawStore s;
-    for (std::size_t i = 0; i < newestFirst.size(); ++i)
-        s.PutDraw(newestFirst[i], static_cast<int>(i));
-    s.DrawCount = static_cast<int>(newestFirst.size());
-    return s;
-}
+using testing_support::StoreOf;
 
 TEST(Combinations, ListsRanksNewestFirstAndChartsThem) {
     const auto s = StoreOf({{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 7}, {40, 41, 42, 43, 44, 45}});

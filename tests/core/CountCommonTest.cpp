@@ -1,3 +1,4 @@
+#include "tests/support/Stores.h"
 #include "core/CountCommon.h"
 #include "tests/core/PairReference.h"
 
@@ -8,13 +9,7 @@
 
 namespace {
 
-core::DrawStore StoreOf(const std::vector<core::Draw>& newestFirst) {
-    core::DrawStore s;
-    for (std::size_t i = 0; i < newestFirst.size(); ++i)
-        s.PutDraw(newestFirst[i], static_cast<int>(i));
-    s.DrawCount = static_cast<int>(newestFirst.size());
-    return s;
-}
+using testing_support::StoreOf;
 
 struct CommonCase {
     core::Draw a, b;

@@ -1,15 +1,11 @@
+#include "tests/support/Stores.h"
 #include "core/DrawMap.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-core::DrawStore StoreOf(const std::vector<core::Draw>& draws) {
-    core::DrawStore store;
-    for (std::size_t i = 0; i < draws.size(); ++i) store.PutDraw(draws[i], static_cast<int>(i));
-    store.DrawCount = static_cast<int>(draws.size());
-    return store;
-}
+using testing_support::StoreOf;
 
 TEST(DrawMapCommand, MarksTheNumbersOfEachDrawInItsRow) {
     const auto store = StoreOf({{1, 2, 3, 4, 5, 45}, {10, 20, 30, 40, 41, 44}});

@@ -1,3 +1,4 @@
+#include "tests/support/Stores.h"
 #include "core/FilterCommands.h"
 
 #include <gtest/gtest.h>
@@ -7,13 +8,7 @@ namespace {
 using core::Lang;
 using Cells = std::vector<std::string>;
 
-core::DrawStore StoreOf(const std::vector<core::Draw>& newestFirst) {
-    core::DrawStore s;
-    for (std::size_t i = 0; i < newestFirst.size(); ++i)
-        s.PutDraw(newestFirst[i], static_cast<int>(i));
-    s.DrawCount = static_cast<int>(newestFirst.size());
-    return s;
-}
+using testing_support::StoreOf;
 
 Cells AnyOf(const core::TableResult& r, int row) {
     Cells c;

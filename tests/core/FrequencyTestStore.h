@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DrawStore.h"
+#include "tests/support/Stores.h"
 
 #include <algorithm>
 #include <numeric>
@@ -9,13 +10,7 @@
 
 namespace freq_test {
 
-// A store of the given draws, newest first.
-inline core::DrawStore StoreOf(const std::vector<core::Draw>& draws) {
-    core::DrawStore store;
-    for (std::size_t i = 0; i < draws.size(); ++i) store.PutDraw(draws[i], static_cast<int>(i));
-    store.DrawCount = static_cast<int>(draws.size());
-    return store;
-}
+using testing_support::StoreOf;
 
 // count random 6-of-45 draws, each sorted ascending.
 inline core::DrawStore RandomStore(int count, unsigned seed) {

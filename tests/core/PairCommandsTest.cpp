@@ -1,3 +1,4 @@
+#include "tests/support/Stores.h"
 #include "core/NumberRoutines.h"
 #include "core/PairCommands.h"
 
@@ -11,13 +12,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-core::DrawStore StoreOf(const std::vector<core::Draw>& newestFirst) {
-    core::DrawStore s;
-    for (std::size_t i = 0; i < newestFirst.size(); ++i)
-        s.PutDraw(newestFirst[i], static_cast<int>(i));
-    s.DrawCount = static_cast<int>(newestFirst.size());
-    return s;
-}
+using testing_support::StoreOf;
 
 // Ten draws, newest first (draw numbers 10 .. 1): 10 and 9 share three, 10 and 8 three,
 // 9 and 8 four, 10 and 7 two, 9 and 1 two; the others at most one.

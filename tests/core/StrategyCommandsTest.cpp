@@ -1,3 +1,4 @@
+#include "tests/support/Stores.h"
 #include "core/CountCommon.h"
 #include "core/StrategyCommands.h"
 #include "tests/core/StrategyReference.h"
@@ -10,13 +11,7 @@ namespace {
 
 using core::Lang;
 
-core::DrawStore StoreOf(const std::vector<core::Draw>& newestFirst) {
-    core::DrawStore s;
-    for (std::size_t i = 0; i < newestFirst.size(); ++i)
-        s.PutDraw(newestFirst[i], static_cast<int>(i));
-    s.DrawCount = static_cast<int>(newestFirst.size());
-    return s;
-}
+using testing_support::StoreOf;
 
 // Eight draws, oldest (position 0) last: 7 at positions 2 and 5, 40 at 4 and in the newest
 // draw, 1 at 0, 1 and 3, 45 never.

@@ -1,3 +1,4 @@
+#include "tests/support/Stores.h"
 #include "core/TableMarking.h"
 
 #include <gtest/gtest.h>
@@ -10,13 +11,7 @@ namespace {
 
 using core::TableMark;
 
-core::DrawStore StoreOf(const std::vector<core::Draw>& newestFirst) {
-    core::DrawStore s;
-    for (std::size_t i = 0; i < newestFirst.size(); ++i)
-        s.PutDraw(newestFirst[i], static_cast<int>(i));
-    s.DrawCount = static_cast<int>(newestFirst.size());
-    return s;
-}
+using testing_support::StoreOf;
 
 core::DrawStore RandomStore(int count, std::mt19937& rng, int pool = 45, int perDraw = 6) {
     std::vector<int> numbers(pool);

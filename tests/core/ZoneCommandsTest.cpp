@@ -1,3 +1,4 @@
+#include "tests/support/Stores.h"
 #include "core/ZoneCommands.h"
 
 #include "core/NumberRoutines.h"
@@ -12,13 +13,7 @@ namespace {
 
 using core::ZoneRange;
 
-core::DrawStore StoreOf(const std::vector<core::Draw>& newestFirst) {
-    core::DrawStore s;
-    for (std::size_t i = 0; i < newestFirst.size(); ++i)
-        s.PutDraw(newestFirst[i], static_cast<int>(i));
-    s.DrawCount = static_cast<int>(newestFirst.size());
-    return s;
-}
+using testing_support::StoreOf;
 
 core::DrawStore RandomStore(int count, unsigned seed) {
     std::mt19937 rng(seed);
