@@ -110,11 +110,11 @@ int FakeSocketApi::send(TSocket s, const void* buf, int len, int flags) {
     return inner_->send(s, buf, len, flags);
 }
 
-std::uint16_t FakeSocketApi::ntohs(std::uint16_t v) {
-    return inner_->ntohs(v);
+std::uint16_t FakeSocketApi::NetToHostShort(std::uint16_t v) {
+    return inner_->NetToHostShort(v);
 }
-std::uint16_t FakeSocketApi::htons(std::uint16_t v) {
-    return inner_->htons(v);
+std::uint16_t FakeSocketApi::HostToNetShort(std::uint16_t v) {
+    return inner_->HostToNetShort(v);
 }
 
 int FakeSocketApi::listen(TSocket s, int backlog) {

@@ -50,12 +50,12 @@ public:
     int sendto(TSocket s, const void* buf, int len, int flags, const TSockAddrIn& to,
                int tolen) override;
     int send(TSocket s, const void* buf, int len, int flags) override;
-    std::uint16_t ntohs(std::uint16_t v) override;
+    std::uint16_t NetToHostShort(std::uint16_t v) override;
     int listen(TSocket s, int backlog) override;
     int ioctlsocket(TSocket s, long cmd, std::uint32_t* argp) override;
     std::string inet_ntoa(std::uint32_t addr) override;
     std::uint32_t inet_addr(const std::string& text) override;
-    std::uint16_t htons(std::uint16_t v) override;
+    std::uint16_t HostToNetShort(std::uint16_t v) override;
     int getsockname(TSocket s, TSockAddrIn& name, int& namelen) override;
     int getpeername(TSocket s, TSockAddrIn& name, int& namelen) override;
     int connect(TSocket s, const TSockAddrIn& name, int namelen) override;

@@ -372,8 +372,8 @@ public:
         return SendResult(*e, n, len);
     }
 
-    std::uint16_t ntohs(std::uint16_t v) override { return ::ntohs(v); }
-    std::uint16_t htons(std::uint16_t v) override { return ::htons(v); }
+    std::uint16_t NetToHostShort(std::uint16_t v) override { return ::ntohs(v); }
+    std::uint16_t HostToNetShort(std::uint16_t v) override { return ::htons(v); }
 
     int listen(TSocket s, int backlog) override {
         Entry* e = Find(s);

@@ -187,12 +187,12 @@ public:
     virtual int sendto(TSocket s, const void* buf, int len, int flags, const TSockAddrIn& to,
                        int tolen) = 0;
     virtual int send(TSocket s, const void* buf, int len, int flags) = 0;
-    virtual std::uint16_t ntohs(std::uint16_t v) = 0;
+    virtual std::uint16_t NetToHostShort(std::uint16_t v) = 0;
     virtual int listen(TSocket s, int backlog) = 0;
     virtual int ioctlsocket(TSocket s, long cmd, std::uint32_t* argp) = 0;
     virtual std::string inet_ntoa(std::uint32_t addr) = 0;
     virtual std::uint32_t inet_addr(const std::string& text) = 0;
-    virtual std::uint16_t htons(std::uint16_t v) = 0;
+    virtual std::uint16_t HostToNetShort(std::uint16_t v) = 0;
     virtual int getsockname(TSocket s, TSockAddrIn& name, int& namelen) = 0;
     virtual int getpeername(TSocket s, TSockAddrIn& name, int& namelen) = 0;
     virtual int connect(TSocket s, const TSockAddrIn& name, int namelen) = 0;

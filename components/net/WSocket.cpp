@@ -252,7 +252,7 @@ std::uint16_t WSocketResolvePort(const std::string& port, const std::string& pro
     if (!s)
         throw ESocketException("WSocketResolvePort: Cannot convert port '" + port + "', Error #" +
                                std::to_string(api.WSAGetLastError()));
-    return api.ntohs(*s);
+    return api.NetToHostShort(*s);
 }
 
 int WSocketResolveProto(const std::string& proto) {
@@ -373,7 +373,7 @@ std::string TCustomWSocket::PeerPort() {
         ReportSocketError("GetPeerPort");
         return "error";
     }
-    return std::to_string(Api().ntohs(a.sin_port));
+    return std::to_string(Api().NetToHostShort(a.sin_port));
 }
 
 std::string TCustomWSocket::LocalPortText() {
@@ -381,7 +381,7 @@ std::string TCustomWSocket::LocalPortText() {
     TSockAddrIn a;
     int len = sizeof a;
     if (Api().getsockname(hSocket_, a, len) != 0) return "error";
-    return std::to_string(Api().ntohs(a.sin_port));
+    return std::to_string(Api().NetToHostShort(a.sin_port));
 }
 
 int TCustomWSocket::GetPeerSockAddr(TSockAddrIn& name, int& nameLen) {
@@ -614,7 +614,7 @@ bool TCustomWSocket::ResolveForOpen(const char* what) {
         }
         if (!portResolved_) {
             portNum_ = WSocketResolvePort(portStr_, protoStr_);
-            sin_.sin_port = Api().htons(portNum_);
+            sin_.sin_port = Api().HostToNetShort(portNum_);
             portResolved_ = true;
         }
         if (!localPortResolved_) {
@@ -706,7 +706,7 @@ void TCustomWSocket::BindLocal() {
     auto& api = Api();
     TSockAddrIn local;
     local.sin_family = static_cast<std::int16_t>(addrFormat_);
-    local.sin_port = api.htons(localPortNum_);
+    local.sin_port = api.HostToNetShort(localPortNum_);
     local.sin_addr = WSocketResolveHost(localAddr_);
     if (api.bind(hSocket_, local, sizeof local) != 0) {
         RaiseSocketError("winsock.bind failed, error #" + std::to_string(api.WSAGetLastError()));
@@ -718,7 +718,7 @@ void TCustomWSocket::BindLocal() {
                          std::to_string(api.WSAGetLastError()));
         return;
     }
-    localPortNum_ = api.ntohs(local.sin_port);
+    localPortNum_ = api.NetToHostShort(local.sin_port);
     localPortStr_ = std::to_string(localPortNum_);
 }
 

@@ -116,7 +116,7 @@ void TCustomSocksWSocket::Connect() {
     try {
         if (!portResolved_) {
             portNum_ = WSocketResolvePort(socksPort_, Proto());
-            sin_.sin_port = WSocketApi().htons(portNum_);
+            sin_.sin_port = WSocketApi().HostToNetShort(portNum_);
             portResolved_ = true;
         }
         if (!addrResolved_) {

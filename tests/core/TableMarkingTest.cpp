@@ -14,16 +14,9 @@ using core::TableMark;
 using testing_support::StoreOf;
 
 core::DrawStore RandomStore(int count, std::mt19937& rng, int pool = 45, int perDraw = 6) {
-    std::vector<int> numbers(pool);
-    std::iota(numbers.begin(), numbers.end(), 1);
     std::vector<core::Draw> draws;
-    for (int i = 0; i < count; ++i) {
-        std::shuffle(numbers.begin(), numbers.end(), rng);
-        core::Draw d{};
-        for (int k = 0; k < perDraw; ++k) d[k] = static_cast<std::uint8_t>(numbers[k]);
-        std::sort(d.begin(), d.begin() + perDraw);
-        draws.push_back(d);
-    }
+    for (int i = 0; i < count; ++i)
+        draws.push_back(testing_support::RandomDraw(rng, pool, perDraw));
     return StoreOf(draws);
 }
 

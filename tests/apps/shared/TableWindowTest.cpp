@@ -4,6 +4,7 @@
 #include "components/skin/xpCheckBox.h"
 #include "components/skin/xpCombo.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/Stores.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -33,16 +34,9 @@ public:
     }
     void PutRandom(int count, unsigned seed) {
         std::mt19937 rng(seed);
-        std::vector<int> pool(game_.pool);
-        std::iota(pool.begin(), pool.end(), 1);
         std::vector<core::Draw> draws;
-        for (int i = 0; i < count; ++i) {
-            std::shuffle(pool.begin(), pool.end(), rng);
-            core::Draw d{};
-            for (int k = 0; k < game_.perDraw; ++k) d[k] = static_cast<std::uint8_t>(pool[k]);
-            std::sort(d.begin(), d.begin() + game_.perDraw);
-            draws.push_back(d);
-        }
+        for (int i = 0; i < count; ++i)
+            draws.push_back(testing_support::RandomDraw(rng, game_.pool, game_.perDraw));
         Put(draws);
     }
 
