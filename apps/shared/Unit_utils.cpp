@@ -53,7 +53,8 @@ TForm_Utils::TForm_Utils(EditionHost& host, QWidget* parent) : TForm(parent), ho
 
 void TForm_Utils::CreateControls() {
     SetCaption("Form_Utils");
-    resize(640, 664);
+    // The stored layout's size; the window is not placed as a result window.
+    SetBounds((ScreenWidth() - 640) / 2, std::max((ScreenHeight() - 664) / 2, 0), 640, 664);
     xpWindow1 = new TxpWindow(this);
     QWidget* c = clientArea();
     const core::Game& game = host_.GameRules();
@@ -154,7 +155,6 @@ void TForm_Utils::CreateControls() {
 }
 
 void TForm_Utils::FormCreate() {
-    PlaceAsResultWindow(640);
     Memo1->Clear();
     const core::DrawStore& store = host_.Store();
     if (store.DrawCount <= 0) return;

@@ -24,10 +24,10 @@ void TForm1::ReadSettings() {
         const auto lines =
             platform::ReadTextLines(platform::InProgramFolder(game_.settingsFileName()));
         const core::SettingsRead s = core::ParseSettingsLines(lines);
-        // move and resize address the same geometry that Left, Top, Width and Height report,
-        // so a stored position does not creep by the frame's size from run to run.
-        resize(s.width.value_or(Width()), s.height.value_or(Height()));
-        move(s.left.value_or(Left()), s.top.value_or(Top()));
+        // The same whole-window geometry that is written, so a stored place does not creep by
+        // the frame's size from run to run.
+        SetBounds(s.left.value_or(Left()), s.top.value_or(Top()), s.width.value_or(Width()),
+                  s.height.value_or(Height()));
         if (s.windowState) {
             switch (core::WindowStateFromValue(*s.windowState)) {
             case core::WindowState::Minimized:
