@@ -141,7 +141,9 @@ void TForm_Utils::CreateControls() {
     Memo1 = new platform::TMemo(c);
     Memo1->setGeometry(8, 320, 169, 217);
     Button_Save = button(c, "Save", QRect(184, 320, 121, 25), &TForm_Utils::Button_SaveClick);
-    Button_Open_binary_file = button(c, "Open binary file", QRect(184, 352, 121, 25),
+    // It lists into the text window, not the memo: it stands in the free band under the array
+    // tools, where the Russian caption has room.
+    Button_Open_binary_file = button(c, "Open binary file", QRect(8, 176, 185, 25),
                                      &TForm_Utils::Button_Open_binary_fileClick);
 
     Timer1 = new QTimer(this);
