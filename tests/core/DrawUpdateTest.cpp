@@ -49,29 +49,6 @@ TEST(PrepareDrawDownload, EveryNonEmptyLineMustBeADrawLine) {
                 }).allDrawLines);
 }
 
-TEST(WholeFile, Status200AndTheCompleteUncodedBody) {
-    using L = std::vector<std::string>;
-    const struct {
-        int status;
-        long long length, body;
-        L header;
-        bool whole;
-    } cases[] = {
-        {200, -1, 10, {}, true},
-        {200, 10, 10, {"Content-Length: 10"}, true},
-        {200, 10, 9, {}, false},
-        {200, 10, 11, {}, false},
-        {206, -1, 10, {"Content-Range: bytes 0-9/20"}, false},
-        {0, -1, 10, {}, false},
-        {301, -1, 0, {}, false},
-        {200, -1, 10, {"Transfer-Encoding: chunked"}, false},
-        {200, -1, 10, {"transfer-encoding:  Identity "}, true},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(core::WholeFile({c.status, c.length, c.body, c.header}), c.whole)
-            << c.status << " " << c.length << " " << c.body;
-}
-
 TEST(BackupName, FirstFreeName) {
     const struct {
         std::set<std::string> taken;

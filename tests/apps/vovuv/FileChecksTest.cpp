@@ -68,16 +68,6 @@ TEST_F(FileChecks, ABinaryDrawFileOfImplausibleSizeIsRefused) {
     EXPECT_EQ(dialogs->messages.size(), 2u);
 }
 
-TEST_F(FileChecks, AHundredThousandIncorrectLinesGiveAShortMessage) {
-    std::string text = "1 2 3 4 5 6\r\n";
-    for (int i = 0; i < 100000; ++i) text += "bad\r\n";
-    Start(text);
-    ASSERT_EQ(dialogs->messages.size(), 1u);
-    EXPECT_LT(dialogs->messages[0].size(), 300u);
-    EXPECT_NE(dialogs->messages[0].find("… and 99980 more"), std::string::npos);
-    EXPECT_EQ(form->DrawCount, 1);
-}
-
 TEST_F(FileChecks, SettingsGeometryStaysOnTheScreen) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     const struct {

@@ -92,6 +92,7 @@ TEST_F(HostileSite, OnlyAWholeFileOfDrawLinesReplacesTheDrawFile) {
          false},
         {"shorter than its length", "HTTP/1.0 200 OK\r\nContent-Length: 1000\r\n\r\n" + kDraws,
          false},
+        {"longer than its length", "HTTP/1.0 200 OK\r\nContent-Length: 19\r\n\r\n" + kDraws, false},
         {"cut inside a line", Ok(kDraws.substr(0, 45), false), false},
         {"cut by a reset", Ok(kDraws.substr(0, 38), false), true},
         {"server error", "HTTP/1.0 500 Oops\r\n\r\n" + kDraws, false},
