@@ -60,7 +60,7 @@ TxpButton* TForm1::CommandButton(const char* caption, int x, int y, void (TForm1
 }
 
 void TForm1::CreateControls() {
-    resize(662, 665);
+    SetBounds(Left(), Top(), 662, 665);
     xpWindow1 = new TxpWindow(this);
     QWidget* c = clientArea();
 
@@ -342,10 +342,8 @@ void TForm1::FormClose() {
 }
 
 QPoint TForm1::PopupPoint(const TToolbarButton97& button) const {
-    const QPoint client = clientArea()->mapTo(this, QPoint(0, 0));
-    return QPoint(Left() + client.x() + button.x(),
-                  Top() + client.y() + button.Top() + button.Height() +
-                      xpWindow1->xpCaption.Height + xpWindow1->xpCaption.BorderSize);
+    // Right under the button, whatever frame the window has.
+    return button.mapToGlobal(QPoint(0, button.Height()));
 }
 
 void TForm1::ToolbarButton97_fileClick() {

@@ -26,16 +26,15 @@ void TForm1::ReadSettings() {
         const auto lines = platform::ReadTextLines(
             platform::InProgramFolder(game_.settingsFileName()), core::MaxSettingsFileBytes);
         const core::SettingsRead s = core::ParseSettingsLines(lines);
-        // move and resize address the same geometry that Left, Top, Width and Height report,
-        // so a stored position does not creep by the frame's size from run to run.
+        // The same whole-window geometry that is written, so a stored place does not creep by
+        // the frame's size from run to run.
         const QScreen* screen = QGuiApplication::primaryScreen();
         const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
         const core::WindowBox box =
             core::KeepOnScreen({s.left.value_or(Left()), s.top.value_or(Top()),
                                 s.width.value_or(Width()), s.height.value_or(Height())},
                                {area.x(), area.y(), area.width(), area.height()});
-        resize(box.width, box.height);
-        move(box.left, box.top);
+        SetBounds(box.left, box.top, box.width, box.height);
         if (s.windowState) {
             switch (core::WindowStateFromValue(*s.windowState)) {
             case core::WindowState::Minimized:
