@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 #include <QWheelEvent>
+#include <QWindow>
 #include "bench/support/BenchMain.h"
 
 #include <benchmark/benchmark.h>
@@ -81,6 +82,9 @@ void Drive(benchmark::State& state, const char* answer, void (TForm1::*button)()
             dialogs.inMemo = [&](TForm_memo& memo) {
                 platform::TMemo* m = memo.Memo1;
                 m->setFocus();
+                // Shown: the window is on screen and its first screen of text painted.
+                while (!memo.windowHandle() || !memo.windowHandle()->isExposed())
+                    QApplication::processEvents(QEventLoop::AllEvents, 5);
                 m->viewport()->repaint();
                 // The first run touches memory the process never had; on some virtual machines
                 // that costs seconds for a 400 MB result, so the first run is reported apart.
