@@ -417,5 +417,6 @@ void TForm_Utils::Button_Open_binary_fileClick() {
             core::FileRefusal::OutOfMemory, *file, core::MaxBinaryDrawFileBytes, l));
         return;
     }
-    Form_memo->ShowLines(core::Tr(l, "Двоичный файл в текстовом формате", "Binary to text"), lines);
+    Form_memo->ShowLines(core::Tr(l, "Двоичный файл в текстовом формате", "Binary to text"),
+                         std::move(lines));
 }

@@ -292,8 +292,8 @@ std::optional<int> TForm1::AskLastN(const std::string& caption, const std::strin
     }
 }
 
-void TForm1::ShowResult(const core::CommandResult& result) {
-    Form_memo->ShowLines(result.caption, result.lines);
+void TForm1::ShowResult(core::CommandResult result) {
+    Form_memo->ShowLines(result.caption, std::move(result.lines));
     for (const auto& chart : result.charts)
         Form_graph2->ShowChart(chart, chart.caption.empty() ? Form_memo->Caption() : chart.caption);
 }
@@ -395,5 +395,5 @@ void TForm1::Button_find_numbersClick() {
         platform::Dialogs().ShowMessage(e.what());
         return;
     }
-    Form_memo->ShowLines(core::FindCaption(Lang()), lines);
+    Form_memo->ShowLines(core::FindCaption(Lang()), std::move(lines));
 }
