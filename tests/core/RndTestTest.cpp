@@ -59,7 +59,8 @@ TEST(RndTest, CountIsKeptWithinTheDraws) {
         EXPECT_EQ(core::RndTestCount(c.answer, c.draws), c.count) << c.answer << " " << c.draws;
 
     core::RandomGenerator random;
-    core::RndTestSearch beyond(ThreeDraws(), core::Game5x36, 50);
+    const auto store = StoreOf({{1, 4, 6, 8, 9}, {2, 3, 5, 7, 10}, {1, 2, 3, 4, 5}});
+    core::RndTestSearch beyond(store, {10, 5}, 50);
     EXPECT_EQ(RunAll(beyond, random, 1 << 20).size(), 3u);
     core::RndTestSearch none(ThreeDraws(), core::Game5x36, 0);
     EXPECT_TRUE(none.Done());
