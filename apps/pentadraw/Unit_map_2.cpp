@@ -62,8 +62,10 @@ QPoint TMap2Grid::MouseToCell(QPoint at) const {
 
 void TMap2Grid::Render(QImage& image) const {
     image.fill(platform::ToQColor(core::clWindow));
-    platform::TCanvas canvas(&image);
     QPainter text(&image);
+    auto fill = [&text](const QRect& r, core::TColor color) {
+        text.fillRect(r, platform::ToQColor(color));
+    };
     QFont font("Arial");
     font.setPixelSize(platform::PointsToPixels(std::min(FontPoints, ColWidth / 2)));
     text.setFont(font);
@@ -77,14 +79,12 @@ void TMap2Grid::Render(QImage& image) const {
     const int firstRow = verticalScrollBar()->value() + 1;
     const int lastRow = std::min(grid_.RowCount() - 1, firstRow + image.height() / pitchY + 1);
 
-    canvas.Brush.Color = core::clSilver; // grid lines between the cells
-    canvas.FillRect(0, 0, image.width(), image.height());
+    fill(image.rect(), core::clSilver); // grid lines between the cells
 
     auto paint = [&](int col, int row) {
         const QRect r = CellRect(col, row);
         const bool fixed = col == 0 || row == 0;
-        canvas.Brush.Color = fixed ? FixedColor : core::clWindow;
-        canvas.FillRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+        fill(r, fixed ? FixedColor : core::clWindow);
         switch (marks_.Fill(grid_, col, row)) {
         case core::Map2Fill::Header: {
             // Upright text from the cell's bottom, clipped to the cell.
@@ -98,12 +98,10 @@ void TMap2Grid::Render(QImage& image) const {
             return;
         }
         case core::Map2Fill::Marked:
-            canvas.Brush.Color = core::clYellow;
-            canvas.FillRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+            fill(r, core::clYellow);
             return;
         case core::Map2Fill::Drawn:
-            canvas.Brush.Color = core::clBlue;
-            canvas.FillRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+            fill(r, core::clBlue);
             return;
         case core::Map2Fill::None:
             break;
