@@ -1,5 +1,10 @@
 #include "apps/pentadraw/RndTestRun.h"
 
+#include "apps/shared/EditionHost.h"
+#include "apps/shared/Unit_memo.h"
+#include "components/skin/xpButton.h"
+#include "platform/Dialogs.h"
+
 #include <QProgressDialog>
 #include <QTimer>
 
@@ -60,4 +65,21 @@ void TRndTestRun::Finish() {
     auto finished = std::move(finished_);
     finished_ = nullptr;
     if (finished) finished();
+}
+
+void RndTestCommand(TRndTestRun& run, const EditionHost& host, TxpButton& button,
+                    core::RandomGenerator& random) {
+    if (run.Running()) return;
+    const int draws = host.Store().DrawCount;
+    const std::string answer = platform::Dialogs().InputBox(
+        "Enter number of last draws 1.." + std::to_string(draws), "", std::to_string(draws));
+    const int count = core::RndTestCount(answer, draws);
+    button.SetEnabled(false);
+    run.Start(
+        host.Store(), host.GameRules(), count, host.Language(), random,
+        [](const std::string& line) { Form_memo->Memo1->Add(line); },
+        [&button] {
+            button.SetEnabled(true);
+            Form_memo->ShowModal();
+        });
 }

@@ -11,7 +11,9 @@
 #include <memory>
 #include <string>
 
+class EditionHost;
 class QProgressDialog;
+class TxpButton;
 class QTimer;
 
 // Runs the random test in slices on the GUI thread, so the program keeps painting and the
@@ -48,3 +50,9 @@ private:
     int count_ = 0;
     int done_ = 0;
 };
+
+// The RND Test command: asks for N (default and limit the number of draws), disables the
+// button, appends one line per draw to the text window as the search finds it, then enables
+// the button and shows the text window. The text window keeps what it held before.
+void RndTestCommand(TRndTestRun& run, const EditionHost& host, TxpButton& button,
+                    core::RandomGenerator& random);

@@ -2,6 +2,7 @@
 #include "apps/pentadraw/Unit_high.h"
 #include "apps/pentadraw/Unit_map_2.h"
 #include "apps/shared/EditionHost.h"
+#include "apps/shared/Unit_memo.h"
 #include "components/skin/xpButton.h"
 #include "components/skin/xpCheckBox.h"
 #include "components/skin/xpEdit.h"
@@ -145,6 +146,32 @@ TEST(RndTestRun, AppendsOneLinePerDrawAndStops) {
     run.Stop();
     EXPECT_FALSE(run.Running());
     EXPECT_EQ(finished, 2);
+}
+
+TEST(RndTestCommand, AppendsBelowTheTextAndGivesTheButtonBack) {
+    ScopedDialogs dialogs;
+    Host host;
+    host.store = StoreOf({{1, 2, 3, 4, 5}, {2, 3, 4, 5, 6}});
+    TForm_memo memo(host);
+    Form_memo = &memo;
+    memo.Memo1->SetText("before");
+    TxpButton button;
+    core::RandomGenerator random;
+    TRndTestRun run;
+    dialogs->inputs.push_back("9");
+    RndTestCommand(run, host, button, random);
+    EXPECT_EQ(dialogs->prompts.at(0).caption, "Enter number of last draws 1..2");
+    EXPECT_EQ(dialogs->prompts.at(0).defaultText, "2");
+    EXPECT_FALSE(button.Enabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!run.Running(), 60000);
+    EXPECT_TRUE(button.Enabled());
+    const Lines lines = memo.Memo1->Lines();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "before");
+    EXPECT_EQ(lines[1].substr(0, 4), "02: ");
+    EXPECT_EQ(lines[2].substr(0, 4), "01: ");
+    EXPECT_EQ(dialogs->modals.size(), 1u);
+    Form_memo = nullptr;
 }
 
 } // namespace
