@@ -2,6 +2,7 @@
 
 #include "apps/shared/UtilsEdition.h"
 #include "core/DrawStore.h"
+#include "core/Edition.h"
 #include "core/Game.h"
 #include "core/Lang.h"
 
@@ -18,6 +19,8 @@ public:
     virtual bool IsRussian() const = 0;
     virtual const core::DrawStore& Store() const = 0;
     virtual const core::Game& GameRules() const = 0;
+    // The edition's table: its texts, layouts and rule differences.
+    virtual const core::Edition& EditionRules() const { return core::Edition6x45; }
 
     core::Lang Language() const { return IsRussian() ? core::Lang::Russian : core::Lang::English; }
 
@@ -28,8 +31,8 @@ public:
         return nullptr;
     }
     // The draw-map window's square size at start and its width.
-    virtual int MapStartZoom() const { return 10; }
-    virtual int MapWindowWidth() const { return 500; }
+    virtual int MapStartZoom() const { return EditionRules().mapStartZoom; }
+    virtual int MapWindowWidth() const { return EditionRules().mapWindowWidth; }
     // The utilities window's layout and texts, and the window its Highlighter button opens.
     virtual const UtilsEdition& UtilsRules() const { return Utils6x45; }
     virtual void ShowHighlighter() {}
