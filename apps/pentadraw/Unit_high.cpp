@@ -108,9 +108,9 @@ void TForm_high::FormCreate() {
 }
 
 void TForm_high::FormResize() {
+    // Aligned to the bottom under the tool row; the layout's 70 counts the caption too.
     const QWidget* c = clientArea();
-    Memo1->setGeometry(0, 42, c->width(), std::max(Height() - 70, 0));
-    Memo1->move(0, std::max(c->height() - Memo1->height(), 0));
+    Memo1->setGeometry(0, 42, c->width(), std::max(c->height() - 42, 0));
 }
 
 void TForm_high::Repaint() {

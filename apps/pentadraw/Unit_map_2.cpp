@@ -79,7 +79,11 @@ void TMap2Grid::Render(QImage& image) const {
     const int firstRow = verticalScrollBar()->value() + 1;
     const int lastRow = std::min(grid_.RowCount() - 1, firstRow + image.height() / pitchY + 1);
 
-    fill(image.rect(), core::clSilver); // grid lines between the cells
+    // Grid lines between the cells; beyond the last cell the grid shows its own colour.
+    const QRect last = CellRect(lastCol, lastRow);
+    fill(QRect(0, 0, std::max(last.right() + 2, ColWidth + GridLine),
+               std::max(last.bottom() + 2, HeaderHeight + GridLine)),
+         core::clSilver);
 
     auto paint = [&](int col, int row) {
         const QRect r = CellRect(col, row);
