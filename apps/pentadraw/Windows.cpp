@@ -24,7 +24,7 @@ PentadrawWindows::PentadrawWindows() {
     Form_StringGrid = stringGrid.get();
     graph2 = std::make_unique<TForm_graph2>(*form1);
     Form_graph2 = graph2.get();
-    high = std::make_unique<TForm_high>(*form1);
+    high = std::make_unique<TForm_high>();
     Form_high = high.get();
     map2 = std::make_unique<TForm_map_2>(*form1);
     Form_map_2 = map2.get();

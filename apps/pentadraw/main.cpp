@@ -1,5 +1,6 @@
 #include "apps/pentadraw/main.h"
 
+#include "apps/pentadraw/RndTestRun.h"
 #include "apps/shared/DrawFileRead.h"
 #include "apps/shared/Handover.h"
 #include "apps/shared/PopupPlace.h"
@@ -23,6 +24,7 @@
 TForm1* Form1 = nullptr;
 
 TForm1::TForm1(QWidget* parent) : TForm(parent) {
+    RndTest = new TRndTestRun(this);
     CreateControls();
     CreateMenus();
     Transfer.items = {MainFileItem(1), PopupFileItem(1)};

@@ -24,6 +24,7 @@ class TUpDown;
 class TxpButton;
 class TxpWindow;
 class TToolbarButton97;
+class TRndTestRun;
 namespace platform {
 class TStringGrid;
 }
@@ -43,6 +44,8 @@ public:
     const core::Game& GameRules() const override { return edition_.game; }
     const core::Edition& EditionRules() const override { return edition_; }
     const platform::TBitmap* TicketPicture(const std::string& numbersText) override;
+    const UtilsEdition& UtilsRules() const override { return Utils5x36; }
+    void ShowHighlighter() override;
 
     // The store and its file.
     core::DrawStore Draws;
@@ -56,6 +59,8 @@ public:
     // The site transfer; its client is the one of the transfer in progress.
     SiteTransfer Transfer{this};
     std::unique_ptr<THttpCli>& HttpClient = Transfer.client;
+    // The random test searching in slices; owned here so it ends with the window.
+    TRndTestRun* RndTest;
     // Where the update fetches the draw file; tests point it at their own server.
     std::string SiteRoot = kSiteRoot;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "apps/shared/UtilsEdition.h"
 #include "core/DrawStore.h"
 #include "core/Edition.h"
 #include "core/Game.h"
@@ -32,4 +33,7 @@ public:
     // The draw-map window's square size at start and its width.
     virtual int MapStartZoom() const { return EditionRules().mapStartZoom; }
     virtual int MapWindowWidth() const { return EditionRules().mapWindowWidth; }
+    // The utilities window's layout and texts, and the window its Highlighter button opens.
+    virtual const UtilsEdition& UtilsRules() const { return Utils6x45; }
+    virtual void ShowHighlighter() {}
 };

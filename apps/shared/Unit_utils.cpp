@@ -53,8 +53,10 @@ TForm_Utils::TForm_Utils(EditionHost& host, QWidget* parent) : TForm(parent), ho
 
 void TForm_Utils::CreateControls() {
     SetCaption("Form_Utils");
+    const UtilsEdition& rules = host_.UtilsRules();
     // The stored layout's size; the window is not placed as a result window.
-    SetBounds((ScreenWidth() - 640) / 2, std::max((ScreenHeight() - 664) / 2, 0), 640, 664);
+    SetBounds((ScreenWidth() - 640) / 2, std::max((ScreenHeight() - rules.height) / 2, 0), 640,
+              rules.height);
     xpWindow1 = new TxpWindow(this);
     QWidget* c = clientArea();
     const core::Game& game = host_.GameRules();
@@ -91,47 +93,52 @@ void TForm_Utils::CreateControls() {
     Label3 = label(c, "Result:", 8, 90);
     Edit_Result = edit(c, 60, 88, 121);
     Label_count = label(c, "00", 456, 120);
-    Button_Remove = button(c, "Remove array 1 from 1.." + std::to_string(game.pool),
-                           QRect(8, 120, 185, 25), &TForm_Utils::Button_RemoveClick);
-    Button_Combine = button(c, "Combine arrays 1 and 2", QRect(208, 120, 185, 25),
-                            &TForm_Utils::Button_CombineClick);
+    Button_Remove = button(c, "Remove array 1 from 1.." + std::to_string(game.pool), rules.remove,
+                           &TForm_Utils::Button_RemoveClick);
+    Button_Combine =
+        button(c, "Combine arrays 1 and 2", rules.combine, &TForm_Utils::Button_CombineClick);
+    if (rules.highlighter)
+        xpButton_Highlighter = button(c, "Highlighter", rules.highlighterButton,
+                                      &TForm_Utils::xpButton_HighlighterClick);
 
     GroupBox1 = group(c, "Export chart to file", QRect(8, 216, 257, 57));
-    Button_export =
-        button(GroupBox1, "Export to BMP", QRect(8, 20, 121, 25), &TForm_Utils::Button_exportClick);
+    Button_export = button(rules.toolsOnWindow ? c : GroupBox1, "Export to BMP", rules.exportButton,
+                           &TForm_Utils::Button_exportClick);
     CheckBox_Merge = new QCheckBox("Merge", GroupBox1);
     CheckBox_Merge->setGeometry(144, 24, 105, 17);
     CheckBox_Merge->setChecked(true);
 
     GroupBox2 = group(c, "Random Generator", QRect(320, 216, 297, 89));
-    Button_Start =
-        button(GroupBox2, "Start", QRect(8, 20, 105, 25), &TForm_Utils::Button_StartClick);
-    Button_Generate =
-        button(GroupBox2, "Generate", QRect(120, 20, 121, 25), &TForm_Utils::Button_GenerateClick);
+    const QRect start(8, 20, rules.startWidth, 25);
+    const QRect generate(rules.generateLeft, 20, rules.generateWidth, 25);
+    Button_Start = button(GroupBox2, "Start", start, &TForm_Utils::Button_StartClick);
+    Button_Generate = button(GroupBox2, "Generate", generate, &TForm_Utils::Button_GenerateClick);
     Button_Generate->SetEnabled(false);
     Edit_Random = edit(GroupBox2, 8, 56, 281);
 
     GroupBox3 = group(c, "Nonlinear Random Generator", QRect(320, 312, 297, 89));
-    Button_Start_nonlinear = button(GroupBox3, "Start", QRect(8, 20, 105, 25),
-                                    &TForm_Utils::Button_Start_nonlinearClick);
-    Button_generate_nonlinear = button(GroupBox3, "Generate", QRect(120, 20, 121, 25),
-                                       &TForm_Utils::Button_generate_nonlinearClick);
+    Button_Start_nonlinear =
+        button(GroupBox3, "Start", start, &TForm_Utils::Button_Start_nonlinearClick);
+    Button_generate_nonlinear =
+        button(GroupBox3, "Generate", generate, &TForm_Utils::Button_generate_nonlinearClick);
     Button_generate_nonlinear->SetEnabled(false);
     Edit_Random_nonlinear = edit(GroupBox3, 8, 56, 281);
 
     GroupBox4 = group(c, "Shuffle string", QRect(320, 408, 297, 89));
-    Button_shuffle =
-        button(GroupBox4, "Shuffle", QRect(8, 20, 105, 25), &TForm_Utils::Button_shuffleClick);
+    Button_shuffle = button(rules.toolsOnWindow ? c : GroupBox4, "Shuffle", rules.shuffleButton,
+                            &TForm_Utils::Button_shuffleClick);
     Edit_shuffle = edit(GroupBox4, 8, 56, 281);
 
-    GroupBox5 = group(c, "Find Combinations by Number", QRect(320, 512, 297, 81));
-    const std::string largest = std::to_string(game.combinations());
-    Edit_combinations_in = edit(GroupBox5, 8, 20, 121);
-    Edit_combinations_in->setText(Q(largest));
-    Edit_combinations_in->setToolTip(Q("1..." + largest));
-    Button_combinations =
-        button(GroupBox5, "Find", QRect(144, 18, 75, 25), &TForm_Utils::Button_combinationsClick);
-    Edit_combinations_out = edit(GroupBox5, 8, 50, 281);
+    if (rules.findCombinations) {
+        GroupBox5 = group(c, "Find Combinations by Number", QRect(320, 512, 297, 81));
+        const std::string largest = std::to_string(game.combinations());
+        Edit_combinations_in = edit(GroupBox5, 8, 20, 121);
+        Edit_combinations_in->setText(Q(largest));
+        Edit_combinations_in->setToolTip(Q("1..." + largest));
+        Button_combinations = button(GroupBox5, "Find", QRect(144, 18, 75, 25),
+                                     &TForm_Utils::Button_combinationsClick);
+        Edit_combinations_out = edit(GroupBox5, 8, 50, 281);
+    }
 
     Button_Reverse = button(c, "Reverse", QRect(8, 288, 81, 25), &TForm_Utils::Button_ReverseClick);
     Button_Sort = button(c, "Sort", QRect(96, 288, 81, 25), &TForm_Utils::Button_SortClick);
@@ -141,10 +148,8 @@ void TForm_Utils::CreateControls() {
     Memo1 = new platform::TMemo(c);
     Memo1->setGeometry(8, 320, 169, 217);
     Button_Save = button(c, "Save", QRect(184, 320, 121, 25), &TForm_Utils::Button_SaveClick);
-    // It lists into the text window, not the memo: it stands in the free band under the array
-    // tools, where the Russian caption has room.
-    Button_Open_binary_file = button(c, "Open binary file", QRect(8, 176, 185, 25),
-                                     &TForm_Utils::Button_Open_binary_fileClick);
+    Button_Open_binary_file =
+        button(c, "Open binary file", rules.openBinary, &TForm_Utils::Button_Open_binary_fileClick);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1);
@@ -162,7 +167,7 @@ void TForm_Utils::FormCreate() {
     if (store.DrawCount <= 0) return;
     const auto lines = core::DrawListLines(store, host_.GameRules(), false);
     Memo1->SetText(platform::JoinLines(lines, false));
-    SaveDialogInitialDir = platform::ProgramFolder();
+    if (host_.UtilsRules().setSaveFolder) SaveDialogInitialDir = platform::ProgramFolder();
 
     const core::TColor start = xpWindow1->WinBackground.StartColor;
     const core::TColor end = xpWindow1->WinBackground.EndColor;
@@ -173,38 +178,42 @@ void TForm_Utils::FormCreate() {
                        static_cast<QWidget*>(CheckBox_ascend), static_cast<QWidget*>(GroupBox1),
                        static_cast<QWidget*>(GroupBox2), static_cast<QWidget*>(GroupBox3),
                        static_cast<QWidget*>(GroupBox4), static_cast<QWidget*>(GroupBox5)})
-        SetBackground(w, end);
+        if (w) SetBackground(w, end);
 }
 
 void TForm_Utils::FormShow() {
     const core::Lang l = host_.Language();
     auto tr = [l](const char* ru, const char* en) { return std::string(core::Tr(l, ru, en)); };
+    const UtilsEdition& rules = host_.UtilsRules();
+    auto text = [l](const char* const(&texts)[2]) {
+        return std::string(core::Tr(l, texts[0], texts[1]));
+    };
     const std::string pool = std::to_string(host_.GameRules().pool);
-    Button_Reverse->SetCaption(tr("Реверс", "Reverse"));
+    Button_Reverse->SetCaption(text(rules.reverse));
     Button_Sort->SetCaption(tr("Сортировать", "Sort"));
     CheckBox_ascend->setText(Q(tr("по возрастанию", "ascend")));
     Button_Save->SetCaption(tr("Сохранить", "Save"));
     Button_Remove->SetCaption(tr("Удалить массив 1 из 1..", "Remove array 1 from 1..") + pool);
     Button_Combine->SetCaption(tr("Объединить массивы 1 и 2", "Combine arrays 1 and 2"));
-    Button_Start->SetCaption(tr("Старт", "Start"));
-    Button_Start_nonlinear->SetCaption(tr("Старт", "Start"));
+    Button_Start->SetCaption(text(rules.start));
+    Button_Start_nonlinear->SetCaption(text(rules.start));
     Button_Generate->SetCaption(tr("Генерировать", "Generate"));
     Button_generate_nonlinear->SetCaption(tr("Генерировать", "Generate"));
     Button_shuffle->SetCaption(tr("Перемешать", "Shuffle"));
     Button_export->SetCaption(tr("Экспорт в BMP", "Export to BMP"));
-    Button_Open_binary_file->SetCaption(tr("Открыть бинарный файл", "Open binary file"));
-    CheckBox_Merge->setText(Q(tr("В один файл", "Merge")));
+    Button_Open_binary_file->SetCaption(text(rules.openBinaryCaption));
+    CheckBox_Merge->setText(Q(text(rules.merge)));
     GroupBox1->setTitle(Q(tr("Экспорт картинок в файл", "Export chart to file")));
     GroupBox2->setTitle(Q(tr("Генератор случайных чисел", "Random Generator")));
-    GroupBox3->setTitle(
-        Q(tr("Нелинейный генератор случайных чисел", "Nonlinear Random Generator")));
-    GroupBox4->setTitle(Q(tr("Перемешать строку с числами", "Shuffle string")));
+    GroupBox3->setTitle(Q(text(rules.nonlinearBox)));
+    GroupBox4->setTitle(Q(text(rules.shuffleBox)));
+    if (!GroupBox5) return;
     GroupBox5->setTitle(Q(tr("Поиск комбинации по номеру", "Find Combinations by Number")));
     Button_combinations->SetCaption(tr("Найти", "Find"));
 }
 
 void TForm_Utils::FormResize() {
-    Memo1->resize(Memo1->width(), std::max(Height() - 360, 0));
+    Memo1->resize(Memo1->width(), std::max(Height() - host_.UtilsRules().memoHeightGap, 0));
     const int w = std::max(Width() - Edit_in_1->x() - 20, 0);
     Edit_in_1->resize(w, Edit_in_1->height());
     Edit_in_2->resize(w, Edit_in_2->height());
@@ -234,14 +243,15 @@ void TForm_Utils::Button_CombineClick() {
 
 void TForm_Utils::Button_StartClick() {
     const core::Lang l = host_.Language();
+    const UtilsEdition& rules = host_.UtilsRules();
     if (!Timer1->isActive()) {
         RandomCounter = 0;
-        Button_Start->SetCaption(core::Tr(l, "Стоп", "Stop"));
+        Button_Start->SetCaption(core::Tr(l, rules.stop[0], rules.stop[1]));
         Timer1->start();
         Button_Generate->SetEnabled(true);
         if (Timer2_nonlinear->isActive()) Button_Start_nonlinearClick();
     } else {
-        Button_Start->SetCaption(core::Tr(l, "Старт", "Start"));
+        Button_Start->SetCaption(core::Tr(l, rules.start[0], rules.start[1]));
         Timer1->stop();
         Button_Generate->SetEnabled(false);
     }
@@ -257,14 +267,15 @@ void TForm_Utils::Button_GenerateClick() {
 
 void TForm_Utils::Button_Start_nonlinearClick() {
     const core::Lang l = host_.Language();
+    const UtilsEdition& rules = host_.UtilsRules();
     if (!Timer2_nonlinear->isActive()) {
         NonlinearCounter = 0;
-        Button_Start_nonlinear->SetCaption(core::Tr(l, "Стоп", "Stop"));
+        Button_Start_nonlinear->SetCaption(core::Tr(l, rules.stop[0], rules.stop[1]));
         Timer2_nonlinear->start();
         Button_generate_nonlinear->SetEnabled(true);
         if (Timer1->isActive()) Button_StartClick();
     } else {
-        Button_Start_nonlinear->SetCaption(core::Tr(l, "Старт", "Start"));
+        Button_Start_nonlinear->SetCaption(core::Tr(l, rules.start[0], rules.start[1]));
         Timer2_nonlinear->stop();
         Button_generate_nonlinear->SetEnabled(false);
     }
@@ -298,7 +309,8 @@ void TForm_Utils::Button_ReverseClick() {
     // Without the final line end, so the text window shows no empty last line.
     Form_memo->Memo1->SetText(
         platform::JoinLines(core::DrawListLines(host_.Store(), host_.GameRules(), true), false));
-    Form_memo->SetCaption("Lines in reversed order");
+    const auto& caption = host_.UtilsRules().reversedLines;
+    Form_memo->SetCaption(core::Tr(host_.Language(), caption[0], caption[1]));
     Form_memo->ShowModal();
 }
 
@@ -335,7 +347,8 @@ void TForm_Utils::Button_SaveClick() {
 }
 
 void TForm_Utils::Button_exportClick() {
-    const core::Lang l = host_.Language();
+    const core::Lang l =
+        host_.UtilsRules().exportInEnglish ? core::Lang::English : host_.Language();
     const int draws = host_.Store().DrawCount;
     const std::string answer =
         platform::Dialogs().InputBox(core::ExportCaption(l), core::ExportPrompt(l, draws), "12");
@@ -355,7 +368,8 @@ void TForm_Utils::Button_exportClick() {
 }
 
 void TForm_Utils::ExportPictures(int count, bool merge) {
-    const core::Lang l = host_.Language();
+    const core::Lang l =
+        host_.UtilsRules().exportInEnglish ? core::Lang::English : host_.Language();
     const core::DrawStore& store = host_.Store();
     const core::Game& game = host_.GameRules();
     const std::string folder = platform::ProgramFolder();
@@ -417,6 +431,10 @@ void TForm_Utils::Button_Open_binary_fileClick() {
             core::FileRefusal::OutOfMemory, *file, core::MaxBinaryDrawFileBytes, l));
         return;
     }
-    Form_memo->ShowLines(core::Tr(l, "Двоичный файл в текстовом формате", "Binary to text"),
-                         std::move(lines));
+    const auto& caption = host_.UtilsRules().binaryCaption;
+    Form_memo->ShowLines(core::Tr(l, caption[0], caption[1]), std::move(lines));
+}
+
+void TForm_Utils::xpButton_HighlighterClick() {
+    host_.ShowHighlighter();
 }

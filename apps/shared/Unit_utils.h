@@ -15,9 +15,9 @@ class QLabel;
 class QLineEdit;
 class QTimer;
 
-// The utilities window: number-list tools, two generators driven by the user's timing, a word
-// shuffler, the combination of a given rank, the editable draw list, the ticket-picture export
-// and the binary draw file reader.
+// The utilities window of both editions (their differences are the host's UtilsRules): number-list
+// tools, two generators driven by the user's timing, a word shuffler, the combination of a given
+// rank, the editable draw list, the ticket-picture export and the binary draw file reader.
 class TForm_Utils : public platform::TForm {
     Q_OBJECT
 
@@ -47,10 +47,11 @@ public:
     QGroupBox* GroupBox4;
     TxpButton* Button_shuffle;
     QLineEdit* Edit_shuffle;
-    QGroupBox* GroupBox5;
-    QLineEdit* Edit_combinations_in;
-    TxpButton* Button_combinations;
-    QLineEdit* Edit_combinations_out;
+    QGroupBox* GroupBox5 = nullptr; // only where the edition has the box
+    QLineEdit* Edit_combinations_in = nullptr;
+    TxpButton* Button_combinations = nullptr;
+    QLineEdit* Edit_combinations_out = nullptr;
+    TxpButton* xpButton_Highlighter = nullptr;
     TxpButton* Button_Reverse;
     TxpButton* Button_Sort;
     QCheckBox* CheckBox_ascend;
@@ -83,6 +84,7 @@ public:
     void Button_SaveClick();
     void Button_exportClick();
     void Button_Open_binary_fileClick();
+    void xpButton_HighlighterClick();
 
 protected:
     void FormShow() override;

@@ -8,6 +8,7 @@
 #include "tests/support/TempDir.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -138,6 +139,70 @@ TEST_F(MapUtilsEdition, FiveOfThirtySixMapHasThirtySixColumnsAndItsZoom) {
     EXPECT_EQ(canvas.Pixel(20 + 35 * 10 + 5, 25), core::clLime);
     EXPECT_EQ(canvas.Pixel(20 + 34 * 10 + 5, 25), core::clBlue);
     EXPECT_EQ(canvas.Pixel(20 + 36 * 10 + 5, 25), core::clWhite);
+}
+
+} // namespace
+
+namespace {
+
+class FiveOfThirtySix : public TicketHost {
+public:
+    FiveOfThirtySix() : TicketHost(core::Game5x36) {}
+    bool IsRussian() const override { return russian; }
+    const UtilsEdition& UtilsRules() const override { return Utils5x36; }
+    void ShowHighlighter() override { ++highlighters; }
+    bool russian = false;
+    int highlighters = 0;
+};
+
+TEST_F(MapUtilsEdition, FiveOfThirtySixCaptionsLayoutAndHighlighter) {
+    FiveOfThirtySix host;
+    host.store.PutDraw({1, 2, 3, 4, 5}, 0);
+    host.store.DrawCount = 1;
+    TForm_Utils utils(host);
+    EXPECT_EQ(utils.GroupBox5, nullptr);
+    EXPECT_EQ(utils.SaveDialogInitialDir, "");
+    EXPECT_EQ(utils.Button_export->parentWidget(), utils.clientArea());
+    EXPECT_EQ(utils.Button_export->geometry(), QRect(16, 240, 121, 25));
+    EXPECT_EQ(utils.Button_Open_binary_file->geometry(), QRect(184, 512, 145, 20));
+    ASSERT_NE(utils.xpButton_Highlighter, nullptr);
+    EXPECT_EQ(utils.xpButton_Highlighter->geometry(), QRect(8, 168, 75, 25));
+    utils.xpButton_Highlighter->click();
+    EXPECT_EQ(host.highlighters, 1);
+
+    const struct {
+        bool russian;
+        const char *reverse, *merge, *openBinary, *nonlinear, *shuffle, *remove;
+    } cases[] = {
+        {true, "Перевернуть", "Объединить", "Открыть двоичный файл",
+         "Нелинейный Генератор случайных чисел", "Перемешать числа в строке",
+         "Удалить массив 1 из 1..36"},
+        {false, "Reverse", "Merge", "Open binary file", "Nonlinear Random Generator",
+         "Shuffle string", "Remove array 1 from 1..36"},
+    };
+    for (const auto& c : cases) {
+        host.russian = c.russian;
+        utils.ShowModal();
+        EXPECT_EQ(utils.Button_Reverse->Caption(), c.reverse);
+        EXPECT_EQ(utils.CheckBox_Merge->text().toStdString(), c.merge);
+        EXPECT_EQ(utils.Button_Open_binary_file->Caption(), c.openBinary);
+        EXPECT_EQ(utils.GroupBox3->title().toStdString(), c.nonlinear);
+        EXPECT_EQ(utils.GroupBox4->title().toStdString(), c.shuffle);
+        EXPECT_EQ(utils.Button_Remove->Caption(), c.remove);
+        EXPECT_EQ(utils.Button_Start->Caption(), "Start");
+        utils.Button_Start->click();
+        EXPECT_EQ(utils.Button_Start->Caption(), "Stop");
+        utils.Button_Start_nonlinear->click();
+        EXPECT_EQ(utils.Button_Start->Caption(), "Start");
+        EXPECT_EQ(utils.Button_Start_nonlinear->Caption(), "Stop");
+        utils.Button_Start_nonlinear->click();
+    }
+    dialogs->inputs.push_back("1");
+    host.russian = true;
+    utils.Button_export->click();
+    ASSERT_FALSE(dialogs->prompts.empty());
+    EXPECT_EQ(dialogs->prompts.back().caption, "Charts in last draws");
+    EXPECT_EQ(dialogs->prompts.back().prompt, "Enter number of last draws 1..1");
 }
 
 } // namespace
