@@ -47,8 +47,26 @@ private:
 
 } // namespace
 
+THighMemo::THighMemo(QWidget* parent) : QPlainTextEdit(parent) {
+    setLineWrapMode(NoWrap);
+}
+
+std::vector<std::string> THighMemo::Lines() const {
+    return platform::SplitLines(toPlainText().toStdString());
+}
+
+void THighMemo::SetLines(const std::vector<std::string>& lines) {
+    QString all;
+    for (const auto& l : lines) all += QString::fromStdString(l) + QLatin1Char('\n');
+    setPlainText(all);
+}
+
+void THighMemo::SetText(const std::string& text) {
+    SetLines(platform::SplitLines(text));
+}
+
 void THighMemo::mousePressEvent(QMouseEvent* event) {
-    platform::TMemo::mousePressEvent(event);
+    QPlainTextEdit::mousePressEvent(event);
     if (OnMouseDown) OnMouseDown(event->button());
 }
 

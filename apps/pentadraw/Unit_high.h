@@ -1,10 +1,12 @@
 #pragma once
 
 #include "platform/Form.h"
-#include "platform/Memo.h"
+
+#include <QPlainTextEdit>
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 class TxpButton;
@@ -13,13 +15,20 @@ class TxpEdit;
 class TxpWindow;
 class QSyntaxHighlighter;
 
-// The HighLighter's memo: plain text whose words of the set show red; a press reports itself.
-class THighMemo : public platform::TMemo {
+// The HighLighter's memo: pasted text of a few pages, coloured per word as it is typed, so a
+// document-based edit with a syntax highlighter serves it.
+class THighMemo : public QPlainTextEdit {
     Q_OBJECT
 
 public:
-    using platform::TMemo::TMemo;
+    explicit THighMemo(QWidget* parent = nullptr);
     std::function<void(Qt::MouseButton)> OnMouseDown;
+
+    void Clear() { clear(); }
+    void SetWordWrap(bool on) { setLineWrapMode(on ? WidgetWidth : NoWrap); }
+    std::vector<std::string> Lines() const;
+    void SetLines(const std::vector<std::string>& lines);
+    void SetText(const std::string& text);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

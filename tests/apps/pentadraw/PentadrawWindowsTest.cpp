@@ -33,7 +33,7 @@ public:
 };
 
 // The colour the highlighter gives the character at pos of line.
-QColor ColourAt(const platform::TMemo& memo, int line, int pos) {
+QColor ColourAt(const THighMemo& memo, int line, int pos) {
     const QTextBlock block = memo.document()->findBlockByNumber(line);
     for (const auto& range : block.layout()->formats())
         if (pos >= range.start && pos < range.start + range.length)
