@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/FrequencyTexts.h"
 #include "core/Game.h"
+#include "core/MeasureRules.h"
+#include "core/ZoneTexts.h"
 
 namespace core {
 
@@ -10,9 +13,15 @@ namespace core {
 // which edition they serve.
 struct Edition {
     Game game;
+    const FrequencyTexts* frequency = &FrequencyTexts6x45;
+    const MeasureRules* measures = &MeasureRules6x45;
+    const ZoneTexts* zones = &ZoneTexts6x45;
 };
 
 inline constexpr Edition Edition6x45{Game6x45};
-inline constexpr Edition Edition5x36{Game5x36};
+inline constexpr Edition Edition5x36{.game = Game5x36,
+                                     .frequency = &FrequencyTexts5x36,
+                                     .measures = &MeasureRules5x36,
+                                     .zones = &ZoneTexts5x36};
 
 } // namespace core
