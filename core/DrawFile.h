@@ -61,6 +61,9 @@ struct LoadReport {
 LoadReport LoadDrawLines(const std::vector<std::string>& lines, const DrawFileRules& rules,
                          DrawStore& store);
 
+// Incorrect lines a load message names; more are only counted.
+inline constexpr std::size_t MaxListedLines = 20;
+
 // The message a load shows, or "" when there is nothing to say.
 std::string LoadMessage(const LoadReport& report, Lang lang);
 

@@ -1,5 +1,6 @@
 #include "apps/pentadraw/main.h"
 
+#include "apps/shared/DrawFileRead.h"
 #include "apps/shared/Handover.h"
 #include "apps/shared/PopupPlace.h"
 #include "apps/shared/Prompts.h"
@@ -24,6 +25,7 @@ TForm1* Form1 = nullptr;
 TForm1::TForm1(QWidget* parent) : TForm(parent) {
     CreateControls();
     CreateMenus();
+    Transfer.items = {MainFileItem(1), PopupFileItem(1)};
     FormCreate();
 }
 
@@ -211,16 +213,11 @@ void TForm1::FormCreate() {
 }
 
 bool TForm1::LoadDrawFile(const std::string& fileName) {
-    std::vector<std::string> lines;
-    try {
-        lines = platform::ReadTextLines(fileName);
-    } catch (const platform::FileError& e) {
-        platform::Dialogs().ShowMessage(e.what());
-        return false;
-    }
-    core::LoadReport report = core::LoadDrawLines(lines, edition_.drawFile, Draws);
-    const std::string message =
-        core::LoadMessage(report, edition_.englishFileMessages ? core::Lang::English : Lang());
+    const core::Lang lang = edition_.englishFileMessages ? core::Lang::English : Lang();
+    std::optional<core::LoadReport> read = ReadDrawFile(fileName, edition_.drawFile, Draws, lang);
+    if (!read) return false;
+    core::LoadReport& report = *read;
+    const std::string message = core::LoadMessage(report, lang);
     if (!message.empty()) platform::Dialogs().ShowMessage(message);
     if (report.loaded == 0 && !report.emptied) return true;
     Labels = std::move(report.labels);
@@ -303,6 +300,8 @@ bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void TForm1::FormClose() {
+    // A transfer still running must not write or show anything once the window is gone.
+    Transfer.Close();
     WriteSettings();
     BoardBitmap.reset();
 }

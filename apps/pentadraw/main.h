@@ -3,6 +3,7 @@
 #include "apps/shared/EditionHost.h"
 #include "apps/shared/FindEdit.h"
 #include "apps/shared/Site.h"
+#include "apps/shared/SiteTransfer.h"
 #include "core/CommandResult.h"
 #include "core/DrawFile.h"
 #include "core/DrawStore.h"
@@ -23,7 +24,6 @@ class TUpDown;
 class TxpButton;
 class TxpWindow;
 class TToolbarButton97;
-class THttpCli;
 namespace platform {
 class TStringGrid;
 }
@@ -53,7 +53,9 @@ public:
     bool RussianUI = false;
     bool FirstPaint = false;
     std::unique_ptr<platform::TBitmap> BoardBitmap;
-    std::unique_ptr<THttpCli> HttpClient;
+    // The site transfer; its client is the one of the transfer in progress.
+    SiteTransfer Transfer{this};
+    std::unique_ptr<THttpCli>& HttpClient = Transfer.client;
     // Where the update fetches the draw file; tests point it at their own server.
     std::string SiteRoot = kSiteRoot;
 

@@ -14,7 +14,8 @@
 void TForm1::ReadSettings() {
     try {
         const auto lines =
-            platform::ReadTextLines(platform::InProgramFolder(edition_.game.settingsFileName()));
+            platform::ReadTextLines(platform::InProgramFolder(edition_.game.settingsFileName()),
+                                    core::MaxSettingsFileBytes);
         const core::SettingsRead s = core::ParseSettingsLines(lines);
         ApplyWindowSettings(*this, s);
         if (s.russian) {

@@ -1,5 +1,6 @@
 #include "apps/vovuv/main.h"
 
+#include "apps/shared/DrawFileRead.h"
 #include "apps/shared/Handover.h"
 #include "apps/shared/PopupPlace.h"
 #include "apps/shared/Prompts.h"
@@ -31,6 +32,7 @@ TForm1* Form1 = nullptr;
 TForm1::TForm1(QWidget* parent) : TForm(parent) {
     CreateControls();
     CreateMenus();
+    Transfer.items = {MainFileItem(1), PopupFileItem(1)};
     FormCreate();
 }
 
@@ -216,14 +218,9 @@ void TForm1::FormCreate() {
 }
 
 bool TForm1::LoadDrawFile(const std::string& fileName) {
-    std::vector<std::string> lines;
-    try {
-        lines = platform::ReadTextLines(fileName);
-    } catch (const platform::FileError& e) {
-        platform::Dialogs().ShowMessage(e.what());
-        return false;
-    }
-    const core::LoadReport report = core::LoadDrawLines(lines, game_, Draws);
+    const std::optional<core::LoadReport> read = ReadDrawFile(fileName, game_, Draws, Lang());
+    if (!read) return false;
+    const core::LoadReport& report = *read;
     const std::string message = core::LoadMessage(report, Lang());
     if (!message.empty()) platform::Dialogs().ShowMessage(message);
     if (report.loaded == 0) return true;
@@ -301,6 +298,8 @@ bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void TForm1::FormClose() {
+    // A transfer still running must not write or show anything once the window is gone.
+    Transfer.Close();
     if (Form_graph) Form_graph->Histogram.reset();
     WriteSettings();
     BoardBitmap.reset();

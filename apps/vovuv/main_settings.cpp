@@ -12,8 +12,8 @@
 
 void TForm1::ReadSettings() {
     try {
-        const auto lines =
-            platform::ReadTextLines(platform::InProgramFolder(game_.settingsFileName()));
+        const auto lines = platform::ReadTextLines(
+            platform::InProgramFolder(game_.settingsFileName()), core::MaxSettingsFileBytes);
         const core::SettingsRead s = core::ParseSettingsLines(lines);
         ApplyWindowSettings(*this, s);
         if (s.russian) {
