@@ -261,8 +261,8 @@ std::optional<int> TForm1::AskLastN(const std::string& caption, const std::strin
     return ::AskLastN(*this, caption, prompt, variant);
 }
 
-void TForm1::ShowResult(const core::CommandResult& result) {
-    ::ShowResult(result);
+void TForm1::ShowResult(core::CommandResult result) {
+    ::ShowResult(std::move(result));
 }
 
 void TForm1::FormResize() {
@@ -307,7 +307,7 @@ void TForm1::FormClose() {
 }
 
 QPoint TForm1::PopupPoint(const TToolbarButton97& button) const {
-    return ::PopupPoint(*this, *xpWindow1, button);
+    return ::PopupPoint(button);
 }
 
 void TForm1::ToolbarButton97_fileClick() {

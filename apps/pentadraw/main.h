@@ -124,7 +124,7 @@ public:
                                 core::LastNVariant variant = core::LastNVariant::Standard);
     std::optional<int> AskLastN(const std::string& caption, const std::string& prompt,
                                 core::LastNVariant variant = core::LastNVariant::Standard);
-    void ShowResult(const core::CommandResult& result);
+    void ShowResult(core::CommandResult result);
     core::Lang Lang() const { return Language(); }
 
     // Board picture of five numbers.

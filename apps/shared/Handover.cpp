@@ -5,8 +5,11 @@
 #include "apps/shared/Unit_stringgrid.h"
 #include "platform/StringGrid.h"
 
-void ShowResult(const core::CommandResult& result) {
-    Form_memo->ShowLines(result.caption, result.lines);
+#include <utility>
+
+void ShowResult(core::CommandResult result) {
+    // The lines are moved: a large result is never held twice.
+    Form_memo->ShowLines(result.caption, std::move(result.lines));
     for (const auto& chart : result.charts)
         Form_graph2->ShowChart(chart, chart.caption.empty() ? Form_memo->Caption() : chart.caption);
 }

@@ -11,7 +11,7 @@ class TStringGrid;
 
 // The text, then each chart, each shown after the previous window was closed; a chart without
 // a caption of its own takes the text window's.
-void ShowResult(const core::CommandResult& result);
+void ShowResult(core::CommandResult result);
 
 // The table window after fill_grid: a command's columns, filter mode when asked, its caption.
 void ShowTableResult(const core::TableResult& result, bool filterMode = false);

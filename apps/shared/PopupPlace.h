@@ -3,11 +3,7 @@
 #include <QPoint>
 
 class TToolbarButton97;
-class TxpWindow;
-namespace platform {
-class TForm;
-}
 
-// Where a toolbar pop-up of a main window opens: under its button, below the skinned caption.
-QPoint PopupPoint(const platform::TForm& form, const TxpWindow& skin,
-                  const TToolbarButton97& button);
+// Where a toolbar pop-up of a main window opens: right under its button, whatever frame the
+// window has.
+QPoint PopupPoint(const TToolbarButton97& button);

@@ -5,6 +5,8 @@
 #include "components/skin/xpCheckBox.h"
 #include "components/skin/xpWindow.h"
 
+#include <QCloseEvent>
+
 TForm_memo* Form_memo = nullptr;
 
 TForm_memo::TForm_memo(const EditionHost& host, QWidget* parent) : TForm(parent), host_(host) {
@@ -29,8 +31,8 @@ TForm_memo::TForm_memo(const EditionHost& host, QWidget* parent) : TForm(parent)
     FormResize();
 }
 
-void TForm_memo::ShowLines(const std::string& caption, const std::vector<std::string>& lines) {
-    Memo1->SetLines(lines);
+void TForm_memo::ShowLines(const std::string& caption, std::vector<std::string> lines) {
+    Memo1->SetLines(std::move(lines));
     SetCaption(caption);
     ShowModal();
 }
@@ -49,14 +51,14 @@ void TForm_memo::FormResize() {
 }
 
 void TForm_memo::Button_ReverseClick() {
-    scratch_.clear();
-    const auto lines = Memo1->Lines();
-    for (auto it = lines.rbegin(); it != lines.rend(); ++it) scratch_.push_back(*it);
-    Memo1->Clear();
-    Memo1->SetLines(scratch_);
-    std::string text = Memo1->Text();
-    if (text.size() >= 2 && text[text.size() - 2] == '\r') text.resize(text.size() - 2);
-    Memo1->SetText(text);
+    // An index flip: the lines are not copied.
+    Memo1->Reverse();
+}
+
+void TForm_memo::closeEvent(QCloseEvent* event) {
+    TForm::closeEvent(event);
+    // Nothing reads the text of a closed window, and a result can hold hundreds of megabytes.
+    if (event->isAccepted()) Memo1->Release();
 }
 
 void TForm_memo::CheckBox_wrapClick() {

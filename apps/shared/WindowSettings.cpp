@@ -6,16 +6,15 @@
 #include <QScreen>
 
 void ApplyWindowSettings(platform::TForm& form, const core::SettingsRead& s) {
-    // move and resize address the same geometry that Left, Top, Width and Height report,
-    // so a stored position does not creep by the frame's size from run to run.
+    // The same whole-window geometry that is written, so a stored place does not creep by the
+    // frame's size from run to run.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     const core::WindowBox box =
         core::KeepOnScreen({s.left.value_or(form.Left()), s.top.value_or(form.Top()),
                             s.width.value_or(form.Width()), s.height.value_or(form.Height())},
                            {area.x(), area.y(), area.width(), area.height()});
-    form.resize(box.width, box.height);
-    form.move(box.left, box.top);
+    form.SetBounds(box.left, box.top, box.width, box.height);
     if (!s.windowState) return;
     switch (core::WindowStateFromValue(*s.windowState)) {
     case core::WindowState::Minimized:

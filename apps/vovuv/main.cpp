@@ -48,7 +48,7 @@ TxpButton* TForm1::CommandButton(const char* caption, int x, int y, void (TForm1
 }
 
 void TForm1::CreateControls() {
-    resize(662, 665);
+    SetBounds(Left(), Top(), 662, 665);
     xpWindow1 = new TxpWindow(this);
     QWidget* c = clientArea();
 
@@ -258,8 +258,8 @@ std::optional<int> TForm1::AskLastN(const std::string& caption, const std::strin
     return ::AskLastN(*this, caption, prompt, variant);
 }
 
-void TForm1::ShowResult(const core::CommandResult& result) {
-    ::ShowResult(result);
+void TForm1::ShowResult(core::CommandResult result) {
+    ::ShowResult(std::move(result));
 }
 
 void TForm1::FormResize() {
@@ -306,7 +306,7 @@ void TForm1::FormClose() {
 }
 
 QPoint TForm1::PopupPoint(const TToolbarButton97& button) const {
-    return ::PopupPoint(*this, *xpWindow1, button);
+    return ::PopupPoint(button);
 }
 
 void TForm1::ToolbarButton97_fileClick() {
@@ -358,5 +358,5 @@ void TForm1::Button_find_numbersClick() {
         platform::Dialogs().ShowMessage(e.what());
         return;
     }
-    Form_memo->ShowLines(core::FindCaption(Lang()), lines);
+    Form_memo->ShowLines(core::FindCaption(Lang()), std::move(lines));
 }

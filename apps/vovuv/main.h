@@ -128,7 +128,8 @@ public:
     std::optional<int> AskLastN(const std::string& caption, const std::string& prompt,
                                 core::LastNVariant variant = core::LastNVariant::Standard);
     // Shows a command's text, then its charts, each after the previous window closed.
-    void ShowResult(const core::CommandResult& result);
+    // The result's lines are moved into the text window.
+    void ShowResult(core::CommandResult result);
     core::Lang Lang() const { return Language(); }
 
     // Board picture.

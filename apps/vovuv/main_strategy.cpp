@@ -41,12 +41,12 @@ void TForm1::Button_FilterClick() {
 void TForm1::Button_SeparationClick() {
     const core::Prompt p = core::SeparationPrompt(DrawCount, Lang());
     const int a = AskNumber(DrawCount, p.caption, p.prompt);
-    const auto result = core::Separation(Draws, game_, a, Lang());
+    auto result = core::Separation(Draws, game_, a, Lang());
     if (!result) {
         platform::Dialogs().ShowMessage(core::SeparationRangeMessage(DrawCount, Lang()));
         return;
     }
-    ShowResult(*result);
+    ShowResult(std::move(*result));
 }
 
 void TForm1::Button_showClick() {

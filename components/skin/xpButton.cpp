@@ -1,8 +1,9 @@
 #include "components/skin/xpButton.h"
 
+#include "platform/Font.h"
+
 TxpButton::TxpButton(QWidget* parent) : QPushButton(parent) {
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(11);
+    QFont f = platform::FormFont();
     f.setBold(true);
     setFont(f);
     QPalette p = palette();

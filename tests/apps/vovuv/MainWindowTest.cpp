@@ -135,11 +135,11 @@ TEST_F(MainWindow, MenusHoldTheirItemsByPosition) {
 
 TEST_F(MainWindow, FilePopupOpensUnderItsButtonBelowTheCaption) {
     Start("");
-    (*form).move(100, 50);
+    (*form).SetBounds(100, 50, 662, 665);
     const QPoint p = (*form).PopupPoint(*(*form).ToolbarButton97_file);
-    const QPoint client = (*form).clientArea()->mapTo(&(*form), QPoint(0, 0));
-    EXPECT_EQ(p.x(), 100 + client.x());
-    EXPECT_EQ(p.y(), 50 + client.y() + 17 + 30 + 3);
+    const QMargins frame = (*form).FrameMargins();
+    EXPECT_EQ(p.x(), 100 + frame.left());
+    EXPECT_EQ(p.y(), 50 + frame.top() + 17);
 }
 
 TEST_F(MainWindow, AboutNamesTheProgram) {
