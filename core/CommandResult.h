@@ -2,6 +2,7 @@
 
 #include "core/TColor.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +25,9 @@ struct ChartData {
         double value;
     };
     std::vector<Value> values;
+    // A series over every draw, (*pagedSeries)[d - 1] the value of draw number d: the chart
+    // window shows it as series 1 a page of 100 draws at a time.
+    std::optional<std::vector<std::int32_t>> pagedSeries;
     std::optional<double> yMax = 1000; // SetYRange(yMax, yMin); none: left out
     double yMin = 0;
     bool autoScale = true;

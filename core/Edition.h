@@ -1,19 +1,15 @@
 #pragma once
 
+#include "core/BiText.h"
 #include "core/BoardLayout.h"
 #include "core/DrawFile.h"
+#include "core/FrequencyTexts.h"
 #include "core/Game.h"
 #include "core/Lang.h"
+#include "core/MeasureRules.h"
+#include "core/ZoneTexts.h"
 
 namespace core {
-
-// A text in both languages; an edition that shows it in English only gives the English twice.
-struct BiText {
-    const char* russian;
-    const char* english;
-
-    const char* operator()(Lang lang) const { return Tr(lang, russian, english); }
-};
 
 // Where the text window's two controls stand and how wide the window opens.
 struct MemoLayout {
@@ -39,6 +35,9 @@ struct Edition {
     MemoLayout memo;
     int mapStartZoom;
     int mapWindowWidth;
+    const FrequencyTexts* frequency = &FrequencyTexts6x45;
+    const MeasureRules* measures = &MeasureRules6x45;
+    const ZoneTexts* zones = &ZoneTexts6x45;
 };
 
 inline constexpr Edition Edition6x45{
@@ -65,6 +64,9 @@ inline constexpr Edition Edition5x36{
     {600, 8, 3, 97, 20, 128, 5, 97, 17, {"Перевернуть", "Reverse"}},
     13,
     510,
+    &FrequencyTexts5x36,
+    &MeasureRules5x36,
+    &ZoneTexts5x36,
 };
 
 } // namespace core

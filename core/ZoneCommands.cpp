@@ -65,7 +65,8 @@ std::vector<int> ZoneCounts(const Draw& draw, const std::vector<ZoneRange>& rang
     return counts;
 }
 
-CommandResult Zones(const DrawStore& store, const Game& game, int z, Lang lang) {
+CommandResult Zones(const DrawStore& store, const Edition& edition, int z, Lang lang) {
+    const Game& game = edition.game;
     z = std::clamp(z, 1, game.pool);
     const auto ranges = ZoneRanges(z, game.pool);
     std::vector<int> zoneOf(256, -1);
@@ -83,19 +84,21 @@ CommandResult Zones(const DrawStore& store, const Game& game, int z, Lang lang) 
         const Draw& d = store[i];
         for (int p = 0; p < game.perDraw; ++p)
             if (zoneOf[d[p]] >= 0) ++counts[zoneOf[d[p]]];
-        std::string line = DrawNumberText(store, i) + ":   ";
+        std::string line = DrawNumberText(store, i);
+        line.reserve(line.size() + 4 * counts.size() + 3);
+        line += ":   ";
+        // A count is a single digit: a draw holds at most six numbers.
         for (std::size_t k = 0; k < counts.size(); ++k) {
             if (k > 0) line += " : ";
-            line += std::to_string(counts[k]);
+            line += static_cast<char>('0' + counts[k]);
         }
         r.lines.push_back(std::move(line));
     }
     return r;
 }
 
-ZonePrompt ZonesPrompt(Lang lang) {
-    return {Tr(lang, "Число зон", "Number of zone"),
-            Tr(lang, "Введите число зон:", "Enter zone count"), "2"};
+ZonePrompt ZonesPrompt(const Edition& edition, Lang lang) {
+    return {edition.zones->promptCaption(lang), edition.zones->prompt(lang), "2"};
 }
 
 int FinalSum(int n) {
@@ -103,12 +106,19 @@ int FinalSum(int n) {
     return m == 0 ? 9 : m;
 }
 
-TableResult FinalSums(const DrawStore& store, const Game& game, Lang lang) {
+TableResult FinalSums(const DrawStore& store, const Edition& edition, Lang lang) {
+    const Game& game = edition.game;
     TableResult r;
     r.caption = Tr(lang, "Таблица конечных сумм чисел (n mod 9)",
                    "Table - Final summary of numbers (n mod 9)");
     const int first = game.perDraw + 3;
     r.table.colCount = first + game.perDraw;
+    for (int k = 0; k < edition.zones->clearedCount; ++k) {
+        TableColumn c;
+        c.index = edition.zones->clearedColumns[k];
+        c.clearRows = std::max(store.DrawCount, 0);
+        r.table.columns.push_back(std::move(c));
+    }
     for (int p = 0; p < game.perDraw; ++p) {
         TableColumn c;
         c.index = first + p;
