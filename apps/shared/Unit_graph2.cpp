@@ -112,6 +112,8 @@ TForm_graph2::TForm_graph2(const EditionHost& host, QWidget* parent) : TForm(par
 }
 
 void TForm_graph2::ShowChart(const core::ChartData& chart, const std::string& caption) {
+    // Until the window pages: a per-draw series shows its newest page.
+    if (chart.paged) return ShowChart(core::SeriesPage(chart, core::LastPageFirst(chart)), caption);
     auto& g = *KerfsoftGraph1;
     g.ClearGraph();
     if (chart.header) g.SetHeader(*chart.header);

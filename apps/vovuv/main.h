@@ -5,6 +5,7 @@
 #include "core/CommandResult.h"
 #include "core/DrawFile.h"
 #include "core/DrawStore.h"
+#include "core/Edition.h"
 #include "core/Game.h"
 #include "core/NumberRoutines.h"
 #include "platform/Canvas.h"
@@ -217,6 +218,7 @@ private:
                              int width = 125);
 
     core::Game game_ = core::Game6x45;
+    const core::Edition& edition_ = core::Edition6x45;
     int resizes_ = 0;
 };
 

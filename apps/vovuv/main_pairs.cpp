@@ -22,19 +22,21 @@ template <class Rule> std::optional<int> AskByRule(const core::Prompt& p, Rule r
 } // namespace
 
 void TForm1::Button_triplesClick() {
-    const auto minimum = AskByRule(core::TriplesPrompt(Lang()), core::TriplesMinimum);
+    const auto minimum = AskByRule(core::TriplesPrompt(edition_, Lang()), core::TriplesMinimum);
     if (!minimum) return;
-    ShowResult(core::Triples(Draws, game_, *minimum, Lang()));
+    ShowResult(core::Triples(Draws, edition_, *minimum, Lang()));
 }
 
 void TForm1::Button_NumbersClick() {
     const core::Prompt p = core::NumbersPrompt(DrawCount, Lang());
     const int lastN = AskNumber(DrawCount, p.caption, p.prompt);
-    ShowResult(core::Numbers(Draws, game_, lastN, Lang()));
+    ShowResult(core::Numbers(Draws, edition_, lastN, Lang()));
 }
 
 void TForm1::Button_stat_duplesClick() {
-    const auto level = AskByRule(core::DuplesPrompt(Lang()), core::DuplesLevel);
+    const auto level = AskByRule(core::DuplesPrompt(Lang()), [this](std::string_view answer) {
+        return core::DuplesLevel(answer, edition_);
+    });
     if (!level) return;
     ShowResult(core::StatsDuples(Draws, game_, *level, Lang()));
 }
@@ -44,9 +46,9 @@ void TForm1::Button_Match_in_drawsClick() {
 }
 
 void TForm1::Button_PeriodClick() {
-    const core::Prompt p = core::PeriodPrompt();
+    const core::Prompt p = core::PeriodPrompt(edition_);
     const int minimum = AskNumber(3, p.caption, p.prompt);
-    ShowResult(core::Period(Draws, game_, minimum, Lang()));
+    ShowResult(core::Period(Draws, edition_, minimum, Lang()));
 }
 
 void TForm1::Button_CombinationsClick() {
@@ -59,5 +61,5 @@ void TForm1::Button_CombinationsClick() {
         TxpButton* button;
         ~Reenable() { button->SetEnabled(true); }
     } reenable{Button_Combinations};
-    ShowResult(core::Combinations(Draws, game_, Lang()));
+    ShowResult(core::Combinations(Draws, edition_, Lang()));
 }

@@ -34,7 +34,7 @@ core::TableColumns ColumnsFrom(const platform::TStringGrid& grid, int first) {
 } // namespace
 
 void TForm1::Button_Skip_strategyClick() {
-    const core::Prompt p = core::SkipStrategyPrompt(DrawCount, Lang());
+    const core::Prompt p = core::SkipStrategyPrompt(DrawCount, edition_, Lang());
     const std::string answer = platform::Dialogs().InputBox(p.caption, p.prompt, p.defaultText);
     int n = 0;
     try {
@@ -43,14 +43,14 @@ void TForm1::Button_Skip_strategyClick() {
         platform::Dialogs().ShowMessage(e.what());
         return;
     }
-    ShowResult(core::SkipStrategy(Draws, game_, n, Lang()));
+    ShowResult(core::SkipStrategy(Draws, edition_, n, Lang()));
 }
 
 void TForm1::Button_Freq_strategyClick() {
     const core::Prompt p = core::FrequencyStrategyPrompt(DrawCount, Lang());
     const auto n = AskLastN(p.caption, p.prompt);
     if (!n) return;
-    ShowTableResult(core::FrequencyStrategy(Draws, game_, *n, Lang()));
+    ShowTableResult(core::FrequencyStrategy(Draws, edition_, *n, Lang()));
 }
 
 void TForm1::Button_Freq_AnalyseClick() {
@@ -61,7 +61,7 @@ void TForm1::Button_Freq_AnalyseClick() {
 }
 
 void TForm1::Button_FilterClick() {
-    ShowTableResult(core::FilterAny(Draws, game_, Lang()), true);
+    ShowTableResult(core::FilterAny(Draws, edition_, Lang()), true);
 }
 
 void TForm1::Button_SeparationClick() {
