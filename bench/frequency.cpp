@@ -24,28 +24,28 @@ constexpr auto En = core::Lang::English;
 constexpr int All = 10000;
 
 void BM_Statistics(benchmark::State& s) {
-    Run(s, [](auto& st) { return core::StatisticsCommand(st, core::Game6x45, All, En); });
+    Run(s, [](auto& st) { return core::StatisticsCommand(st, core::Edition6x45, All, En); });
 }
 void BM_Delta(benchmark::State& s) {
-    Run(s, [](auto& st) { return core::DeltaCommand(st, core::Game6x45, All, En); });
+    Run(s, [](auto& st) { return core::DeltaCommand(st, core::Edition6x45, All, En); });
 }
 void BM_Average(benchmark::State& s) {
-    Run(s, [](auto& st) { return core::AverageCommand(st, core::Game6x45, All, En); });
+    Run(s, [](auto& st) { return core::AverageCommand(st, core::Edition6x45, All, En); });
 }
 void BM_ColdNumbers(benchmark::State& s) {
-    Run(s, [](auto& st) { return core::ColdNumbersCommand(st, core::Game6x45, En); });
+    Run(s, [](auto& st) { return core::ColdNumbersCommand(st, core::Edition6x45, En); });
 }
 void BM_Frequency(benchmark::State& s) {
-    Run(s, [](auto& st) { return core::FrequencyCommand(st, core::Game6x45, All, En); });
+    Run(s, [](auto& st) { return core::FrequencyCommand(st, core::Edition6x45, All, En); });
 }
 void BM_FreqA1A6(benchmark::State& s) {
-    Run(s, [](auto& st) { return core::FreqA1A6Command(st, core::Game6x45, All, En); });
+    Run(s, [](auto& st) { return core::FreqA1A6Command(st, core::Edition6x45, All, En); });
 }
 void BM_Character(benchmark::State& s) {
-    Run(s, [](auto& st) { return core::CharacterCommand(st, core::Game6x45, En); });
+    Run(s, [](auto& st) { return core::CharacterCommand(st, core::Edition6x45, En); });
 }
 void BM_CheckSum(benchmark::State& s) {
-    Run(s, [](auto& st) { return core::CheckSumCommand(st, core::Game6x45, En); });
+    Run(s, [](auto& st) { return core::CheckSumCommand(st, core::Edition6x45, En); });
 }
 void BM_ColumnChart(benchmark::State& state) {
     // The Average column of the main grid, as the double click reads it.

@@ -38,7 +38,7 @@ BENCHMARK(BM_FillGrid)->Unit(benchmark::kMillisecond);
 void BM_FinalSumsIntoTable(benchmark::State& state) {
     TForm_StringGrid form(Host());
     for (auto _ : state) {
-        const auto r = core::FinalSums(Host().store, core::Game6x45, core::Lang::English);
+        const auto r = core::FinalSums(Host().store, core::Edition6x45, core::Lang::English);
         form.fill_grid();
         form.PutColumns(r.table);
     }
@@ -89,15 +89,16 @@ BENCHMARK(BM_ColumnChart)->Unit(benchmark::kMillisecond);
 
 void BM_Zones(benchmark::State& state) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(core::Zones(
-            Host().store, core::Game6x45, static_cast<int>(state.range(0)), core::Lang::English));
+        benchmark::DoNotOptimize(core::Zones(Host().store, core::Edition6x45,
+                                             static_cast<int>(state.range(0)),
+                                             core::Lang::English));
 }
 BENCHMARK(BM_Zones)->Arg(2)->Arg(45)->Unit(benchmark::kMillisecond);
 
 void BM_FinalSums(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            core::FinalSums(Host().store, core::Game6x45, core::Lang::English));
+            core::FinalSums(Host().store, core::Edition6x45, core::Lang::English));
 }
 BENCHMARK(BM_FinalSums)->Unit(benchmark::kMillisecond);
 

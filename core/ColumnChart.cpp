@@ -72,7 +72,7 @@ ColumnChartOutcome PagedColumnChart(const std::vector<std::string>& cells,
     }
     ChartData chart;
     chart.caption = header;
-    chart.paged = std::move(series);
+    chart.pagedSeries = std::move(series);
     out.chart = std::move(chart);
     return out;
 }

@@ -39,12 +39,12 @@ CommandResult Combinations(const DrawStore& store, const Edition& edition, Lang 
     r.caption = Tr(lang, "Комбинации", "Combinations");
     r.lines.reserve(n);
     ChartData chart;
-    if (paged) chart.paged.emplace(std::max(n, 0), 0);
+    if (paged) chart.pagedSeries.emplace(std::max(n, 0), 0);
     for (int q = 0; q < n; ++q) {
         const std::int32_t rank = CombinationRank(store[q].data(), game);
         r.lines.push_back(ZeroPad(n - q, n) + ":" + std::to_string(rank));
         if (paged) {
-            (*chart.paged)[n - q - 1] = rank;
+            (*chart.pagedSeries)[n - q - 1] = rank;
         } else if (n - q <= 100) { // the chart keeps points 1..100 only
             chart.values.push_back({1, n - q, static_cast<double>(rank)});
         }

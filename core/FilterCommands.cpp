@@ -35,7 +35,7 @@ TableResult FilterAny(const DrawStore& store, const Edition& edition, Lang lang)
     const int posFirst = separator + 1;       // 16; 14
 
     TableResult r;
-    r.caption = edition.filter->anyCaption.In(lang);
+    r.caption = edition.filter->anyCaption(lang);
     r.table.colCount = edition.filter->anyColCount;
     auto& cols = r.table.columns;
     for (int p = 0; p < perDraw; ++p)

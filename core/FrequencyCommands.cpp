@@ -39,22 +39,30 @@ std::string FrequencyPromptCaption(Lang lang) {
               "Amount of numbers appearance in last draws");
 }
 
-CommandResult StatisticsCommand(const DrawStore& store, const Game& game, int n, Lang lang) {
+FrequencyPromptTexts FrequencyPrompt(const Edition& edition, int drawCount, Lang lang) {
+    const FrequencyTexts& t = *edition.frequency;
+    return {t.frequencyPromptCaption(lang),
+            t.frequencyPrompt(lang) + std::to_string(drawCount) + t.frequencyPromptEnd(lang),
+            t.frequencyAnswer};
+}
+
+CommandResult StatisticsCommand(const DrawStore& store, const Edition& edition, int n, Lang lang) {
+    const Game& game = edition.game;
+    const FrequencyTexts& t = *edition.frequency;
     n = Within(n, store);
     Counts c(game.pool, 0);
     for (int i = 0; i < n; ++i)
         for (int k = 0; k < game.perDraw; ++k)
             if (InPool(store[i][k], game)) ++c[store[i][k] - 1];
     CommandResult r;
-    r.caption = std::string(Tr(lang, "Стстистика: Самые частовыпадающие номера в последних ",
-                               "Statistics - Most Frequently Numbers for last ")) +
-                std::to_string(n) + " games";
+    r.caption = t.statisticsCaption(lang) + std::to_string(n) + t.statisticsCaptionEnd(lang);
     r.lines = LevelLines(c, true, game.pool);
     r.charts.push_back(CountsChart(c, 1000));
     return r;
 }
 
-CommandResult DeltaCommand(const DrawStore& store, const Game& game, int n, Lang lang) {
+CommandResult DeltaCommand(const DrawStore& store, const Edition& edition, int n, Lang lang) {
+    const Game& game = edition.game;
     n = Within(n, store);
     Counts c(game.pool, 0);
     for (int i = 0; i < n; ++i)
@@ -71,7 +79,8 @@ CommandResult DeltaCommand(const DrawStore& store, const Game& game, int n, Lang
     return r;
 }
 
-CommandResult AverageCommand(const DrawStore& store, const Game& game, int n, Lang lang) {
+CommandResult AverageCommand(const DrawStore& store, const Edition& edition, int n, Lang lang) {
+    const Game& game = edition.game;
     n = Within(n, store);
     std::vector<long long> s(game.perDraw, 0);
     for (int i = 0; i < n; ++i)
@@ -102,7 +111,9 @@ CommandResult AverageCommand(const DrawStore& store, const Game& game, int n, La
     return r;
 }
 
-CommandResult ColdNumbersCommand(const DrawStore& store, const Game& game, Lang lang) {
+CommandResult ColdNumbersCommand(const DrawStore& store, const Edition& edition, Lang lang) {
+    const Game& game = edition.game;
+    const FrequencyTexts& t = *edition.frequency;
     const int count = std::max(store.DrawCount, 0);
     Counts last(game.pool, count);
     std::vector<bool> seen(game.pool, false);
@@ -118,23 +129,23 @@ CommandResult ColdNumbersCommand(const DrawStore& store, const Game& game, Lang 
         }
 
     CommandResult r;
-    r.caption = Tr(lang, "Холодные номера - сколько тиражей назад номер выпадал последний раз",
-                   "Cold Numbers - How many draws since a number last occurred");
+    r.caption = t.coldCaption(lang);
     for (int k = 0; k < game.pool; ++k)
         r.lines.push_back(ZeroPad(k + 1, game.pool) + ":" + std::to_string(last[k]));
     r.lines.push_back("");
-    r.lines.push_back("Number/Last Hit Sorted:");
+    r.lines.push_back(t.coldSortedTitle(lang));
     auto sorted = SortedByCount(last, game.pool);
     r.lines.push_back(std::move(sorted.numbers));
     r.lines.push_back(std::move(sorted.counts));
     ChartData chart = CountsChart(last, 255);
-    chart.header = Tr(lang, "Сколько тиражей назад номер выпадал последний раз",
-                      "How many draws since a number last occurred");
+    chart.header = t.coldChartHeader(lang);
     r.charts.push_back(std::move(chart));
     return r;
 }
 
-CommandResult FrequencyCommand(const DrawStore& store, const Game& game, int n, Lang lang) {
+CommandResult FrequencyCommand(const DrawStore& store, const Edition& edition, int n, Lang lang) {
+    const Game& game = edition.game;
+    const FrequencyTexts& t = *edition.frequency;
     n = Within(n, store);
     Counts h(game.pool, 0);
     for (int i = 0; i < n; ++i) {
@@ -146,17 +157,14 @@ CommandResult FrequencyCommand(const DrawStore& store, const Game& game, int n, 
     }
 
     CommandResult r;
-    r.caption = lang == Lang::Russian ? "Число выпадений в последних " + std::to_string(n) +
-                                            " тиражах - Как часто выпадал каждый шар"
-                                      : "Amount of number appearance in last " + std::to_string(n) +
-                                            " draws - How often each number has occurred";
+    r.caption = t.frequencyCaption(lang) + std::to_string(n) + t.frequencyCaptionEnd(lang);
     long long total = 0;
     for (int k = 0; k < game.pool; ++k) {
         r.lines.push_back(ZeroPad(k + 1, game.pool) + ": " + std::to_string(h[k]));
         total += h[k];
     }
     r.lines.push_back("");
-    r.lines.push_back("Number/Occurence:");
+    r.lines.push_back(t.frequencySortedTitle(lang));
     auto sorted = SortedByCount(h, game.pool);
     r.lines.push_back(std::move(sorted.numbers));
     r.lines.push_back(std::move(sorted.counts));
@@ -164,21 +172,17 @@ CommandResult FrequencyCommand(const DrawStore& store, const Game& game, int n, 
     r.lines.push_back(Tr(lang, "Среднее: ", "Average: ") +
                       FormatFixed(static_cast<double>(total) / game.pool, 2));
     ChartData chart = CountsChart(h, 255);
-    chart.header = Tr(lang, "Как часто выпадал каждый шар", "How often each number has occurred");
+    chart.header = t.frequencyChartHeader(lang);
     r.charts.push_back(std::move(chart));
     return r;
 }
 
-CommandResult FreqA1A6Command(const DrawStore& store, const Game& game, int n, Lang lang) {
+CommandResult FreqA1A6Command(const DrawStore& store, const Edition& edition, int n, Lang lang) {
+    const Game& game = edition.game;
+    const FrequencyTexts& t = *edition.frequency;
     n = Within(n, store);
     CommandResult r;
-    r.caption = lang == Lang::Russian
-                    ? "Число выпадений в последних " + std::to_string(n) +
-                          " тиражах - Как часто выпадал каждый шар позиционно,  A1..A" +
-                          std::to_string(game.perDraw)
-                    : "Amount of number appearance in last " + std::to_string(n) +
-                          " draws - How often each number has occurred by positions A1..A" +
-                          std::to_string(game.perDraw);
+    r.caption = t.positionsCaption(lang) + std::to_string(n) + t.positionsCaptionEnd(lang);
     std::vector<std::string> summary;
     for (int p = 0; p < game.perDraw; ++p) {
         Counts at(game.pool, 0);
@@ -193,7 +197,7 @@ CommandResult FreqA1A6Command(const DrawStore& store, const Game& game, int n, L
         summary.push_back(std::move(line));
 
         r.lines.push_back("");
-        r.lines.push_back("Number/Occurence for position A" + std::to_string(p + 1) + ":");
+        r.lines.push_back(t.positionsTitle(lang) + std::to_string(p + 1) + ":");
         auto sorted = SortedByCount(at, game.pool);
         r.lines.push_back(std::move(sorted.numbers));
         r.lines.push_back(std::move(sorted.counts));

@@ -1,6 +1,7 @@
 #include "core/MeasureCommands.h"
 
 #include "core/CountTables.h"
+#include "core/Format.h"
 #include "core/NumberRoutines.h"
 
 #include <algorithm>
@@ -30,6 +31,29 @@ void AppendNumber(std::string& out, int number) {
 
 } // namespace
 
+PerDrawChart::PerDrawChart(const Edition& edition, int drawCount) {
+    if (edition.measures->pagedCharts) chart_.pagedSeries.emplace(std::max(drawCount, 0), 0);
+}
+
+void PerDrawChart::Set(int drawNumber, std::int32_t value) {
+    if (chart_.pagedSeries) {
+        auto& series = *chart_.pagedSeries;
+        if (drawNumber >= 1 && drawNumber <= static_cast<int>(series.size()))
+            series[drawNumber - 1] = value;
+    } else {
+        AddChartValue(chart_, 1, drawNumber, value);
+    }
+}
+
+void PerDrawChart::SetReal(int drawNumber, double value) {
+    AddChartValue(chart_, 1, drawNumber, value);
+}
+
+ChartData PerDrawChart::Take(std::optional<double> yMax) {
+    chart_.yMax = yMax;
+    return std::move(chart_);
+}
+
 Characteristic DrawCharacteristic(const Draw& draw, int perDraw) {
     int row[MaxPerDraw];
     int width = std::clamp(perDraw, 2, MaxPerDraw);
@@ -42,12 +66,13 @@ Characteristic DrawCharacteristic(const Draw& draw, int perDraw) {
     return {std::abs(row[0] - row[1]), row[0] + row[1], row[0]};
 }
 
-CommandResult CharacterCommand(const DrawStore& store, const Game& game, Lang lang) {
+CommandResult CharacterCommand(const DrawStore& store, const Edition& edition, Lang lang) {
+    const Game& game = edition.game;
     const int count = std::max(store.DrawCount, 0);
+    PerDrawChart chart(edition, count);
     CommandResult r;
     r.caption = Tr(lang, "Характеристическое число", "Characteristic number");
     r.lines.reserve(count);
-    ChartData chart;
     const int width = Digits(count);
     for (int i = 0; i < count; ++i) {
         const auto c = DrawCharacteristic(store[i], game.perDraw);
@@ -69,10 +94,9 @@ CommandResult CharacterCommand(const DrawStore& store, const Game& game, Lang la
             AppendNumber(line, c.top);
         }
         r.lines.push_back(std::move(line));
-        AddChartValue(chart, 1, count - i, c.top);
+        chart.Set(count - i, c.top);
     }
-    chart.yMax = 1000;
-    r.charts.push_back(std::move(chart));
+    r.charts.push_back(chart.Take(edition.measures->characterYMax));
     return r;
 }
 
@@ -85,16 +109,17 @@ std::vector<Run> GroupRuns(const std::vector<int>& sorted) {
     return runs;
 }
 
-CommandResult CheckSumCommand(const DrawStore& store, const Game& game, Lang lang) {
+CommandResult CheckSumCommand(const DrawStore& store, const Edition& edition, Lang lang) {
+    const Game& game = edition.game;
     const int count = std::max(store.DrawCount, 0);
     std::vector<int> sums(count);
     for (int i = 0; i < count; ++i)
         for (int k = 0; k < game.perDraw; ++k) sums[i] += store[i][k];
 
     CommandResult r;
-    r.caption = Tr(lang, "Суммы номеров в каждом тираже", "check sums");
+    r.caption = edition.measures->checkSumCaption(lang);
     r.lines.reserve(count);
-    ChartData perDraw;
+    PerDrawChart perDraw(edition, count);
     const int width = Digits(count);
     for (int i = 0; i < count; ++i) {
         std::string line;
@@ -103,10 +128,9 @@ CommandResult CheckSumCommand(const DrawStore& store, const Game& game, Lang lan
         line += ':';
         AppendNumber(line, sums[i]);
         r.lines.push_back(std::move(line));
-        AddChartValue(perDraw, 1, count - i, sums[i]);
+        perDraw.Set(count - i, sums[i]);
     }
-    perDraw.yMax = 255;
-    r.charts.push_back(std::move(perDraw));
+    r.charts.push_back(perDraw.Take(255));
 
     // Any ascending sort gives the same runs as the neighbour-swapping one.
     std::sort(sums.begin(), sums.end());
@@ -138,17 +162,25 @@ double StrToFloat(const std::string& text) {
     return value;
 }
 
-std::optional<ChartData> ColumnChart(int col, const std::vector<std::string>& cells) {
+std::optional<ChartData> ColumnChart(int col, const std::vector<std::string>& cells,
+                                     const Edition& edition) {
     if (col == 1 || col == 8 || col == 11 || col == 17) return std::nullopt;
     const int rowCount = static_cast<int>(cells.size());
-    ChartData chart;
+    if (edition.measures->refuseEmptyHeader && (rowCount == 0 || cells[0].empty()))
+        return std::nullopt;
+    const bool paged = edition.measures->pagedCharts;
+    PerDrawChart perDraw(edition, std::max(rowCount - 1, 0));
     for (int row = 1; row < rowCount; ++row) {
         if (cells[row].empty()) continue;
         // Every cell is read, so a bad one is reported even outside the charted draws.
         const double value = StrToFloat(cells[row]);
-        AddChartValue(chart, 1, rowCount - row, value);
+        if (paged)
+            perDraw.Set(rowCount - row,
+                        static_cast<std::int32_t>(RoundEven(std::clamp(value, -2e9, 2e9))));
+        else
+            perDraw.SetReal(rowCount - row, value);
     }
-    chart.yMax = 1000;
+    ChartData chart = perDraw.Take(1000);
     chart.caption = rowCount > 0 ? cells[0] : std::string();
     return chart;
 }

@@ -129,7 +129,7 @@ std::int32_t AskNumberAnswer(std::string_view answer, std::int32_t def) {
 }
 
 int LastNAnswer(std::string_view answer, int drawCount, LastNVariant variant) {
-    const int fallback = variant == LastNVariant::Standard ? 20 : 15;
+    const int fallback = variant == LastNVariant::FreqAnalyse ? 15 : 20;
     const std::string digits = DigitsOnly(answer);
     int n = digits.empty() ? fallback : StrToInt(digits);
     if (n > drawCount) n = fallback;

@@ -46,8 +46,9 @@ std::string RowNumbersText(const std::vector<std::string>& cells);
 std::int32_t AskNumberAnswer(std::string_view answer, std::int32_t def);
 
 enum class LastNVariant {
-    Standard,    // empty or too large -> 20, below 1 -> 1
-    FreqAnalyse, // empty or too large -> 15, no lower bound
+    Standard,         // empty or too large -> 20, below 1 -> 1
+    FreqAnalyse,      // empty or too large -> 15, no lower bound
+    StandardFromZero, // empty or too large -> 20, no lower bound
 };
 
 // The last-N answer rule, kept within 0..drawCount so no command reads unloaded records.

@@ -35,7 +35,7 @@ std::vector<int> HeldNumbers(const Draw& d, const Game& game) {
 } // namespace
 
 Prompt TriplesPrompt(const Edition& edition, Lang lang) {
-    return {edition.pairs->triplesCaption.In(lang),
+    return {edition.pairs->triplesCaption(lang),
             Tr(lang, "Введите минимальное число троек", "Minimum Number of triples"), "2"};
 }
 
@@ -89,7 +89,7 @@ CommandResult Triples(const DrawStore& store, const Edition& edition, int minimu
     const NumberTexts padded(std::max(n, pool), [&](int k) { return ZeroPad(k, pool) + " "; });
     CommandResult r;
     r.caption = Tr(lang, "Тройки", "Triples");
-    r.lines.push_back(edition.pairs->triplesHeader.In(lang));
+    r.lines.push_back(edition.pairs->triplesHeader(lang));
     r.lines.push_back("");
     LineBuilder line;
     for (std::size_t t = 0; t < triples.size(); ++t) {
@@ -137,11 +137,11 @@ CommandResult Numbers(const DrawStore& store, const Edition& edition, int lastN,
     }
 
     CommandResult r;
-    r.caption = texts.numbersCaption.In(lang);
+    r.caption = texts.numbersCaption(lang);
     ChartData chart;
     std::vector<std::int32_t> counts(pool), order(pool);
     for (int x = 1; x <= pool; ++x) {
-        r.lines.push_back(texts.numbersHeading.In(lang) + std::to_string(x) + ":");
+        r.lines.push_back(texts.numbersHeading(lang) + std::to_string(x) + ":");
         for (int k = 0; k < pool; ++k) {
             counts[k] = pairs[x * side + k + 1];
             order[k] = k + 1;
@@ -157,9 +157,8 @@ CommandResult Numbers(const DrawStore& store, const Edition& edition, int lastN,
         r.lines.push_back(partners);
         r.lines.push_back(keys);
         const double percent = n > 0 ? static_cast<double>(hits[x]) / n * 100 : 0.0;
-        r.lines.push_back(texts.pairsTotal.In(lang) + std::to_string(total) + "  " +
-                          texts.hits.In(lang) + std::to_string(hits[x]) + " (" +
-                          FormatFixed(percent, 2) + "%)  ");
+        r.lines.push_back(texts.pairsTotal(lang) + std::to_string(total) + "  " + texts.hits(lang) +
+                          std::to_string(hits[x]) + " (" + FormatFixed(percent, 2) + "%)  ");
         r.lines.push_back("");
         chart.values.push_back({1, x, static_cast<double>(total)});
     }
@@ -283,7 +282,7 @@ CommandResult Period(const DrawStore& store, const Edition& edition, int minimum
     r.lines.push_back("");
     r.lines.push_back("Draw Period");
     ChartData chart;
-    if (paged) chart.paged.emplace(std::max(n, 0), 0);
+    if (paged) chart.pagedSeries.emplace(std::max(n, 0), 0);
     LineBuilder line;
     for (int rec = n - 1; rec >= 1; --rec) {
         line.Clear();
@@ -298,7 +297,7 @@ CommandResult Period(const DrawStore& store, const Edition& edition, int minimum
         line.Commit(out);
         r.lines.push_back(line.Str());
         if (paged) {
-            (*chart.paged)[n - rec - 1] = count;
+            (*chart.pagedSeries)[n - rec - 1] = count;
         } else if (n - rec <= 100) { // the chart keeps points 1..100 only
             chart.values.push_back({1, n - rec, static_cast<double>(count)});
         }

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "core/Bilingual.h"
+#include "core/EditionText.h"
 
 namespace core {
 
 // How Triples, Numbers, Stats duples and Period differ between the editions.
 struct PairRules {
-    Bilingual triplesCaption; // input box
-    Bilingual triplesHeader;
-    Bilingual numbersHeading; // before the number
-    Bilingual pairsTotal;
-    Bilingual hits;
-    Bilingual numbersCaption;
+    EditionText triplesCaption; // input box
+    EditionText triplesHeader;
+    EditionText numbersHeading; // before the number
+    EditionText pairsTotal;
+    EditionText hits;
+    EditionText numbersCaption;
     int duplesMaxLevel; // an answer above it gives 3
     const char* periodCaption;
     const char* periodPrompt;

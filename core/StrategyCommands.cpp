@@ -77,8 +77,7 @@ std::string IntsToText(const std::int32_t* values, int count, std::string_view s
 Prompt SkipStrategyPrompt(int drawCount, const Edition& edition, Lang lang) {
     const StrategyRules& t = *edition.strategy;
     const std::string n = std::to_string(drawCount);
-    return {t.skipCaption.In(lang), t.skipPromptBefore.In(lang) + n + t.skipPromptAfter.In(lang),
-            n};
+    return {t.skipCaption(lang), t.skipPromptBefore(lang) + n + t.skipPromptAfter(lang), n};
 }
 
 int SkipStrategyLastN(std::string_view answer, int drawCount) {
@@ -103,7 +102,7 @@ CommandResult SkipStrategy(const DrawStore& store, const Edition& edition, int l
     OrderOneToPool(order.data(), pool);
 
     for (int x = 1; x <= pool; ++x) {
-        r.lines.push_back(t.numberHeading.In(lang) + std::to_string(x) + ":");
+        r.lines.push_back(t.numberHeading(lang) + std::to_string(x) + ":");
         int hits = 0, stored = 0, open = 0;
         std::int32_t sum = 0;
         std::string skipLine;
@@ -126,14 +125,14 @@ CommandResult SkipStrategy(const DrawStore& store, const Edition& edition, int l
         sum += last;
         skips[stored] = static_cast<std::uint8_t>(last);
         r.lines.push_back(skipLine);
-        r.lines.push_back(t.sorted.In(lang));
+        r.lines.push_back(t.sorted(lang));
         SortNumbers(skips.data(), hits);
         r.lines.push_back(NumbersToText(skips.data(), false, " ", hits, pool));
         const int median = hits % 2 == 1 ? skips[hits / 2] : skips[hits / 2] - 1;
         if (hits > 0)
-            r.lines.push_back(t.skipMedian.In(lang) + std::to_string(median) + "        " +
-                              t.summary.In(lang) + std::to_string(sum) + "        " +
-                              t.average.In(lang) + FormatFixed(static_cast<double>(sum) / hits, 2));
+            r.lines.push_back(t.skipMedian(lang) + std::to_string(median) + "        " +
+                              t.summary(lang) + std::to_string(sum) + "        " + t.average(lang) +
+                              FormatFixed(static_cast<double>(sum) / hits, 2));
         r.lines.emplace_back();
         // x still stands at its own position: the numbers after it are all at 0 so far.
         lastSkips[x - 1] = last;
@@ -141,10 +140,10 @@ CommandResult SkipStrategy(const DrawStore& store, const Edition& edition, int l
         medians[x - 1] = median;
     }
 
-    r.lines.push_back(t.probability50.In(lang));
-    r.lines.push_back(t.probability75.In(lang));
+    r.lines.push_back(t.probability50(lang));
+    r.lines.push_back(t.probability75(lang));
     r.lines.emplace_back();
-    r.lines.push_back(t.summaryHeading.In(lang));
+    r.lines.push_back(t.summaryHeading(lang));
     r.lines.push_back(PaddedLine(order.data(), pool, pool));
     r.lines.push_back(PaddedLine(lastSkips.data(), pool, pool));
     PermuteByNumbers(medians.data(), order.data(), pool);

@@ -1,22 +1,22 @@
 #pragma once
 
-#include "core/Bilingual.h"
+#include "core/EditionText.h"
 
 namespace core {
 
 // How Skip strategy and Frequency strategy differ between the editions.
 struct StrategyRules {
-    Bilingual skipCaption;      // input box
-    Bilingual skipPromptBefore; // the prompt: before DrawCount ...
-    Bilingual skipPromptAfter;  // ... and after it
-    Bilingual numberHeading;
-    Bilingual sorted;
-    Bilingual skipMedian;
-    Bilingual summary;
-    Bilingual average;
-    Bilingual probability50;
-    Bilingual probability75;
-    Bilingual summaryHeading;
+    EditionText skipCaption;      // input box
+    EditionText skipPromptBefore; // the prompt: before DrawCount ...
+    EditionText skipPromptAfter;  // ... and after it
+    EditionText numberHeading;
+    EditionText sorted;
+    EditionText skipMedian;
+    EditionText summary;
+    EditionText average;
+    EditionText probability50;
+    EditionText probability75;
+    EditionText summaryHeading;
     // The ranking cut into the most (G1), middle (G2) and least (G3) frequent numbers.
     int g1, g2, g3;
     // Column before G1..G3 emptied and given this width with them; 0: columns untouched.

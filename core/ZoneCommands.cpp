@@ -65,7 +65,8 @@ std::vector<int> ZoneCounts(const Draw& draw, const std::vector<ZoneRange>& rang
     return counts;
 }
 
-CommandResult Zones(const DrawStore& store, const Game& game, int z, Lang lang) {
+CommandResult Zones(const DrawStore& store, const Edition& edition, int z, Lang lang) {
+    const Game& game = edition.game;
     z = std::clamp(z, 1, game.pool);
     const auto ranges = ZoneRanges(z, game.pool);
     std::vector<int> zoneOf(256, -1);
@@ -93,9 +94,8 @@ CommandResult Zones(const DrawStore& store, const Game& game, int z, Lang lang) 
     return r;
 }
 
-ZonePrompt ZonesPrompt(Lang lang) {
-    return {Tr(lang, "Число зон", "Number of zone"),
-            Tr(lang, "Введите число зон:", "Enter zone count"), "2"};
+ZonePrompt ZonesPrompt(const Edition& edition, Lang lang) {
+    return {edition.zones->promptCaption(lang), edition.zones->prompt(lang), "2"};
 }
 
 int FinalSum(int n) {
@@ -103,12 +103,19 @@ int FinalSum(int n) {
     return m == 0 ? 9 : m;
 }
 
-TableResult FinalSums(const DrawStore& store, const Game& game, Lang lang) {
+TableResult FinalSums(const DrawStore& store, const Edition& edition, Lang lang) {
+    const Game& game = edition.game;
     TableResult r;
     r.caption = Tr(lang, "Таблица конечных сумм чисел (n mod 9)",
                    "Table - Final summary of numbers (n mod 9)");
     const int first = game.perDraw + 3;
     r.table.colCount = first + game.perDraw;
+    for (int k = 0; k < edition.zones->clearedCount; ++k) {
+        TableColumn c;
+        c.index = edition.zones->clearedColumns[k];
+        c.cells.assign(std::max(store.DrawCount, 0), std::string());
+        r.table.columns.push_back(std::move(c));
+    }
     for (int p = 0; p < game.perDraw; ++p) {
         TableColumn c;
         c.index = first + p;

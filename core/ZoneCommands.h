@@ -2,6 +2,7 @@
 
 #include "core/CommandResult.h"
 #include "core/DrawStore.h"
+#include "core/Edition.h"
 #include "core/Game.h"
 #include "core/Lang.h"
 #include "core/TableColumns.h"
@@ -39,19 +40,20 @@ std::string ZoneRangesText(int z, int pool = 45);
 std::vector<int> ZoneCounts(const Draw& draw, const std::vector<ZoneRange>& ranges, int perDraw);
 
 // One line per draw, newest first, with a count for every range of the header line.
-CommandResult Zones(const DrawStore& store, const Game& game, int z, Lang lang);
+CommandResult Zones(const DrawStore& store, const Edition& edition, int z, Lang lang);
 
 // The prompt of Zones.
 struct ZonePrompt {
     std::string caption, prompt, defaultText;
 };
-ZonePrompt ZonesPrompt(Lang lang);
+ZonePrompt ZonesPrompt(const Edition& edition, Lang lang);
 
 // n mod 9, with 0 written as 9.
 int FinalSum(int n);
 
-// The S columns of the table window, from column perDraw + 3 on.
-TableResult FinalSums(const DrawStore& store, const Game& game, Lang lang);
+// The S columns of the table window, from column perDraw + 3 on, after emptying the columns
+// the edition clears.
+TableResult FinalSums(const DrawStore& store, const Edition& edition, Lang lang);
 
 CommandResult Prognosis(const DrawStore& store, const Game& game, Lang lang);
 

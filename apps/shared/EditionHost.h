@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DrawStore.h"
+#include "core/Edition.h"
 #include "core/Game.h"
 #include "core/Lang.h"
 
@@ -17,6 +18,9 @@ public:
     virtual bool IsRussian() const = 0;
     virtual const core::DrawStore& Store() const = 0;
     virtual const core::Game& GameRules() const = 0;
+
+    // The edition's tables of texts and rules.
+    virtual const core::Edition& EditionRules() const { return core::Edition6x45; }
 
     core::Lang Language() const { return IsRussian() ? core::Lang::Russian : core::Lang::English; }
 

@@ -1,6 +1,8 @@
 #include "apps/shared/Unit_graph2.h"
 
+#include "apps/shared/EditionHost.h"
 #include "components/chart/KerfGraph.h"
+#include "components/skin/xpButton.h"
 #include "components/skin/xpWindow.h"
 #include "platform/ProgramFolder.h"
 
@@ -71,6 +73,21 @@ QToolButton* SpeedButton(QWidget* parent, int x, const char* hint, Glyph glyph,
     return b;
 }
 
+TxpButton* PagingButton(QWidget* parent, int x, const char* caption, std::function<void()> click) {
+    auto* b = new TxpButton(parent);
+    b->setGeometry(x, 0, 41, 25);
+    b->SetCaption(caption);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setBold(true);
+    b->setFont(font);
+    QPalette palette = b->palette();
+    palette.setColor(QPalette::ButtonText, QColor(0, 0, 128));
+    b->setPalette(palette);
+    b->OnClick = std::move(click);
+    b->hide();
+    return b;
+}
+
 } // namespace
 
 TForm_graph2::TForm_graph2(const EditionHost& host, QWidget* parent) : TForm(parent), host_(host) {
@@ -90,6 +107,9 @@ TForm_graph2::TForm_graph2(const EditionHost& host, QWidget* parent) : TForm(par
     SpeedButton1 =
         SpeedButton(clientArea(), 104, "ShowAsBar", Glyph::Bar, [this] { SpeedButton1Click(); });
 
+    xpButton_Left = PagingButton(clientArea(), 496, "<--", [this] { xpButton_LeftClick(); });
+    xpButton_Right = PagingButton(clientArea(), 536, "-->", [this] { xpButton_RightClick(); });
+
     PopupMenu1 = new QMenu(this);
     CopyImagetoClipboard1 = PopupMenu1->addAction(QStringLiteral("Copy Image to Clipboard"));
     connect(CopyImagetoClipboard1, &QAction::triggered, this,
@@ -107,18 +127,23 @@ TForm_graph2::TForm_graph2(const EditionHost& host, QWidget* parent) : TForm(par
     KerfsoftGraph1->SetHeader("Vintara");
     KerfsoftGraph1->SetXAxisHeader("");
     KerfsoftGraph1->SetIniFileName(platform::InProgramFolder("color.ini"));
+    KerfsoftGraph1->OffsetXLabels = host_.EditionRules().measures->pagedCharts;
     // Fitted once now at its stored size, so a chart filled before the first showing is drawn.
     KerfsoftGraph1->ResizeGraph();
 }
 
 void TForm_graph2::ShowChart(const core::ChartData& chart, const std::string& caption) {
-    // Until the window pages: a per-draw series shows its newest page.
-    if (chart.paged) return ShowChart(core::SeriesPage(chart, core::LastPageFirst(chart)), caption);
     auto& g = *KerfsoftGraph1;
     g.ClearGraph();
     if (chart.header) g.SetHeader(*chart.header);
     for (const auto& c : chart.schemeColors) g.SetSchemeColor(c.series, c.point, c.color);
     for (const auto& v : chart.values) g.SetValue(v.series, v.point, v.value);
+    if (chart.pagedSeries) {
+        Series.Fill(*chart.pagedSeries);
+        FillPage();
+        xpButton_Left->show();
+        xpButton_Right->show();
+    }
     if (chart.yMax) g.SetYRange(*chart.yMax, chart.yMin);
     if (chart.autoScale) g.AutoScale();
     SetCaption(caption);
@@ -163,4 +188,33 @@ void TForm_graph2::SpeedButton2Click() {
 
 void TForm_graph2::CopyImagetoClipboard1Click() {
     KerfsoftGraph1->CopyToClipboard();
+}
+
+void TForm_graph2::FillPage() {
+    auto& g = *KerfsoftGraph1;
+    g.XLabelOffset = Series.SeriesFirst;
+    for (const auto& p : Series.PagePoints()) g.SetValue(1, p.point, p.value);
+}
+
+void TForm_graph2::xpButton_LeftClick() {
+    KerfsoftGraph1->ClearGraph();
+    Series.Left();
+    FillPage();
+    KerfsoftGraph1->AutoScale();
+    KerfsoftGraph1->ResizeGraph();
+}
+
+void TForm_graph2::xpButton_RightClick() {
+    KerfsoftGraph1->ClearGraph();
+    Series.Right();
+    FillPage();
+    KerfsoftGraph1->AutoScale();
+    KerfsoftGraph1->ResizeGraph();
+}
+
+void TForm_graph2::FormClose() {
+    // A later unpaged chart counts its points from 1 again.
+    xpButton_Left->hide();
+    xpButton_Right->hide();
+    KerfsoftGraph1->XLabelOffset = 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CommandResult.h"
+#include "core/SeriesPages.h"
 #include "platform/Form.h"
 
 #include <string>
@@ -10,6 +11,7 @@ class QAction;
 class QMenu;
 class QToolButton;
 class TKerfsoftGraph;
+class TxpButton;
 class TxpWindow;
 
 // The chart window: one chart and the buttons that switch its graph type or transpose it.
@@ -28,6 +30,12 @@ public:
     QToolButton* SpeedButton1;
     QMenu* PopupMenu1;
     QAction* CopyImagetoClipboard1;
+    // Page back and on through a series over every draw; shown only while one is.
+    TxpButton* xpButton_Left;
+    TxpButton* xpButton_Right;
+
+    // The series over every draw that the window pages (kept between showings).
+    core::SeriesPages Series;
 
     // A command's hand-over: fills the chart, titles the window and shows it modally.
     void ShowChart(const core::ChartData& chart, const std::string& caption);
@@ -38,12 +46,17 @@ public:
     void SpeedButton1Click();
     void SpeedButton2Click();
     void CopyImagetoClipboard1Click();
+    void xpButton_LeftClick();
+    void xpButton_RightClick();
 
 protected:
+    void FormClose() override;
     void FormActivate() override;
     void FormResize() override;
 
 private:
+    void FillPage();
+
     const EditionHost& host_;
 };
 

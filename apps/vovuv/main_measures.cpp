@@ -6,11 +6,11 @@
 #include "platform/StringGrid.h"
 
 void TForm1::Button_CharacterClick() {
-    ShowResult(core::CharacterCommand(Draws, game_, Lang()));
+    ShowResult(core::CharacterCommand(Draws, core::Edition6x45, Lang()));
 }
 
 void TForm1::Button_Check_sumClick() {
-    ShowResult(core::CheckSumCommand(Draws, game_, Lang()));
+    ShowResult(core::CheckSumCommand(Draws, core::Edition6x45, Lang()));
 }
 
 void TForm1::StringGrid1DblClick() {

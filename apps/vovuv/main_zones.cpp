@@ -26,7 +26,7 @@ void ShowSpansHistogram(const std::array<int, 45>& bins, int firstLabel,
 } // namespace
 
 void TForm1::Button_ZoneClick() {
-    const core::ZonePrompt p = core::ZonesPrompt(Lang());
+    const core::ZonePrompt p = core::ZonesPrompt(core::Edition6x45, Lang());
     const std::string answer = platform::Dialogs().InputBox(p.caption, p.prompt, p.defaultText);
     int z = 0;
     try {
@@ -35,11 +35,11 @@ void TForm1::Button_ZoneClick() {
         platform::Dialogs().ShowMessage(e.what());
         return;
     }
-    ShowResult(core::Zones(Draws, game_, z, Lang()));
+    ShowResult(core::Zones(Draws, core::Edition6x45, z, Lang()));
 }
 
 void TForm1::Button_final_sum_of_numbersClick() {
-    const core::TableResult r = core::FinalSums(Draws, game_, Lang());
+    const core::TableResult r = core::FinalSums(Draws, core::Edition6x45, Lang());
     Form_StringGrid->fill_grid();
     Form_StringGrid->PutColumns(r.table);
     Form_StringGrid->ShowTable(r.caption);

@@ -60,13 +60,13 @@ TEST(PagedColumnChart, EveryDrawRoundedHalvesToEvenOldestFirst) {
     ASSERT_TRUE(out.chart);
     EXPECT_EQ(out.chart->caption, "Sum");
     EXPECT_TRUE(out.chart->values.empty());
-    EXPECT_EQ(out.chart->paged, (std::vector<std::int32_t>{-2, 4, 0, 2}));
+    EXPECT_EQ(out.chart->pagedSeries, (std::vector<std::int32_t>{-2, 4, 0, 2}));
     EXPECT_EQ(out.chart->yMax, 1000);
 
     const auto bad = core::PagedColumnChart({"1", "x"}, "Sum", 2);
     EXPECT_FALSE(bad.chart);
     EXPECT_EQ(bad.error, "'x' is not a valid floating point value");
-    EXPECT_EQ(core::PagedColumnChart({}, "Sum", 0).chart->paged->size(), 0u);
+    EXPECT_EQ(core::PagedColumnChart({}, "Sum", 0).chart->pagedSeries->size(), 0u);
 }
 
 } // namespace

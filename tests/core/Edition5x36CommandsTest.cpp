@@ -67,7 +67,7 @@ TEST(Edition5x36, NumbersTextsByLanguage) {
     EXPECT_EQ(en.lines[3], "Pairs total: 12   Hits: 3 (75.00%)  ");
     ASSERT_EQ(en.charts.size(), 1u);
     EXPECT_EQ(en.charts[0].values.size(), 36u);
-    EXPECT_FALSE(en.charts[0].paged);
+    EXPECT_FALSE(en.charts[0].pagedSeries);
     // Four partners per hit; no draws gives 0.00.
     EXPECT_EQ(core::Numbers(core::DrawStore{}, E, 5, Lang::English).lines[3],
               "Pairs total: 0   Hits: 0 (0.00%)  ");
@@ -92,7 +92,7 @@ TEST(Edition5x36, PeriodUnpaddedDistancesAndAPagedSeries) {
     ASSERT_EQ(r.charts.size(), 1u);
     EXPECT_EQ(r.charts[0].caption, "Number of Repeating");
     EXPECT_TRUE(r.charts[0].values.empty());
-    EXPECT_EQ(r.charts[0].paged, (std::vector<std::int32_t>{2, 2, 1, 0}));
+    EXPECT_EQ(r.charts[0].pagedSeries, (std::vector<std::int32_t>{2, 2, 1, 0}));
     EXPECT_EQ(r.charts[0].yMax, 1000);
 
     // Twelve equal draws: the draw number padded, the distances not.
@@ -179,7 +179,7 @@ TEST(Edition5x36, CombinationsRanksAmongAllFiveOfThirtySix) {
     const auto r = core::Combinations(s, E, Lang::English);
     EXPECT_EQ(r.lines, (Lines{"3:376992", "2:2", "1:1"}));
     ASSERT_EQ(r.charts.size(), 1u);
-    EXPECT_EQ(r.charts[0].paged, (std::vector<std::int32_t>{1, 2, 376992}));
+    EXPECT_EQ(r.charts[0].pagedSeries, (std::vector<std::int32_t>{1, 2, 376992}));
     EXPECT_EQ(r.charts[0].yMax, 255);
     EXPECT_EQ(E.game.combinations(), 376992);
 }

@@ -43,7 +43,7 @@ TEST(PromptCaptionTest, GivesBothLanguages) {
 }
 
 TEST(StatisticsTest, OneDrawGivesItsSixNumbersThenTheOther39) {
-    const auto r = core::StatisticsCommand(ThreeDraws(), core::Game6x45, 1, Lang::English);
+    const auto r = core::StatisticsCommand(ThreeDraws(), core::Edition6x45, 1, Lang::English);
     EXPECT_EQ(r.caption, "Statistics - Most Frequently Numbers for last 1 games");
     EXPECT_EQ(r.lines, (Lines{"01: 03 15 20 31 40 44",
                               "00: 01 02 04 05 06 07 08 09 10 11 12 13 14 16 17 18 19 21 22 23 24 "
@@ -60,7 +60,7 @@ TEST(StatisticsTest, OneDrawGivesItsSixNumbersThenTheOther39) {
 }
 
 TEST(StatisticsTest, CountsLevelsOverThreeDraws) {
-    const auto r = core::StatisticsCommand(ThreeDraws(), core::Game6x45, 3, Lang::Russian);
+    const auto r = core::StatisticsCommand(ThreeDraws(), core::Edition6x45, 3, Lang::Russian);
     EXPECT_EQ(r.caption, "Стстистика: Самые частовыпадающие номера в последних 3 games");
     EXPECT_EQ(r.lines, (Lines{"02: 02 03 15 31 44", "01: 01 04 05 06 09 20 28 40",
                               "00: 07 08 10 11 12 13 14 16 17 18 19 21 22 23 24 25 26 27 29 30 32 "
@@ -75,7 +75,7 @@ TEST(StatisticsTest, EndsWithABareZeroLevelWhenEveryNumberOccurred) {
         draws.push_back(d);
     }
     draws.push_back({40, 41, 42, 43, 44, 45});
-    const auto r = core::StatisticsCommand(StoreOf(draws), core::Game6x45, 8, Lang::English);
+    const auto r = core::StatisticsCommand(StoreOf(draws), core::Edition6x45, 8, Lang::English);
     EXPECT_EQ(r.lines, (Lines{"02: 40 41 42",
                               "01: 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 "
                               "20 21 22 23 24 25 26 27 28 29 30 31 32 33 34 35 36 37 38 39 "
@@ -86,13 +86,13 @@ TEST(StatisticsTest, EndsWithABareZeroLevelWhenEveryNumberOccurred) {
 TEST(StatisticsTest, ReadsNoRecordBeyondTheLoadedDraws) {
     auto store = ThreeDraws();
     store.DrawCount = 1; // records 1 and 2 hold older, unloaded draws
-    const auto r = core::StatisticsCommand(store, core::Game6x45, 20, Lang::English);
+    const auto r = core::StatisticsCommand(store, core::Edition6x45, 20, Lang::English);
     EXPECT_EQ(r.caption, "Statistics - Most Frequently Numbers for last 1 games");
     EXPECT_EQ(r.lines.front(), "01: 03 15 20 31 40 44");
 }
 
 TEST(StatisticsTest, EmptyStoreListsEveryNumberAtZero) {
-    const auto r = core::StatisticsCommand(core::DrawStore{}, core::Game6x45, 0, Lang::English);
+    const auto r = core::StatisticsCommand(core::DrawStore{}, core::Edition6x45, 0, Lang::English);
     EXPECT_EQ(r.caption, "Statistics - Most Frequently Numbers for last 0 games");
     EXPECT_EQ(r.lines, (Lines{"00: 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20 21 "
                               "22 23 24 25 26 27 28 29 30 31 32 33 34 35 36 37 38 39 40 41 42 43 "
@@ -102,7 +102,7 @@ TEST(StatisticsTest, EmptyStoreListsEveryNumberAtZero) {
 
 TEST(DeltaTest, ConsecutiveNumbersAddFiveToDifferenceOne) {
     const auto r =
-        core::DeltaCommand(StoreOf({{1, 2, 3, 4, 5, 6}}), core::Game6x45, 1, Lang::English);
+        core::DeltaCommand(StoreOf({{1, 2, 3, 4, 5, 6}}), core::Edition6x45, 1, Lang::English);
     EXPECT_EQ(r.caption, "Statistics - Delta Spans for last 1 games");
     EXPECT_EQ(r.lines,
               (Lines{"5: 1", "0: 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 "
@@ -113,7 +113,7 @@ TEST(DeltaTest, ConsecutiveNumbersAddFiveToDifferenceOne) {
 }
 
 TEST(DeltaTest, CountsLevelsOfDifferencesPlain) {
-    const auto r = core::DeltaCommand(ThreeDraws(), core::Game6x45, 3, Lang::Russian);
+    const auto r = core::DeltaCommand(ThreeDraws(), core::Edition6x45, 3, Lang::Russian);
     EXPECT_EQ(r.caption, "Статистика: Дельта - промежутки в последних 3 тиражах");
     // 12 5 11 9 4, 1 1 1 1 1, 7 6 13 3 13; 41..45 never occur between neighbours.
     EXPECT_EQ(r.lines, (Lines{"5: 1", "2: 13", "1: 3 4 5 6 7 9 11 12",
@@ -124,7 +124,7 @@ TEST(DeltaTest, CountsLevelsOfDifferencesPlain) {
 TEST(AverageTest, RoundsHalvesToEven) {
     // Position sums 25 41 51 61 71 81 over two draws: 12.5 -> 12, 25.5 -> 26, ...
     const auto store = StoreOf({{12, 20, 25, 30, 35, 40}, {13, 21, 26, 31, 36, 41}});
-    const auto r = core::AverageCommand(store, core::Game6x45, 2, Lang::English);
+    const auto r = core::AverageCommand(store, core::Edition6x45, 2, Lang::English);
     EXPECT_EQ(r.caption, "Average numbers for 1..6 positions of last 2 draws");
     EXPECT_EQ(r.lines, (Lines{"1: 12", "2: 20", "3: 26", "4: 30", "5: 36", "6: 40", "",
                               "12 20 26 30 36 40 "}));
@@ -141,20 +141,20 @@ TEST(AverageTest, RoundsHalvesToEven) {
 
 TEST(AverageTest, TwentySevenOverTwoGivesFourteen) {
     const auto store = StoreOf({{13, 20, 25, 30, 35, 40}, {14, 21, 26, 31, 36, 41}});
-    const auto r = core::AverageCommand(store, core::Game6x45, 2, Lang::Russian);
+    const auto r = core::AverageCommand(store, core::Edition6x45, 2, Lang::Russian);
     EXPECT_EQ(r.caption,
               "Среднее значение выпавших номеров для 1..6 позиции в последних 2 тиражах");
     EXPECT_EQ(r.lines.front(), "1: 14");
 }
 
 TEST(AverageTest, EmptyStoreGivesZeroAverages) {
-    const auto r = core::AverageCommand(core::DrawStore{}, core::Game6x45, 0, Lang::English);
+    const auto r = core::AverageCommand(core::DrawStore{}, core::Edition6x45, 0, Lang::English);
     EXPECT_EQ(r.caption, "Average numbers for 1..6 positions of last 0 draws");
     EXPECT_EQ(r.lines, (Lines{"1: 0", "2: 0", "3: 0", "4: 0", "5: 0", "6: 0", "", "0 0 0 0 0 0 "}));
 }
 
 TEST(ColdNumbersTest, ListsDrawsSinceLastHitAndNeverDrawnAsDrawCount) {
-    const auto r = core::ColdNumbersCommand(ThreeDraws(), core::Game6x45, Lang::English);
+    const auto r = core::ColdNumbersCommand(ThreeDraws(), core::Edition6x45, Lang::English);
     EXPECT_EQ(r.caption, "Cold Numbers - How many draws since a number last occurred");
     ASSERT_EQ(r.lines.size(), 49u);
     EXPECT_EQ(r.lines[0], "01:1");
@@ -180,14 +180,14 @@ TEST(ColdNumbersTest, ListsDrawsSinceLastHitAndNeverDrawnAsDrawCount) {
 }
 
 TEST(ColdNumbersTest, RussianTexts) {
-    const auto r = core::ColdNumbersCommand(ThreeDraws(), core::Game6x45, Lang::Russian);
+    const auto r = core::ColdNumbersCommand(ThreeDraws(), core::Edition6x45, Lang::Russian);
     EXPECT_EQ(r.caption, "Холодные номера - сколько тиражей назад номер выпадал последний раз");
     EXPECT_EQ(r.lines[46], "Number/Last Hit Sorted:");
     EXPECT_EQ(r.charts.at(0).header, "Сколько тиражей назад номер выпадал последний раз");
 }
 
 TEST(FrequencyTest, CountsDrawsHoldingEachNumber) {
-    const auto r = core::FrequencyCommand(ThreeDraws(), core::Game6x45, 3, Lang::English);
+    const auto r = core::FrequencyCommand(ThreeDraws(), core::Edition6x45, 3, Lang::English);
     EXPECT_EQ(r.caption, "Amount of number appearance in last 3 draws - How often each number has "
                          "occurred");
     ASSERT_EQ(r.lines.size(), 51u);
@@ -229,16 +229,16 @@ TEST(FrequencyTest, AverageIsSixNOver45) {
         const char* average;
     } cases[] = {{6, "0.80"}, {1, "0.13"}, {15, "2.00"}, {50, "6.67"}};
     for (const auto& c : cases) {
-        const auto r = core::FrequencyCommand(store, core::Game6x45, c.n, Lang::Russian);
+        const auto r = core::FrequencyCommand(store, core::Edition6x45, c.n, Lang::Russian);
         EXPECT_EQ(r.lines.back(), std::string("Среднее: ") + c.average) << c.n;
     }
-    const auto r = core::FrequencyCommand(store, core::Game6x45, 6, Lang::Russian);
+    const auto r = core::FrequencyCommand(store, core::Edition6x45, 6, Lang::Russian);
     EXPECT_EQ(r.caption, "Число выпадений в последних 6 тиражах - Как часто выпадал каждый шар");
     EXPECT_EQ(r.charts.at(0).header, "Как часто выпадал каждый шар");
 }
 
 TEST(FreqA1A6Test, OneDrawMarksEachPositionsNumber) {
-    const auto r = core::FreqA1A6Command(ThreeDraws(), core::Game6x45, 1, Lang::English);
+    const auto r = core::FreqA1A6Command(ThreeDraws(), core::Edition6x45, 1, Lang::English);
     EXPECT_EQ(r.caption, "Amount of number appearance in last 1 draws - How often each number has "
                          "occurred by positions A1..A6");
     EXPECT_TRUE(r.charts.empty());
@@ -301,7 +301,7 @@ TEST(FreqA1A6Test, OneDrawMarksEachPositionsNumber) {
 }
 
 TEST(FreqA1A6Test, CountsPerPositionOverSeveralDraws) {
-    const auto r = core::FreqA1A6Command(ThreeDraws(), core::Game6x45, 3, Lang::Russian);
+    const auto r = core::FreqA1A6Command(ThreeDraws(), core::Edition6x45, 3, Lang::Russian);
     EXPECT_EQ(r.caption, "Число выпадений в последних 3 тиражах - Как часто выпадал каждый шар "
                          "позиционно,  A1..A6");
     // A1 holds 3, 1 and 2 once each.
@@ -344,13 +344,13 @@ TEST(FrequencyReferenceTest, MatchesLiteralScansOnRandomHistories) {
         for (int count : {1, 17, 400}) {
             const auto store = freq_test::RandomStore(count, seed * 100 + count);
             for (int n : {1, count / 2 + 1, count}) {
-                const auto r = core::FrequencyCommand(store, core::Game6x45, n, Lang::English);
+                const auto r = core::FrequencyCommand(store, core::Edition6x45, n, Lang::English);
                 const auto h = ReferenceFrequency(store, n);
                 for (int k = 0; k < 45; ++k)
                     ASSERT_EQ(r.lines[k], core::ZeroPad(k + 1, 45) + ": " + std::to_string(h[k]));
                 ExpectBars(r.charts.at(0), h);
             }
-            const auto cold = core::ColdNumbersCommand(store, core::Game6x45, Lang::English);
+            const auto cold = core::ColdNumbersCommand(store, core::Edition6x45, Lang::English);
             const auto last = ReferenceLastHit(store);
             for (int k = 0; k < 45; ++k)
                 ASSERT_EQ(cold.lines[k], core::ZeroPad(k + 1, 45) + ":" + std::to_string(last[k]));

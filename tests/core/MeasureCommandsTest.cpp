@@ -39,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(Draws, DrawCharacteristicTest,
 TEST(CharacterTest, WritesOneLinePerDrawNewestFirst) {
     const auto store = StoreOf(
         {{1, 2, 3, 4, 5, 10}, {2, 9, 15, 28, 31, 44}, {1, 2, 4, 8, 16, 32}, {1, 2, 3, 4, 5, 6}});
-    const auto r = core::CharacterCommand(store, core::Game6x45, Lang::English);
+    const auto r = core::CharacterCommand(store, core::Edition6x45, Lang::English);
     EXPECT_EQ(r.caption, "Characteristic number");
     EXPECT_EQ(r.lines, (Lines{"4: 4", "3: 0 (6) (3)", "2: 1 (3)", "1: 0 (0) (0)"}));
     const auto& chart = r.charts.at(0);
@@ -54,13 +54,13 @@ TEST(CharacterTest, WritesOneLinePerDrawNewestFirst) {
     EXPECT_EQ(chart.yMax, 1000);
     EXPECT_TRUE(chart.autoScale);
     EXPECT_TRUE(chart.caption.empty());
-    EXPECT_EQ(core::CharacterCommand(store, core::Game6x45, Lang::Russian).caption,
+    EXPECT_EQ(core::CharacterCommand(store, core::Edition6x45, Lang::Russian).caption,
               "Характеристическое число");
 }
 
 TEST(CharacterTest, HandlesTenThousandDraws) {
     const auto store = freq_test::RandomStore(10000, 11);
-    const auto r = core::CharacterCommand(store, core::Game6x45, Lang::English);
+    const auto r = core::CharacterCommand(store, core::Edition6x45, Lang::English);
     ASSERT_EQ(r.lines.size(), 10000u);
     EXPECT_EQ(r.lines.front().substr(0, 7), "10000: ");
     EXPECT_EQ(r.lines.back().substr(0, 7), "00001: ");
@@ -75,7 +75,7 @@ TEST(CharacterTest, HandlesTenThousandDraws) {
 }
 
 TEST(CharacterTest, EmptyStoreGivesEmptyTextAndChart) {
-    const auto r = core::CharacterCommand(core::DrawStore{}, core::Game6x45, Lang::English);
+    const auto r = core::CharacterCommand(core::DrawStore{}, core::Edition6x45, Lang::English);
     EXPECT_TRUE(r.lines.empty());
     ASSERT_EQ(r.charts.size(), 1u);
     EXPECT_TRUE(r.charts[0].values.empty());
@@ -97,7 +97,7 @@ TEST(CheckSumTest, WritesSumsAndChartsThemByDrawNumber) {
     std::vector<core::Draw> draws(12, core::Draw{1, 2, 3, 4, 5, 6});
     draws[0] = {40, 41, 42, 43, 44, 45};
     draws[11] = {2, 9, 15, 28, 31, 44};
-    const auto r = core::CheckSumCommand(StoreOf(draws), core::Game6x45, Lang::English);
+    const auto r = core::CheckSumCommand(StoreOf(draws), core::Edition6x45, Lang::English);
     EXPECT_EQ(r.caption, "check sums");
     ASSERT_EQ(r.lines.size(), 12u);
     EXPECT_EQ(r.lines[0], "12:255");
@@ -138,7 +138,7 @@ TEST(CheckSumTest, WritesSumsAndChartsThemByDrawNumber) {
 
 TEST(CheckSumTest, EqualSumsGiveOneRun) {
     const std::vector<core::Draw> draws(7, core::Draw{3, 15, 20, 31, 29, 40}); // 138
-    const auto r = core::CheckSumCommand(StoreOf(draws), core::Game6x45, Lang::Russian);
+    const auto r = core::CheckSumCommand(StoreOf(draws), core::Edition6x45, Lang::Russian);
     EXPECT_EQ(r.caption, "Суммы номеров в каждом тираже");
     EXPECT_EQ(r.lines.front(), "7:138");
     const auto& dist = r.charts.at(1);
@@ -150,13 +150,13 @@ TEST(CheckSumTest, EqualSumsGiveOneRun) {
 
 TEST(CheckSumTest, PadsDrawNumbersToDrawCount) {
     const auto r =
-        core::CheckSumCommand(freq_test::RandomStore(512, 3), core::Game6x45, Lang::English);
+        core::CheckSumCommand(freq_test::RandomStore(512, 3), core::Edition6x45, Lang::English);
     EXPECT_EQ(r.lines.front().substr(0, 4), "512:");
     EXPECT_EQ(r.lines.back().substr(0, 4), "001:");
 }
 
 TEST(CheckSumTest, EmptyStoreGivesEmptyResults) {
-    const auto r = core::CheckSumCommand(core::DrawStore{}, core::Game6x45, Lang::English);
+    const auto r = core::CheckSumCommand(core::DrawStore{}, core::Edition6x45, Lang::English);
     EXPECT_TRUE(r.lines.empty());
     ASSERT_EQ(r.charts.size(), 2u);
     EXPECT_TRUE(r.charts[0].values.empty());
@@ -188,7 +188,7 @@ TEST(CheckSumTest, DistributionMatchesLiteralSortOnRandomHistories) {
     for (int count : {1, 2, 150, 1500}) {
         const auto store = freq_test::RandomStore(count, 90 + count);
         const auto runs = ReferenceRuns(store);
-        const auto result = core::CheckSumCommand(store, core::Game6x45, Lang::English);
+        const auto result = core::CheckSumCommand(store, core::Edition6x45, Lang::English);
         const auto& dist = result.charts.at(1);
         std::vector<core::ChartData::Value> expected;
         for (std::size_t g = 0; g < runs.size() && g < 100; ++g) {
@@ -217,7 +217,7 @@ TEST(CheckSumTest, ChartsKeepTheFirstHundredRunsAndOldestHundredDraws) {
         }
         draws.push_back(d);
     }
-    const auto r = core::CheckSumCommand(StoreOf(draws), core::Game6x45, Lang::English);
+    const auto r = core::CheckSumCommand(StoreOf(draws), core::Edition6x45, Lang::English);
     const auto& sums = r.charts.at(0);
     ASSERT_EQ(sums.values.size(), 100u);
     EXPECT_EQ(sums.values.front().point, 100); // record 50

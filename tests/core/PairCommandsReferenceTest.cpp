@@ -61,7 +61,7 @@ TEST_P(AgainstLiteral, Period) {
             if (v.point >= 1 && (e.filter->pagedSeries || v.point <= 100)) kept.push_back(v);
         if (e.filter->pagedSeries) {
             // Every draw's count at its draw number; the newest draw has none.
-            const auto& paged = r.charts.at(0).paged.value();
+            const auto& paged = r.charts.at(0).pagedSeries.value();
             ASSERT_EQ(paged.size(), static_cast<std::size_t>(s.DrawCount));
             EXPECT_EQ(paged.back(), 0);
             for (const auto& v : kept) EXPECT_EQ(paged[v.point - 1], v.value);

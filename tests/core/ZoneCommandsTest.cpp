@@ -114,20 +114,20 @@ TEST(ZoneAnswer, CleansAndBoundsTheAnswer) {
 
 TEST(Zones, LineFormatHeaderAndCaption) {
     const auto store = StoreOf({{3, 10, 22, 23, 40, 45}, {1, 2, 3, 4, 5, 6}});
-    const auto r = core::Zones(store, core::Game6x45, 2, core::Lang::English);
+    const auto r = core::Zones(store, core::Edition6x45, 2, core::Lang::English);
     EXPECT_EQ(r.caption, "Numbers in 2 zones");
     ASSERT_EQ(r.lines.size(), 3u);
     EXPECT_EQ(r.lines[0], "    1..22 23..45 ");
     EXPECT_EQ(r.lines[1], "2:   3 : 3");
     EXPECT_EQ(r.lines[2], "1:   6 : 0");
-    EXPECT_EQ(core::Zones(store, core::Game6x45, 1, core::Lang::Russian).caption,
+    EXPECT_EQ(core::Zones(store, core::Edition6x45, 1, core::Lang::Russian).caption,
               "Числа в 1 зонах");
-    EXPECT_EQ(core::Zones(store, core::Game6x45, 1, core::Lang::English).lines[1], "2:   6");
+    EXPECT_EQ(core::Zones(store, core::Edition6x45, 1, core::Lang::English).lines[1], "2:   6");
 }
 
 TEST(Zones, DrawNumbersArePaddedAgainstTheCount) {
     const auto store = RandomStore(512, 3);
-    const auto r = core::Zones(store, core::Game6x45, 1, core::Lang::English);
+    const auto r = core::Zones(store, core::Edition6x45, 1, core::Lang::English);
     EXPECT_EQ(r.lines[1], "512:   6");
     EXPECT_EQ(r.lines[512], "001:   6");
 }
@@ -136,7 +136,7 @@ TEST(Zones, EveryLineCountsEveryRangeAndAddsUpToSix) {
     const auto store = RandomStore(200, 5);
     for (int z : {8, 10, 23, 44, 45}) {
         const auto ranges = core::ZoneRanges(z, 45);
-        const auto r = core::Zones(store, core::Game6x45, z, core::Lang::English);
+        const auto r = core::Zones(store, core::Edition6x45, z, core::Lang::English);
         for (int i = 0; i < store.DrawCount; ++i) {
             const std::string& line = r.lines[i + 1];
             const std::string counts = line.substr(line.find(":   ") + 4);
@@ -157,11 +157,11 @@ TEST(Zones, EveryLineCountsEveryRangeAndAddsUpToSix) {
 }
 
 TEST(ZonesPrompt, Texts) {
-    const auto en = core::ZonesPrompt(core::Lang::English);
+    const auto en = core::ZonesPrompt(core::Edition6x45, core::Lang::English);
     EXPECT_EQ(en.caption, "Number of zone");
     EXPECT_EQ(en.prompt, "Enter zone count");
     EXPECT_EQ(en.defaultText, "2");
-    const auto ru = core::ZonesPrompt(core::Lang::Russian);
+    const auto ru = core::ZonesPrompt(core::Edition6x45, core::Lang::Russian);
     EXPECT_EQ(ru.caption, "Число зон");
     EXPECT_EQ(ru.prompt, "Введите число зон:");
 }
@@ -175,9 +175,9 @@ TEST(FinalSum, NineForMultiplesOfNine) {
 
 TEST(FinalSums, ColumnsNineToFourteen) {
     const auto store = StoreOf({{9, 10, 18, 27, 36, 45}, {1, 2, 3, 4, 5, 6}});
-    const auto r = core::FinalSums(store, core::Game6x45, core::Lang::English);
+    const auto r = core::FinalSums(store, core::Edition6x45, core::Lang::English);
     EXPECT_EQ(r.caption, "Table - Final summary of numbers (n mod 9)");
-    EXPECT_EQ(core::FinalSums(store, core::Game6x45, core::Lang::Russian).caption,
+    EXPECT_EQ(core::FinalSums(store, core::Edition6x45, core::Lang::Russian).caption,
               "Таблица конечных сумм чисел (n mod 9)");
     EXPECT_EQ(r.table.colCount, 15);
     ASSERT_EQ(r.table.columns.size(), 6u);
