@@ -21,14 +21,14 @@ std::vector<std::string> SplitTextLines(const std::string& bytes) {
     return lines;
 }
 
-DrawDownload PrepareDrawDownload(const std::string& body, const Game& game) {
+DrawDownload PrepareDrawDownload(const std::string& body, const DrawFileRules& rules) {
     DrawDownload d;
     for (const std::string& line : SplitTextLines(body)) {
         if (line.empty()) continue;
         if (d.lines > 0) d.fileBytes += "\r\n";
         d.fileBytes += line;
         ++d.lines;
-        if (!d.hasDrawLine && IsValidDrawLine(line, game)) d.hasDrawLine = true;
+        if (!d.hasDrawLine && IsValidDrawLine(line, rules)) d.hasDrawLine = true;
     }
     return d;
 }

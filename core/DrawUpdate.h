@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DrawFile.h"
 #include "core/Game.h"
 #include "core/Lang.h"
 
@@ -23,7 +24,7 @@ struct DrawDownload {
     bool hasDrawLine = false; // at least one line the loader would take
 };
 
-DrawDownload PrepareDrawDownload(const std::string& body, const Game& game);
+DrawDownload PrepareDrawDownload(const std::string& body, const DrawFileRules& rules);
 
 // The backup name of a draw file: name + ".bak", or name + ".bak[n]" for the first free n of
 // 1..9999; nothing when every one is taken.

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/BoardLayout.h"
+#include "core/DrawFile.h"
 #include "core/FilterEdition.h"
 #include "core/FrequencyTexts.h"
 #include "core/Game.h"
+#include "core/Lang.h"
 #include "core/MeasureRules.h"
 #include "core/PairEdition.h"
 #include "core/StrategyEdition.h"
@@ -10,12 +13,38 @@
 
 namespace core {
 
-// What sets one edition apart from the other, as data: its game, and the texts and rule
-// differences its commands take. A command family that differs between the editions keeps its
-// own table in its own header and adds one field here pointing at it, so commands never ask
-// which edition they serve.
+// A text in both languages; an edition that shows it in English only gives the English twice.
+struct BiText {
+    const char* russian;
+    const char* english;
+
+    const char* operator()(Lang lang) const { return Tr(lang, russian, english); }
+};
+
+// Where the text window's two controls stand and how wide the window opens.
+struct MemoLayout {
+    int width;
+    int reverseX, reverseY, reverseW, reverseH;
+    int wrapX, wrapY, wrapW, wrapH;
+    BiText reverse;
+};
+
+// What sets one edition apart from the other, as data: its game, its draw file, its board, its
+// settings file and the texts and rule differences its windows and commands take. A command
+// family that differs between the editions keeps its own table in its own header and adds one
+// field here pointing at it, so commands never ask which edition they serve.
 struct Edition {
     Game game;
+    DrawFileRules drawFile;
+    BoardRules board;
+    int settingsLineCount; // 8 with login and password, 6 without
+    bool versionCheck;     // the update compares the site's version file with the build date
+    // Load and update messages in English whatever the language.
+    bool englishFileMessages;
+    BiText findCaption;
+    MemoLayout memo;
+    int mapStartZoom;
+    int mapWindowWidth;
     const FrequencyTexts* frequency = &FrequencyTexts6x45;
     const MeasureRules* measures = &MeasureRules6x45;
     const ZoneTexts* zones = &ZoneTexts6x45;
@@ -24,13 +53,38 @@ struct Edition {
     const FilterRules* filter = &FilterRules6x45;
 };
 
-inline constexpr Edition Edition6x45{Game6x45};
-inline constexpr Edition Edition5x36{.game = Game5x36,
-                                     .frequency = &FrequencyTexts5x36,
-                                     .measures = &MeasureRules5x36,
-                                     .zones = &ZoneTexts5x36,
-                                     .pairs = &PairRules5x36,
-                                     .strategy = &StrategyRules5x36,
-                                     .filter = &FilterRules5x36};
+inline constexpr Edition Edition6x45{
+    .game = Game6x45,
+    .drawFile = DrawFileRules{Game6x45},
+    .board = Board6x45,
+    .settingsLineCount = 8,
+    .versionCheck = true,
+    .englishFileMessages = false,
+    .findCaption = {"Поиск номеров в предыдущих тиражах",
+                    "Draws where selected numbers were found"},
+    .memo = {710, 8, 4, 65, 17, 112, 4, 89, 17, {"Реверс", "Reverse"}},
+    .mapStartZoom = 10,
+    .mapWindowWidth = 500,
+};
+
+inline constexpr Edition Edition5x36{
+    .game = Game5x36,
+    .drawFile = DrawFileRules{Game5x36, LineRule::NumberDateNumbers, true},
+    .board = Board5x36,
+    .settingsLineCount = 6,
+    .versionCheck = false,
+    .englishFileMessages = true,
+    .findCaption = {"Draws where selected numbers were found",
+                    "Draws where selected numbers were found"},
+    .memo = {600, 8, 3, 97, 20, 128, 5, 97, 17, {"Перевернуть", "Reverse"}},
+    .mapStartZoom = 13,
+    .mapWindowWidth = 510,
+    .frequency = &FrequencyTexts5x36,
+    .measures = &MeasureRules5x36,
+    .zones = &ZoneTexts5x36,
+    .pairs = &PairRules5x36,
+    .strategy = &StrategyRules5x36,
+    .filter = &FilterRules5x36,
+};
 
 } // namespace core

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds a program and opens it on the bundled sample history: scripts/run.sh vovuv
+# Builds a program and opens it on the bundled sample history: scripts/run.sh vovuv|pentadraw
 set -euo pipefail
 prog="${1:-vovuv}"
 case "$prog" in
   vovuv) data=6x45.txt ;;
-  *) echo "unknown program: $prog (vovuv)" >&2; exit 2 ;;
+  pentadraw) data=5x36.txt ;;
+  *) echo "unknown program: $prog (vovuv, pentadraw)" >&2; exit 2 ;;
 esac
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/deps.sh"

@@ -10,20 +10,21 @@ TForm_memo* Form_memo = nullptr;
 TForm_memo::TForm_memo(const EditionHost& host, QWidget* parent) : TForm(parent), host_(host) {
     SetCaption("Statistics");
     xpWindow1 = new TxpWindow(this);
+    const core::MemoLayout& layout = host_.EditionRules().memo;
     Button_Reverse = new TxpButton(clientArea());
-    Button_Reverse->setGeometry(8, 4, 65, 17);
+    Button_Reverse->setGeometry(layout.reverseX, layout.reverseY, layout.reverseW, layout.reverseH);
     Button_Reverse->SetCaption("Reverse");
     Button_Reverse->OnClick = [this] { Button_ReverseClick(); };
     CheckBox_wrap = new TxpCheckBox(clientArea());
-    CheckBox_wrap->setGeometry(112, 4, 89, 17);
+    CheckBox_wrap->setGeometry(layout.wrapX, layout.wrapY, layout.wrapW, layout.wrapH);
     CheckBox_wrap->SetCaption("Wrap");
     CheckBox_wrap->CheckColor = 0x00A000;
     CheckBox_wrap->OnClick = [this] { CheckBox_wrapClick(); };
     Memo1 = new platform::TMemo(clientArea());
-    Memo1->setGeometry(0, 40, 710, 400);
+    Memo1->setGeometry(0, 40, layout.width, 400);
 
     // FormCreate
-    PlaceAsResultWindow(710);
+    PlaceAsResultWindow(layout.width);
     CheckBox_wrap->SetColor(xpWindow1->WinBackground.StartColor);
     FormResize();
 }
@@ -36,7 +37,7 @@ void TForm_memo::ShowLines(const std::string& caption, const std::vector<std::st
 
 void TForm_memo::FormShow() {
     const bool ru = host_.IsRussian();
-    Button_Reverse->SetCaption(ru ? "Реверс" : "Reverse");
+    Button_Reverse->SetCaption(host_.EditionRules().memo.reverse(host_.Language()));
     CheckBox_wrap->SetCaption(ru ? "Сворачивать" : "Wrap");
 }
 

@@ -1,9 +1,12 @@
 #include "apps/vovuv/main.h"
 
+#include "apps/shared/Handover.h"
+#include "apps/shared/PopupPlace.h"
+#include "apps/shared/Prompts.h"
 #include "apps/shared/Unit_graph2.h"
 #include "apps/shared/Unit_memo.h"
 #include "apps/shared/Unit_utils.h"
-#include "apps/vovuv/Site.h"
+#include "apps/shared/Site.h"
 #include "apps/vovuv/Unit_graph.h"
 #include "apps/vovuv/settings.h"
 #include "components/net/HttpProt.h"
@@ -24,22 +27,6 @@
 #include <QPainter>
 
 TForm1* Form1 = nullptr;
-
-void TFindEdit::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (OnEnter) OnEnter();
-        return;
-    }
-    const QString t = event->text();
-    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Paste) ||
-        event->matches(QKeySequence::Cut) || t.isEmpty() || t == "\b") {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    const QChar c = t.at(0);
-    if (c.isPrint() && !(c.isDigit() && c.unicode() < 128) && c != ' ') return;
-    QLineEdit::keyPressEvent(event);
-}
 
 TForm1::TForm1(QWidget* parent) : TForm(parent) {
     CreateControls();
@@ -262,32 +249,20 @@ std::string TForm1::RowNumbersText(const platform::TStringGrid& grid) const {
 }
 
 int TForm1::AskNumber(int def, const std::string& caption, const std::string& prompt) {
-    return core::AskNumberAnswer(platform::Dialogs().InputBox(caption, prompt, std::to_string(def)),
-                                 def);
+    return ::AskNumber(def, caption, prompt);
 }
 
 std::optional<int> TForm1::AskLastN(const std::string& caption, core::LastNVariant variant) {
-    const std::string prompt =
-        RussianUI ? core::LastNPromptRussian(DrawCount) : core::LastNPromptEnglish(DrawCount);
-    return AskLastN(caption, prompt, variant);
+    return ::AskLastN(*this, caption, variant);
 }
 
 std::optional<int> TForm1::AskLastN(const std::string& caption, const std::string& prompt,
                                     core::LastNVariant variant) {
-    const std::string answer =
-        platform::Dialogs().InputBox(caption, prompt, std::to_string(DrawCount));
-    try {
-        return core::LastNAnswer(answer, DrawCount, variant);
-    } catch (const core::ConversionError& e) {
-        platform::Dialogs().ShowMessage(e.what());
-        return std::nullopt;
-    }
+    return ::AskLastN(*this, caption, prompt, variant);
 }
 
 void TForm1::ShowResult(const core::CommandResult& result) {
-    Form_memo->ShowLines(result.caption, result.lines);
-    for (const auto& chart : result.charts)
-        Form_graph2->ShowChart(chart, chart.caption.empty() ? Form_memo->Caption() : chart.caption);
+    ::ShowResult(result);
 }
 
 void TForm1::FormResize() {
@@ -332,10 +307,7 @@ void TForm1::FormClose() {
 }
 
 QPoint TForm1::PopupPoint(const TToolbarButton97& button) const {
-    const QPoint client = clientArea()->mapTo(this, QPoint(0, 0));
-    return QPoint(Left() + client.x() + button.x(),
-                  Top() + client.y() + button.Top() + button.Height() +
-                      xpWindow1->xpCaption.Height + xpWindow1->xpCaption.BorderSize);
+    return ::PopupPoint(*this, *xpWindow1, button);
 }
 
 void TForm1::ToolbarButton97_fileClick() {

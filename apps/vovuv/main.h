@@ -1,7 +1,7 @@
 #pragma once
 
 #include "apps/shared/EditionHost.h"
-#include "apps/vovuv/Site.h"
+#include "apps/shared/Site.h"
 #include "core/CommandResult.h"
 #include "core/DrawFile.h"
 #include "core/DrawStore.h"
@@ -11,7 +11,7 @@
 #include "platform/Canvas.h"
 #include "platform/Form.h"
 
-#include <QLineEdit>
+#include "apps/shared/FindEdit.h"
 
 #include <functional>
 #include <memory>
@@ -30,18 +30,6 @@ namespace platform {
 class TStringGrid;
 }
 
-// The search edit: only digits, blanks and the editing keys get through; Enter runs Find.
-class TFindEdit : public QLineEdit {
-    Q_OBJECT
-
-public:
-    using QLineEdit::QLineEdit;
-    std::function<void()> OnEnter;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-};
-
 // The main window of the 6-of-45 edition: the draw store, the grid of draws, the ticket
 // picture and the command buttons.
 class TForm1 : public platform::TForm, public EditionHost {
@@ -55,6 +43,7 @@ public:
     bool IsRussian() const override { return RussianUI; }
     const core::DrawStore& Store() const override { return Draws; }
     const core::Game& GameRules() const override { return game_; }
+    const core::Edition& EditionRules() const override { return core::Edition6x45; }
     const platform::TBitmap* TicketPicture(const std::string& numbersText) override;
 
     // The store and its file.
@@ -218,7 +207,6 @@ private:
                              int width = 125);
 
     core::Game game_ = core::Game6x45;
-    const core::Edition& edition_ = core::Edition6x45;
     int resizes_ = 0;
 };
 
