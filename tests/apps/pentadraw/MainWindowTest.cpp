@@ -69,3 +69,20 @@ TEST_F(MainWindow, TheButtonsStandInTwoColumns) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MainWindow, TheTextWindowIsNarrowerAndNamesReverseItsOwnWay) {
+    Start();
+    TForm_memo& memo = *windows->memo;
+    EXPECT_EQ(memo.Width(), 600);
+    EXPECT_EQ(memo.Button_Reverse->geometry(), QRect(8, 3, 97, 20));
+    form->SetRussian();
+    memo.ShowLines("t", {"a"});
+    EXPECT_EQ(memo.Button_Reverse->text().toStdString(), "Перевернуть");
+    form->SetEnglish();
+    memo.ShowLines("t", {"a"});
+    EXPECT_EQ(memo.Button_Reverse->text().toStdString(), "Reverse");
+}
+
+} // namespace
