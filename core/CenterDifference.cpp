@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace core {
 
@@ -50,12 +52,16 @@ CommandResult DifferenceCommand(const DrawStore& store, const Edition& edition) 
     std::string header = "        ";
     for (int d = 0; d < table; ++d) header += ZeroPad(d, game.pool) + " ";
     r.lines.push_back(std::move(header));
+    // A count is at most perDraw squared; its text is worked out once.
+    std::vector<std::string> cell(MaxPerDraw * MaxPerDraw + 1);
+    cell[0] = "__ ";
+    for (std::size_t c = 1; c < cell.size(); ++c) cell[c] = ZeroPad(c, game.pool) + " ";
     for (int i = 0; i + 1 < count; ++i) {
         const auto counts = DrawDifferences(store[i], store[i + 1], game);
-        std::string line = ZeroPad(count - i, count) + ": ";
-        line.reserve(line.size() + 3 * table);
-        for (int d = 0; d < table; ++d)
-            line += counts[d] == 0 ? std::string("__ ") : ZeroPad(counts[d], game.pool) + " ";
+        std::string line = ZeroPad(count - i, count);
+        line.reserve(line.size() + 2 + 3 * table);
+        line += ": ";
+        for (int d = 0; d < table; ++d) line += cell[counts[d]];
         r.lines.push_back(std::move(line));
     }
     return r;

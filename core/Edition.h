@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/BiText.h"
 #include "core/BoardLayout.h"
 #include "core/DrawFile.h"
 #include "core/FilterEdition.h"
@@ -12,14 +13,6 @@
 #include "core/ZoneTexts.h"
 
 namespace core {
-
-// A text in both languages; an edition that shows it in English only gives the English twice.
-struct BiText {
-    const char* russian;
-    const char* english;
-
-    const char* operator()(Lang lang) const { return Tr(lang, russian, english); }
-};
 
 // Where the text window's two controls stand and how wide the window opens.
 struct MemoLayout {

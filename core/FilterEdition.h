@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/EditionText.h"
+#include "core/BiText.h"
 
 namespace core {
 
@@ -8,7 +8,7 @@ namespace core {
 // editions.
 struct FilterRules {
     int anyColCount; // the table's column count after Filter Any
-    EditionText anyCaption;
+    BiText anyCaption;
     int showWidth; // the table window's width for Show; 0 leaves it
     // Period, Combinations and the table's column chart hand every draw's value to the chart
     // window as a paged series; otherwise the chart keeps the draws numbered 1..100.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/EditionText.h"
+#include "core/BiText.h"
 #include "core/NumberRoutines.h"
 
 namespace core {
@@ -8,22 +8,22 @@ namespace core {
 // The texts of Statistics, Delta, Average, Cold numbers, Frequency and the positional
 // frequency, and the one rule in which the editions differ: how Frequency reads its answer.
 struct FrequencyTexts {
-    EditionText statisticsCaption; // + N + statisticsCaptionEnd
-    EditionText statisticsCaptionEnd;
-    EditionText coldCaption;
-    EditionText coldSortedTitle;
-    EditionText coldChartHeader;
-    EditionText frequencyPromptCaption;
-    EditionText frequencyPrompt; // + DrawCount + frequencyPromptEnd
-    EditionText frequencyPromptEnd;
+    BiText statisticsCaption; // + N + statisticsCaptionEnd
+    BiText statisticsCaptionEnd;
+    BiText coldCaption;
+    BiText coldSortedTitle;
+    BiText coldChartHeader;
+    BiText frequencyPromptCaption;
+    BiText frequencyPrompt; // + DrawCount + frequencyPromptEnd
+    BiText frequencyPromptEnd;
     LastNVariant frequencyAnswer;
-    EditionText frequencySortedTitle;
-    EditionText frequencyCaption; // + N + frequencyCaptionEnd
-    EditionText frequencyCaptionEnd;
-    EditionText frequencyChartHeader;
-    EditionText positionsTitle;   // + p + ":"
-    EditionText positionsCaption; // + N + positionsCaptionEnd
-    EditionText positionsCaptionEnd;
+    BiText frequencySortedTitle;
+    BiText frequencyCaption; // + N + frequencyCaptionEnd
+    BiText frequencyCaptionEnd;
+    BiText frequencyChartHeader;
+    BiText positionsTitle;   // + p + ":"
+    BiText positionsCaption; // + N + positionsCaptionEnd
+    BiText positionsCaptionEnd;
 };
 
 inline constexpr FrequencyTexts FrequencyTexts6x45{

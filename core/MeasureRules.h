@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/EditionText.h"
+#include "core/BiText.h"
 
 #include <optional>
 
@@ -8,7 +8,7 @@ namespace core {
 
 // Texts and rules of Character, Check Sum and the main grid's column chart.
 struct MeasureRules {
-    EditionText checkSumCaption;
+    BiText checkSumCaption;
     std::optional<double> characterYMax; // none: the chart only autoscales
     // Per-draw values go to the chart window as a series over every draw, which the window
     // shows a page of 100 draws at a time with numbered X labels; otherwise they are points

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "core/EditionText.h"
+#include "core/BiText.h"
 
 namespace core {
 
 // How Triples, Numbers, Stats duples and Period differ between the editions.
 struct PairRules {
-    EditionText triplesCaption; // input box
-    EditionText triplesHeader;
-    EditionText numbersHeading; // before the number
-    EditionText pairsTotal;
-    EditionText hits;
-    EditionText numbersCaption;
+    BiText triplesCaption; // input box
+    BiText triplesHeader;
+    BiText numbersHeading; // before the number
+    BiText pairsTotal;
+    BiText hits;
+    BiText numbersCaption;
     int duplesMaxLevel; // an answer above it gives 3
     const char* periodCaption;
     const char* periodPrompt;

@@ -1,22 +1,22 @@
 #pragma once
 
-#include "core/EditionText.h"
+#include "core/BiText.h"
 
 namespace core {
 
 // How Skip strategy and Frequency strategy differ between the editions.
 struct StrategyRules {
-    EditionText skipCaption;      // input box
-    EditionText skipPromptBefore; // the prompt: before DrawCount ...
-    EditionText skipPromptAfter;  // ... and after it
-    EditionText numberHeading;
-    EditionText sorted;
-    EditionText skipMedian;
-    EditionText summary;
-    EditionText average;
-    EditionText probability50;
-    EditionText probability75;
-    EditionText summaryHeading;
+    BiText skipCaption;      // input box
+    BiText skipPromptBefore; // the prompt: before DrawCount ...
+    BiText skipPromptAfter;  // ... and after it
+    BiText numberHeading;
+    BiText sorted;
+    BiText skipMedian;
+    BiText summary;
+    BiText average;
+    BiText probability50;
+    BiText probability75;
+    BiText summaryHeading;
     // The ranking cut into the most (G1), middle (G2) and least (G3) frequent numbers.
     int g1, g2, g3;
     // Column before G1..G3 emptied and given this width with them; 0: columns untouched.

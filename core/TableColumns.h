@@ -12,6 +12,7 @@ struct TableColumn {
     int width = 0;      // column width in pixels; 0 leaves the width as it is
     // cells[i] is the cell of grid row i + 1 (draw index i); rows past the end are not touched.
     std::vector<std::string> cells;
+    int clearRows = 0; // rows 1..clearRows are emptied before the cells are written
 };
 
 struct TableColumns {

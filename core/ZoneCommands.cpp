@@ -84,10 +84,13 @@ CommandResult Zones(const DrawStore& store, const Edition& edition, int z, Lang 
         const Draw& d = store[i];
         for (int p = 0; p < game.perDraw; ++p)
             if (zoneOf[d[p]] >= 0) ++counts[zoneOf[d[p]]];
-        std::string line = DrawNumberText(store, i) + ":   ";
+        std::string line = DrawNumberText(store, i);
+        line.reserve(line.size() + 4 * counts.size() + 3);
+        line += ":   ";
+        // A count is a single digit: a draw holds at most six numbers.
         for (std::size_t k = 0; k < counts.size(); ++k) {
             if (k > 0) line += " : ";
-            line += std::to_string(counts[k]);
+            line += static_cast<char>('0' + counts[k]);
         }
         r.lines.push_back(std::move(line));
     }
@@ -113,7 +116,7 @@ TableResult FinalSums(const DrawStore& store, const Edition& edition, Lang lang)
     for (int k = 0; k < edition.zones->clearedCount; ++k) {
         TableColumn c;
         c.index = edition.zones->clearedColumns[k];
-        c.cells.assign(std::max(store.DrawCount, 0), std::string());
+        c.clearRows = std::max(store.DrawCount, 0);
         r.table.columns.push_back(std::move(c));
     }
     for (int p = 0; p < game.perDraw; ++p) {

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "core/EditionText.h"
+#include "core/BiText.h"
 
 namespace core {
 
 // The Zones prompt of an edition, and the table columns Final sums empties before it writes,
 // so that nothing another command of the edition left there remains.
 struct ZoneTexts {
-    EditionText promptCaption;
-    EditionText prompt;
+    BiText promptCaption;
+    BiText prompt;
     int clearedColumns[2];
     int clearedCount;
 };

@@ -127,6 +127,7 @@ void TForm_StringGrid::PutColumns(const core::TableColumns& columns) {
     g.SetColCount(columns.colCount);
     for (const auto& c : columns.columns) {
         g.SetCells(c.index, 0, c.header);
+        for (int row = 1; row <= c.clearRows; ++row) g.SetCells(c.index, row, "");
         for (std::size_t i = 0; i < c.cells.size(); ++i)
             g.SetCells(c.index, static_cast<int>(i) + 1, c.cells[i]);
     }
