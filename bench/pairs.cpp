@@ -55,14 +55,14 @@ template <class Command> void Run(benchmark::State& state, Command command) {
 void BM_Triples(benchmark::State& state) {
     const int m = static_cast<int>(state.range(0));
     Run(state, [m](const core::DrawStore& s) {
-        return core::Triples(s, core::Game6x45, m, core::Lang::English);
+        return core::Triples(s, core::Edition6x45, m, core::Lang::English);
     });
 }
 BENCHMARK(BM_Triples)->Arg(2)->Arg(0)->Unit(benchmark::kMillisecond);
 
 void BM_Numbers(benchmark::State& state) {
     Run(state, [](const core::DrawStore& s) {
-        return core::Numbers(s, core::Game6x45, s.DrawCount, core::Lang::English);
+        return core::Numbers(s, core::Edition6x45, s.DrawCount, core::Lang::English);
     });
 }
 BENCHMARK(BM_Numbers)->Unit(benchmark::kMillisecond);
@@ -85,14 +85,14 @@ BENCHMARK(BM_MatchInDraws)->Unit(benchmark::kMillisecond);
 void BM_Period(benchmark::State& state) {
     const int k = static_cast<int>(state.range(0));
     Run(state, [k](const core::DrawStore& s) {
-        return core::Period(s, core::Game6x45, k, core::Lang::English);
+        return core::Period(s, core::Edition6x45, k, core::Lang::English);
     });
 }
 BENCHMARK(BM_Period)->Arg(3)->Arg(0)->Unit(benchmark::kMillisecond);
 
 void BM_Combinations(benchmark::State& state) {
     Run(state, [](const core::DrawStore& s) {
-        return core::Combinations(s, core::Game6x45, core::Lang::English);
+        return core::Combinations(s, core::Edition6x45, core::Lang::English);
     });
 }
 BENCHMARK(BM_Combinations)->Unit(benchmark::kMillisecond);

@@ -21,7 +21,7 @@ const core::DrawStore& Store() {
 void BM_SkipStrategy(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            core::SkipStrategy(Store(), core::Game6x45, Store().DrawCount, core::Lang::English));
+            core::SkipStrategy(Store(), core::Edition6x45, Store().DrawCount, core::Lang::English));
 }
 BENCHMARK(BM_SkipStrategy)->Unit(benchmark::kMillisecond);
 
@@ -30,7 +30,7 @@ void BM_FrequencyStrategy(benchmark::State& state) {
     const int n = state.range(0) == 0 ? Store().DrawCount : static_cast<int>(state.range(0));
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            core::FrequencyStrategy(Store(), core::Game6x45, n, core::Lang::English));
+            core::FrequencyStrategy(Store(), core::Edition6x45, n, core::Lang::English));
 }
 BENCHMARK(BM_FrequencyStrategy)->Arg(0)->Arg(20)->Unit(benchmark::kMillisecond);
 
@@ -43,7 +43,7 @@ BENCHMARK(BM_FreqAnalyse)->Unit(benchmark::kMillisecond);
 
 void BM_FilterAny(benchmark::State& state) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(core::FilterAny(Store(), core::Game6x45, core::Lang::English));
+        benchmark::DoNotOptimize(core::FilterAny(Store(), core::Edition6x45, core::Lang::English));
 }
 BENCHMARK(BM_FilterAny)->Unit(benchmark::kMillisecond);
 
@@ -67,7 +67,7 @@ void BM_FilterAnyIntoTable(benchmark::State& state) {
     BenchHost host;
     TForm_StringGrid form(host);
     for (auto _ : state) {
-        const auto r = core::FilterAny(Store(), core::Game6x45, core::Lang::English);
+        const auto r = core::FilterAny(Store(), core::Edition6x45, core::Lang::English);
         form.fill_grid();
         form.PutColumns(r.table);
     }

@@ -1,6 +1,11 @@
 #include "core/ColumnChart.h"
 
+#include "core/Format.h"
+
+#include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <limits>
 
 namespace core {
 
@@ -44,6 +49,30 @@ ColumnChartOutcome ColumnChart(const std::vector<std::string>& cells, const std:
     chart.yMax = 1000;
     chart.yMin = 0;
     chart.autoScale = true;
+    out.chart = std::move(chart);
+    return out;
+}
+
+ColumnChartOutcome PagedColumnChart(const std::vector<std::string>& cells,
+                                    const std::string& header, int drawCount) {
+    ColumnChartOutcome out;
+    const int rows = std::clamp(drawCount, 0, static_cast<int>(cells.size()));
+    std::vector<std::int32_t> series(std::max(drawCount, 0), 0);
+    constexpr double lo = std::numeric_limits<std::int32_t>::min();
+    constexpr double hi = std::numeric_limits<std::int32_t>::max();
+    for (int r = 1; r <= rows; ++r) {
+        const std::string& text = cells[r - 1];
+        if (text.empty()) continue;
+        const auto v = ReadReal(text);
+        if (!v) {
+            out.error = RealConversionMessage(text);
+            return out;
+        }
+        series[drawCount - r] = static_cast<std::int32_t>(RoundEven(std::clamp(*v, lo, hi)));
+    }
+    ChartData chart;
+    chart.caption = header;
+    chart.pagedSeries = std::move(series);
     out.chart = std::move(chart);
     return out;
 }

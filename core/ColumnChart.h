@@ -25,4 +25,9 @@ struct ColumnChartOutcome {
 // keeps points 1..100 only. Caption: the column's header.
 ColumnChartOutcome ColumnChart(const std::vector<std::string>& cells, const std::string& header);
 
+// The same column as a paged series of every draw: rows 1..drawCount only (row r is draw number
+// drawCount + 1 - r), each value rounded to an integer with halves to even, 0 for an empty cell.
+ColumnChartOutcome PagedColumnChart(const std::vector<std::string>& cells,
+                                    const std::string& header, int drawCount);
+
 } // namespace core

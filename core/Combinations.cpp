@@ -3,6 +3,8 @@
 #include "core/Game.h"
 #include "core/NumberRoutines.h"
 
+#include <algorithm>
+
 namespace core {
 
 std::string CombinationsQuestion(Lang lang) {
@@ -29,17 +31,23 @@ std::int32_t CombinationRank(const std::uint8_t* numbers, const Game& game) {
     return static_cast<std::int32_t>(before + 1);
 }
 
-CommandResult Combinations(const DrawStore& store, const Game& game, Lang lang) {
+CommandResult Combinations(const DrawStore& store, const Edition& edition, Lang lang) {
+    const Game& game = edition.game;
     const int n = store.DrawCount;
+    const bool paged = edition.filter->pagedSeries;
     CommandResult r;
     r.caption = Tr(lang, "Комбинации", "Combinations");
     r.lines.reserve(n);
     ChartData chart;
+    if (paged) chart.pagedSeries.emplace(std::max(n, 0), 0);
     for (int q = 0; q < n; ++q) {
         const std::int32_t rank = CombinationRank(store[q].data(), game);
         r.lines.push_back(ZeroPad(n - q, n) + ":" + std::to_string(rank));
-        // The chart keeps points 1..100 only.
-        if (n - q <= 100) chart.values.push_back({1, n - q, static_cast<double>(rank)});
+        if (paged) {
+            (*chart.pagedSeries)[n - q - 1] = rank;
+        } else if (n - q <= 100) { // the chart keeps points 1..100 only
+            chart.values.push_back({1, n - q, static_cast<double>(rank)});
+        }
     }
     chart.yMax = 255;
     chart.yMin = 0;

@@ -2,6 +2,7 @@
 
 #include "core/CommandResult.h"
 #include "core/DrawStore.h"
+#include "core/Edition.h"
 #include "core/Game.h"
 #include "core/Lang.h"
 
@@ -19,6 +20,6 @@ std::string CombinationsQuestion(Lang lang);
 std::int32_t CombinationRank(const std::uint8_t* numbers, const Game& game);
 
 // Every draw's rank, newest first, and the ranks charted at the draw numbers.
-CommandResult Combinations(const DrawStore& store, const Game& game, Lang lang);
+CommandResult Combinations(const DrawStore& store, const Edition& edition, Lang lang);
 
 } // namespace core

@@ -3,10 +3,13 @@
 #include "core/BiText.h"
 #include "core/BoardLayout.h"
 #include "core/DrawFile.h"
+#include "core/FilterEdition.h"
 #include "core/FrequencyTexts.h"
 #include "core/Game.h"
 #include "core/Lang.h"
 #include "core/MeasureRules.h"
+#include "core/PairEdition.h"
+#include "core/StrategyEdition.h"
 #include "core/ZoneTexts.h"
 
 namespace core {
@@ -38,35 +41,43 @@ struct Edition {
     const FrequencyTexts* frequency = &FrequencyTexts6x45;
     const MeasureRules* measures = &MeasureRules6x45;
     const ZoneTexts* zones = &ZoneTexts6x45;
+    const PairRules* pairs = &PairRules6x45;
+    const StrategyRules* strategy = &StrategyRules6x45;
+    const FilterRules* filter = &FilterRules6x45;
 };
 
 inline constexpr Edition Edition6x45{
-    Game6x45,
-    DrawFileRules{Game6x45},
-    Board6x45,
-    8,
-    true,
-    false,
-    {"Поиск номеров в предыдущих тиражах", "Draws where selected numbers were found"},
-    {710, 8, 4, 65, 17, 112, 4, 89, 17, {"Реверс", "Reverse"}},
-    10,
-    500,
+    .game = Game6x45,
+    .drawFile = DrawFileRules{Game6x45},
+    .board = Board6x45,
+    .settingsLineCount = 8,
+    .versionCheck = true,
+    .englishFileMessages = false,
+    .findCaption = {"Поиск номеров в предыдущих тиражах",
+                    "Draws where selected numbers were found"},
+    .memo = {710, 8, 4, 65, 17, 112, 4, 89, 17, {"Реверс", "Reverse"}},
+    .mapStartZoom = 10,
+    .mapWindowWidth = 500,
 };
 
 inline constexpr Edition Edition5x36{
-    Game5x36,
-    DrawFileRules{Game5x36, LineRule::NumberDateNumbers, true},
-    Board5x36,
-    6,
-    false,
-    true,
-    {"Draws where selected numbers were found", "Draws where selected numbers were found"},
-    {600, 8, 3, 97, 20, 128, 5, 97, 17, {"Перевернуть", "Reverse"}},
-    13,
-    510,
-    &FrequencyTexts5x36,
-    &MeasureRules5x36,
-    &ZoneTexts5x36,
+    .game = Game5x36,
+    .drawFile = DrawFileRules{Game5x36, LineRule::NumberDateNumbers, true},
+    .board = Board5x36,
+    .settingsLineCount = 6,
+    .versionCheck = false,
+    .englishFileMessages = true,
+    .findCaption = {"Draws where selected numbers were found",
+                    "Draws where selected numbers were found"},
+    .memo = {600, 8, 3, 97, 20, 128, 5, 97, 17, {"Перевернуть", "Reverse"}},
+    .mapStartZoom = 13,
+    .mapWindowWidth = 510,
+    .frequency = &FrequencyTexts5x36,
+    .measures = &MeasureRules5x36,
+    .zones = &ZoneTexts5x36,
+    .pairs = &PairRules5x36,
+    .strategy = &StrategyRules5x36,
+    .filter = &FilterRules5x36,
 };
 
 } // namespace core

@@ -26,16 +26,17 @@ void DropLeadingZeros(std::uint8_t* a, int n) {
     std::fill(a + n - zeros, a + n, std::uint8_t{0});
 }
 
-TableResult FilterAny(const DrawStore& store, const Game& game, Lang lang) {
+TableResult FilterAny(const DrawStore& store, const Edition& edition, Lang lang) {
+    const Game& game = edition.game;
     const int dc = std::max(store.DrawCount, 0);
     const int perDraw = std::clamp(game.perDraw, 0, MaxPerDraw);
-    const int anyFirst = perDraw + 3;         // 9
-    const int separator = anyFirst + perDraw; // 15
-    const int posFirst = separator + 1;       // 16
+    const int anyFirst = perDraw + 3;         // 9; 8 for five numbers
+    const int separator = anyFirst + perDraw; // 15; 13
+    const int posFirst = separator + 1;       // 16; 14
 
     TableResult r;
-    r.caption = Tr(lang, "Фильтр Any и фильтр позиций Pos", "Filter Any and Var position");
-    r.table.colCount = posFirst + perDraw + 1; // 23
+    r.caption = edition.filter->anyCaption(lang);
+    r.table.colCount = edition.filter->anyColCount;
     auto& cols = r.table.columns;
     for (int p = 0; p < perDraw; ++p)
         cols.push_back({anyFirst + p, "Any" + std::to_string(p + 1), 30, {}});
@@ -130,40 +131,52 @@ std::string SeparationLine(const std::uint8_t* record, const std::uint8_t* marke
     return text;
 }
 
-std::optional<CommandResult> Separation(const DrawStore& store, const Game& game, int drawNumber,
-                                        Lang lang) {
+SeparationSpan SeparationRange(const DrawStore& store, const Game& game, int s) {
     const int dc = store.DrawCount;
-    if (drawNumber < 1 || drawNumber > dc) return std::nullopt;
-    const int perDraw = game.perDraw;
-    const int s = dc - drawNumber;
-
     // Reach: the step to the first older draw holding each number; one walk finds them all.
     std::vector<int> reach(game.pool + 1, 0);
     int missing = game.pool;
     for (int k = s + 1; k < dc && missing > 0; ++k)
-        for (int p = 0; p < perDraw; ++p) {
+        for (int p = 0; p < game.perDraw; ++p) {
             const int v = store[k][p];
             if (v >= 1 && v <= game.pool && reach[v] == 0) {
                 reach[v] = k - s;
                 --missing;
             }
         }
-    const bool incomplete = missing > 0;
-    const int e = std::min(s + *std::max_element(reach.begin(), reach.end()), dc - 1);
+    return {std::min(s + *std::max_element(reach.begin(), reach.end()), dc - 1), missing > 0};
+}
 
-    const std::uint8_t* marked = s >= 1 ? store[s - 1].data() : nullptr;
-    CommandResult r;
+std::vector<Draw> SeparationRecords(const DrawStore& store, int perDraw, int s, int last) {
+    std::vector<Draw> records;
+    if (s < 0 || last < s) return records;
+    records.reserve(last - s + 1);
     // A number stays only in its newest record of the range: drop what a newer one held.
     std::array<bool, 256> seen{};
-    for (int k = s; k <= e; ++k) {
+    for (int k = s; k <= last; ++k) {
         Draw rec = store[k];
         for (int p = 0; p < perDraw; ++p)
             if (seen[rec[p]]) rec[p] = 0;
         for (int p = 0; p < perDraw; ++p) seen[store[k][p]] = true;
-        r.lines.push_back(SeparationLine(rec.data(), marked, perDraw, game.pool));
+        records.push_back(rec);
     }
+    return records;
+}
+
+std::optional<CommandResult> Separation(const DrawStore& store, const Game& game, int drawNumber,
+                                        Lang lang) {
+    const int dc = store.DrawCount;
+    if (drawNumber < 1 || drawNumber > dc) return std::nullopt;
+    const int perDraw = game.perDraw;
+    const int s = dc - drawNumber;
+    const SeparationSpan span = SeparationRange(store, game, s);
+
+    const std::uint8_t* marked = s >= 1 ? store[s - 1].data() : nullptr;
+    CommandResult r;
+    for (const Draw& rec : SeparationRecords(store, perDraw, s, span.last))
+        r.lines.push_back(SeparationLine(rec.data(), marked, perDraw, game.pool));
     r.lines.emplace_back();
-    if (incomplete) r.lines.push_back(Tr(lang, "Не полный расёчт", "Not Completed"));
+    if (span.incomplete) r.lines.push_back(Tr(lang, "Не полный расёчт", "Not Completed"));
     r.caption =
         Tr(lang, "Расчёт начиная с тиража ", "Starting from draw number ") + std::to_string(dc - s);
     return r;

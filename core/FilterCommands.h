@@ -2,6 +2,7 @@
 
 #include "core/CommandResult.h"
 #include "core/DrawStore.h"
+#include "core/Edition.h"
 #include "core/Game.h"
 #include "core/Lang.h"
 #include "core/PairCommands.h"
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace core {
 
@@ -27,7 +29,7 @@ void DropLeadingZeros(std::uint8_t* a, int n);
 // holding each of its numbers, ascending, empty when never drawn again; Pos1.. (columns
 // 16..) the same for the number at each position, found at that position. The counts are
 // whole numbers however far back they reach.
-TableResult FilterAny(const DrawStore& store, const Game& game, Lang lang);
+TableResult FilterAny(const DrawStore& store, const Edition& edition, Lang lang);
 
 Prompt SeparationPrompt(int drawCount, Lang lang);
 // What the user is told for a draw number outside 1..DrawCount.
@@ -37,6 +39,17 @@ std::string SeparationRangeMessage(int drawCount, Lang lang);
 // of the next newer draw between "[" and "]". Nothing for a draw number outside 1..DrawCount.
 std::optional<CommandResult> Separation(const DrawStore& store, const Game& game, int drawNumber,
                                         Lang lang);
+
+// How far Separation reaches from draw index s: to the draw in which the slowest number of the
+// pool is drawn again, cut at the oldest draw; incomplete when a number is never drawn again.
+struct SeparationSpan {
+    int last;
+    bool incomplete;
+};
+SeparationSpan SeparationRange(const DrawStore& store, const Game& game, int s);
+
+// Draws s..last with every number left only in its newest draw of the range (the others 0).
+std::vector<Draw> SeparationRecords(const DrawStore& store, int perDraw, int s, int last);
 
 // The line of one Separation record: the numbers two digits wide, the removed ones as
 // blanks at the end, the given numbers marked.

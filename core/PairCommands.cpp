@@ -34,8 +34,8 @@ std::vector<int> HeldNumbers(const Draw& d, const Game& game) {
 
 } // namespace
 
-Prompt TriplesPrompt(Lang lang) {
-    return {Tr(lang, "Число троек", "Number of triples"),
+Prompt TriplesPrompt(const Edition& edition, Lang lang) {
+    return {edition.pairs->triplesCaption(lang),
             Tr(lang, "Введите минимальное число троек", "Minimum Number of triples"), "2"};
 }
 
@@ -46,7 +46,8 @@ int TriplesMinimum(std::string_view answer) {
     return v >= 1000 ? 999 : v;
 }
 
-CommandResult Triples(const DrawStore& store, const Game& game, int minimum, Lang lang) {
+CommandResult Triples(const DrawStore& store, const Edition& edition, int minimum, Lang lang) {
+    const Game& game = edition.game;
     const int pool = game.pool;
     const int n = store.DrawCount;
     const int side = pool + 1;
@@ -88,7 +89,7 @@ CommandResult Triples(const DrawStore& store, const Game& game, int minimum, Lan
     const NumberTexts padded(std::max(n, pool), [&](int k) { return ZeroPad(k, pool) + " "; });
     CommandResult r;
     r.caption = Tr(lang, "Тройки", "Triples");
-    r.lines.push_back(Tr(lang, "Тройки        Тиражи", "Triples        Draws"));
+    r.lines.push_back(edition.pairs->triplesHeader(lang));
     r.lines.push_back("");
     LineBuilder line;
     for (std::size_t t = 0; t < triples.size(); ++t) {
@@ -115,7 +116,9 @@ Prompt NumbersPrompt(int drawCount, Lang lang) {
             count};
 }
 
-CommandResult Numbers(const DrawStore& store, const Game& game, int lastN, Lang lang) {
+CommandResult Numbers(const DrawStore& store, const Edition& edition, int lastN, Lang lang) {
+    const Game& game = edition.game;
+    const PairRules& texts = *edition.pairs;
     const int pool = game.pool;
     const int n = store.DrawCount;
     const int last = std::clamp(lastN, 0, std::max(n, 0));
@@ -134,11 +137,11 @@ CommandResult Numbers(const DrawStore& store, const Game& game, int lastN, Lang 
     }
 
     CommandResult r;
-    r.caption = Tr(lang, "Числа в парах", "Pairing with");
+    r.caption = texts.numbersCaption(lang);
     ChartData chart;
     std::vector<std::int32_t> counts(pool), order(pool);
     for (int x = 1; x <= pool; ++x) {
-        r.lines.push_back("Number " + std::to_string(x) + ":");
+        r.lines.push_back(texts.numbersHeading(lang) + std::to_string(x) + ":");
         for (int k = 0; k < pool; ++k) {
             counts[k] = pairs[x * side + k + 1];
             order[k] = k + 1;
@@ -153,9 +156,11 @@ CommandResult Numbers(const DrawStore& store, const Game& game, int lastN, Lang 
         }
         r.lines.push_back(partners);
         r.lines.push_back(keys);
-        r.lines.push_back("Pairs total: " + std::to_string(total) + "  " +
-                          " Hits: " + std::to_string(hits[x]) + " (" +
-                          FormatRatio(static_cast<long long>(hits[x]) * 100, n, 2) + "%)  ");
+        // From the integers, so an exact half rounds away from zero.
+        const std::string percent =
+            n > 0 ? FormatRatio(static_cast<long long>(hits[x]) * 100, n, 2) : FormatFixed(0.0, 2);
+        r.lines.push_back(texts.pairsTotal(lang) + std::to_string(total) + "  " + texts.hits(lang) +
+                          std::to_string(hits[x]) + " (" + percent + "%)  ");
         r.lines.push_back("");
         chart.values.push_back({1, x, static_cast<double>(total)});
     }
@@ -174,11 +179,11 @@ Prompt DuplesPrompt(Lang lang) {
             "3"};
 }
 
-int DuplesLevel(std::string_view answer) {
+int DuplesLevel(std::string_view answer, const Edition& edition) {
     const std::string digits = DigitsOnly(answer);
     if (digits.empty()) return 3;
     const int v = StrToInt(digits);
-    if (v > 6) return 3;
+    if (v > edition.pairs->duplesMaxLevel) return 3;
     return std::max(v, 1);
 }
 
@@ -260,14 +265,17 @@ CommandResult MatchInDraws(const DrawStore& store, const Game& game, Lang lang) 
     return r;
 }
 
-Prompt PeriodPrompt() {
-    return {"Minimum Number for matches", "Enter a number (3,4, or 5)", "3"};
+Prompt PeriodPrompt(const Edition& edition) {
+    return {edition.pairs->periodCaption, edition.pairs->periodPrompt, "3"};
 }
 
-CommandResult Period(const DrawStore& store, const Game& game, int minimum, Lang) {
+CommandResult Period(const DrawStore& store, const Edition& edition, int minimum, Lang) {
     const int n = store.DrawCount;
-    const CommonCounts common(store, n, game.perDraw);
+    const CommonCounts common(store, n, edition.game.perDraw);
     const NumberTexts padded(std::max(n, 0), [n](int k) { return ZeroPad(k, n) + " "; });
+    const NumberTexts plain(std::max(n, 0), [](int k) { return std::to_string(k) + " "; });
+    const NumberTexts& distances = edition.pairs->periodPadded ? padded : plain;
+    const bool paged = edition.filter->pagedSeries;
 
     CommandResult r;
     r.caption = "Period of Repeating";
@@ -276,6 +284,7 @@ CommandResult Period(const DrawStore& store, const Game& game, int minimum, Lang
     r.lines.push_back("");
     r.lines.push_back("Draw Period");
     ChartData chart;
+    if (paged) chart.pagedSeries.emplace(std::max(n, 0), 0);
     LineBuilder line;
     for (int rec = n - 1; rec >= 1; --rec) {
         line.Clear();
@@ -284,13 +293,16 @@ CommandResult Period(const DrawStore& store, const Game& game, int minimum, Lang
         // Newer draws from the nearest on, so the distances come out ascending.
         char* out = line.Room(ShortText::Capacity * rec);
         common.ForEachAtLeast(rec, 0, rec, minimum, true, [&](int f, int) {
-            out = LineBuilder::Put(out, padded[rec - f]);
+            out = LineBuilder::Put(out, distances[rec - f]);
             ++count;
         });
         line.Commit(out);
         r.lines.push_back(line.Str());
-        // The chart keeps points 1..100 only.
-        if (n - rec <= 100) chart.values.push_back({1, n - rec, static_cast<double>(count)});
+        if (paged) {
+            (*chart.pagedSeries)[n - rec - 1] = count;
+        } else if (n - rec <= 100) { // the chart keeps points 1..100 only
+            chart.values.push_back({1, n - rec, static_cast<double>(count)});
+        }
     }
     chart.yMax = 1000;
     chart.yMin = 0;

@@ -74,12 +74,10 @@ std::string IntsToText(const std::int32_t* values, int count, std::string_view s
     return text;
 }
 
-Prompt SkipStrategyPrompt(int drawCount, Lang lang) {
+Prompt SkipStrategyPrompt(int drawCount, const Edition& edition, Lang lang) {
+    const StrategyRules& t = *edition.strategy;
     const std::string n = std::to_string(drawCount);
-    if (lang == Lang::Russian)
-        return {"Пропуски в последних розыгрышах",
-                "Введите число последних розыгрышей [1.." + n + "]", n};
-    return {"Skips in last draws", "Enter number of last draws 1.." + n, n};
+    return {t.skipCaption(lang), t.skipPromptBefore(lang) + n + t.skipPromptAfter(lang), n};
 }
 
 int SkipStrategyLastN(std::string_view answer, int drawCount) {
@@ -90,7 +88,9 @@ int SkipStrategyLastN(std::string_view answer, int drawCount) {
     return LastNAnswer(answer, drawCount);
 }
 
-CommandResult SkipStrategy(const DrawStore& store, const Game& game, int lastN, Lang lang) {
+CommandResult SkipStrategy(const DrawStore& store, const Edition& edition, int lastN, Lang lang) {
+    const Game& game = edition.game;
+    const StrategyRules& t = *edition.strategy;
     const int n = WindowOf(lastN, store);
     const int pool = game.pool;
     CommandResult r;
@@ -102,7 +102,7 @@ CommandResult SkipStrategy(const DrawStore& store, const Game& game, int lastN, 
     OrderOneToPool(order.data(), pool);
 
     for (int x = 1; x <= pool; ++x) {
-        r.lines.push_back("Number " + std::to_string(x) + ":");
+        r.lines.push_back(t.numberHeading(lang) + std::to_string(x) + ":");
         int hits = 0, stored = 0, open = 0;
         std::int32_t sum = 0;
         std::string skipLine;
@@ -125,14 +125,14 @@ CommandResult SkipStrategy(const DrawStore& store, const Game& game, int lastN, 
         sum += last;
         skips[stored] = static_cast<std::uint8_t>(last);
         r.lines.push_back(skipLine);
-        r.lines.push_back("Sorted:");
+        r.lines.push_back(t.sorted(lang));
         SortNumbers(skips.data(), hits);
         r.lines.push_back(NumbersToText(skips.data(), false, " ", hits, pool));
         const int median = hits % 2 == 1 ? skips[hits / 2] : skips[hits / 2] - 1;
         if (hits > 0)
-            r.lines.push_back("Skip Median: " + std::to_string(median) +
-                              "        Summary: " + std::to_string(sum) +
-                              "        Average: " + FormatRatio(sum, hits, 2));
+            r.lines.push_back(t.skipMedian(lang) + std::to_string(median) + "        " +
+                              t.summary(lang) + std::to_string(sum) + "        " + t.average(lang) +
+                              FormatRatio(sum, hits, 2));
         r.lines.emplace_back();
         // x still stands at its own position: the numbers after it are all at 0 so far.
         lastSkips[x - 1] = last;
@@ -140,12 +140,10 @@ CommandResult SkipStrategy(const DrawStore& store, const Game& game, int lastN, 
         medians[x - 1] = median;
     }
 
-    r.lines.push_back("probability median of FFG for 50% = log(1-0.5) / log(1-BALLS/BALLS_FROM) "
-                      "= 4.84 =~ 5");
-    r.lines.push_back("probability median of FFG for 75% = log(1-0.75) / log(1 -BALLS/BALLS_FROM) "
-                      "= 9.68 =~10");
+    r.lines.push_back(t.probability50(lang));
+    r.lines.push_back(t.probability75(lang));
     r.lines.emplace_back();
-    r.lines.push_back("Number/Last Skip/Skip Median:");
+    r.lines.push_back(t.summaryHeading(lang));
     r.lines.push_back(PaddedLine(order.data(), pool, pool));
     r.lines.push_back(PaddedLine(lastSkips.data(), pool, pool));
     PermuteByNumbers(medians.data(), order.data(), pool);
@@ -178,16 +176,18 @@ Prompt FrequencyStrategyPrompt(int drawCount, Lang lang) {
     return {"Amount of numbers appearance in last draws", LastNPromptEnglish(drawCount), n};
 }
 
-FrequencyGroups FrequencyGroupsOf(const Game& game) {
-    if (game.pool == 36) return {5, 13, 18};
-    return {6, 16, game.pool - 22};
+FrequencyGroups FrequencyGroupsOf(const Edition& edition) {
+    return {edition.strategy->g1, edition.strategy->g2, edition.strategy->g3};
 }
 
-TableResult FrequencyStrategy(const DrawStore& store, const Game& game, int lastN, Lang lang) {
+TableResult FrequencyStrategy(const DrawStore& store, const Edition& edition, int lastN,
+                              Lang lang) {
+    const Game& game = edition.game;
+    const StrategyRules& rules = *edition.strategy;
     const int dc = std::max(store.DrawCount, 0);
     const int n = WindowOf(lastN, store);
     const int pool = std::min(game.pool, MaxPool - 1);
-    const FrequencyGroups groups = FrequencyGroupsOf(game);
+    const FrequencyGroups groups = FrequencyGroupsOf(edition);
     const int g1End = groups.g1, g2End = groups.g1 + groups.g2;
 
     TableResult r;
@@ -196,9 +196,11 @@ TableResult FrequencyStrategy(const DrawStore& store, const Game& game, int last
                                       : "Lottery Strategy, Systems Based On Number Frequency of " +
                                             std::to_string(n) + " previous draws";
     r.table.colCount = 12;
-    r.table.columns = {{9, "G1", 0, {}}, {10, "G2", 0, {}}, {11, "G3", 0, {}}};
-    const int rows = std::max(dc - 1, 0);
+    const int width = rules.groupColumnWidth;
+    r.table.columns = {{9, "G1", width, {}}, {10, "G2", width, {}}, {11, "G3", width, {}}};
+    const int rows = rules.emptiesOldestRow ? dc : std::max(dc - 1, 0);
     for (auto& c : r.table.columns) c.cells.resize(rows);
+    if (width > 0) r.table.columns.push_back({8, "", width, std::vector<std::string>(dc)});
 
     // The window of draw i is i + 1 .. i + n (cut at the oldest draw); it moves one draw newer
     // per row, so the counts are kept running instead of recounted.

@@ -18,6 +18,12 @@ struct TableColumn {
 struct TableColumns {
     int colCount = 15; // the grid's column count after the hand-over
     std::vector<TableColumn> columns;
+    // Widths set after the columns, leaving those columns' cells as they are.
+    struct Width {
+        int index;
+        int width;
+    };
+    std::vector<Width> widths;
 };
 
 // A command that shows its result in the table window.

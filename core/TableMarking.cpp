@@ -1,6 +1,9 @@
 #include "core/TableMarking.h"
 
+#include "core/FilterCommands.h"
 #include "core/NumberRoutines.h"
+
+#include <algorithm>
 
 namespace core {
 
@@ -14,38 +17,62 @@ Draw SelectedNumbers(const std::vector<std::string>& numberCells) {
     return d;
 }
 
-namespace {
-
-bool Holds(const Draw& d, int perDraw, int n) {
-    for (int p = 0; p < perDraw; ++p)
-        if (d[p] == n) return true;
-    return false;
-}
-
-bool Traced(const DrawStore& store, int perDraw, const TableMarkState& s, int e, int n) {
-    if (e < s.selectedRow || !Holds(s.selected, MaxPerDraw, n)) return false;
-    if (s.unlimited) return true;
-    // Limited: only the next occurrence below the selected row, so no draw between may hold n.
-    for (int k = e - 1; k >= s.selectedRow; --k)
-        if (Holds(store[k], perDraw, n)) return false;
-    return true;
-}
-
-} // namespace
-
-TableMark MarkOf(const DrawStore& store, int perDraw, const TableMarkState& s, int col, int row,
-                 int colCount) {
-    if (!s.filterMode || row < 1 || col < 0 || col >= colCount) return TableMark::None;
-    const int e = row - 1;
-    const int j = col - 2;
-    if (j >= 0 && j < perDraw && e < store.DrawCount) {
-        const int n = store[e][j];
-        if (n != 0) {
-            if (s.highlight != 0 && n == s.highlight) return TableMark::HighLight;
-            if (Traced(store, perDraw, s, e, n)) return TableMark::Trace;
+TableMarks::TableMarks(const DrawStore& store, const Game& game, const TableMarkState& state,
+                       const TableRules& rules)
+    : store_(store), perDraw_(std::clamp(game.perDraw, 0, MaxPerDraw)), state_(state) {
+    const int dc = std::max(store.DrawCount, 0);
+    if (!state.filterMode) return;
+    traced_.assign(dc, 0);
+    // From the draw below the selected row towards the oldest; in limited mode each selected
+    // number is used up at its first hit.
+    bool used[MaxPerDraw] = {};
+    int hits = 0;
+    for (int e = std::max(state.selectedRow, 0); e < dc; ++e) {
+        const Draw& d = store[e];
+        for (int k = 0; k < MaxPerDraw; ++k) {
+            const int n = state.selected[k];
+            if (used[k] || n == 0) continue;
+            for (int j = 0; j < perDraw_; ++j) {
+                if (d[j] != n) continue;
+                traced_[e] |= static_cast<std::uint8_t>(1u << j);
+                ++hits;
+                if (!state.unlimited) used[k] = true;
+            }
+        }
+        if (rules.traceCap > 0 && hits >= rules.traceCap) break;
+    }
+    if (state.separation) {
+        separated_.assign(dc, 0);
+        const int s = state.selectedRow - 1;
+        if (s >= 0 && s < dc) {
+            const SeparationSpan span = SeparationRange(store, game, s);
+            const std::vector<Draw> kept = SeparationRecords(store, perDraw_, s, span.last);
+            for (std::size_t i = 0; i < kept.size(); ++i)
+                for (int j = 0; j < perDraw_; ++j)
+                    if (kept[i][j] != 0) separated_[s + i] |= static_cast<std::uint8_t>(1u << j);
         }
     }
-    return row == s.selectedRow ? TableMark::SelectedRow : TableMark::None;
+}
+
+TableMark TableMarks::At(int col, int row, int colCount) const {
+    if (!state_.filterMode || row < 1 || col < 0 || col >= colCount) return TableMark::None;
+    const int e = row - 1;
+    const int j = col - 2;
+    if (j >= 0 && j < perDraw_ && e < store_.DrawCount) {
+        const int n = store_[e][j];
+        const unsigned bit = 1u << j;
+        if (!separated_.empty() && (separated_[e] & bit)) return TableMark::Separation;
+        if (n != 0) {
+            if (state_.highlight != 0 && n == state_.highlight) return TableMark::HighLight;
+            if (traced_[e] & bit) return TableMark::Trace;
+        }
+    }
+    return row == state_.selectedRow ? TableMark::SelectedRow : TableMark::None;
+}
+
+TableMark MarkOf(const DrawStore& store, int perDraw, const TableMarkState& state, int col, int row,
+                 int colCount) {
+    return TableMarks(store, Game{0, perDraw}, state, TableRules6x45).At(col, row, colCount);
 }
 
 TColor MarkColor(TableMark mark) {
@@ -56,6 +83,10 @@ TColor MarkColor(TableMark mark) {
         return TraceColor;
     case TableMark::HighLight:
         return HighLightColor;
+    case TableMark::Separation:
+        return SeparationColor;
+    case TableMark::Group:
+        return GroupColor;
     case TableMark::None:
         break;
     }

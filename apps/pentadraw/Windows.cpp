@@ -20,7 +20,7 @@ PentadrawWindows::PentadrawWindows() {
     Form_Display = display.get();
     utils = std::make_unique<TForm_Utils>(*form1);
     Form_Utils = utils.get();
-    stringGrid = std::make_unique<TForm_StringGrid>(*form1);
+    stringGrid = std::make_unique<TForm_StringGrid>(*form1, TableWindow5x36);
     Form_StringGrid = stringGrid.get();
     graph2 = std::make_unique<TForm_graph2>(*form1);
     Form_graph2 = graph2.get();

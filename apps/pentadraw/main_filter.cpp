@@ -1,11 +1,19 @@
 #include "apps/pentadraw/main.h"
 
-// The commands of this family come with their own change; until then a click does nothing.
+#include "apps/shared/PairStrategyRuns.h"
 
-void TForm1::Button_AnyClick() {}
+void TForm1::Button_AnyClick() {
+    RunFilterAny(*this);
+}
 
-void TForm1::Button_SeparationClick() {}
+void TForm1::Button_SeparationClick() {
+    RunSeparation(*this);
+}
 
-void TForm1::Button_showClick() {}
+void TForm1::Button_showClick() {
+    RunShow(*this, *StringGrid1);
+}
 
-void TForm1::Button_CombinationsClick() {}
+void TForm1::Button_CombinationsClick() {
+    RunCombinations(*this, *Button_Combinations);
+}

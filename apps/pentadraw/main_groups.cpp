@@ -1,5 +1,7 @@
 #include "apps/pentadraw/main.h"
 
-// The commands of this family come with their own change; until then a click does nothing.
+#include "apps/shared/PairStrategyRuns.h"
 
-void TForm1::Button_GroupsClick() {}
+void TForm1::Button_GroupsClick() {
+    RunGroups(*this);
+}

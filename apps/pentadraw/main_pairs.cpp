@@ -1,13 +1,23 @@
 #include "apps/pentadraw/main.h"
 
-// The commands of this family come with their own change; until then a click does nothing.
+#include "apps/shared/PairStrategyRuns.h"
 
-void TForm1::Button_triplesClick() {}
+void TForm1::Button_triplesClick() {
+    RunTriples(*this);
+}
 
-void TForm1::Button_NumbersClick() {}
+void TForm1::Button_NumbersClick() {
+    RunNumbers(*this);
+}
 
-void TForm1::Button_stat_duplesClick() {}
+void TForm1::Button_stat_duplesClick() {
+    RunStatsDuples(*this);
+}
 
-void TForm1::Button_Match_in_drawsClick() {}
+void TForm1::Button_Match_in_drawsClick() {
+    RunMatchInDraws(*this);
+}
 
-void TForm1::Button_PeriodClick() {}
+void TForm1::Button_PeriodClick() {
+    RunPeriod(*this);
+}

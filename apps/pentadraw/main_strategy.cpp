@@ -1,9 +1,15 @@
 #include "apps/pentadraw/main.h"
 
-// The commands of this family come with their own change; until then a click does nothing.
+#include "apps/shared/PairStrategyRuns.h"
 
-void TForm1::Button_Skip_strategyClick() {}
+void TForm1::Button_Skip_strategyClick() {
+    RunSkipStrategy(*this);
+}
 
-void TForm1::Button_Freq_strategyClick() {}
+void TForm1::Button_Freq_strategyClick() {
+    RunFrequencyStrategy(*this);
+}
 
-void TForm1::Button_Freq_AnalyseClick() {}
+void TForm1::Button_Freq_AnalyseClick() {
+    RunFreqAnalyse(*this);
+}

@@ -6,6 +6,7 @@
 #include "components/skin/xpCombo.h"
 #include "components/skin/xpWindow.h"
 #include "core/ColumnChart.h"
+#include "core/Groups.h"
 #include "platform/Dialogs.h"
 
 #include <QPainter>
@@ -42,11 +43,15 @@ void TStringGrid::wheelEvent(QWheelEvent* event) {
 }
 
 TForm_StringGrid::TForm_StringGrid(const EditionHost& host, QWidget* parent)
-    : TForm(parent), host_(host) {
+    : TForm_StringGrid(host, TableWindow6x45, parent) {}
+
+TForm_StringGrid::TForm_StringGrid(const EditionHost& host, const TableWindowEdition& edition,
+                                   QWidget* parent)
+    : TForm(parent), host_(host), edition_(edition) {
     SetCaption("Form_StringGrid");
     xpWindow1 = new TxpWindow(this);
     StringGrid1 = new TStringGrid(clientArea());
-    StringGrid1->setGeometry(0, 32, 642, 400);
+    StringGrid1->setGeometry(0, edition_.gridTop, 642, 400);
     StringGrid1->SetDefaultColWidth(20);
     StringGrid1->SetDefaultRowHeight(20);
     StringGrid1->OnDrawCell = [this](QPainter& p, const QRect& r, int col, int row, bool sel) {
@@ -63,17 +68,24 @@ TForm_StringGrid::TForm_StringGrid(const EditionHost& host, QWidget* parent)
     CheckBox_unlimited->OnClick = [this] { CheckBox_unlimitedClick(); };
 
     CheckBox_number = new TxpCheckBox(clientArea());
-    CheckBox_number->setGeometry(392, 7, 73, 17);
+    CheckBox_number->setGeometry(edition_.numberBoxX, 7, 73, 17);
     CheckBox_number->SetCaption("HighLight");
     CheckBox_number->OnClick = [this] { CheckBox_numberClick(); };
 
     ComboBox_highlight = new TxpComboBox(clientArea());
-    ComboBox_highlight->setGeometry(472, 5, 57, 22);
+    ComboBox_highlight->setGeometry(edition_.numberBoxX + 80, 5, 57, 22);
     ComboBox_highlight->hide();
+
+    CheckBox_Separation = new TxpCheckBox(clientArea());
+    CheckBox_Separation->setGeometry(184, 8, 81, 17);
+    CheckBox_Separation->SetCaption("Separation");
+    CheckBox_Separation->OnClick = [this] { CheckBox_SeparationClick(); };
+    CheckBox_Separation->hide();
 
     // FormCreate
     FilterMode = false;
-    PlaceAsResultWindow(650);
+    GroupMode = false;
+    PlaceAsResultWindow(edition_.width);
     fill_grid();
     for (int n = 1; n <= host_.GameRules().pool; ++n)
         ComboBox_highlight->addItem(QString::number(n));
@@ -84,6 +96,7 @@ TForm_StringGrid::TForm_StringGrid(const EditionHost& host, QWidget* parent)
     ComboBox_highlight->SetColor(xpWindow1->WinBackground.StartColor);
     CheckBox_unlimited->SetColor(ComboBox_highlight->Color());
     CheckBox_number->SetColor(ComboBox_highlight->Color());
+    CheckBox_Separation->SetColor(ComboBox_highlight->Color());
     FormResize();
 }
 
@@ -96,7 +109,9 @@ void TForm_StringGrid::fill_grid() {
     g.SetRowCount(store.DrawCount + 1);
     g.SetCells(0, 0, "№");
     for (int p = 0; p < perDraw; ++p) g.SetCells(2 + p, 0, "A" + std::to_string(p + 1));
-    if (g.FixedColor() != 0xC0C0C0) g.SetFixedColor(0xC0C0C0);
+    const core::TColor fixed =
+        edition_.skinFixedColor ? xpWindow1->WinBackground.StartColor : core::TColor{0xC0C0C0};
+    if (g.FixedColor() != fixed) g.SetFixedColor(fixed);
     for (int i = 0; i < store.DrawCount; ++i) {
         const core::Draw& d = store[i];
         g.SetCells(0, i + 1, std::to_string(store.DrawCount - i));
@@ -119,6 +134,7 @@ void TForm_StringGrid::PutColumns(const core::TableColumns& columns) {
     g.EndUpdate();
     for (const auto& c : columns.columns)
         if (c.width > 0) g.SetColWidths(c.index, c.width);
+    for (const auto& w : columns.widths) g.SetColWidths(w.index, w.width);
 }
 
 void TForm_StringGrid::EnterFilterMode() {
@@ -128,23 +144,34 @@ void TForm_StringGrid::EnterFilterMode() {
     SetBounds(Left(), Top(), 650, Height());
 }
 
+void TForm_StringGrid::EnterGroupMode() {
+    GroupMode = true;
+    CheckBox_number->show();
+    ComboBox_highlight->show();
+}
+
 void TForm_StringGrid::ShowTable(const std::string& caption) {
     SetCaption(caption);
     ShowModal();
 }
 
 void TForm_StringGrid::FormShow() {
+    marks_.reset();
     if (FilterMode) {
         CheckBox_number->show();
         ComboBox_highlight->show();
+        if (edition_.separationBox) CheckBox_Separation->show();
     }
 }
 
 void TForm_StringGrid::FormClose() {
     FilterMode = false;
+    GroupMode = false;
     CheckBox_unlimited->hide();
     CheckBox_number->hide();
     ComboBox_highlight->hide();
+    CheckBox_Separation->hide();
+    marks_.reset();
 }
 
 void TForm_StringGrid::FormResize() {
@@ -156,7 +183,8 @@ void TForm_StringGrid::FormResize() {
 core::TableMarkState TForm_StringGrid::MarkState() const {
     core::TableMarkState s;
     s.filterMode = FilterMode;
-    s.unlimited = UnlimitedMode;
+    s.unlimited = edition_.unlimitedMode ? UnlimitedMode : CheckBox_unlimited->Checked();
+    s.separation = FilterMode && edition_.separationBox && CheckBox_Separation->Checked();
     s.highlight = CheckBox_number->Checked() ? ComboBox_highlight->ItemIndex() + 1 : 0;
     s.selectedRow = StringGrid1->Row();
     const int perDraw = host_.GameRules().perDraw;
@@ -167,14 +195,22 @@ core::TableMarkState TForm_StringGrid::MarkState() const {
 }
 
 core::TableMark TForm_StringGrid::CellMark(int col, int row) const {
-    return core::MarkOf(host_.Store(), host_.GameRules().perDraw, MarkState(), col, row,
-                        StringGrid1->ColCount());
+    if (GroupMode && col == core::GroupCountColumn && CheckBox_number->Checked() &&
+        core::GroupHighlighted(StringGrid1->Cells(col, row), ComboBox_highlight->ItemIndex() + 1))
+        return core::TableMark::Group;
+    if (!FilterMode) return core::TableMark::None;
+    const core::TableMarkState state = MarkState();
+    if (!marks_ || !(state == marksState_)) {
+        marks_.emplace(host_.Store(), host_.GameRules(), state, edition_.rules);
+        marksState_ = state;
+    }
+    return marks_->At(col, row, StringGrid1->ColCount());
 }
 
 bool TForm_StringGrid::StringGrid1DrawCell(QPainter& painter, const QRect& rect, int col, int row,
                                            bool selected) {
     StringGrid1->DefaultDrawCell(painter, rect, col, row, selected);
-    if (!FilterMode || rect.isEmpty()) return true;
+    if ((!FilterMode && !GroupMode) || rect.isEmpty()) return true;
     const core::TableMark mark = CellMark(col, row);
     if (mark == core::TableMark::None) return true;
     painter.fillRect(rect, platform::ToQColor(core::MarkColor(mark)));
@@ -191,7 +227,7 @@ void TForm_StringGrid::StringGrid1Click() {
 }
 
 void TForm_StringGrid::CheckBox_unlimitedClick() {
-    UnlimitedMode = CheckBox_unlimited->Checked();
+    if (edition_.unlimitedMode) UnlimitedMode = CheckBox_unlimited->Checked();
     StringGrid1Click();
 }
 
@@ -203,6 +239,10 @@ void TForm_StringGrid::ComboBox_highlightChange() {
     StringGrid1->Invalidate();
 }
 
+void TForm_StringGrid::CheckBox_SeparationClick() {
+    StringGrid1->Invalidate();
+}
+
 void TForm_StringGrid::StringGrid1DblClick() {
     const int c = StringGrid1->Col();
     const int perDraw = host_.GameRules().perDraw;
@@ -210,7 +250,10 @@ void TForm_StringGrid::StringGrid1DblClick() {
     std::vector<std::string> cells;
     cells.reserve(StringGrid1->RowCount());
     for (int r = 1; r < StringGrid1->RowCount(); ++r) cells.push_back(StringGrid1->Cells(c, r));
-    const core::ColumnChartOutcome out = core::ColumnChart(cells, StringGrid1->Cells(c, 0));
+    const core::ColumnChartOutcome out =
+        edition_.pagedChart
+            ? core::PagedColumnChart(cells, StringGrid1->Cells(c, 0), host_.Store().DrawCount)
+            : core::ColumnChart(cells, StringGrid1->Cells(c, 0));
     if (!out.chart) {
         platform::Dialogs().ShowMessage(out.error);
         return;

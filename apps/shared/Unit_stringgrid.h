@@ -5,6 +5,7 @@
 #include "platform/Form.h"
 #include "platform/StringGrid.h"
 
+#include <optional>
 #include <string>
 
 class EditionHost;
@@ -32,6 +33,23 @@ private:
     int pendingDelta_ = 0;
 };
 
+// What sets one edition's table window apart.
+struct TableWindowEdition {
+    int width;           // at creation
+    bool skinFixedColor; // fixed cells in the skin's StartColor instead of $C0C0C0
+    bool unlimitedMode;  // the Unlimited box sets UnlimitedMode; otherwise the trace reads the box
+    bool separationBox;  // the Separation box and its marking
+    bool pagedChart;     // the column chart as a paged series of every draw
+    int gridTop;         // where the grid starts
+    int numberBoxX;      // CheckBox_number; the combo box 80 pixels to its right
+    core::TableRules rules;
+};
+
+inline constexpr TableWindowEdition TableWindow6x45{650,   false, true, false,
+                                                    false, 32,    392,  core::TableRules6x45};
+inline constexpr TableWindowEdition TableWindow5x36{500,  true, false, true,
+                                                    true, 25,   304,   core::TableRules5x36};
+
 // The table window: every draw (fill_grid) with the columns of the command that shows it.
 //
 // How a command hands over its table, in this order:
@@ -49,32 +67,42 @@ class TForm_StringGrid : public platform::TForm {
 
 public:
     explicit TForm_StringGrid(const EditionHost& host, QWidget* parent = nullptr);
+    TForm_StringGrid(const EditionHost& host, const TableWindowEdition& edition,
+                     QWidget* parent = nullptr);
 
     // Marks where the selected draw's numbers occur again (step 3 sets it; closing clears it).
     bool FilterMode = false;
     // Set by the Unlimited box: the trace marks every older occurrence, not only the next.
     bool UnlimitedMode = false;
+    // Marks the rows whose group count (column 14) is the HighLight choice (Groups sets it;
+    // closing clears it).
+    bool GroupMode = false;
 
     TStringGrid* StringGrid1;
     TxpCheckBox* CheckBox_unlimited;
     TxpCheckBox* CheckBox_number;
     TxpComboBox* ComboBox_highlight;
+    TxpCheckBox* CheckBox_Separation; // shown only where the edition has it
     TxpWindow* xpWindow1;
 
     void fill_grid();
     void PutColumns(const core::TableColumns& columns);
     void EnterFilterMode();
+    // Groups: the HighLight box and list shown, GroupMode set.
+    void EnterGroupMode();
     void ShowTable(const std::string& caption);
 
     // What the marking passes read at this moment, and the mark of one grid cell.
     core::TableMarkState MarkState() const;
     core::TableMark CellMark(int col, int row) const;
+    const TableWindowEdition& Edition() const { return edition_; }
 
     void StringGrid1Click();
     void StringGrid1DblClick();
     void CheckBox_unlimitedClick();
     void CheckBox_numberClick();
     void ComboBox_highlightChange();
+    void CheckBox_SeparationClick();
 
 protected:
     void FormShow() override;
@@ -85,6 +113,10 @@ private:
     bool StringGrid1DrawCell(QPainter& painter, const QRect& rect, int col, int row, bool selected);
 
     const EditionHost& host_;
+    const TableWindowEdition& edition_;
+    // The marks of the state last painted, worked out once for all cells of a repaint.
+    mutable std::optional<core::TableMarks> marks_;
+    mutable core::TableMarkState marksState_;
 };
 
 extern TForm_StringGrid* Form_StringGrid;

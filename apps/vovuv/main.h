@@ -6,6 +6,7 @@
 #include "core/CommandResult.h"
 #include "core/DrawFile.h"
 #include "core/DrawStore.h"
+#include "core/Edition.h"
 #include "core/Game.h"
 #include "core/NumberRoutines.h"
 #include "platform/Canvas.h"

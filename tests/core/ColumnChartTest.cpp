@@ -51,3 +51,22 @@ TEST(ColumnChart, ANonNumberStopsWithTheConversionMessage) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(PagedColumnChart, EveryDrawRoundedHalvesToEvenOldestFirst) {
+    // Rows newest first; one row beyond the draws (an older fill) is not charted.
+    const auto out = core::PagedColumnChart({"2.5", "", "3.5", "-1.5", "7"}, "Sum", 4);
+    ASSERT_TRUE(out.chart);
+    EXPECT_EQ(out.chart->caption, "Sum");
+    EXPECT_TRUE(out.chart->values.empty());
+    EXPECT_EQ(out.chart->pagedSeries, (std::vector<std::int32_t>{-2, 4, 0, 2}));
+    EXPECT_EQ(out.chart->yMax, 1000);
+
+    const auto bad = core::PagedColumnChart({"1", "x"}, "Sum", 2);
+    EXPECT_FALSE(bad.chart);
+    EXPECT_EQ(bad.error, "'x' is not a valid floating point value");
+    EXPECT_EQ(core::PagedColumnChart({}, "Sum", 0).chart->pagedSeries->size(), 0u);
+}
+
+} // namespace

@@ -100,7 +100,7 @@ using testing_support::StoreOf;
 
 TEST(Combinations, ListsRanksNewestFirstAndChartsThem) {
     const auto s = StoreOf({{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 7}, {40, 41, 42, 43, 44, 45}});
-    const auto r = core::Combinations(s, core::Game6x45, core::Lang::English);
+    const auto r = core::Combinations(s, core::Edition6x45, core::Lang::English);
     EXPECT_EQ(r.caption, "Combinations");
     EXPECT_EQ(r.lines, (std::vector<std::string>{"3:1", "2:2", "1:8145060"}));
     ASSERT_EQ(r.charts.size(), 1u);
@@ -114,13 +114,13 @@ TEST(Combinations, ListsRanksNewestFirstAndChartsThem) {
     EXPECT_EQ(c.values[0].value, 1);
     EXPECT_EQ(c.values[2].point, 1);
     EXPECT_EQ(c.values[2].value, 8145060);
-    EXPECT_EQ(core::Combinations(s, core::Game6x45, core::Lang::Russian).caption, "Комбинации");
+    EXPECT_EQ(core::Combinations(s, core::Edition6x45, core::Lang::Russian).caption, "Комбинации");
 }
 
 TEST(Combinations, DrawNumbersPaddedAndOnlyPointsUpTo100Charted) {
     std::vector<core::Draw> d(150, core::Draw{1, 2, 3, 4, 5, 6});
     d[149] = {1, 1, 2, 3, 4, 5};
-    const auto r = core::Combinations(StoreOf(d), core::Game6x45, core::Lang::English);
+    const auto r = core::Combinations(StoreOf(d), core::Edition6x45, core::Lang::English);
     EXPECT_EQ(r.lines.front(), "150:1");
     EXPECT_EQ(r.lines.back(), "001:0");
     const auto& v = r.charts.at(0).values;

@@ -24,7 +24,7 @@ Cells PosOf(const core::TableResult& r, int row) {
 
 TEST(FilterAny, ColumnsHeadersAndWidths) {
     const auto r = core::FilterAny(StoreOf({{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}}),
-                                   core::Game6x45, Lang::English);
+                                   core::Edition6x45, Lang::English);
     EXPECT_EQ(r.caption, "Filter Any and Var position");
     EXPECT_EQ(r.table.colCount, 23);
     ASSERT_EQ(r.table.columns.size(), 13u);
@@ -40,13 +40,13 @@ TEST(FilterAny, ColumnsHeadersAndWidths) {
     EXPECT_EQ(r.table.columns[6].index, 15);
     EXPECT_EQ(r.table.columns[6].header, "");
     EXPECT_EQ(r.table.columns[6].cells, Cells(2, ""));
-    EXPECT_EQ(core::FilterAny(core::DrawStore{}, core::Game6x45, Lang::Russian).caption,
+    EXPECT_EQ(core::FilterAny(core::DrawStore{}, core::Edition6x45, Lang::Russian).caption,
               "Фильтр Any и фильтр позиций Pos");
 }
 
 TEST(FilterAny, AllNumbersOfTheNextOlderDrawGiveZeros) {
     const auto r = core::FilterAny(StoreOf({{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}}),
-                                   core::Game6x45, Lang::English);
+                                   core::Edition6x45, Lang::English);
     EXPECT_EQ(AnyOf(r, 0), Cells(6, "0"));
     EXPECT_EQ(PosOf(r, 0), Cells(6, "0"));
     // The oldest draw has nothing behind it.
@@ -61,7 +61,7 @@ TEST(FilterAny, AnySortedWithEmptiesLastPosByPosition) {
                                        {1, 2, 20, 21, 22, 23},
                                        {3, 4, 30, 31, 32, 33},
                                    }),
-                                   core::Game6x45, Lang::English);
+                                   core::Edition6x45, Lang::English);
     EXPECT_EQ(AnyOf(r, 0), (Cells{"0", "1", "1", "2", "2", ""}));
     EXPECT_EQ(PosOf(r, 0), (Cells{"1", "1", "", "", "", ""}));
     EXPECT_EQ(AnyOf(r, 1), (Cells{"", "", "", "", "", ""}));
@@ -79,7 +79,7 @@ TEST(FilterAny, DistancesBeyondAByteAreWhole) {
     draws[0] = {1, 2, 3, 4, 5, 6};
     draws[256] = {2, 7, 8, 9, 10, 11};
     draws[300] = {1, 12, 13, 14, 15, 16};
-    const auto r = core::FilterAny(StoreOf(draws), core::Game6x45, Lang::English);
+    const auto r = core::FilterAny(StoreOf(draws), core::Edition6x45, Lang::English);
     EXPECT_EQ(AnyOf(r, 0), (Cells{"255", "299", "", "", "", ""}));
     EXPECT_EQ(PosOf(r, 0), (Cells{"299", "", "", "", "", ""}));
 }

@@ -63,18 +63,18 @@ TEST(Triples, AnswerBeyond32BitsIsAConversionError) {
 }
 
 TEST(Triples, PromptTextsByLanguage) {
-    const auto en = core::TriplesPrompt(core::Lang::English);
+    const auto en = core::TriplesPrompt(core::Edition6x45, core::Lang::English);
     EXPECT_EQ(en.caption, "Number of triples");
     EXPECT_EQ(en.prompt, "Minimum Number of triples");
     EXPECT_EQ(en.defaultText, "2");
-    const auto ru = core::TriplesPrompt(core::Lang::Russian);
+    const auto ru = core::TriplesPrompt(core::Edition6x45, core::Lang::Russian);
     EXPECT_EQ(ru.caption, "Число троек");
     EXPECT_EQ(ru.prompt, "Введите минимальное число троек");
 }
 
 TEST(Triples, OneDrawWithMinimumOneListsItsTwentyTriples) {
     const auto r =
-        core::Triples(StoreOf({{1, 2, 3, 4, 5, 6}}), core::Game6x45, 1, core::Lang::English);
+        core::Triples(StoreOf({{1, 2, 3, 4, 5, 6}}), core::Edition6x45, 1, core::Lang::English);
     EXPECT_EQ(r.caption, "Triples");
     Lines want{"Triples        Draws", ""};
     for (int a = 1; a <= 6; ++a)
@@ -92,7 +92,7 @@ TEST(Triples, OneDrawWithMinimumOneListsItsTwentyTriples) {
 
 TEST(Triples, MinimumZeroListsEveryTriple) {
     const auto r =
-        core::Triples(StoreOf({{1, 2, 3, 4, 5, 6}}), core::Game6x45, 0, core::Lang::English);
+        core::Triples(StoreOf({{1, 2, 3, 4, 5, 6}}), core::Edition6x45, 0, core::Lang::English);
     ASSERT_EQ(r.lines.size(), 14190u + 4);
     EXPECT_EQ(r.lines[2], "01 02 03 :  01 ");
     EXPECT_EQ(r.lines[3], "01 02 04 :  01 ");
@@ -102,9 +102,9 @@ TEST(Triples, MinimumZeroListsEveryTriple) {
 
 TEST(Triples, CountLineIsTheSameUnderEveryResult) {
     const auto none =
-        core::Triples(StoreOf({{1, 2, 3, 4, 5, 6}}), core::Game6x45, 999, core::Lang::English);
+        core::Triples(StoreOf({{1, 2, 3, 4, 5, 6}}), core::Edition6x45, 999, core::Lang::English);
     EXPECT_EQ(none.lines, (Lines{"Triples        Draws", "", "", "Count = 14190"}));
-    const auto empty = core::Triples(core::DrawStore{}, core::Game6x45, 1, core::Lang::English);
+    const auto empty = core::Triples(core::DrawStore{}, core::Edition6x45, 1, core::Lang::English);
     EXPECT_EQ(empty.lines, none.lines);
 }
 
@@ -113,7 +113,7 @@ TEST(Triples, DrawNumbersArePaddedToTwoDigitsAndNeverShortened) {
     draws[0] = {1, 2, 3, 40, 41, 42};   // draw 120
     draws[113] = {1, 2, 3, 7, 8, 9};    // draw 7
     draws[119] = {1, 2, 4, 40, 41, 42}; // draw 1
-    const auto r = core::Triples(StoreOf(draws), core::Game6x45, 2, core::Lang::English);
+    const auto r = core::Triples(StoreOf(draws), core::Edition6x45, 2, core::Lang::English);
     EXPECT_EQ(r.lines[2], "01 02 03 :  07 120 ");
     // 01 02 04 was drawn once only.
     EXPECT_EQ(r.lines[3], "01 02 40 :  01 120 ");
@@ -121,7 +121,7 @@ TEST(Triples, DrawNumbersArePaddedToTwoDigitsAndNeverShortened) {
 
 TEST(Triples, RussianHeaderAndCaption) {
     const auto r =
-        core::Triples(StoreOf({{1, 2, 3, 4, 5, 6}}), core::Game6x45, 1, core::Lang::Russian);
+        core::Triples(StoreOf({{1, 2, 3, 4, 5, 6}}), core::Edition6x45, 1, core::Lang::Russian);
     EXPECT_EQ(r.caption, "Тройки");
     EXPECT_EQ(r.lines[0], "Тройки        Тиражи");
 }
@@ -147,7 +147,7 @@ std::string AllPartners() {
 TEST(Numbers, NoDrawsCountedGivesZeroBlocks) {
     for (int draws : {0, 3}) {
         std::vector<core::Draw> d(draws, core::Draw{1, 2, 3, 4, 5, 6});
-        const auto r = core::Numbers(StoreOf(d), core::Game6x45, 0, core::Lang::English);
+        const auto r = core::Numbers(StoreOf(d), core::Edition6x45, 0, core::Lang::English);
         ASSERT_EQ(r.lines.size(), 45u * 5);
         for (int x = 1; x <= 45; ++x) {
             const int b = (x - 1) * 5;
@@ -164,7 +164,7 @@ TEST(Numbers, NoDrawsCountedGivesZeroBlocks) {
 
 TEST(Numbers, PartnersByCountTiesInNumberOrder) {
     const auto s = StoreOf({{1, 2, 3, 4, 5, 6}, {1, 2, 3, 7, 8, 9}, {1, 2, 10, 11, 12, 13}});
-    const auto r = core::Numbers(s, core::Game6x45, 3, core::Lang::English);
+    const auto r = core::Numbers(s, core::Edition6x45, 3, core::Lang::English);
     EXPECT_EQ(r.caption, "Pairing with");
     std::string partners = "02 03 04 05 06 07 08 09 10 11 12 13 01 ";
     for (int k = 14; k <= 45; ++k) partners += std::to_string(k) + " ";
@@ -190,7 +190,7 @@ TEST(Numbers, PartnersByCountTiesInNumberOrder) {
 
 TEST(Numbers, PercentageDividesByAllDrawsNotByN) {
     const auto s = StoreOf({{1, 2, 3, 4, 5, 6}, {1, 2, 3, 7, 8, 9}, {1, 2, 10, 11, 12, 13}});
-    const auto r = core::Numbers(s, core::Game6x45, 2, core::Lang::English);
+    const auto r = core::Numbers(s, core::Edition6x45, 2, core::Lang::English);
     EXPECT_EQ(r.lines[3], "Pairs total: 10   Hits: 2 (66.67%)  ");
     EXPECT_EQ(r.lines[5 * 3 + 3], "Pairs total: 5   Hits: 1 (33.33%)  ");
     EXPECT_EQ(r.lines[5 * 9 + 3], "Pairs total: 0   Hits: 0 (0.00%)  ");
@@ -198,8 +198,8 @@ TEST(Numbers, PercentageDividesByAllDrawsNotByN) {
 
 TEST(Numbers, AnswerAboveTheDrawCountIsKeptToIt) {
     const auto s = StoreOf({{1, 2, 3, 4, 5, 6}, {1, 2, 3, 7, 8, 9}, {1, 2, 10, 11, 12, 13}});
-    const auto all = core::Numbers(s, core::Game6x45, 3, core::Lang::English);
-    const auto beyond = core::Numbers(s, core::Game6x45, 10000, core::Lang::English);
+    const auto all = core::Numbers(s, core::Edition6x45, 3, core::Lang::English);
+    const auto beyond = core::Numbers(s, core::Edition6x45, 10000, core::Lang::English);
     EXPECT_EQ(beyond.lines, all.lines);
     EXPECT_EQ(beyond.charts[0].caption, "Pairs Statistics in last 3 draws");
 }
@@ -212,7 +212,7 @@ TEST(Numbers, TotalIsFiveTimesTheHits) {
         core::SortNumbers(x.data(), 6);
         d.push_back(x);
     }
-    const auto r = core::Numbers(StoreOf(d), core::Game6x45, 40, core::Lang::English);
+    const auto r = core::Numbers(StoreOf(d), core::Edition6x45, 40, core::Lang::English);
     for (int x = 0; x < 45; ++x) {
         const std::string& line = r.lines[x * 5 + 3];
         const int total = std::stoi(line.substr(line.find(": ") + 2));
@@ -224,7 +224,7 @@ TEST(Numbers, TotalIsFiveTimesTheHits) {
 
 TEST(Numbers, RussianCaptions) {
     const auto r =
-        core::Numbers(StoreOf({{1, 2, 3, 4, 5, 6}}), core::Game6x45, 1, core::Lang::Russian);
+        core::Numbers(StoreOf({{1, 2, 3, 4, 5, 6}}), core::Edition6x45, 1, core::Lang::Russian);
     EXPECT_EQ(r.caption, "Числа в парах");
     EXPECT_EQ(r.charts[0].caption, "Статистика пар чисел за 1 последних тиража");
 }
@@ -242,7 +242,7 @@ void PrintTo(const LevelCase& c, std::ostream* os) {
 class DuplesLevelRule : public testing::TestWithParam<LevelCase> {};
 
 TEST_P(DuplesLevelRule, ClampsTheAnswer) {
-    EXPECT_EQ(core::DuplesLevel(GetParam().answer), GetParam().level);
+    EXPECT_EQ(core::DuplesLevel(GetParam().answer, core::Edition6x45), GetParam().level);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, DuplesLevelRule,
@@ -252,7 +252,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, DuplesLevelRule,
                                          LevelCase{"x4", 4}));
 
 TEST(StatsDuples, AnswerBeyond32BitsIsAConversionError) {
-    EXPECT_THROW(core::DuplesLevel("99999999999"), core::ConversionError);
+    EXPECT_THROW(core::DuplesLevel("99999999999", core::Edition6x45), core::ConversionError);
 }
 
 TEST(StatsDuples, PromptTexts) {
@@ -353,7 +353,7 @@ TEST(MatchInDraws, RussianTexts) {
 // ---- Period
 
 TEST(Period, PromptIsEnglishInBothLanguages) {
-    const auto p = core::PeriodPrompt();
+    const auto p = core::PeriodPrompt(core::Edition6x45);
     EXPECT_EQ(p.caption, "Minimum Number for matches");
     EXPECT_EQ(p.prompt, "Enter a number (3,4, or 5)");
     EXPECT_EQ(p.defaultText, "3");
@@ -361,7 +361,7 @@ TEST(Period, PromptIsEnglishInBothLanguages) {
 
 TEST(Period, ListsDistancesToNewerDrawsAndChartsTheirCount) {
     for (auto lang : {core::Lang::English, core::Lang::Russian}) {
-        const auto r = core::Period(TenDraws(), core::Game6x45, 3, lang);
+        const auto r = core::Period(TenDraws(), core::Edition6x45, 3, lang);
         EXPECT_EQ(r.caption, "Period of Repeating");
         EXPECT_EQ(r.lines, (Lines{"Matches for 3 and more:", "", "Draw Period", "01 ", "02 ", "03 ",
                                   "04 ", "05 ", "06 ", "07 ", "08 01 02 ", "09 01 "}));
@@ -380,23 +380,23 @@ TEST(Period, ListsDistancesToNewerDrawsAndChartsTheirCount) {
 
 TEST(Period, MinimumZeroListsEveryDistance) {
     const std::vector<core::Draw> d(3, core::Draw{1, 2, 3, 4, 5, 6});
-    const auto r = core::Period(StoreOf(d), core::Game6x45, 0, core::Lang::English);
+    const auto r = core::Period(StoreOf(d), core::Edition6x45, 0, core::Lang::English);
     EXPECT_EQ(r.lines, (Lines{"Matches for 0 and more:", "", "Draw Period", "1 1 2 ", "2 1 "}));
-    const auto r12 = core::Period(TenDraws(), core::Game6x45, 0, core::Lang::English);
+    const auto r12 = core::Period(TenDraws(), core::Edition6x45, 0, core::Lang::English);
     EXPECT_EQ(r12.lines[3], "01 01 02 03 04 05 06 07 08 09 ");
     EXPECT_EQ(r12.lines.back(), "09 01 ");
 }
 
 TEST(Period, OneDrawGivesTheHeadersOnly) {
     const auto r =
-        core::Period(StoreOf({{1, 2, 3, 4, 5, 6}}), core::Game6x45, 0, core::Lang::English);
+        core::Period(StoreOf({{1, 2, 3, 4, 5, 6}}), core::Edition6x45, 0, core::Lang::English);
     EXPECT_EQ(r.lines, (Lines{"Matches for 0 and more:", "", "Draw Period"}));
     EXPECT_TRUE(r.charts.at(0).values.empty());
 }
 
 TEST(Period, OnlyDrawNumbersUpTo100ReachTheChart) {
     const std::vector<core::Draw> d(150, core::Draw{1, 2, 3, 4, 5, 6});
-    const auto r = core::Period(StoreOf(d), core::Game6x45, 6, core::Lang::English);
+    const auto r = core::Period(StoreOf(d), core::Edition6x45, 6, core::Lang::English);
     const auto& v = r.charts.at(0).values;
     ASSERT_EQ(v.size(), 100u);
     for (int k = 0; k < 100; ++k) {

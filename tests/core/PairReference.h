@@ -154,7 +154,7 @@ struct PeriodOut {
     std::vector<core::ChartData::Value> values; // every SetValue, before the chart drops any
 };
 
-inline PeriodOut Period(const core::DrawStore& s, const core::Game& g, int k) {
+inline PeriodOut Period(const core::DrawStore& s, const core::Game& g, int k, bool padded = true) {
     using core::ZeroPad;
     const int n = s.DrawCount;
     PeriodOut out;
@@ -164,7 +164,7 @@ inline PeriodOut Period(const core::DrawStore& s, const core::Game& g, int k) {
         int count = 0;
         for (int f = r - 1; f >= 0; --f)
             if (Common(s[r], s[f], g.perDraw) >= k) {
-                distances += ZeroPad(r - f, n) + " ";
+                distances += (padded ? ZeroPad(r - f, n) : std::to_string(r - f)) + " ";
                 ++count;
             }
         out.lines.push_back(ZeroPad(n - r, n) + " " + distances);

@@ -53,7 +53,7 @@ struct SkipCase {
 class SkipBlocks : public testing::TestWithParam<SkipCase> {};
 
 TEST_P(SkipBlocks, ShowSkipsSortedSkipsAndMedian) {
-    const auto r = core::SkipStrategy(EightDraws(), core::Game6x45, 8, Lang::English);
+    const auto r = core::SkipStrategy(EightDraws(), core::Edition6x45, 8, Lang::English);
     EXPECT_EQ(BlockOf(r.lines, GetParam().x), GetParam().block);
 }
 
@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST(SkipStrategy, SummaryOrdersByLastSkipThenByMedian) {
-    const auto r = core::SkipStrategy(EightDraws(), core::Game6x45, 8, Lang::English);
+    const auto r = core::SkipStrategy(EightDraws(), core::Edition6x45, 8, Lang::English);
     const auto head = std::find(r.lines.begin(), r.lines.end(), "Number/Last Skip/Skip Median:");
     ASSERT_NE(head, r.lines.end());
     EXPECT_EQ(
@@ -107,7 +107,7 @@ TEST(SkipStrategy, SummaryOrdersByLastSkipThenByMedian) {
 }
 
 TEST(SkipStrategy, ChartsTheLastSkipsInNumberOrder) {
-    const auto r = core::SkipStrategy(EightDraws(), core::Game6x45, 8, Lang::Russian);
+    const auto r = core::SkipStrategy(EightDraws(), core::Edition6x45, 8, Lang::Russian);
     EXPECT_EQ(r.caption, "Стратегия пропусков в последних 8 тиражах");
     ASSERT_EQ(r.charts.size(), 1u);
     const auto& c = r.charts[0];
@@ -124,12 +124,13 @@ TEST(SkipStrategy, ChartsTheLastSkipsInNumberOrder) {
     EXPECT_EQ(c.values[6].value, 2);
     EXPECT_EQ(c.values[39].value, 0);
     EXPECT_EQ(c.values[44].value, 0);
-    EXPECT_EQ(core::SkipStrategy(EightDraws(), core::Game6x45, 8, Lang::English).charts[0].caption,
-              "Last skip's chart");
+    EXPECT_EQ(
+        core::SkipStrategy(EightDraws(), core::Edition6x45, 8, Lang::English).charts[0].caption,
+        "Last skip's chart");
 }
 
 TEST(SkipStrategy, OneDrawLeavesEveryLastSkipAtZero) {
-    const auto r = core::SkipStrategy(EightDraws(), core::Game6x45, 1, Lang::English);
+    const auto r = core::SkipStrategy(EightDraws(), core::Edition6x45, 1, Lang::English);
     EXPECT_EQ(r.caption, "Skip strategy in last 1 draws");
     for (const auto& v : r.charts.at(0).values) EXPECT_EQ(v.value, 0) << v.point;
     EXPECT_EQ(
@@ -142,7 +143,7 @@ TEST(SkipStrategy, LongSkipsWrapOnlyInTheSortedLineAndMedian) {
     // 9 in the oldest and the newest of 302 draws: one skip of 300.
     std::vector<core::Draw> draws(302, core::Draw{1, 2, 3, 4, 5, 6});
     draws.front() = draws.back() = {9, 10, 11, 12, 13, 14};
-    const auto r = core::SkipStrategy(StoreOf(draws), core::Game6x45, 302, Lang::English);
+    const auto r = core::SkipStrategy(StoreOf(draws), core::Edition6x45, 302, Lang::English);
     EXPECT_EQ(BlockOf(r.lines, 9),
               (std::vector<std::string>{
                   "300 0", "Sorted:", "0 44",
@@ -158,7 +159,7 @@ TEST(SkipStrategy, AnswerRuleHasNoLowerBound) {
     EXPECT_EQ(core::SkipStrategyLastN("", 8), 8);
     EXPECT_THROW(core::SkipStrategyLastN("99999999999", 500), core::ConversionError);
     // An empty window: every number never drawn.
-    const auto r = core::SkipStrategy(EightDraws(), core::Game6x45, 0, Lang::English);
+    const auto r = core::SkipStrategy(EightDraws(), core::Edition6x45, 0, Lang::English);
     EXPECT_EQ(BlockOf(r.lines, 1), (std::vector<std::string>{"0", "Sorted:", "", ""}));
 }
 
@@ -193,7 +194,7 @@ TEST(StrategyRoutines, RankByFrequencyCutsTheWindowAtTheOldestDraw) {
 
 TEST(FrequencyStrategy, OneDrawRanksThePreviousDrawFirst) {
     const auto s = strategy_reference::RandomStore(200, core::Game6x45, 5, false);
-    const auto r = core::FrequencyStrategy(s, core::Game6x45, 1, Lang::English);
+    const auto r = core::FrequencyStrategy(s, core::Edition6x45, 1, Lang::English);
     EXPECT_EQ(r.caption, "Lottery Strategy, Systems Based On Number Frequency of 1 previous draws");
     ASSERT_EQ(r.table.columns.size(), 3u);
     EXPECT_EQ(r.table.colCount, 12);
@@ -211,7 +212,7 @@ TEST(FrequencyStrategy, OneDrawRanksThePreviousDrawFirst) {
 TEST(FrequencyStrategy, TheThreeGroupsHoldTheWholeDraw) {
     const auto s = strategy_reference::RandomStore(300, core::Game6x45, 6, false);
     for (int n : {1, 5, 20, 300}) {
-        const auto r = core::FrequencyStrategy(s, core::Game6x45, n, Lang::Russian);
+        const auto r = core::FrequencyStrategy(s, core::Edition6x45, n, Lang::Russian);
         EXPECT_EQ(r.caption, "Стратегия, основанная на частоте выпадений в " + std::to_string(n) +
                                  " предыдущих тиражах");
         for (int i = 0; i + 1 < s.DrawCount; ++i) {
@@ -224,7 +225,7 @@ TEST(FrequencyStrategy, TheThreeGroupsHoldTheWholeDraw) {
 
 TEST(FrequencyStrategy, NoRowsForOneDraw) {
     const auto s = StoreOf({{1, 2, 3, 4, 5, 6}});
-    const auto r = core::FrequencyStrategy(s, core::Game6x45, 1, Lang::English);
+    const auto r = core::FrequencyStrategy(s, core::Edition6x45, 1, Lang::English);
     for (const auto& c : r.table.columns) EXPECT_TRUE(c.cells.empty());
 }
 
@@ -273,11 +274,11 @@ TEST(FreqAnalyse, NoPairBelowTwoDraws) {
 }
 
 TEST(StrategyPrompts, TextsInBothLanguages) {
-    auto p = core::SkipStrategyPrompt(500, Lang::Russian);
+    auto p = core::SkipStrategyPrompt(500, core::Edition6x45, Lang::Russian);
     EXPECT_EQ(p.caption, "Пропуски в последних розыгрышах");
     EXPECT_EQ(p.prompt, "Введите число последних розыгрышей [1..500]");
     EXPECT_EQ(p.defaultText, "500");
-    p = core::SkipStrategyPrompt(500, Lang::English);
+    p = core::SkipStrategyPrompt(500, core::Edition6x45, Lang::English);
     EXPECT_EQ(p.caption, "Skips in last draws");
     EXPECT_EQ(p.prompt, "Enter number of last draws 1..500");
     p = core::FrequencyStrategyPrompt(500, Lang::Russian);

@@ -52,8 +52,8 @@ inline bool Holds(const core::DrawStore& s, int index, int x, int per) {
 
 // Columns 9..11 per row: a fresh ranking of the window before every draw.
 inline std::vector<std::vector<std::string>> FrequencyStrategy(const core::DrawStore& s,
-                                                               const core::Game& g, int n) {
-    const auto groups = core::FrequencyGroupsOf(g);
+                                                               const core::Game& g, int n,
+                                                               core::FrequencyGroups groups) {
     std::vector<std::vector<std::string>> rows(std::max(s.DrawCount - 1, 0));
     std::vector<std::int32_t> ranked(g.pool);
     for (int i = s.DrawCount - 2; i >= 0; --i) {

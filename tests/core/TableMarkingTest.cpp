@@ -153,13 +153,95 @@ TEST(TableMarking, AgreesWithTheLiteralPassesOnRandomHistories) {
                     cells.push_back(std::to_string(store[s.selectedRow - 1][j]));
                 return cells;
             }());
+            const core::TableMarks marks(store, core::Game{pool, perDraw}, s, core::TableRules{});
             for (int row = 0; row <= 121; ++row)
                 for (int col = 0; col < 17; ++col)
-                    ASSERT_EQ(core::MarkOf(store, perDraw, s, col, row, 15),
-                              LiteralMark(store, perDraw, s, col, row, 15))
+                    ASSERT_EQ(marks.At(col, row, 15), LiteralMark(store, perDraw, s, col, row, 15))
                         << "round " << round << " trial " << trial << " cell " << col << "," << row;
         }
     }
+}
+
+// A history where the selected draw's five numbers recur in every older draw: five hits a draw.
+core::DrawStore Repeating(int count) {
+    std::vector<core::Draw> d(count, core::Draw{1, 2, 3, 4, 5, 0});
+    return StoreOf(d);
+}
+
+int TracedRows(const core::TableMarks& marks, int rows) {
+    int last = 0;
+    for (int row = 1; row <= rows; ++row)
+        for (int col = 2; col <= 6; ++col)
+            if (marks.At(col, row, 15) == TableMark::Trace) last = row;
+    return last;
+}
+
+TEST(TableMarking, TheCappedTraceStopsAfterTheDrawBringingTheHitsOfTheCap) {
+    const auto store = Repeating(40);
+    struct Case {
+        bool unlimited;
+        int cap;
+        int lastRow; // the last grid row traced
+    } cases[] = {
+        {true, 24, 1 + 5},  // 5 hits a draw: the fifth draw below brings hits 21..25
+        {true, 25, 1 + 5},  // exactly 25 after the fifth
+        {true, 26, 1 + 6},  // one more draw
+        {true, 0, 40},      // no cap: to the oldest draw
+        {false, 24, 1 + 1}, // limited: five hits at most, all in the next draw
+    };
+    for (const Case& c : cases) {
+        auto s = Filter(store, 1, c.unlimited);
+        const core::TableMarks marks(store, core::Game5x36, s, core::TableRules{c.cap});
+        EXPECT_EQ(TracedRows(marks, 40), c.lastRow) << c.cap << " " << c.unlimited;
+    }
+    EXPECT_EQ(core::TableRules5x36.traceCap, 24);
+    EXPECT_EQ(core::TableRules6x45.traceCap, 0);
+}
+
+TEST(TableMarking, TheCapCountsHitsOverAllSelectedNumbers) {
+    // 1 recurs every draw, 2 every other draw: 3 hits per two draws, 24 after sixteen draws.
+    std::vector<core::Draw> d{{1, 2, 3, 4, 5, 0}};
+    for (int i = 1; i < 40; ++i)
+        d.push_back(i % 2 ? core::Draw{1, 10, 11, 12, 13, 0} : core::Draw{1, 2, 11, 12, 13, 0});
+    const auto store = StoreOf(d);
+    const core::TableMarks marks(store, core::Game5x36, Filter(store, 1, true),
+                                 core::TableRules5x36);
+    EXPECT_EQ(TracedRows(marks, 40), 1 + 16);
+}
+
+TEST(TableMarking, SeparationPaintsEachNumberAtItsNewestDrawDownToTheSlowestRepeat) {
+    std::vector<core::Draw> d = {
+        {30, 31, 32, 33, 34, 0}, // newer than the selection: never marked
+        {1, 2, 3, 4, 5, 0},      // selected
+        {1, 6, 7, 8, 9, 0},      {10, 11, 12, 13, 14, 0}, {15, 16, 17, 18, 19, 0},
+        {20, 21, 22, 23, 24, 0}, {25, 26, 27, 28, 29, 0}, {30, 31, 32, 33, 34, 0},
+        {2, 3, 4, 35, 36, 0}, // 2..4 repeat
+        {5, 7, 8, 9, 10, 0},  // 5 repeats last: the end of the range
+        {1, 2, 3, 4, 5, 0},   // beyond it
+    };
+    const auto store = StoreOf(d);
+    auto s = Filter(store, 2);
+    s.separation = true;
+    s.selected = core::Draw{};
+    const core::TableMarks marks(store, core::Game5x36, s, core::TableRules5x36);
+    std::vector<int> perRow;
+    int painted = 0;
+    std::vector<int> seen(37, 0);
+    for (int row = 1; row <= store.DrawCount; ++row) {
+        int n = 0;
+        for (int col = 2; col <= 6; ++col)
+            if (marks.At(col, row, 15) == TableMark::Separation) {
+                ++n;
+                ++seen[store[row - 1][col - 2]];
+            }
+        perRow.push_back(n);
+        painted += n;
+    }
+    // Rows 2 .. 10 (the draw where 5 repeats); each of the 36 numbers exactly once.
+    EXPECT_EQ(perRow, (std::vector<int>{0, 5, 4, 5, 5, 5, 5, 5, 2, 0, 0}));
+    EXPECT_EQ(painted, 36);
+    for (int x = 1; x <= 36; ++x) EXPECT_EQ(seen[x], 1) << x;
+    EXPECT_EQ(core::MarkColor(TableMark::Separation), 0xFFA4F9u);
 }
 
 TEST(SelectedNumbers, ReadsTheRowCellsAndSurvivesUnreadableOnes) {

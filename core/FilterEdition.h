@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/BiText.h"
+
+namespace core {
+
+// How Filter Any, Show and the per-draw charts of Period and Combinations differ between the
+// editions.
+struct FilterRules {
+    int anyColCount; // the table's column count after Filter Any
+    BiText anyCaption;
+    int showWidth; // the table window's width for Show; 0 leaves it
+    // Period, Combinations and the table's column chart hand every draw's value to the chart
+    // window as a paged series; otherwise the chart keeps the draws numbered 1..100.
+    bool pagedSeries;
+};
+
+inline constexpr FilterRules FilterRules6x45{
+    23,
+    {"Фильтр Any и фильтр позиций Pos", "Filter Any and Var position"},
+    0,
+    false,
+};
+
+inline constexpr FilterRules FilterRules5x36{
+    19,
+    {"Any positiion", "Any positiion"},
+    640,
+    true,
+};
+
+} // namespace core

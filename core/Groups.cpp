@@ -1,0 +1,87 @@
+#include "core/Groups.h"
+
+#include "core/NumberRoutines.h"
+
+#include <algorithm>
+#include <array>
+
+namespace core {
+
+int GroupOfNumber(int x, int n, int pool) {
+    if (x < 1 || x > pool || n < 1 || n > pool) return 0;
+    const int size = pool / n;
+    return std::min((x - 1) / size + 1, pool / size);
+}
+
+int DecadeOfNumber(int x) {
+    if (x < 1 || x > 45) return 0;
+    return x / 10 + 1;
+}
+
+int GroupCount(int n, int pool) {
+    if (n < 1) return 5;
+    n = std::min(n, pool);
+    return pool / (pool / n);
+}
+
+Prompt GroupsPrompt() {
+    return {"Numbers in groups", "Enter number of groups (use 0 for groups 1-9..40-45)", "0"};
+}
+
+int GroupsAnswer(std::string_view answer, int pool) {
+    return std::min(AskNumberAnswer(answer, 0), pool);
+}
+
+TableResult Groups(const DrawStore& store, const Game& game, int n, Lang lang) {
+    const int dc = std::max(store.DrawCount, 0);
+    const int perDraw = game.perDraw;
+    const int first = perDraw + 3;         // 8
+    const int separator = first + perDraw; // 13
+    const int groups = GroupCount(n, game.pool);
+
+    TableResult r;
+    const std::string count = std::to_string(groups);
+    r.caption =
+        lang == Lang::Russian ? "Числа в " + count + " группах" : "Numbers in " + count + " groups";
+    r.table.colCount = GroupCountColumn + 1;
+    for (int c = 1; c <= GroupCountColumn; ++c) r.table.widths.push_back({c, 20});
+    auto& cols = r.table.columns;
+    for (int p = 0; p < perDraw; ++p)
+        cols.push_back({first + p, "g" + std::to_string(p + 1), 0, {}});
+    cols.push_back({separator, "", 0, {}});
+    cols.push_back({GroupCountColumn, "N", 0, {}});
+    for (auto& c : cols) c.cells.resize(dc);
+
+    for (int i = 0; i < dc; ++i) {
+        std::array<bool, 256> hit{};
+        int distinct = 0;
+        for (int p = 0; p < perDraw; ++p) {
+            const int x = store[i][p];
+            const int g = n > 0 ? GroupOfNumber(x, n, game.pool) : DecadeOfNumber(x);
+            cols[p].cells[i] = std::to_string(g);
+            // N counts every group the cut makes, so no number goes uncounted.
+            if (g >= 1 && g <= groups && !hit[g]) {
+                hit[g] = true;
+                ++distinct;
+            }
+        }
+        cols.back().cells[i] = std::to_string(distinct);
+    }
+    return r;
+}
+
+bool GroupHighlighted(std::string_view cell, int chosen) {
+    const auto first = cell.find_first_not_of(' ');
+    if (first == std::string_view::npos) return false;
+    const auto last = cell.find_last_not_of(' ');
+    const std::string_view digits = cell.substr(first, last - first + 1);
+    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    try {
+        return StrToInt(digits) == chosen;
+    } catch (const ConversionError&) {
+        return false;
+    }
+}
+
+} // namespace core
