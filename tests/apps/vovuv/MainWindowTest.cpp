@@ -9,6 +9,7 @@
 #include "tests/support/TempDir.h"
 
 #include <QAction>
+#include <QMenuBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -137,9 +138,12 @@ TEST_F(MainWindow, FilePopupOpensUnderItsButtonBelowTheCaption) {
     Start("");
     (*form).move(100, 50);
     const QPoint p = (*form).PopupPoint(*(*form).ToolbarButton97_file);
-    const QPoint client = (*form).clientArea()->mapTo(&(*form), QPoint(0, 0));
-    EXPECT_EQ(p.x(), 100 + client.x());
-    EXPECT_EQ(p.y(), 50 + client.y() + 17 + 30 + 3);
+    // Window left + button left; window top + button top + button height + caption + border.
+    EXPECT_EQ(p.x(), 100 + 0);
+    EXPECT_EQ(p.y(), 50 + 0 + 17 + 28 + 4);
+    // The native menu bar is gone; the toolbar buttons sit right under the caption.
+    EXPECT_FALSE((*form).MainMenu1->isVisible());
+    EXPECT_EQ((*form).clientArea()->geometry().topLeft(), QPoint(4, 32));
 }
 
 TEST_F(MainWindow, AboutNamesTheProgram) {
