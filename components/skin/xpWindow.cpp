@@ -147,7 +147,19 @@ void TxpWindow::HookForm() {
         const int b = xpCaption.B();
         ShowWindowMenu(form_->mapToGlobal(QPoint(b + 2, b + xpCaption.Height)));
     });
+    // A modal window keeps Qt's active state when the desktop takes the focus: follow the
+    // focus window as well (a popup of the window has it without deactivating the frame).
+    focusWatch_ =
+        connect(qApp, &QGuiApplication::focusWindowChanged, this, &TxpWindow::UpdateFrameActive);
     hooked_ = true;
+}
+
+void TxpWindow::UpdateFrameActive() {
+    if (!form_) return;
+    const bool active = form_->isActiveWindow() && QGuiApplication::focusWindow() != nullptr;
+    if (active == xpCaption.FrameActive) return;
+    xpCaption.FrameActive = active;
+    RefreshFrame();
 }
 
 void TxpWindow::UnhookForm() {
@@ -156,6 +168,7 @@ void TxpWindow::UnhookForm() {
     if (client_) client_->removeEventFilter(this);
     delete menuKey_;
     menuKey_ = nullptr;
+    disconnect(focusWatch_);
     hooked_ = false;
 }
 
@@ -308,8 +321,7 @@ bool TxpWindow::FormEvent(QEvent* event) {
     case QEvent::ActivationChange:
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:
-        xpCaption.FrameActive = form_->isActiveWindow();
-        RefreshFrame();
+        UpdateFrameActive();
         return false;
     case QEvent::WindowTitleChange:
     case QEvent::WindowIconChange:

@@ -75,6 +75,7 @@ private:
     bool MouseDoubleClick(QMouseEvent* e);
     void UpdateHot(QPoint p);
     void ClearHotAndPressed();
+    void UpdateFrameActive();
     void RunButton(int index);
     void PaintClient(QWidget* client);
     platform::TRect WindowRect() const;
@@ -98,4 +99,5 @@ private:
     QTimer* iconMenuTimer_ = nullptr;
     QShortcut* menuKey_ = nullptr;
     bool limitsApplied_ = false;
+    QMetaObject::Connection focusWatch_;
 };
