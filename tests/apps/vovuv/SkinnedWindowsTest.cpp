@@ -10,6 +10,7 @@
 #include "components/skin/xpWindow.h"
 #include "tests/apps/vovuv/VovuvTest.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QTest>
 
