@@ -1,7 +1,10 @@
 #include "components/skin/xpCombo.h"
 
 #include <QAbstractItemView>
+
+#include <algorithm>
 #include <QPainter>
+#include <QScreen>
 #include <QStyledItemDelegate>
 
 using core::TColor;
@@ -90,6 +93,12 @@ void TxpComboBox::showPopup() {
     dropped_ = true;
     hotIndex_ = currentIndex();
     QComboBox::showPopup();
+    // The list drops below the box, so the box keeps showing the entry under the mouse.
+    QWidget* list = view()->window();
+    const QPoint below = mapToGlobal(QPoint(0, height()));
+    const int room = screen()->availableGeometry().bottom() + 1 - below.y();
+    if (!XPStyle.Active() || room < 4 * 16) return;
+    list->setGeometry(below.x(), below.y(), list->width(), std::min(list->height(), room));
 }
 
 void TxpComboBox::hidePopup() {
