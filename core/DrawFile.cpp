@@ -85,7 +85,13 @@ std::string LoadMessage(const LoadReport& report, Lang lang) {
     std::string text;
     if (!report.incorrectLines.empty()) {
         text = Tr(lang, "Ошибка в строках: ", "Error - incorrect lines: ");
-        for (int n : report.incorrectLines) text += std::to_string(n) + " ";
+        // A box must stay on the screen with its OK button: name the first few, count the rest.
+        const std::size_t listed = std::min(report.incorrectLines.size(), MaxListedLines);
+        for (std::size_t i = 0; i < listed; ++i)
+            text += std::to_string(report.incorrectLines[i]) + " ";
+        if (const std::size_t more = report.incorrectLines.size() - listed; more > 0)
+            text += lang == Lang::Russian ? "… и ещё " + std::to_string(more)
+                                          : "… and " + std::to_string(more) + " more";
     }
     if (report.leftOut > 0) {
         if (!text.empty()) text += "\r\n\r\n";
@@ -137,14 +143,14 @@ std::vector<std::string> MainGridRow(const DrawStore& store, int index) {
     cells[0] = std::to_string(store.DrawCount - index);
     for (int k = 0; k < 6; ++k) cells[2 + k] = std::to_string(d[k]);
     cells[9] = std::to_string(DrawSpan(d));
-    cells[10] = FormatFixed(static_cast<double>(DrawAverage(d)), 2);
+    int sum = 0;
+    for (int k = 0; k < 6; ++k) sum += d[k];
+    cells[10] = FormatRatio(sum, 6, 2);
     Draw deltas = d;
     DrawDeltas(deltas);
     for (int k = 0; k < 5; ++k) cells[12 + k] = std::to_string(deltas[k]);
     cells[18] = std::to_string(CountOdd(d, 6));
     cells[19] = std::to_string(CountEven(d, 6));
-    int sum = 0;
-    for (int k = 0; k < 6; ++k) sum += d[k];
     cells[20] = std::to_string(sum);
     if (index + 1 < store.DrawCount)
         cells[21] = std::to_string(CountEqualPairs(d, store[index + 1]));

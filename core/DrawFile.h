@@ -27,6 +27,9 @@ struct LoadReport {
 // sorted ascending. A file without a valid line leaves the store as it was.
 LoadReport LoadDrawLines(const std::vector<std::string>& lines, const Game& game, DrawStore& store);
 
+// Incorrect lines a load message names; more are only counted.
+inline constexpr std::size_t MaxListedLines = 20;
+
 // The message a load shows, or "" when there is nothing to say.
 std::string LoadMessage(const LoadReport& report, Lang lang);
 

@@ -2,6 +2,8 @@
 
 #include "core/DrawFile.h"
 
+#include <cctype>
+
 namespace core {
 
 std::vector<std::string> SplitTextLines(const std::string& bytes) {
@@ -21,16 +23,38 @@ std::vector<std::string> SplitTextLines(const std::string& bytes) {
     return lines;
 }
 
-DrawDownload PrepareDrawDownload(const std::string& body, const Game& game) {
+bool IsDrawLine6x45(std::string_view line) {
+    return IsValidDrawLine(line, Game6x45);
+}
+
+DrawDownload PrepareDrawDownload(const std::string& body, const DrawLineRule& isDrawLine) {
     DrawDownload d;
+    bool allValid = true;
     for (const std::string& line : SplitTextLines(body)) {
         if (line.empty()) continue;
         if (d.lines > 0) d.fileBytes += "\r\n";
         d.fileBytes += line;
         ++d.lines;
-        if (!d.hasDrawLine && IsValidDrawLine(line, game)) d.hasDrawLine = true;
+        if (allValid && !isDrawLine(line)) allValid = false;
     }
+    d.allDrawLines = allValid && d.lines > 0;
     return d;
+}
+
+bool WholeFile(const TransferEnd& end) {
+    if (end.status != 200) return false;
+    if (end.contentLength >= 0 && end.bodyBytes != end.contentLength) return false;
+    for (const std::string& line : end.headerLines) {
+        const auto colon = line.find(':');
+        if (colon == std::string::npos) continue;
+        std::string name = line.substr(0, colon), value = line.substr(colon + 1);
+        for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (char& c : value) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.erase(0, 1);
+        while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) value.pop_back();
+        if (name == "transfer-encoding" && value != "identity") return false;
+    }
+    return true;
 }
 
 std::optional<std::string> BackupName(const std::string& fileName,
@@ -66,6 +90,10 @@ std::string SaveFailedMessage(const std::string& fileName, Lang lang) {
 std::optional<std::string> VersionMessage(const std::string& body) {
     const std::vector<std::string> lines = SplitTextLines(body);
     if (lines.empty() || lines[0] == kBuildDate) return std::nullopt;
+    constexpr std::size_t kLongestVersionLine = 64;
+    if (lines[0].size() > kLongestVersionLine) return std::nullopt;
+    for (char c : lines[0])
+        if (c < ' ' || c > '~' || c == '<' || c == '>') return std::nullopt;
     return std::string("Your Version:  ") + kBuildDate + "\r\n\r\nLatest Version:" + lines[0] +
            "\r\n\r\nPlease, update this program";
 }

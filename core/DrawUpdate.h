@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The rules of the draw-file update and the version check; the form does the transfer and the
@@ -17,13 +18,39 @@ inline constexpr const char* kBuildDate = "17 April 2010";
 // Lines of a download: CR LF, LF or CR end a line; a final line end adds no empty line.
 std::vector<std::string> SplitTextLines(const std::string& bytes);
 
+// An edition's draw-file line rule: true for a line its loader takes as a draw.
+using DrawLineRule = std::function<bool(std::string_view line)>;
+
+// The 6-of-45 rule.
+bool IsDrawLine6x45(std::string_view line);
+
 struct DrawDownload {
-    std::string fileBytes;    // the non-empty lines joined by CR LF, without a final line end
-    int lines = 0;            // the non-empty lines
-    bool hasDrawLine = false; // at least one line the loader would take
+    std::string fileBytes; // the non-empty lines joined by CR LF, without a final line end
+    int lines = 0;         // the non-empty lines
+    // Every non-empty line is a draw line of the edition, and there is one: only such a
+    // download may take the place of the draw file (an error page, a cut body or a foreign
+    // file never does).
+    bool allDrawLines = false;
 };
 
-DrawDownload PrepareDrawDownload(const std::string& body, const Game& game);
+DrawDownload PrepareDrawDownload(const std::string& body, const DrawLineRule& isDrawLine);
+
+// Sizes beyond which a download is refused as soon as they are exceeded: a 10,000-draw file is
+// about 200 KB, a version file one short line.
+inline constexpr long long MaxDrawDownloadBytes = 4 << 20;
+inline constexpr long long MaxVersionFileBytes = 4 << 10;
+
+// How a transfer ended, as far as its body is concerned.
+struct TransferEnd {
+    int status = 0;
+    long long contentLength = -1; // -1: the header gave none
+    long long bodyBytes = 0;
+    std::vector<std::string> headerLines;
+};
+
+// The body is the whole file: status 200, no transfer coding this HTTP/1.0 client does not
+// undo (chunk sizes would be taken for lines), and exactly the Content-Length when one came.
+bool WholeFile(const TransferEnd& end);
 
 // The backup name of a draw file: name + ".bak", or name + ".bak[n]" for the first free n of
 // 1..9999; nothing when every one is taken.
@@ -36,7 +63,9 @@ std::string BackupFailedMessage(const std::string& fileName, Lang lang);
 // Told when the new draw file could not be written; the old one is kept.
 std::string SaveFailedMessage(const std::string& fileName, Lang lang);
 
-// The message of the version check for a downloaded version file, or nothing.
+// The message of the version check for a downloaded version file, or nothing. Only a short
+// line of plain text is shown: it stands for a date, and anything else (an error page, one
+// endless line) is no version at all.
 std::optional<std::string> VersionMessage(const std::string& body);
 
 // Address of a file at the site root (scheme and host, a trailing "/" tolerated).

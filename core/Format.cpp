@@ -34,6 +34,28 @@ std::string FormatFixed(double value, int decimals) {
     return out;
 }
 
+std::string FormatRatio(long long numerator, long long denominator, int decimals) {
+    if (denominator == 0) numerator = 0, denominator = 1;
+    using Wide = __int128;
+    Wide num = numerator, den = denominator;
+    if (den < 0) num = -num, den = -den;
+    const bool negative = num < 0;
+    if (negative) num = -num;
+    Wide scale = 1;
+    for (int i = 0; i < decimals; ++i) scale *= 10;
+    const Wide scaled = num * scale;
+    Wide q = scaled / den;
+    if (2 * (scaled % den) >= den) ++q;
+    std::string digits;
+    for (Wide v = q; v > 0; v /= 10)
+        digits.insert(digits.begin(), static_cast<char>('0' + int(v % 10)));
+    while (static_cast<int>(digits.size()) <= decimals) digits.insert(digits.begin(), '0');
+    std::string out = digits.substr(0, digits.size() - decimals);
+    if (decimals > 0) out += "." + digits.substr(digits.size() - decimals);
+    if (negative && q != 0) out.insert(out.begin(), '-');
+    return out;
+}
+
 long long RoundEven(long double value) {
     const int saved = std::fegetround();
     std::fesetround(FE_TONEAREST);

@@ -161,8 +161,7 @@ CommandResult FrequencyCommand(const DrawStore& store, const Game& game, int n, 
     r.lines.push_back(std::move(sorted.numbers));
     r.lines.push_back(std::move(sorted.counts));
     r.lines.push_back("");
-    r.lines.push_back(Tr(lang, "Среднее: ", "Average: ") +
-                      FormatFixed(static_cast<double>(total) / game.pool, 2));
+    r.lines.push_back(Tr(lang, "Среднее: ", "Average: ") + FormatRatio(total, game.pool, 2));
     ChartData chart = CountsChart(h, 255);
     chart.header = Tr(lang, "Как часто выпадал каждый шар", "How often each number has occurred");
     r.charts.push_back(std::move(chart));

@@ -153,9 +153,9 @@ CommandResult Numbers(const DrawStore& store, const Game& game, int lastN, Lang 
         }
         r.lines.push_back(partners);
         r.lines.push_back(keys);
-        const double percent = n > 0 ? static_cast<double>(hits[x]) / n * 100 : 0.0;
-        r.lines.push_back("Pairs total: " + std::to_string(total) + "  " + " Hits: " +
-                          std::to_string(hits[x]) + " (" + FormatFixed(percent, 2) + "%)  ");
+        r.lines.push_back("Pairs total: " + std::to_string(total) + "  " +
+                          " Hits: " + std::to_string(hits[x]) + " (" +
+                          FormatRatio(static_cast<long long>(hits[x]) * 100, n, 2) + "%)  ");
         r.lines.push_back("");
         chart.values.push_back({1, x, static_cast<double>(total)});
     }

@@ -1,5 +1,7 @@
 #include "core/SettingsFile.h"
 
+#include <algorithm>
+
 #include <cstdint>
 #include <limits>
 
@@ -83,6 +85,19 @@ std::vector<std::string> SettingsLines(const SettingsToWrite& v) {
             v.russian ? "1" : "0",
             OneLine(v.login),
             OneLine(v.password)};
+}
+
+WindowBox KeepOnScreen(WindowBox wanted, const WindowBox& screen) {
+    const auto clamp = [](long long v, long long lo, long long hi) {
+        return static_cast<int>(std::max(lo, std::min(v, hi)));
+    };
+    const int maxW = std::max(screen.width, 1), maxH = std::max(screen.height, 1);
+    WindowBox b;
+    b.width = clamp(wanted.width, std::min(MinWindowWidth, maxW), maxW);
+    b.height = clamp(wanted.height, std::min(MinWindowHeight, maxH), maxH);
+    b.left = clamp(wanted.left, screen.left, static_cast<long long>(screen.left) + maxW - b.width);
+    b.top = clamp(wanted.top, screen.top, static_cast<long long>(screen.top) + maxH - b.height);
+    return b;
 }
 
 } // namespace core

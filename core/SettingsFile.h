@@ -29,6 +29,20 @@ struct SettingsRead {
 
 SettingsRead ParseSettingsLines(const std::vector<std::string>& lines);
 
+// Outer geometry of a window, or the screen area it may take.
+struct WindowBox {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+// The smallest main window a settings file may ask for.
+inline constexpr int MinWindowWidth = 200;
+inline constexpr int MinWindowHeight = 150;
+
+// Geometry from a settings file kept within the available screen area and not below the
+// minimum size, so a damaged or foreign file cannot make a window larger than the screen or
+// put it where it cannot be reached.
+WindowBox KeepOnScreen(WindowBox wanted, const WindowBox& screen);
+
 struct SettingsToWrite {
     WindowState state = WindowState::Normal;
     int width = 0, height = 0, left = 0, top = 0;

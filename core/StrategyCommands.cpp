@@ -131,8 +131,8 @@ CommandResult SkipStrategy(const DrawStore& store, const Game& game, int lastN, 
         const int median = hits % 2 == 1 ? skips[hits / 2] : skips[hits / 2] - 1;
         if (hits > 0)
             r.lines.push_back("Skip Median: " + std::to_string(median) +
-                              "        Summary: " + std::to_string(sum) + "        Average: " +
-                              FormatFixed(static_cast<double>(sum) / hits, 2));
+                              "        Summary: " + std::to_string(sum) +
+                              "        Average: " + FormatRatio(sum, hits, 2));
         r.lines.emplace_back();
         // x still stands at its own position: the numbers after it are all at 0 so far.
         lastSkips[x - 1] = last;

@@ -2,12 +2,74 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace platform {
+
+namespace {
+
+constexpr const char* kTempMark = ".tmp-";
+constexpr std::size_t kTempSuffix = 6;
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::write(fd, data + done, size - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+std::string Folder(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash + 1);
+}
+
+std::string BaseName(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+} // namespace
+
+std::optional<TempFile> CreateTempBeside(const std::string& path, unsigned mode) {
+    static constexpr char kChars[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device random;
+    std::uniform_int_distribution<int> pick(0, sizeof kChars - 2);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = path + kTempMark;
+        for (std::size_t i = 0; i < kTempSuffix; ++i) name += kChars[pick(random)];
+        // O_EXCL also refuses a planted link, dangling or not; O_NOFOLLOW says so twice.
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                              static_cast<mode_t>(mode));
+        if (fd >= 0) return TempFile{fd, name};
+        if (errno != EEXIST) return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+void RemoveStaleTemps(const std::string& path) {
+    const std::string prefix = BaseName(path) + kTempMark;
+    const std::string folder = Folder(path);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() != prefix.size() + kTempSuffix || name.compare(0, prefix.size(), prefix))
+            continue;
+        struct stat st {};
+        const std::string full = folder + (folder.back() == '/' ? "" : "/") + name;
+        if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(full.c_str());
+    }
+    ::closedir(dir);
+}
 
 bool RenameNoReplace(const std::string& from, const std::string& to) {
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
@@ -22,37 +84,54 @@ bool RenameNoReplace(const std::string& from, const std::string& to) {
     return true;
 }
 
-std::optional<std::string> WriteTempBeside(const std::string& path, const std::string& bytes) {
-    std::string name = path + ".tmp-XXXXXX";
-    std::vector<char> buf(name.begin(), name.end());
-    buf.push_back('\0');
-    const int fd = ::mkstemp(buf.data());
-    if (fd < 0) return std::nullopt;
-    name = buf.data();
-    std::size_t done = 0;
+std::optional<std::string> WriteTempBeside(const std::string& path, const std::string& bytes,
+                                           unsigned mode) {
+    const std::optional<TempFile> temp = CreateTempBeside(path, mode);
+    if (!temp) return std::nullopt;
+    bool ok = WriteAll(temp->fd, bytes.data(), bytes.size());
+    if (ok && ::fsync(temp->fd) != 0) ok = false;
+    if (::close(temp->fd) != 0) ok = false;
+    if (!ok) {
+        ::unlink(temp->name.c_str());
+        return std::nullopt;
+    }
+    return temp->name;
+}
+
+bool KeepCopy(const std::string& path, const std::string& copyName) {
+    if (::link(path.c_str(), copyName.c_str()) == 0) return true;
+    if (errno == EEXIST) return false;
+    // No hard links here (another filesystem kind): a copy, made as a new name only.
+    const int in = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (in < 0) return false;
+    const int out =
+        ::open(copyName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (out < 0) {
+        ::close(in);
+        return false;
+    }
     bool ok = true;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(in, buf, sizeof buf);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
+        if (n < 0) ok = false;
+        if (n <= 0) break;
+        if (!WriteAll(out, buf, static_cast<std::size_t>(n))) {
             ok = false;
             break;
         }
-        done += static_cast<std::size_t>(n);
     }
-    if (ok && ::fsync(fd) != 0) ok = false;
-    if (::close(fd) != 0) ok = false;
-    if (ok) {
-        // mkstemp makes the file private; a draw file gets the usual permissions.
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::chmod(name.c_str(), 0666 & ~mask);
-    }
-    if (!ok) {
-        ::unlink(name.c_str());
-        return std::nullopt;
-    }
-    return name;
+    if (ok && ::fsync(out) != 0) ok = false;
+    if (::close(out) != 0) ok = false;
+    ::close(in);
+    if (!ok) ::unlink(copyName.c_str());
+    return ok;
+}
+
+bool NameTaken(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 || errno != ENOENT;
 }
 
 bool ReplaceFile(const std::string& from, const std::string& to) {

@@ -1,7 +1,11 @@
 #include "platform/TextFile.h"
 
+#include "platform/SafeFile.h"
+
 #include <cerrno>
 #include <cstring>
+#include <new>
+#include <optional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,54 +38,73 @@ std::string JoinLines(const std::vector<std::string>& lines, bool finalLineEnd) 
     return out;
 }
 
-std::string ReadFileBytes(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+std::string ReadFileBytes(const std::string& path, std::int64_t maxBytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) throw FileError("Cannot open file \"" + path + "\". " + std::strerror(errno));
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        throw FileError("Cannot read file \"" + path + "\". " + std::strerror(errno));
+    if (!S_ISREG(st.st_mode)) throw FileRefused(core::FileRefusal::NotRegularFile, maxBytes);
+    if (st.st_size > maxBytes) throw FileRefused(core::FileRefusal::TooLarge, maxBytes);
     std::string bytes;
-    char buf[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            const int e = errno;
-            ::close(fd);
-            throw FileError("Cannot read file \"" + path + "\". " + std::strerror(e));
+    try {
+        bytes.reserve(static_cast<std::size_t>(st.st_size));
+        char buf[65536];
+        for (;;) {
+            const ssize_t n = ::read(fd, buf, sizeof buf);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                throw FileError("Cannot read file \"" + path + "\". " + std::strerror(errno));
+            }
+            if (n == 0) break;
+            // The size can grow while it is read.
+            if (static_cast<std::int64_t>(bytes.size()) + n > maxBytes)
+                throw FileRefused(core::FileRefusal::TooLarge, maxBytes);
+            bytes.append(buf, static_cast<std::size_t>(n));
         }
-        if (n == 0) break;
-        bytes.append(buf, static_cast<std::size_t>(n));
+    } catch (const std::bad_alloc&) {
+        throw FileRefused(core::FileRefusal::OutOfMemory, maxBytes);
     }
-    ::close(fd);
     return bytes;
 }
 
-std::vector<std::string> ReadTextLines(const std::string& path) {
-    return SplitLines(ReadFileBytes(path));
+std::vector<std::string> ReadTextLines(const std::string& path, std::int64_t maxBytes) {
+    const std::string bytes = ReadFileBytes(path, maxBytes);
+    try {
+        return SplitLines(bytes);
+    } catch (const std::bad_alloc&) {
+        throw FileRefused(core::FileRefusal::OutOfMemory, maxBytes);
+    }
 }
 
 void WriteFileAtomic(const std::string& path, std::string_view bytes, unsigned mode) {
-    const std::string tmp = path + ".tmp" + std::to_string(::getpid());
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
-    if (fd < 0) throw FileError("Cannot create file \"" + path + "\". " + std::strerror(errno));
+    const std::optional<TempFile> temp = CreateTempBeside(path, mode);
+    if (!temp) throw FileError("Cannot create file \"" + path + "\". " + std::strerror(errno));
+    const auto fail = [&](int e) {
+        ::close(temp->fd);
+        ::unlink(temp->name.c_str());
+        throw FileError("Cannot write file \"" + path + "\". " + std::strerror(e));
+    };
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            const int e = errno;
-            ::close(fd);
-            ::unlink(tmp.c_str());
-            throw FileError("Cannot write file \"" + path + "\". " + std::strerror(e));
-        }
+        const ssize_t n = ::write(temp->fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) fail(n < 0 ? errno : EIO);
         done += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+    if (::fsync(temp->fd) != 0) fail(errno);
+    if (::close(temp->fd) != 0) {
         const int e = errno;
-        ::unlink(tmp.c_str());
+        ::unlink(temp->name.c_str());
         throw FileError("Cannot write file \"" + path + "\". " + std::strerror(e));
     }
-    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+    if (::rename(temp->name.c_str(), path.c_str()) != 0) {
         const int e = errno;
-        ::unlink(tmp.c_str());
+        ::unlink(temp->name.c_str());
         throw FileError("Cannot write file \"" + path + "\". " + std::strerror(e));
     }
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/FileChecks.h"
+
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -19,11 +22,29 @@ std::vector<std::string> SplitLines(std::string_view text);
 // The string list's text: every line followed by CR LF.
 std::string JoinLines(const std::vector<std::string>& lines, bool finalLineEnd = true);
 
-std::string ReadFileBytes(const std::string& path);
-std::vector<std::string> ReadTextLines(const std::string& path);
+// A file that was not read because of what it is (a FIFO, a device, far too large) or because
+// the memory ran out; the caller words the message.
+class FileRefused : public FileError {
+public:
+    FileRefused(core::FileRefusal why, std::int64_t limit)
+        : FileError("file refused"), why_(why), limit_(limit) {}
+    core::FileRefusal Why() const { return why_; }
+    std::int64_t Limit() const { return limit_; }
+
+private:
+    core::FileRefusal why_;
+    std::int64_t limit_;
+};
+
+// The whole of a regular file of at most maxBytes; anything else is refused without waiting
+// (a FIFO without a writer is never opened for blocking reads).
+std::string ReadFileBytes(const std::string& path, std::int64_t maxBytes = core::MaxDrawFileBytes);
+std::vector<std::string> ReadTextLines(const std::string& path,
+                                       std::int64_t maxBytes = core::MaxDrawFileBytes);
 
 // Writes a temporary file beside path and then puts it in place, so an interrupted write never
-// leaves a truncated file. mode: the permission bits of a newly made file.
+// leaves a truncated file. The temporary file gets a unique name and is created exclusively,
+// never through a planted link. mode: the permission bits of the new file.
 void WriteFileAtomic(const std::string& path, std::string_view bytes, unsigned mode = 0644);
 
 bool FileExists(const std::string& path);

@@ -15,8 +15,13 @@ sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
-# Services that come with the packages are not wanted running: the tests start their own.
-printf '#!/bin/sh\nexit 101\n' | $sudo tee /usr/sbin/policy-rc.d >/dev/null
-$sudo chmod +x /usr/sbin/policy-rc.d
+# Services that come with the packages are not wanted running: the tests start their own. An
+# administrator's own policy file is left exactly as it is; ours goes away however the install
+# ends.
+policy=/usr/sbin/policy-rc.d
+if [ ! -e "$policy" ] && [ ! -L "$policy" ]; then
+  trap '$sudo rm -f "$policy"' EXIT
+  printf '#!/bin/sh\nexit 101\n' | $sudo tee "$policy" >/dev/null
+  $sudo chmod +x "$policy"
+fi
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-$sudo rm -f /usr/sbin/policy-rc.d

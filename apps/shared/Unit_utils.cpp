@@ -399,14 +399,21 @@ void TForm_Utils::Button_Open_binary_fileClick() {
     const auto file = platform::Dialogs().OpenFileName("*.txt|*.txt|*.dat|*.dat|*.*|*.*",
                                                        platform::ProgramFolder());
     if (!file) return;
-    std::string bytes;
+    const core::Lang l = host_.Language();
+    std::vector<std::string> lines;
     try {
-        bytes = platform::ReadFileBytes(*file);
+        lines = core::BinaryDrawLines(platform::ReadFileBytes(*file, core::MaxBinaryDrawFileBytes),
+                                      host_.GameRules().perDraw);
+    } catch (const platform::FileRefused& e) {
+        platform::Dialogs().ShowMessage(core::FileRefusalMessage(e.Why(), *file, e.Limit(), l));
+        return;
     } catch (const platform::FileError& e) {
         platform::Dialogs().ShowMessage(e.what());
         return;
+    } catch (const std::bad_alloc&) {
+        platform::Dialogs().ShowMessage(core::FileRefusalMessage(
+            core::FileRefusal::OutOfMemory, *file, core::MaxBinaryDrawFileBytes, l));
+        return;
     }
-    Form_memo->ShowLines(
-        core::Tr(host_.Language(), "Двоичный файл в текстовом формате", "Binary to text"),
-        core::BinaryDrawLines(bytes, host_.GameRules().perDraw));
+    Form_memo->ShowLines(core::Tr(l, "Двоичный файл в текстовом формате", "Binary to text"), lines);
 }

@@ -44,6 +44,7 @@ void TFindEdit::keyPressEvent(QKeyEvent* event) {
 TForm1::TForm1(QWidget* parent) : TForm(parent) {
     CreateControls();
     CreateMenus();
+    Transfer.items = {MainFileItem(1), PopupFileItem(1)};
     FormCreate();
 }
 
@@ -231,14 +232,21 @@ void TForm1::FormCreate() {
 }
 
 bool TForm1::LoadDrawFile(const std::string& fileName) {
-    std::vector<std::string> lines;
+    core::LoadReport report;
     try {
-        lines = platform::ReadTextLines(fileName);
+        report = core::LoadDrawLines(platform::ReadTextLines(fileName), game_, Draws);
+    } catch (const platform::FileRefused& e) {
+        platform::Dialogs().ShowMessage(
+            core::FileRefusalMessage(e.Why(), fileName, e.Limit(), Lang()));
+        return false;
     } catch (const platform::FileError& e) {
         platform::Dialogs().ShowMessage(e.what());
         return false;
+    } catch (const std::bad_alloc&) {
+        platform::Dialogs().ShowMessage(core::FileRefusalMessage(
+            core::FileRefusal::OutOfMemory, fileName, core::MaxDrawFileBytes, Lang()));
+        return false;
     }
-    const core::LoadReport report = core::LoadDrawLines(lines, game_, Draws);
     const std::string message = core::LoadMessage(report, Lang());
     if (!message.empty()) platform::Dialogs().ShowMessage(message);
     if (report.loaded == 0) return true;
@@ -328,6 +336,8 @@ bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void TForm1::FormClose() {
+    // A transfer still running must not write or show anything once the window is gone.
+    Transfer.Close();
     if (Form_graph) Form_graph->Histogram.reset();
     WriteSettings();
     BoardBitmap.reset();

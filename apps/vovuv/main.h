@@ -1,6 +1,7 @@
 #pragma once
 
 #include "apps/shared/EditionHost.h"
+#include "apps/shared/SiteTransfer.h"
 #include "apps/vovuv/Site.h"
 #include "core/CommandResult.h"
 #include "core/DrawFile.h"
@@ -24,7 +25,6 @@ class TUpDown;
 class TxpButton;
 class TxpWindow;
 class TToolbarButton97;
-class THttpCli;
 namespace platform {
 class TStringGrid;
 }
@@ -65,7 +65,9 @@ public:
     std::unique_ptr<platform::TBitmap> BoardBitmap;
     std::string UserLogin;
     std::string UserPassword;
-    std::unique_ptr<THttpCli> HttpClient;
+    // The site transfers; its client is the one of the transfer in progress.
+    SiteTransfer Transfer{this};
+    std::unique_ptr<THttpCli>& HttpClient = Transfer.client;
     // Where the update fetches its files; tests point it at their own server.
     std::string SiteRoot = kSiteRoot;
 

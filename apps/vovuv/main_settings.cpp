@@ -6,6 +6,8 @@
 #include "platform/TextFile.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <exception>
 
@@ -21,13 +23,19 @@ core::WindowState StateOf(const QWidget& w) {
 
 void TForm1::ReadSettings() {
     try {
-        const auto lines =
-            platform::ReadTextLines(platform::InProgramFolder(game_.settingsFileName()));
+        const auto lines = platform::ReadTextLines(
+            platform::InProgramFolder(game_.settingsFileName()), core::MaxSettingsFileBytes);
         const core::SettingsRead s = core::ParseSettingsLines(lines);
         // move and resize address the same geometry that Left, Top, Width and Height report,
         // so a stored position does not creep by the frame's size from run to run.
-        resize(s.width.value_or(Width()), s.height.value_or(Height()));
-        move(s.left.value_or(Left()), s.top.value_or(Top()));
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+        const core::WindowBox box =
+            core::KeepOnScreen({s.left.value_or(Left()), s.top.value_or(Top()),
+                                s.width.value_or(Width()), s.height.value_or(Height())},
+                               {area.x(), area.y(), area.width(), area.height()});
+        resize(box.width, box.height);
+        move(box.left, box.top);
         if (s.windowState) {
             switch (core::WindowStateFromValue(*s.windowState)) {
             case core::WindowState::Minimized:

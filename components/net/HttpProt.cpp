@@ -195,11 +195,20 @@ void THttpCli::Fail(const std::string& message, int code) {
 }
 
 void THttpCli::TimedOut() {
+    EndFailed("HTTP request timed out", httpErrTimeout);
+}
+
+void THttpCli::Abort() {
+    EndFailed("HTTP request aborted", httpErrAborted);
+}
+
+void THttpCli::EndFailed(const std::string& message, int code) {
     if (state_ == hsReady) return;
+    timer_.stop();
     if (!failed_) {
         failed_ = true;
-        failMessage_ = "HTTP request timed out";
-        failCode_ = httpErrTimeout;
+        failMessage_ = message;
+        failCode_ = code;
     }
     try {
         socket_->Abort();

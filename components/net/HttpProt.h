@@ -34,6 +34,7 @@ constexpr int httpErrIncomplete = 6; // the connection ended before the document
 constexpr int httpErrTooManyRelocations = 7;
 constexpr int httpErrTimeout = 8;
 constexpr int httpErrUnsupportedScheme = 9; // https and the like: never sent as plain HTTP
+constexpr int httpErrAborted = 10;          // ended by its owner (Abort)
 
 enum THttpCliState : std::uint8_t {
     hsReady,
@@ -119,6 +120,9 @@ public:
     void Post();
     void RequestAsync(THttpRequest kind);
     void RequestSync(THttpRequest kind);
+    // Ends the request in progress at once, as failed: a waiting Get returns and raises. Safe
+    // from the client's own event handlers.
+    void Abort();
 
     // Events.
     TNotifyEvent OnStateChange;
@@ -179,6 +183,7 @@ private:
     // Marks the request failed with the exception Get raises, and ends it.
     void Fail(const std::string& message, int code);
     void TimedOut();
+    void EndFailed(const std::string& message, int code);
     void Check() const;
 
     std::unique_ptr<TWSocket> socket_;

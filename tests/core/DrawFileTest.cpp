@@ -56,6 +56,18 @@ TEST(LoadDrawLines, ThreeLineExampleRowByRow) {
     EXPECT_EQ(row3[21], "");
 }
 
+TEST(LoadMessage, NamesTwentyIncorrectLinesAndCountsTheRest) {
+    LoadReport report;
+    for (int n = 100000; n >= 1; --n) report.incorrectLines.push_back(n);
+    std::string first20;
+    for (int n = 100000; n > 99980; --n) first20 += std::to_string(n) + " ";
+    EXPECT_EQ(LoadMessage(report, Lang::English),
+              "Error - incorrect lines: " + first20 + "… and 99980 more");
+    EXPECT_EQ(LoadMessage(report, Lang::Russian), "Ошибка в строках: " + first20 + "… и ещё 99980");
+    report.incorrectLines.resize(20);
+    EXPECT_EQ(LoadMessage(report, Lang::English), "Error - incorrect lines: " + first20);
+}
+
 TEST(LoadDrawLines, ReportsIncorrectLinesDescending) {
     DrawStore store;
     const auto report = LoadDrawLines(

@@ -18,27 +18,35 @@ TEST(SplitTextLines, AnyLineEnd) {
 
 TEST(PrepareDrawDownload, DropsEmptyLinesAndTheFinalLineEnd) {
     const auto d = core::PrepareDrawDownload(
-        "1 2 3 4 5 6\r\n\r\n7 8 9 10 11 12\n\n13 14 15 16 17 18\r\n", core::Game6x45);
+        "1 2 3 4 5 6\r\n\r\n7 8 9 10 11 12\n\n13 14 15 16 17 18\r\n", core::IsDrawLine6x45);
     EXPECT_EQ(d.fileBytes, "1 2 3 4 5 6\r\n7 8 9 10 11 12\r\n13 14 15 16 17 18");
     EXPECT_EQ(d.lines, 3);
-    EXPECT_TRUE(d.hasDrawLine);
+    EXPECT_TRUE(d.allDrawLines);
 }
 
-TEST(PrepareDrawDownload, KnowsWhenNoLineIsADraw) {
+TEST(PrepareDrawDownload, EveryNonEmptyLineMustBeADrawLine) {
     const struct {
         const char* body;
-        bool hasDraw;
+        bool accepted;
     } cases[] = {
         {"", false},
         {"\r\n\r\n", false},
         {"<html><body>Not here</body></html>", false},
+        {"<html>\n1 2 3 4 5 6\n</html>", false},
         {"1 2 3 4 5\r\n", false},
         {"1 2 3 4 5 99\r\n", false},
-        {"junk\r\n45 44 43 42 41 40", true},
+        {"junk\r\n45 44 43 42 41 40", false},
+        {"45 44 43 42 41 40\r\n1 2 3", false}, // cut short inside a line
+        {"3\r\n1 2 3 4 5 6\r\n0\r\n", false},  // chunk sizes
+        {"45 44 43 42 41 40\r\n\r\n1 2 3 4 5 6", true},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(core::PrepareDrawDownload(c.body, core::Game6x45).hasDrawLine, c.hasDraw)
+        EXPECT_EQ(core::PrepareDrawDownload(c.body, core::IsDrawLine6x45).allDrawLines, c.accepted)
             << c.body;
+    // The rule is the edition's.
+    EXPECT_TRUE(core::PrepareDrawDownload("x\r\ny", [](std::string_view l) {
+                    return l.size() == 1;
+                }).allDrawLines);
 }
 
 TEST(BackupName, FirstFreeName) {
@@ -94,6 +102,11 @@ TEST(VersionMessage, OnlyWhenTheFirstLineDiffers) {
               "Your Version:  17 April 2010\r\n\r\nLatest Version:1 May 2011\r\n\r\n"
               "Please, update this program");
     EXPECT_TRUE(core::VersionMessage("17 april 2010"));
+    // Only a short line of plain text stands for a version.
+    EXPECT_FALSE(core::VersionMessage(std::string(10 << 20, '7')));
+    EXPECT_FALSE(core::VersionMessage("<!DOCTYPE html>\n<html><body>gone</body></html>"));
+    EXPECT_FALSE(core::VersionMessage("1 May\t2011"));
+    EXPECT_TRUE(core::VersionMessage(std::string(64, '7')));
 }
 
 TEST(SiteFileURL, JoinsWithOneSlash) {

@@ -16,6 +16,31 @@ TEST(FormatFixed, RoundsExactHalvesAwayFromZero) {
     EXPECT_EQ(FormatFixed(1234567.0, 1), "1234567.0");
 }
 
+TEST(FormatRatio, RoundsExactHalvesOfIntegerQuotientsAwayFromZero) {
+    struct Case {
+        long long num, den;
+        int decimals;
+        const char* text;
+    };
+    const Case cases[] = {
+        {113 * 100, 800, 2, "14.13"}, // 14.125: a double quotient gives 14.12
+        {247, 40, 2, "6.18"},         // 6.175: likewise 6.17
+        {1, 8, 2, "0.13"},
+        {-1, 8, 2, "-0.13"},
+        {1, -8, 2, "-0.13"},
+        {19990, 2000, 2, "10.00"}, // 9.995
+        {21, 6, 2, "3.50"},
+        {2, 3, 2, "0.67"},
+        {1, 3, 2, "0.33"},
+        {-1, 1000, 2, "0.00"},
+        {5, 2, 0, "3"},
+        {7, 0, 2, "0.00"},
+        {9'000'000'000'000'000'000LL, 3, 2, "3000000000000000000.00"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatRatio(c.num, c.den, c.decimals), c.text) << c.num << "/" << c.den;
+}
+
 TEST(RoundEven, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(RoundEven(2.5L), 2);
     EXPECT_EQ(RoundEven(3.5L), 4);

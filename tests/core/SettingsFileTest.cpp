@@ -161,3 +161,23 @@ TEST(SettingsLines, ReadBackGiveTheSameValues) {
 }
 
 } // namespace
+
+TEST(KeepOnScreen, GeometryStaysWithinTheAreaAndAboveTheMinimum) {
+    const core::WindowBox screen{0, 30, 1280, 994};
+    const struct {
+        core::WindowBox wanted, kept;
+    } cases[] = {
+        {{20, 40, 662, 500}, {20, 40, 662, 500}},
+        {{0, 0, 100000, 100000}, {0, 30, 1280, 994}},
+        {{2147483647, 2147483647, 2147483647, 2147483647}, {0, 30, 1280, 994}},
+        {{-2147483647 - 1, -5, 1, 1}, {0, 30, 200, 150}},
+        {{1200, 900, 662, 500}, {618, 524, 662, 500}},
+    };
+    for (const auto& c : cases) {
+        const core::WindowBox got = core::KeepOnScreen(c.wanted, screen);
+        EXPECT_EQ((std::vector<int>{got.left, got.top, got.width, got.height}),
+                  (std::vector<int>{c.kept.left, c.kept.top, c.kept.width, c.kept.height}))
+            << c.wanted.left << "," << c.wanted.top << " " << c.wanted.width << "x"
+            << c.wanted.height;
+    }
+}
