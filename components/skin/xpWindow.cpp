@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
@@ -229,6 +230,7 @@ void TxpWindow::RefreshFrame() {
 }
 
 void TxpWindow::InvalidateClient() {
+    backgroundDirty_ = true;
     if (client_) client_->update();
 }
 
@@ -281,18 +283,24 @@ QImage TxpWindow::RenderFrame() {
     return image;
 }
 
-void TxpWindow::PaintClient(QWidget* client) {
-    QImage image(client->size(), QImage::Format_RGB32);
-    if (image.isNull()) return;
-    TCanvas canvas(&image);
-    WinBackground.PaintBackground(canvas, {0, 0, image.width(), image.height()}, core::clBtnFace);
+void TxpWindow::PaintClient(QWidget* client, const QRect& area) {
+    // Children repaint through their parent often (hover, scrolling): the picture is kept
+    // until the size or a value changes.
+    if (backgroundDirty_ || backgroundCache_.size() != client->size()) {
+        backgroundCache_ = QImage(client->size(), QImage::Format_RGB32);
+        if (backgroundCache_.isNull()) return;
+        TCanvas canvas(&backgroundCache_);
+        WinBackground.PaintBackground(
+            canvas, {0, 0, backgroundCache_.width(), backgroundCache_.height()}, core::clBtnFace);
+        backgroundDirty_ = false;
+    }
     QPainter p(client);
-    p.drawImage(0, 0, image);
+    p.drawImage(area, backgroundCache_, area);
 }
 
 bool TxpWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Paint && Active && WinBackground.Active)
-        PaintClient(client_);
+        PaintClient(client_, static_cast<QPaintEvent*>(event)->rect());
     else if (watched == form_ && form_)
         return FormEvent(event);
     return false;

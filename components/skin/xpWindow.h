@@ -77,7 +77,7 @@ private:
     void ClearHotAndPressed();
     void UpdateFrameActive();
     void RunButton(int index);
-    void PaintClient(QWidget* client);
+    void PaintClient(QWidget* client, const QRect& area);
     platform::TRect WindowRect() const;
     platform::TRect CaptionRect() const;
 
@@ -89,6 +89,8 @@ private:
     unsigned borderIcons_ = biAll;
     QImage frameCache_;
     bool frameDirty_ = true;
+    QImage backgroundCache_;
+    bool backgroundDirty_ = true;
     // A caption press waits for a drag distance before the move starts, so that a double click
     // still reaches the caption.
     enum class Drag { None, Pending, Move, Resize };
