@@ -2,6 +2,7 @@
 #include "apps/vovuv/main.h"
 #include "bench/support/History.h"
 #include "core/DrawFile.h"
+#include "core/Edition.h"
 #include "platform/ProgramFolder.h"
 #include "platform/StringGrid.h"
 #include "platform/TextFile.h"
@@ -26,6 +27,21 @@ void BM_LoadIntoStore(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadIntoStore)->Unit(benchmark::kMillisecond);
+
+// The 5-of-36 file: draw number and date before the numbers, both kept for the grid.
+void BM_LoadIntoStore5x36(benchmark::State& state) {
+    auto lines = bench_support::HistoryLines(10000, core::Game5x36);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        lines[i] = std::to_string(10000 - i) + " 05.03.2013 " + lines[i];
+    const std::string text = platform::JoinLines(lines);
+    for (auto _ : state) {
+        core::DrawStore store;
+        auto report =
+            core::LoadDrawLines(platform::SplitLines(text), core::Edition5x36.drawFile, store);
+        benchmark::DoNotOptimize(report);
+    }
+}
+BENCHMARK(BM_LoadIntoStore5x36)->Unit(benchmark::kMillisecond);
 
 void BM_LoadIntoStoreAndGrid(benchmark::State& state) {
     const auto dir = std::filesystem::temp_directory_path() / "drawstat-bench-load";

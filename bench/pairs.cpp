@@ -1,7 +1,6 @@
 #include "bench/support/History.h"
 #include "core/Combinations.h"
 #include "core/PairCommands.h"
-#include "platform/Memo.h"
 
 #include <QApplication>
 #include "bench/support/BenchMain.h"
@@ -10,7 +9,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <malloc.h>
 #include <fstream>
 #include <string>
 
@@ -36,8 +34,8 @@ double TextMB(const core::CommandResult& r) {
     return bytes / (1024.0 * 1024.0);
 }
 
-// The first run touches fresh memory for its text; page faults are costly on some virtual
-// machines, so that run is reported apart (cold_ms) and the timed runs reuse the memory.
+// The first run, the one a user waits for after starting the program, is reported apart
+// (cold_ms).
 template <class Command> void Run(benchmark::State& state, Command command) {
     const core::DrawStore& store = History();
     const auto start = std::chrono::steady_clock::now();
@@ -99,40 +97,8 @@ void BM_Combinations(benchmark::State& state) {
 }
 BENCHMARK(BM_Combinations)->Unit(benchmark::kMillisecond);
 
-// The text window's part: the lines handed to the memo in one piece. Memory is what the
-// process holds with the result and the filled memo alive.
-template <class Command> void Show(benchmark::State& state, Command command) {
-    const core::CommandResult r = command(History());
-    platform::TMemo memo;
-    memo.resize(700, 600);
-    const double before = StatusMB("VmRSS");
-    for (auto _ : state) {
-        memo.SetLines(r.lines);
-        QApplication::processEvents();
-    }
-    state.counters["text_MB"] = TextMB(r);
-    state.counters["memo_MB"] = StatusMB("VmRSS") - before;
-    state.counters["peak_MB"] = StatusMB("VmHWM");
-}
-
-void BM_MemoStatsDuples(benchmark::State& state) {
-    const int k = static_cast<int>(state.range(0));
-    Show(state, [k](const core::DrawStore& s) {
-        return core::StatsDuples(s, core::Game6x45, k, core::Lang::English);
-    });
-}
-BENCHMARK(BM_MemoStatsDuples)->Arg(3)->Arg(1)->Iterations(2)->Unit(benchmark::kMillisecond);
-
-void BM_MemoMatchInDraws(benchmark::State& state) {
-    Show(state, [](const core::DrawStore& s) {
-        return core::MatchInDraws(s, core::Game6x45, core::Lang::English);
-    });
-}
-BENCHMARK(BM_MemoMatchInDraws)->Iterations(3)->Unit(benchmark::kMillisecond);
-
 } // namespace
 
 int main(int argc, char** argv) {
-    bench_support::KeepFreedMemory();
     return bench_support::RunBenchmarks(argc, argv);
 }

@@ -10,7 +10,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <malloc.h>
 
 namespace {
 
@@ -78,6 +77,5 @@ BENCHMARK(BM_FilterAnyIntoTable)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    bench_support::KeepFreedMemory();
     return bench_support::RunBenchmarks(argc, argv);
 }

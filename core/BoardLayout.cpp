@@ -4,12 +4,12 @@
 
 namespace core {
 
-BoardGeometry BoardCellGeometry(int p) {
+BoardGeometry BoardCellGeometry(int p, const BoardRules& rules) {
     BoardGeometry g{20, 25, 10};
     if (p > 12) g = {15, 20, 7};
     if (p > 15) g = {15, 17, 7};
-    if (p > 18) g = {14, 13, 6};
-    if (p < 3) g = {15, 16, 7};
+    if (p > 18 && rules.overlapAbove18) g = {14, 13, 6};
+    if (p < 3) g = rules.narrow;
     return g;
 }
 
@@ -17,9 +17,9 @@ int BoardRows(int perRow, int pool) {
     return pool / std::max(perRow, 1) + 1;
 }
 
-std::vector<BoardCell> BoardCells(int perRow, int pool) {
+std::vector<BoardCell> BoardCells(int perRow, int pool, const BoardRules& rules) {
     const int p = std::max(perRow, 1);
-    const BoardGeometry g = BoardCellGeometry(p);
+    const BoardGeometry g = BoardCellGeometry(p, rules);
     const int rows = BoardRows(p, pool);
     std::vector<BoardCell> cells;
     cells.reserve(static_cast<std::size_t>(std::max(pool, 0)));

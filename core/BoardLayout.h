@@ -12,9 +12,20 @@ struct BoardGeometry {
     int fontSize; // points
 };
 
+// What the editions' boards differ in: the widest row the up-down allows, the squares of the
+// narrowest boards (p < 3) and whether rows wider than 18 exist.
+struct BoardRules {
+    int maxPerRow;
+    BoardGeometry narrow;
+    bool overlapAbove18; // 14/13/6 from 19 per row on
+};
+
+inline constexpr BoardRules Board6x45{23, {15, 16, 7}, true};
+inline constexpr BoardRules Board5x36{18, {15, 20, 7}, false};
+
 // Later rules override earlier ones, so the narrowest boards (p < 3) get the small squares
 // again; from p = 19 on the squares overlap their neighbours by one pixel.
-BoardGeometry BoardCellGeometry(int perRow);
+BoardGeometry BoardCellGeometry(int perRow, const BoardRules& rules = Board6x45);
 
 // pool div perRow + 1: the last row may be empty and is then left undrawn.
 int BoardRows(int perRow, int pool = 45);
@@ -25,7 +36,7 @@ struct BoardCell {
 };
 
 // Every number of the pool with the corner of its square, in drawing order.
-std::vector<BoardCell> BoardCells(int perRow, int pool = 45);
+std::vector<BoardCell> BoardCells(int perRow, int pool = 45, const BoardRules& rules = Board6x45);
 
 // The text in a square: one-digit numbers get a leading blank so they stand centred.
 std::string BoardLabel(int number);

@@ -25,6 +25,56 @@ bool IsDrawLine(std::string_view line, int perDraw) {
 
 namespace {
 
+bool AllOf(std::string_view text, bool (*ok)(char)) {
+    for (char c : text)
+        if (!ok(c)) return false;
+    return true;
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Trim as the loader knows it: every character up to the blank goes at both ends.
+std::string_view Trimmed(std::string_view s) {
+    while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
+    while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
+    return s;
+}
+
+} // namespace
+
+bool ParseDrawLine(std::string_view line, std::string& numbers, std::string& date,
+                   std::string& drawNumber) {
+    numbers.clear();
+    date.clear();
+    drawNumber.clear();
+    // One leading blank, control characters as blanks, runs of blanks as one.
+    std::string text = " ";
+    for (char c : Trimmed(line)) {
+        const char k = static_cast<unsigned char>(c) < 32 ? ' ' : c;
+        if (k == ' ' && text.back() == ' ') continue;
+        text += k;
+    }
+    int blanks = 0;
+    for (std::size_t i = text.size(); i-- > 0;) {
+        if (text[i] != ' ' || ++blanks < 5) continue;
+        numbers = text.substr(i + 1);
+        text = text.substr(1, i);
+        break;
+    }
+    // Without a fifth blank the text still starts with its blank: the draw number is empty.
+    const std::size_t firstBlank = text.find(' ');
+    drawNumber = text.substr(0, firstBlank);
+    if (firstBlank != std::string::npos) date = std::string(Trimmed(text.substr(firstBlank + 1)));
+    if (!AllOf(drawNumber, IsDigit)) return false;
+    if (!AllOf(date, [](char c) { return IsDigit(c) || c == '.'; })) return false;
+    if (!AllOf(numbers, [](char c) { return IsDigit(c) || c == ' '; })) return false;
+    return !drawNumber.empty() && !date.empty() && !numbers.empty();
+}
+
+namespace {
+
 // Numbers of a line that passed IsDrawLine; false when one is outside 1..pool or repeated.
 bool ReadDraw(std::string_view line, const Game& game, Draw& draw) {
     draw = Draw{};
@@ -53,28 +103,53 @@ bool ReadDraw(std::string_view line, const Game& game, Draw& draw) {
 
 } // namespace
 
-bool IsValidDrawLine(std::string_view line, const Game& game) {
-    Draw d;
-    return IsDrawLine(line, game.perDraw) && ReadDraw(line, game, d);
+namespace {
+
+// A line by the rules into its draw (and its label under the draw-number-and-date rule).
+bool ReadLine(std::string_view line, const DrawFileRules& rules, Draw& draw, DrawLabel& label) {
+    if (rules.rule == LineRule::Numbers)
+        return IsDrawLine(line, rules.game.perDraw) && ReadDraw(line, rules.game, draw);
+    std::string numbers;
+    if (!ParseDrawLine(line, numbers, label.date, label.drawNumber)) return false;
+    // Kept within 32 bits as every number the program reads.
+    if (label.drawNumber.size() > 9) return false;
+    return IsDrawLine(numbers, rules.game.perDraw) && ReadDraw(numbers, rules.game, draw);
 }
 
-LoadReport LoadDrawLines(const std::vector<std::string>& lines, const Game& game,
+} // namespace
+
+bool IsValidDrawLine(std::string_view line, const DrawFileRules& rules) {
+    Draw d;
+    DrawLabel label;
+    return ReadLine(line, rules, d, label);
+}
+
+LoadReport LoadDrawLines(const std::vector<std::string>& lines, const DrawFileRules& rules,
                          DrawStore& store) {
     LoadReport report;
     std::vector<Draw> draws;
     draws.reserve(std::min<std::size_t>(lines.size(), MaxDraws));
+    const bool labelled = rules.rule == LineRule::NumberDateNumbers;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         Draw d;
-        if (!IsDrawLine(lines[i], game.perDraw) || !ReadDraw(lines[i], game, d)) {
+        DrawLabel label;
+        if (!ReadLine(lines[i], rules, d, label)) {
             report.incorrectLines.push_back(static_cast<int>(i) + 1);
         } else if (static_cast<int>(draws.size()) < MaxDraws) {
             draws.push_back(d);
+            if (labelled) report.labels.push_back(std::move(label));
         } else {
             ++report.leftOut;
         }
     }
     std::reverse(report.incorrectLines.begin(), report.incorrectLines.end());
-    if (draws.empty()) return report;
+    if (draws.empty()) {
+        if (rules.emptyFileClears) {
+            store.DrawCount = 0;
+            report.emptied = true;
+        }
+        return report;
+    }
     for (std::size_t q = 0; q < draws.size(); ++q) store.PutDraw(draws[q], static_cast<int>(q));
     store.DrawCount = static_cast<int>(draws.size());
     report.loaded = store.DrawCount;
@@ -137,23 +212,30 @@ int CountEqualPairs(const Draw& a, const Draw& b, int perDraw) {
     return c;
 }
 
-std::vector<std::string> MainGridRow(const DrawStore& store, int index) {
+std::vector<std::string> MainGridRow(const DrawStore& store, int index, const Game& game,
+                                     const DrawLabel* label) {
+    const int n = game.perDraw;
     std::vector<std::string> cells(MainGridColumns);
     const Draw& d = store[index];
-    cells[0] = std::to_string(store.DrawCount - index);
-    for (int k = 0; k < 6; ++k) cells[2 + k] = std::to_string(d[k]);
-    cells[9] = std::to_string(DrawSpan(d));
+    if (label) {
+        cells[0] = label->drawNumber;
+        cells[1] = label->date;
+    } else {
+        cells[0] = std::to_string(store.DrawCount - index);
+    }
+    for (int k = 0; k < n; ++k) cells[2 + k] = std::to_string(d[k]);
+    cells[9] = std::to_string(DrawSpan(d, n));
     int sum = 0;
-    for (int k = 0; k < 6; ++k) sum += d[k];
-    cells[10] = FormatRatio(sum, 6, 2);
+    for (int k = 0; k < n; ++k) sum += d[k];
+    cells[10] = FormatRatio(sum, n, 2);
     Draw deltas = d;
-    DrawDeltas(deltas);
-    for (int k = 0; k < 5; ++k) cells[12 + k] = std::to_string(deltas[k]);
-    cells[18] = std::to_string(CountOdd(d, 6));
-    cells[19] = std::to_string(CountEven(d, 6));
+    DrawDeltas(deltas, n);
+    for (int k = 0; k + 1 < n; ++k) cells[12 + k] = std::to_string(deltas[k]);
+    cells[18] = std::to_string(CountOdd(d, n));
+    cells[19] = std::to_string(CountEven(d, n));
     cells[20] = std::to_string(sum);
     if (index + 1 < store.DrawCount)
-        cells[21] = std::to_string(CountEqualPairs(d, store[index + 1]));
+        cells[21] = std::to_string(CountEqualPairs(d, store[index + 1], n));
     return cells;
 }
 

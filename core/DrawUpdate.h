@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DrawFile.h"
 #include "core/Game.h"
 #include "core/Lang.h"
 

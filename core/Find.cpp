@@ -14,7 +14,7 @@ std::string CleanFindText(std::string_view text) {
     return out;
 }
 
-std::vector<std::string> FindLines(const DrawStore& store, std::string_view cleaned) {
+std::vector<std::string> FindLines(const DrawStore& store, std::string_view cleaned, int perDraw) {
     std::uint8_t query[45];
     ParseNumbers(cleaned, query, 45);
     std::vector<std::string> lines;
@@ -25,7 +25,7 @@ std::vector<std::string> FindLines(const DrawStore& store, std::string_view clea
         std::string hits;
         for (int j = 0; j < 45; ++j) {
             if (query[j] == 0) continue;
-            for (int m = 0; m < 6; ++m) {
+            for (int m = 0; m < perDraw; ++m) {
                 if (query[j] == d[m]) {
                     ++k;
                     hits += " " + std::to_string(d[m]);

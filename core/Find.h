@@ -14,7 +14,8 @@ std::string CleanFindText(std::string_view text);
 
 // One line per draw, newest first, listing the query numbers it holds. Throws
 // ConversionError for a number beyond 32 bits.
-std::vector<std::string> FindLines(const DrawStore& store, std::string_view cleaned);
+std::vector<std::string> FindLines(const DrawStore& store, std::string_view cleaned,
+                                   int perDraw = 6);
 
 std::string FindCaption(Lang lang);
 

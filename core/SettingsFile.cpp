@@ -1,7 +1,6 @@
 #include "core/SettingsFile.h"
 
 #include <algorithm>
-
 #include <cstdint>
 #include <limits>
 
@@ -76,15 +75,17 @@ std::string OneLine(std::string text) {
 
 } // namespace
 
-std::vector<std::string> SettingsLines(const SettingsToWrite& v) {
-    return {std::to_string(WindowStateValue(v.state)),
-            std::to_string(v.width),
-            std::to_string(v.height),
-            std::to_string(v.left),
-            std::to_string(v.top),
-            v.russian ? "1" : "0",
-            OneLine(v.login),
-            OneLine(v.password)};
+std::vector<std::string> SettingsLines(const SettingsToWrite& v, int lineCount) {
+    std::vector<std::string> lines{std::to_string(WindowStateValue(v.state)),
+                                   std::to_string(v.width),
+                                   std::to_string(v.height),
+                                   std::to_string(v.left),
+                                   std::to_string(v.top),
+                                   v.russian ? "1" : "0",
+                                   OneLine(v.login),
+                                   OneLine(v.password)};
+    lines.resize(static_cast<std::size_t>(std::clamp(lineCount, 0, 8)));
+    return lines;
 }
 
 WindowBox KeepOnScreen(WindowBox wanted, const WindowBox& screen) {

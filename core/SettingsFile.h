@@ -50,8 +50,9 @@ struct SettingsToWrite {
     std::string login, password; // code page 1251 bytes
 };
 
-// Always exactly eight lines; a line break inside login or password (which no edit lets
-// through) becomes a blank so it cannot push the password out of its line.
-std::vector<std::string> SettingsLines(const SettingsToWrite& values);
+// Always exactly lineCount lines: eight with login and password, six without them. A line
+// break inside login or password (which no edit lets through) becomes a blank so it cannot
+// push the password out of its line.
+std::vector<std::string> SettingsLines(const SettingsToWrite& values, int lineCount = 8);
 
 } // namespace core

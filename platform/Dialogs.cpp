@@ -1,12 +1,15 @@
 #include "platform/Dialogs.h"
 
+#include "platform/Font.h"
 #include "platform/Form.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -33,6 +36,28 @@ QString QtFilter(const std::string& filter) {
     return out.join(";;");
 }
 
+// The width a box needs for its whole title in the window system's caption bar, beside the
+// icon and the caption buttons. The caption's font is the window manager's: a bold face a size
+// above the forms' is a safe guess.
+int TitleWidth(const QString& title) {
+    QFont f = QApplication::font();
+    f.setBold(true);
+    const int captionButtons = 120;
+    return QFontMetrics(f).horizontalAdvance(title) + captionButtons;
+}
+
+// A message box only as wide as its text would cut its title short.
+void FitTitle(QMessageBox& box) {
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(TitleWidth(box.windowTitle()), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+// Boxes have a caption and a close button only, as on the original platform.
+constexpr Qt::WindowFlags kBoxFlags =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
 } // namespace
 
 DialogSeam& Dialogs() {
@@ -51,29 +76,41 @@ const std::string& ApplicationTitle() {
     return Title();
 }
 void SetApplicationTitle(const std::string& title) {
+    // Only for the boxes: as Qt's display name it would be appended to every window's title.
     Title() = title;
-    if (qApp) QApplication::setApplicationDisplayName(QString::fromStdString(title));
 }
 
 std::string QtDialogs::InputBox(const std::string& caption, const std::string& prompt,
                                 const std::string& defaultText) {
-    bool ok = false;
-    const QString s =
-        QInputDialog::getText(QApplication::activeWindow(), QString::fromStdString(caption),
-                              QString::fromStdString(prompt), QLineEdit::Normal,
-                              QString::fromStdString(defaultText), &ok);
-    return ok ? s.toStdString() : defaultText;
+    QInputDialog box(QApplication::activeWindow(), kBoxFlags);
+    box.setFont(FormFont());
+    box.setWindowTitle(QString::fromStdString(caption));
+    box.setLabelText(QString::fromStdString(prompt));
+    box.setTextValue(QString::fromStdString(defaultText));
+    // The box's layout sizes it by its contents: the edit carries the width the title needs.
+    if (auto* edit = box.findChild<QLineEdit*>()) {
+        const QMargins m = box.layout() ? box.layout()->contentsMargins() : QMargins();
+        edit->setMinimumWidth(TitleWidth(box.windowTitle()) - m.left() - m.right());
+    }
+    return box.exec() == QDialog::Accepted ? box.textValue().toStdString() : defaultText;
 }
 
 void QtDialogs::ShowMessage(const std::string& text) {
-    QMessageBox::information(QApplication::activeWindow(), QString::fromStdString(Title()),
-                             QString::fromStdString(text));
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(Title()),
+                    QString::fromStdString(text), QMessageBox::Ok, QApplication::activeWindow(),
+                    kBoxFlags);
+    box.setFont(FormFont());
+    FitTitle(box);
+    box.exec();
 }
 
 bool QtDialogs::AskYesNo(const std::string& text, const std::string& caption) {
-    return QMessageBox::question(QApplication::activeWindow(), QString::fromStdString(caption),
-                                 QString::fromStdString(text),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
+                    QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow(), kBoxFlags);
+    box.setFont(FormFont());
+    FitTitle(box);
+    return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<std::string> QtDialogs::OpenFileName(const std::string& filter,

@@ -53,7 +53,7 @@ public:
     void RunModal(TForm& form) override;
 };
 
-// The application's title, used as the caption of message boxes.
+// The application's title, used as the caption of message boxes (and of no window).
 const std::string& ApplicationTitle();
 void SetApplicationTitle(const std::string& title);
 

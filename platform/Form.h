@@ -11,8 +11,9 @@ class QPainter;
 namespace platform {
 
 // The base of every window: a top-level widget whose controls are children of clientArea(),
-// placed at the layouts' client coordinates. The frame around the client area (the native one,
-// or a painted caption and border) is set in one place, SetFrameMargins.
+// placed at the layouts' client coordinates. Left, Top, Width and Height are the whole window's,
+// frame included, as on the original platform; FrameMargins is the one place that says how
+// wide the frame around the client area is.
 class TForm : public QWidget {
     Q_OBJECT
 
@@ -25,17 +26,20 @@ public:
     std::string Caption() const;
     void SetCaption(const std::string& caption);
 
-    // Outer geometry, as the layouts give it.
-    int Left() const { return x(); }
-    int Top() const { return y(); }
-    int Width() const { return width(); }
-    int Height() const { return height(); }
+    // The whole window, frame included, as the layouts give it.
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
     void SetBounds(int left, int top, int width, int height);
 
     // A menu bar above the client area, outside the client coordinates as on the original
     // platform.
     void SetMainMenu(QMenuBar* menu);
+    // A frame the form paints itself (caption and border) inside a frameless window.
     void SetFrameMargins(const QMargins& margins);
+    // Everything between the window's outer edge and its client area: the window system's
+    // frame or the painted one, and the menu bar.
     QMargins FrameMargins() const;
 
     // Shows the form modally through the dialog seam; FormShow runs first.
@@ -70,16 +74,28 @@ protected:
     friend class ClientArea;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void LayoutFrame();
+    // The frame that the window system draws outside the widget.
+    QMargins SystemFrame() const;
+    // The part of the frame inside the widget: the painted frame and the menu bar.
+    QMargins InnerFrame() const;
+    void FollowSystemFrame();
 
     QWidget* client_;
     QMenuBar* menu_ = nullptr;
     QMargins margins_;
+    // The whole window's place as last asked for or seen, and the system frame it was placed
+    // with: when the window system frames the window differently, it is placed again.
+    QRect bounds_;
+    QMargins placedWith_;
+    bool placing_ = false;
     QEventLoop* loop_ = nullptr;
 };
 

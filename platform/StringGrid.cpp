@@ -82,6 +82,32 @@ private:
     TStringGrid* grid_;
 };
 
+// The fixed row, drawn as the grid draws its cells: the text at 2,2 on the fixed colour, cut at
+// the column's edge, in the grid's own font.
+class GridHeader : public QHeaderView {
+public:
+    explicit GridHeader(TStringGrid* grid) : QHeaderView(Qt::Horizontal, grid), grid_(grid) {}
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int section) const override {
+        if (!rect.isValid()) return;
+        painter->save();
+        painter->setFont(font());
+        painter->fillRect(rect, ToQColor(grid_->fixedColor_));
+        painter->setPen(ToQColor(core::clBtnShadow));
+        painter->drawLine(rect.topRight(), rect.bottomRight());
+        painter->drawLine(rect.bottomLeft(), rect.bottomRight());
+        painter->setPen(Qt::black);
+        painter->setClipRect(rect.adjusted(0, 0, -1, -1));
+        painter->drawText(rect.adjusted(2, 2, -1, -1), Qt::AlignLeft | Qt::AlignTop,
+                          QString::fromStdString(grid_->Cells(section, 0)));
+        painter->restore();
+    }
+
+private:
+    TStringGrid* grid_;
+};
+
 class GridDelegate : public QStyledItemDelegate {
 public:
     explicit GridDelegate(TStringGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
@@ -102,6 +128,7 @@ private:
 
 TStringGrid::TStringGrid(QWidget* parent)
     : QTableView(parent), model_(std::make_unique<GridModel>(this)) {
+    setHorizontalHeader(new GridHeader(this));
     setModel(model_.get());
     setItemDelegate(new GridDelegate(this));
     verticalHeader()->hide();
@@ -227,12 +254,7 @@ int TStringGrid::TopRow() const {
 
 void TStringGrid::SetFixedColor(TColor color) {
     fixedColor_ = color;
-    const QColor c = ToQColor(color);
-    horizontalHeader()->setStyleSheet(
-        QString("QHeaderView::section { background-color: %1; color: black; border: 0px; "
-                "border-right: 1px solid #808080; border-bottom: 1px solid #808080; "
-                "padding-left: 2px; }")
-            .arg(c.name()));
+    horizontalHeader()->viewport()->update();
 }
 
 void TStringGrid::BeginUpdate() {

@@ -66,6 +66,7 @@ protected:
 private:
     friend class GridModel;
     friend class GridDelegate;
+    friend class GridHeader;
     std::unique_ptr<GridModel> model_;
     TColor fixedColor_ = core::clBtnFace;
     int defaultColWidth_ = 64;

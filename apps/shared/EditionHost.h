@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DrawStore.h"
+#include "core/Edition.h"
 #include "core/Game.h"
 #include "core/Lang.h"
 
@@ -17,6 +18,8 @@ public:
     virtual bool IsRussian() const = 0;
     virtual const core::DrawStore& Store() const = 0;
     virtual const core::Game& GameRules() const = 0;
+    // The edition's table: its texts, layouts and rule differences.
+    virtual const core::Edition& EditionRules() const { return core::Edition6x45; }
 
     core::Lang Language() const { return IsRussian() ? core::Lang::Russian : core::Lang::English; }
 
@@ -27,6 +30,6 @@ public:
         return nullptr;
     }
     // The draw-map window's square size at start and its width.
-    virtual int MapStartZoom() const { return 10; }
-    virtual int MapWindowWidth() const { return 500; }
+    virtual int MapStartZoom() const { return EditionRules().mapStartZoom; }
+    virtual int MapWindowWidth() const { return EditionRules().mapWindowWidth; }
 };

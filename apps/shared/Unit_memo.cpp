@@ -5,38 +5,41 @@
 #include "components/skin/xpCheckBox.h"
 #include "components/skin/xpWindow.h"
 
+#include <QCloseEvent>
+
 TForm_memo* Form_memo = nullptr;
 
 TForm_memo::TForm_memo(const EditionHost& host, QWidget* parent) : TForm(parent), host_(host) {
     SetCaption("Statistics");
     xpWindow1 = new TxpWindow(this);
+    const core::MemoLayout& layout = host_.EditionRules().memo;
     Button_Reverse = new TxpButton(clientArea());
-    Button_Reverse->setGeometry(8, 4, 65, 17);
+    Button_Reverse->setGeometry(layout.reverseX, layout.reverseY, layout.reverseW, layout.reverseH);
     Button_Reverse->SetCaption("Reverse");
     Button_Reverse->OnClick = [this] { Button_ReverseClick(); };
     CheckBox_wrap = new TxpCheckBox(clientArea());
-    CheckBox_wrap->setGeometry(112, 4, 89, 17);
+    CheckBox_wrap->setGeometry(layout.wrapX, layout.wrapY, layout.wrapW, layout.wrapH);
     CheckBox_wrap->SetCaption("Wrap");
     CheckBox_wrap->CheckColor = 0x00A000;
     CheckBox_wrap->OnClick = [this] { CheckBox_wrapClick(); };
     Memo1 = new platform::TMemo(clientArea());
-    Memo1->setGeometry(0, 40, 710, 400);
+    Memo1->setGeometry(0, 40, layout.width, 400);
 
     // FormCreate
-    PlaceAsResultWindow(710);
+    PlaceAsResultWindow(layout.width);
     CheckBox_wrap->SetColor(xpWindow1->WinBackground.StartColor);
     FormResize();
 }
 
-void TForm_memo::ShowLines(const std::string& caption, const std::vector<std::string>& lines) {
-    Memo1->SetLines(lines);
+void TForm_memo::ShowLines(const std::string& caption, std::vector<std::string> lines) {
+    Memo1->SetLines(std::move(lines));
     SetCaption(caption);
     ShowModal();
 }
 
 void TForm_memo::FormShow() {
     const bool ru = host_.IsRussian();
-    Button_Reverse->SetCaption(ru ? "Реверс" : "Reverse");
+    Button_Reverse->SetCaption(host_.EditionRules().memo.reverse(host_.Language()));
     CheckBox_wrap->SetCaption(ru ? "Сворачивать" : "Wrap");
 }
 
@@ -48,14 +51,14 @@ void TForm_memo::FormResize() {
 }
 
 void TForm_memo::Button_ReverseClick() {
-    scratch_.clear();
-    const auto lines = Memo1->Lines();
-    for (auto it = lines.rbegin(); it != lines.rend(); ++it) scratch_.push_back(*it);
-    Memo1->Clear();
-    Memo1->SetLines(scratch_);
-    std::string text = Memo1->Text();
-    if (text.size() >= 2 && text[text.size() - 2] == '\r') text.resize(text.size() - 2);
-    Memo1->SetText(text);
+    // An index flip: the lines are not copied.
+    Memo1->Reverse();
+}
+
+void TForm_memo::closeEvent(QCloseEvent* event) {
+    TForm::closeEvent(event);
+    // Nothing reads the text of a closed window, and a result can hold hundreds of megabytes.
+    if (event->isAccepted()) Memo1->Release();
 }
 
 void TForm_memo::CheckBox_wrapClick() {

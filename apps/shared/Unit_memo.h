@@ -23,8 +23,9 @@ public:
     TxpCheckBox* CheckBox_wrap;
     TxpWindow* xpWindow1;
 
-    // The hand-over of a command: replaces the text and caption, then shows the window.
-    void ShowLines(const std::string& caption, const std::vector<std::string>& lines);
+    // The hand-over of a command: replaces the text and caption, then shows the window. The
+    // lines are moved in; pass a temporary or std::move them.
+    void ShowLines(const std::string& caption, std::vector<std::string> lines);
 
     void Button_ReverseClick();
     void CheckBox_wrapClick();
@@ -34,10 +35,10 @@ public:
 protected:
     void FormShow() override;
     void FormResize() override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     const EditionHost& host_;
-    std::vector<std::string> scratch_;
 };
 
 extern TForm_memo* Form_memo;

@@ -124,7 +124,7 @@ void TForm_StringGrid::EnterFilterMode() {
     FilterMode = true;
     UnlimitedMode = false;
     CheckBox_unlimited->show();
-    resize(650, height());
+    SetBounds(Left(), Top(), 650, Height());
 }
 
 void TForm_StringGrid::ShowTable(const std::string& caption) {

@@ -53,7 +53,8 @@ TForm_Utils::TForm_Utils(EditionHost& host, QWidget* parent) : TForm(parent), ho
 
 void TForm_Utils::CreateControls() {
     SetCaption("Form_Utils");
-    resize(640, 664);
+    // The stored layout's size; the window is not placed as a result window.
+    SetBounds((ScreenWidth() - 640) / 2, std::max((ScreenHeight() - 664) / 2, 0), 640, 664);
     xpWindow1 = new TxpWindow(this);
     QWidget* c = clientArea();
     const core::Game& game = host_.GameRules();
@@ -140,7 +141,9 @@ void TForm_Utils::CreateControls() {
     Memo1 = new platform::TMemo(c);
     Memo1->setGeometry(8, 320, 169, 217);
     Button_Save = button(c, "Save", QRect(184, 320, 121, 25), &TForm_Utils::Button_SaveClick);
-    Button_Open_binary_file = button(c, "Open binary file", QRect(184, 352, 121, 25),
+    // It lists into the text window, not the memo: it stands in the free band under the array
+    // tools, where the Russian caption has room.
+    Button_Open_binary_file = button(c, "Open binary file", QRect(8, 176, 185, 25),
                                      &TForm_Utils::Button_Open_binary_fileClick);
 
     Timer1 = new QTimer(this);
@@ -154,7 +157,6 @@ void TForm_Utils::CreateControls() {
 }
 
 void TForm_Utils::FormCreate() {
-    PlaceAsResultWindow(640);
     Memo1->Clear();
     const core::DrawStore& store = host_.Store();
     if (store.DrawCount <= 0) return;
@@ -415,5 +417,6 @@ void TForm_Utils::Button_Open_binary_fileClick() {
             core::FileRefusal::OutOfMemory, *file, core::MaxBinaryDrawFileBytes, l));
         return;
     }
-    Form_memo->ShowLines(core::Tr(l, "Двоичный файл в текстовом формате", "Binary to text"), lines);
+    Form_memo->ShowLines(core::Tr(l, "Двоичный файл в текстовом формате", "Binary to text"),
+                         std::move(lines));
 }

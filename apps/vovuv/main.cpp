@@ -1,9 +1,13 @@
 #include "apps/vovuv/main.h"
 
+#include "apps/shared/DrawFileRead.h"
+#include "apps/shared/Handover.h"
+#include "apps/shared/PopupPlace.h"
+#include "apps/shared/Prompts.h"
 #include "apps/shared/Unit_graph2.h"
 #include "apps/shared/Unit_memo.h"
 #include "apps/shared/Unit_utils.h"
-#include "apps/vovuv/Site.h"
+#include "apps/shared/Site.h"
 #include "apps/vovuv/Unit_graph.h"
 #include "apps/vovuv/settings.h"
 #include "components/net/HttpProt.h"
@@ -25,22 +29,6 @@
 
 TForm1* Form1 = nullptr;
 
-void TFindEdit::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (OnEnter) OnEnter();
-        return;
-    }
-    const QString t = event->text();
-    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Paste) ||
-        event->matches(QKeySequence::Cut) || t.isEmpty() || t == "\b") {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    const QChar c = t.at(0);
-    if (c.isPrint() && !(c.isDigit() && c.unicode() < 128) && c != ' ') return;
-    QLineEdit::keyPressEvent(event);
-}
-
 TForm1::TForm1(QWidget* parent) : TForm(parent) {
     CreateControls();
     CreateMenus();
@@ -60,7 +48,7 @@ TxpButton* TForm1::CommandButton(const char* caption, int x, int y, void (TForm1
 }
 
 void TForm1::CreateControls() {
-    resize(662, 665);
+    SetBounds(Left(), Top(), 662, 665);
     xpWindow1 = new TxpWindow(this);
     QWidget* c = clientArea();
 
@@ -232,21 +220,9 @@ void TForm1::FormCreate() {
 }
 
 bool TForm1::LoadDrawFile(const std::string& fileName) {
-    core::LoadReport report;
-    try {
-        report = core::LoadDrawLines(platform::ReadTextLines(fileName), game_, Draws);
-    } catch (const platform::FileRefused& e) {
-        platform::Dialogs().ShowMessage(
-            core::FileRefusalMessage(e.Why(), fileName, e.Limit(), Lang()));
-        return false;
-    } catch (const platform::FileError& e) {
-        platform::Dialogs().ShowMessage(e.what());
-        return false;
-    } catch (const std::bad_alloc&) {
-        platform::Dialogs().ShowMessage(core::FileRefusalMessage(
-            core::FileRefusal::OutOfMemory, fileName, core::MaxDrawFileBytes, Lang()));
-        return false;
-    }
+    const std::optional<core::LoadReport> read = ReadDrawFile(fileName, game_, Draws, Lang());
+    if (!read) return false;
+    const core::LoadReport& report = *read;
     const std::string message = core::LoadMessage(report, Lang());
     if (!message.empty()) platform::Dialogs().ShowMessage(message);
     if (report.loaded == 0) return true;
@@ -272,32 +248,20 @@ std::string TForm1::RowNumbersText(const platform::TStringGrid& grid) const {
 }
 
 int TForm1::AskNumber(int def, const std::string& caption, const std::string& prompt) {
-    return core::AskNumberAnswer(platform::Dialogs().InputBox(caption, prompt, std::to_string(def)),
-                                 def);
+    return ::AskNumber(def, caption, prompt);
 }
 
 std::optional<int> TForm1::AskLastN(const std::string& caption, core::LastNVariant variant) {
-    const std::string prompt =
-        RussianUI ? core::LastNPromptRussian(DrawCount) : core::LastNPromptEnglish(DrawCount);
-    return AskLastN(caption, prompt, variant);
+    return ::AskLastN(*this, caption, variant);
 }
 
 std::optional<int> TForm1::AskLastN(const std::string& caption, const std::string& prompt,
                                     core::LastNVariant variant) {
-    const std::string answer =
-        platform::Dialogs().InputBox(caption, prompt, std::to_string(DrawCount));
-    try {
-        return core::LastNAnswer(answer, DrawCount, variant);
-    } catch (const core::ConversionError& e) {
-        platform::Dialogs().ShowMessage(e.what());
-        return std::nullopt;
-    }
+    return ::AskLastN(*this, caption, prompt, variant);
 }
 
-void TForm1::ShowResult(const core::CommandResult& result) {
-    Form_memo->ShowLines(result.caption, result.lines);
-    for (const auto& chart : result.charts)
-        Form_graph2->ShowChart(chart, chart.caption.empty() ? Form_memo->Caption() : chart.caption);
+void TForm1::ShowResult(core::CommandResult result) {
+    ::ShowResult(std::move(result));
 }
 
 void TForm1::FormResize() {
@@ -344,9 +308,7 @@ void TForm1::FormClose() {
 }
 
 QPoint TForm1::PopupPoint(const TToolbarButton97& button) const {
-    return QPoint(Left() + button.x(), Top() + button.Top() + button.Height() +
-                                           xpWindow1->xpCaption.Height +
-                                           xpWindow1->xpCaption.BorderSize);
+    return ::PopupPoint(button);
 }
 
 void TForm1::DropMenu(TToolbarButton97& button, QMenu& menu) {
@@ -405,5 +367,5 @@ void TForm1::Button_find_numbersClick() {
         platform::Dialogs().ShowMessage(e.what());
         return;
     }
-    Form_memo->ShowLines(core::FindCaption(Lang()), lines);
+    Form_memo->ShowLines(core::FindCaption(Lang()), std::move(lines));
 }

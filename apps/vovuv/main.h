@@ -1,8 +1,8 @@
 #pragma once
 
 #include "apps/shared/EditionHost.h"
+#include "apps/shared/Site.h"
 #include "apps/shared/SiteTransfer.h"
-#include "apps/vovuv/Site.h"
 #include "core/CommandResult.h"
 #include "core/DrawFile.h"
 #include "core/DrawStore.h"
@@ -11,7 +11,7 @@
 #include "platform/Canvas.h"
 #include "platform/Form.h"
 
-#include <QLineEdit>
+#include "apps/shared/FindEdit.h"
 
 #include <functional>
 #include <memory>
@@ -29,18 +29,6 @@ namespace platform {
 class TStringGrid;
 }
 
-// The search edit: only digits, blanks and the editing keys get through; Enter runs Find.
-class TFindEdit : public QLineEdit {
-    Q_OBJECT
-
-public:
-    using QLineEdit::QLineEdit;
-    std::function<void()> OnEnter;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-};
-
 // The main window of the 6-of-45 edition: the draw store, the grid of draws, the ticket
 // picture and the command buttons.
 class TForm1 : public platform::TForm, public EditionHost {
@@ -54,6 +42,7 @@ public:
     bool IsRussian() const override { return RussianUI; }
     const core::DrawStore& Store() const override { return Draws; }
     const core::Game& GameRules() const override { return game_; }
+    const core::Edition& EditionRules() const override { return core::Edition6x45; }
     const platform::TBitmap* TicketPicture(const std::string& numbersText) override;
 
     // The store and its file.
@@ -139,7 +128,8 @@ public:
     std::optional<int> AskLastN(const std::string& caption, const std::string& prompt,
                                 core::LastNVariant variant = core::LastNVariant::Standard);
     // Shows a command's text, then its charts, each after the previous window closed.
-    void ShowResult(const core::CommandResult& result);
+    // The result's lines are moved into the text window.
+    void ShowResult(core::CommandResult result);
     core::Lang Lang() const { return Language(); }
 
     // Board picture.

@@ -6,9 +6,7 @@
 
 void TForm1::Button_mapClick() {
     core::BuildDrawMap(Draws, game_, Form_Display->DrawMap);
-    const core::CommandResult result =
-        core::MapCommand(Draws, game_, Lang(), Form_Display->DrawMap);
-    ShowResult(result);
+    ShowResult(core::MapCommand(Draws, game_, Lang(), Form_Display->DrawMap));
     Form_Display->SetCaption(Form_memo->Caption());
     Form_Display->RenderMap(false, 10);
     Form_Display->ShowModal();

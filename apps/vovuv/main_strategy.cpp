@@ -1,37 +1,11 @@
 #include "apps/vovuv/main.h"
 
+#include "apps/shared/Handover.h"
 #include "apps/shared/Unit_stringgrid.h"
 #include "core/FilterCommands.h"
 #include "core/StrategyCommands.h"
 #include "platform/Dialogs.h"
 #include "platform/StringGrid.h"
-
-namespace {
-
-// The table window after fill_grid: a command's columns, its flags, its caption.
-void ShowTableResult(const core::TableResult& r, bool filterMode = false) {
-    Form_StringGrid->fill_grid();
-    Form_StringGrid->PutColumns(r.table);
-    if (filterMode) Form_StringGrid->EnterFilterMode();
-    Form_StringGrid->ShowTable(r.caption);
-}
-
-// The grid's columns from `first` on, header, width and cells, as the table window takes them.
-core::TableColumns ColumnsFrom(const platform::TStringGrid& grid, int first) {
-    core::TableColumns t;
-    t.colCount = grid.ColCount();
-    for (int c = first; c < grid.ColCount(); ++c) {
-        core::TableColumn col;
-        col.index = c;
-        col.header = grid.Cells(c, 0);
-        col.width = grid.ColWidths(c);
-        for (int row = 1; row < grid.RowCount(); ++row) col.cells.push_back(grid.Cells(c, row));
-        t.columns.push_back(std::move(col));
-    }
-    return t;
-}
-
-} // namespace
 
 void TForm1::Button_Skip_strategyClick() {
     const core::Prompt p = core::SkipStrategyPrompt(DrawCount, Lang());
@@ -67,12 +41,12 @@ void TForm1::Button_FilterClick() {
 void TForm1::Button_SeparationClick() {
     const core::Prompt p = core::SeparationPrompt(DrawCount, Lang());
     const int a = AskNumber(DrawCount, p.caption, p.prompt);
-    const auto result = core::Separation(Draws, game_, a, Lang());
+    auto result = core::Separation(Draws, game_, a, Lang());
     if (!result) {
         platform::Dialogs().ShowMessage(core::SeparationRangeMessage(DrawCount, Lang()));
         return;
     }
-    ShowResult(*result);
+    ShowResult(std::move(*result));
 }
 
 void TForm1::Button_showClick() {

@@ -50,8 +50,8 @@ void TForm1::Button_PrognosisClick() {
 }
 
 void TForm1::Button_Spans_graphClick() {
-    const core::SpansResult r = core::Spans(Draws, game_);
-    ShowResult(r.text);
+    core::SpansResult r = core::Spans(Draws, game_);
+    ShowResult(std::move(r.text));
     ShowSpansHistogram(r.bins, r.firstLabel, Form_memo->Caption());
 }
 

@@ -111,11 +111,18 @@ TForm_settings::TForm_settings(TForm1& main, QWidget* parent) : TForm(parent), m
     Button_cancel->SetCaption("Cancel");
     Button_cancel->OnClick = [this] { Button_cancelClick(); };
 
+    PlaceCentred();
+    FormCreate();
+}
+
+void TForm_settings::PlaceCentred() {
+    // A dialog border: the client area keeps its size whatever frame the window gets.
     const QMargins m = FrameMargins();
     const int w = 392 + m.left() + m.right(), h = 224 + m.top() + m.bottom();
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     SetBounds((ScreenWidth() - w) / 2, (ScreenHeight() - h) / 2, w, h);
-    setFixedSize(w, h);
-    FormCreate();
+    setFixedSize(size());
 }
 
 void TForm_settings::FormCreate() {
@@ -132,6 +139,8 @@ void TForm_settings::FormCreate() {
 }
 
 void TForm_settings::FormShow() {
+    // The frame is known by now (the main window has been shown).
+    PlaceCentred();
     const bool ru = main_.RussianUI;
     Label1->SetCaption(ru ? "Логин:" : "Login:");
     Label2->SetCaption(ru ? "Пароль:" : "Password:");

@@ -76,6 +76,7 @@ protected:
 
 private:
     void FormCreate();
+    void PlaceCentred();
 
     TForm1& main_;
     core::TColor checkBoxColor_ = core::clBtnFace;

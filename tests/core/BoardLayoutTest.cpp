@@ -93,3 +93,27 @@ TEST(BoardLabel, OneDigitNumbersGetALeadingBlank) {
 }
 
 } // namespace
+
+TEST(BoardLayout5x36, GeometryAndRowsFollowTheEditionsRules) {
+    struct Case {
+        int perRow, size, step, font, lastY;
+    };
+    // lastY: the top of the last square drawn.
+    for (const auto& c :
+         {Case{2, 15, 20, 7, 360}, Case{3, 20, 25, 10, 295}, Case{6, 20, 25, 10, 145},
+          Case{7, 20, 25, 10, 145}, Case{12, 20, 25, 10, 70}, Case{13, 15, 20, 7, 60},
+          Case{16, 15, 17, 7, 54}, Case{18, 15, 17, 7, 37}}) {
+        const auto g = core::BoardCellGeometry(c.perRow, core::Board5x36);
+        EXPECT_EQ(g.size, c.size) << c.perRow;
+        EXPECT_EQ(g.step, c.step) << c.perRow;
+        EXPECT_EQ(g.fontSize, c.font) << c.perRow;
+        const auto cells = core::BoardCells(c.perRow, 36, core::Board5x36);
+        ASSERT_EQ(cells.size(), 36u) << c.perRow;
+        EXPECT_EQ(cells.back().number, 36);
+        EXPECT_EQ(cells.back().y, c.lastY) << c.perRow;
+    }
+    // Seven a row: the sixth row holds 36 alone.
+    const auto seven = core::BoardCells(7, 36, core::Board5x36);
+    EXPECT_EQ(seven[35].x, 25);
+    EXPECT_EQ(seven[34].y, 120);
+}

@@ -1,4 +1,5 @@
 #include "core/DrawFile.h"
+#include "core/Edition.h"
 
 #include <gtest/gtest.h>
 
@@ -130,4 +131,97 @@ TEST(DerivedMeasures, OfOneDraw) {
     EXPECT_EQ(CountOdd(d, 6), 2);
     EXPECT_EQ(CountEven(d, 6), 4);
     EXPECT_EQ(CountEqualPairs(d, Draw{1, 3, 15, 30, 40, 45}), 3);
+}
+
+TEST(ParseDrawLine, CutsFiveNumbersFromTheEndThenNumberAndDate) {
+    struct Case {
+        const char* line;
+        bool valid;
+        const char* numbers;
+        const char* date;
+        const char* drawNumber;
+    };
+    for (const auto& c : {
+             Case{"1234 05.03.2013 3 12 17 25 36", true, "3 12 17 25 36", "05.03.2013", "1234"},
+             Case{"1234\t05.03.2013\t3\t12\t17\t25\t36", true, "3 12 17 25 36", "05.03.2013",
+                  "1234"},
+             Case{"  1234   05.03.2013  36 3 25 17 12 \r", true, "36 3 25 17 12", "05.03.2013",
+                  "1234"},
+             Case{"1234 05/03/2013 3 12 17 25 36", false, "3 12 17 25 36", "05/03/2013", "1234"},
+             Case{"1234 05.03 2013 3 12 17 25 36", false, "3 12 17 25 36", "05.03 2013", "1234"},
+             Case{"1234 05.03.2013 3 12 17 25 36 40", false, "12 17 25 36 40", "05.03.2013 3",
+                  "1234"},
+             Case{"1234 3 12 17 25 36", false, "3 12 17 25 36", "", "1234"},
+             Case{"3 12 17 25 36 40", false, "12 17 25 36 40", "", "3"},
+             Case{"1 2 3 4", false, "", "1 2 3 4", ""},
+             Case{"", false, "", "", ""},
+             Case{"A12 05.03.2013 3 12 17 25 36", false, "3 12 17 25 36", "05.03.2013", "A12"},
+             Case{"12 05.03.2013 3 12 17 25 3x", false, "3 12 17 25 3x", "05.03.2013", "12"},
+         }) {
+        std::string numbers = "x", date = "x", drawNumber = "x";
+        EXPECT_EQ(ParseDrawLine(c.line, numbers, date, drawNumber), c.valid) << c.line;
+        EXPECT_EQ(numbers, c.numbers) << c.line;
+        EXPECT_EQ(date, c.date) << c.line;
+        EXPECT_EQ(drawNumber, c.drawNumber) << c.line;
+    }
+}
+
+TEST(IsValidDrawLine, FiveOfThirtySixNeedsDistinctNumbersInRangeAndNineDigits) {
+    const DrawFileRules rules = Edition5x36.drawFile;
+    struct Case {
+        const char* line;
+        bool valid;
+    };
+    for (const auto& c :
+         {Case{"1234 05.03.2013 3 12 17 25 36", true}, Case{"1 1 1 2 3 4 5", true},
+          Case{"1234 05.03.2013 3 12 17 25 37", false},
+          Case{"1234 05.03.2013 0 12 17 25 36", false},
+          Case{"1234 05.03.2013 3 12 17 25 25", false},
+          Case{"123456789 05.03.2013 3 12 17 25 36", true},
+          Case{"1234567890 05.03.2013 3 12 17 25 36", false},
+          Case{"1234 05.03.2013 3 12 17 25 0000000036", true}, Case{"1 2 3 4 5 6", false}})
+        EXPECT_EQ(IsValidDrawLine(c.line, rules), c.valid) << c.line;
+    // The numbers-only rule of the other edition refuses these lines.
+    EXPECT_FALSE(IsValidDrawLine("1234 05.03.2013 3 12 17 25 36", Edition6x45.drawFile));
+}
+
+TEST(LoadDrawLines, FiveOfThirtySixKeepsNumberAndDateTextsPerRecord) {
+    DrawStore store;
+    const auto report = LoadDrawLines({"0012 1.1 36 3 25 17 12", "bad", "11 31.12.2012 1 2 3 4 5"},
+                                      Edition5x36.drawFile, store);
+    EXPECT_EQ(report.incorrectLines, (std::vector<int>{2}));
+    ASSERT_EQ(report.labels.size(), 2u);
+    EXPECT_EQ(report.labels[0].drawNumber, "0012");
+    EXPECT_EQ(report.labels[0].date, "1.1");
+    EXPECT_EQ(store.DrawCount, 2);
+    EXPECT_EQ(store[0], (Draw{3, 12, 17, 25, 36, 0}));
+    const auto row = MainGridRow(store, 0, Game5x36, &report.labels[0]);
+    EXPECT_EQ(row[0], "0012");
+    EXPECT_EQ(row[1], "1.1");
+    EXPECT_EQ(row[7], "");
+    EXPECT_EQ(row[10], "18.60");
+    EXPECT_EQ(row[16], "");
+    EXPECT_EQ(row[21], "1");
+    EXPECT_EQ(LoadMessage(report, Lang::English), "Error - incorrect lines: 2 ");
+}
+
+TEST(LoadDrawLines, FiveOfThirtySixEmptiesTheStoreWhenNoLineIsValid) {
+    DrawStore store;
+    LoadDrawLines({"1 05.03.2013 1 2 3 4 5"}, Edition5x36.drawFile, store);
+    const auto report = LoadDrawLines({"1 2 3 4 5 6", ""}, Edition5x36.drawFile, store);
+    EXPECT_TRUE(report.emptied);
+    EXPECT_EQ(report.loaded, 0);
+    EXPECT_EQ(store.DrawCount, 0);
+    EXPECT_EQ(report.incorrectLines, (std::vector<int>{2, 1}));
+}
+
+TEST(LoadDrawLines, FiveOfThirtySixLoadsTheNewestTenThousand) {
+    std::vector<std::string> lines;
+    for (int i = 10005; i >= 1; --i) lines.push_back(std::to_string(i) + " 01.01.2000 1 2 3 4 5");
+    DrawStore store;
+    const auto report = LoadDrawLines(lines, Edition5x36.drawFile, store);
+    EXPECT_EQ(report.loaded, MaxDraws);
+    EXPECT_EQ(report.leftOut, 5);
+    EXPECT_EQ(report.labels.front().drawNumber, "10005");
+    EXPECT_EQ(report.labels.back().drawNumber, "6");
 }

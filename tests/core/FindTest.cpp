@@ -1,3 +1,4 @@
+#include "core/Edition.h"
 #include "core/Find.h"
 
 #include "core/DrawFile.h"
@@ -35,4 +36,11 @@ TEST(Find, CleansTheEditText) {
 TEST(Find, Captions) {
     EXPECT_EQ(FindCaption(Lang::English), "Draws where selected numbers were found");
     EXPECT_EQ(FindCaption(Lang::Russian), "Поиск номеров в предыдущих тиражах");
+}
+
+TEST(Find, FiveNumberDrawsNeverLookAtTheSixthPlace) {
+    DrawStore store;
+    LoadDrawLines({"7 01.01.2000 1 2 3 4 5"}, Edition5x36.drawFile, store);
+    store.PutDraw(Draw{1, 2, 3, 4, 5, 9}, 0);
+    EXPECT_EQ(FindLines(store, "9 5", 5), (std::vector<std::string>{"1:1 -->  5"}));
 }

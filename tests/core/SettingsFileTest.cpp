@@ -162,6 +162,19 @@ TEST(SettingsLines, ReadBackGiveTheSameValues) {
 
 } // namespace
 
+TEST(SettingsLines, SixLinesLeaveOutLoginAndPassword) {
+    core::SettingsToWrite v;
+    v.state = core::WindowState::Maximized;
+    v.width = 691;
+    v.height = 700;
+    v.left = 5;
+    v.top = -3;
+    v.russian = true;
+    v.login = "me";
+    EXPECT_EQ(core::SettingsLines(v, 6),
+              (std::vector<std::string>{"2", "691", "700", "5", "-3", "1"}));
+}
+
 TEST(KeepOnScreen, GeometryStaysWithinTheAreaAndAboveTheMinimum) {
     const core::WindowBox screen{0, 30, 1280, 994};
     const struct {

@@ -136,11 +136,11 @@ TEST_F(MainWindow, MenusHoldTheirItemsByPosition) {
 
 TEST_F(MainWindow, FilePopupOpensUnderItsButtonBelowTheCaption) {
     Start("");
-    (*form).move(100, 50);
+    (*form).SetBounds(100, 50, 662, 665);
     const QPoint p = (*form).PopupPoint(*(*form).ToolbarButton97_file);
-    // Window left + button left; window top + button top + button height + caption + border.
-    EXPECT_EQ(p.x(), 100 + 0);
-    EXPECT_EQ(p.y(), 50 + 0 + 17 + 28 + 4);
+    const QMargins frame = (*form).FrameMargins();
+    EXPECT_EQ(p.x(), 100 + frame.left());
+    EXPECT_EQ(p.y(), 50 + frame.top() + 17);
     // The native menu bar is gone; the toolbar buttons sit right under the caption.
     EXPECT_FALSE((*form).MainMenu1->isVisible());
     EXPECT_EQ((*form).clientArea()->geometry().topLeft(), QPoint(4, 32));

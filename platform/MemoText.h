@@ -1,0 +1,96 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// A place in the text: a line and a byte offset into its UTF-8 text.
+struct TextPos {
+    std::size_t line = 0;
+    std::size_t col = 0;
+    friend bool operator==(const TextPos& a, const TextPos& b) {
+        return a.line == b.line && a.col == b.col;
+    }
+    friend bool operator!=(const TextPos& a, const TextPos& b) { return !(a == b); }
+    friend bool operator<(const TextPos& a, const TextPos& b) {
+        return a.line < b.line || (a.line == b.line && a.col < b.col);
+    }
+};
+
+// The text of a memo as lines, as an edit control sees it: always at least one line, and a text
+// ending in a line end ends in an empty line. The text handed over is kept as it came (a
+// command's lines moved in, or one buffer with line starts); Reverse flips an index and edits
+// live in a small overlay of changed lines, so neither copies the rest.
+class MemoText {
+public:
+    MemoText();
+
+    void Clear();
+    // Each line followed by a line end.
+    void SetLines(std::vector<std::string>&& lines);
+    // Split at CR LF, CR or LF.
+    void SetText(std::string&& text);
+
+    std::size_t Count() const { return ends_.back(); }
+    std::string_view Line(std::size_t i) const;
+    // No line is longer; it may be an overestimate after edits.
+    std::size_t MaxLineBytes() const { return maxBytes_; }
+    TextPos End() const { return {Count() - 1, Line(Count() - 1).size()}; }
+    // Bytes held by the text handed over (not by the overlay).
+    std::size_t HeldBytes() const { return base_.bytes; }
+
+    // The string-list view: the lines without the empty line after a final line end.
+    std::vector<std::string> Lines() const;
+    std::size_t LineCount() const;
+
+    // The text from one place to another with lineEnd between lines, piece by piece, so a
+    // caller can fill its own buffer without a copy in between.
+    void Visit(TextPos from, TextPos to, std::string_view lineEnd,
+               const std::function<void(std::string_view)>& sink) const;
+    std::size_t RangeSize(TextPos from, TextPos to, std::size_t lineEndSize) const;
+    std::string Range(TextPos from, TextPos to, std::string_view lineEnd) const;
+    std::string Text(std::string_view lineEnd) const { return Range({}, End(), lineEnd); }
+
+    // Replaces the text between two places; the text may hold line ends (CR LF, CR or LF).
+    // Returns the place after the inserted text.
+    TextPos Replace(TextPos from, TextPos to, std::string_view text);
+    // The lines (string-list view) in reverse order, without a line end after the last.
+    void Reverse();
+
+    TextPos Clamp(TextPos p) const;
+
+private:
+    struct Base {
+        std::vector<std::string> lines;
+        std::string text;
+        std::vector<std::uint64_t> starts; // line starts in text, when the text came in one piece
+        bool packed = false;
+        std::size_t bytes = 0;
+        std::size_t Size() const { return packed ? starts.size() : lines.size(); }
+        std::string_view At(std::size_t i) const;
+    };
+    // A run of lines: base lines first..first+count (backwards when reversed), or edited lines.
+    struct Piece {
+        std::size_t first = 0;
+        std::size_t count = 0;
+        bool reversed = false;
+        bool owned = false;
+        std::vector<std::string> own;
+    };
+
+    std::size_t Find(std::size_t line, std::size_t& offset) const;
+    std::size_t SplitAt(std::size_t line);
+    void Reindex();
+
+    Base base_;
+    std::vector<Piece> pieces_;
+    std::vector<std::size_t> ends_; // lines up to and including each piece
+    std::size_t maxBytes_ = 0;
+};
+
+} // namespace platform

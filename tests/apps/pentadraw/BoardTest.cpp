@@ -1,0 +1,92 @@
+#include "tests/apps/pentadraw/PentadrawTest.h"
+
+#include "platform/StringGrid.h"
+#include "platform/UpDown.h"
+
+#include <cstdint>
+
+namespace {
+
+using core::clBlue;
+using core::clLime;
+using core::clWhite;
+
+class BoardTest : public PentadrawTest {
+protected:
+    core::TColor Pixel(int x, int y) { return form->BoardBitmap->Canvas().Pixel(x, y); }
+
+    void Draw(int perRow, std::initializer_list<std::uint8_t> numbers) {
+        std::uint8_t five[5] = {};
+        std::copy(numbers.begin(), numbers.end(), five);
+        form->UpDown1->SetPosition(perRow);
+        form->DrawBoard(five);
+    }
+};
+
+TEST_F(BoardTest, SixPerRowGivesSixRowsOfTwentyFiveStep) {
+    Start();
+    Draw(6, {1, 7, 36});
+    EXPECT_EQ(Pixel(25, 20), clLime);
+    EXPECT_EQ(Pixel(44, 39), clLime);
+    EXPECT_EQ(Pixel(45, 40), clWhite);
+    EXPECT_EQ(Pixel(25, 45), clLime);   // 7 starts row two
+    EXPECT_EQ(Pixel(150, 145), clLime); // 36 ends row six
+    EXPECT_EQ(Pixel(50, 20), clBlue);   // 2: outlined
+    EXPECT_EQ(Pixel(51, 21), clWhite);
+    // No seventh row.
+    EXPECT_EQ(Pixel(25, 170), clWhite);
+}
+
+TEST_F(BoardTest, TwoPerRowStepsTwentyPixelsDownToY375) {
+    Start();
+    Draw(2, {2, 35});
+    // Squares of 15 at x = 20 and 40.
+    EXPECT_EQ(Pixel(20, 20), clBlue); // 1
+    EXPECT_EQ(Pixel(40, 20), clLime); // 2
+    EXPECT_EQ(Pixel(54, 34), clLime);
+    EXPECT_EQ(Pixel(55, 35), clWhite);
+    // 3 starts row two, 20 pixels further down.
+    EXPECT_EQ(Pixel(20, 40), clBlue);
+    EXPECT_EQ(Pixel(20, 39), clWhite);
+    // 35 starts row 18 at y = 360, whose squares end above y = 375.
+    EXPECT_EQ(Pixel(20, 360), clLime);
+    EXPECT_EQ(Pixel(34, 374), clLime);
+    EXPECT_EQ(Pixel(20, 375), clWhite);
+    EXPECT_EQ(Pixel(40, 360), clBlue); // 36
+    EXPECT_EQ(Pixel(20, 380), clWhite);
+}
+
+TEST_F(BoardTest, TheNewestDrawIsShownAfterTheLoadAndAGridClickRedraws) {
+    Start("2 02.01.2000 1 2 3 4 5\r\n1 01.01.2000 32 33 34 35 36\r\n");
+    EXPECT_EQ(Pixel(26, 21), clLime);    // 1
+    EXPECT_EQ(Pixel(151, 146), clWhite); // 36
+    form->StringGrid1->SetRow(2);
+    form->StringGrid1Click();
+    EXPECT_EQ(Pixel(26, 21), clWhite);
+    EXPECT_EQ(Pixel(151, 146), clLime);
+    EXPECT_EQ(form->Edit_find->text().toStdString(), "32 33 34 35 36");
+    // The up-down redraws the selected row at its new width.
+    form->UpDown1->Step(1);
+    EXPECT_EQ(form->UpDown1->Position(), 7);
+    EXPECT_EQ(Pixel(25, 145), clLime); // 36 alone in row six
+}
+
+TEST_F(BoardTest, FirstPaintStampsTheGameAndTheRedrawCoversIt) {
+    Start("1 01.01.2000 1 2 3 4 5\r\n");
+    QImage image(form->clientArea()->size(), QImage::Format_RGB32);
+    form->clientArea()->render(&image);
+    // The stamp is written in the canvas's font colour, blue after the first board.
+    int blue = 0;
+    for (int y = 80; y < 110; ++y)
+        for (int x = 210; x < 280; ++x) blue += Pixel(x, y) == clBlue;
+    EXPECT_GT(blue, 20);
+    // The board lands at (5, 45) of the client area.
+    EXPECT_EQ(image.pixel(5 + 25, 45 + 20), QColor(Qt::green).rgb());
+    Draw(6, {});
+    blue = 0;
+    for (int y = 80; y < 110; ++y)
+        for (int x = 210; x < 280; ++x) blue += Pixel(x, y) == clBlue;
+    EXPECT_EQ(blue, 0);
+}
+
+} // namespace

@@ -1,0 +1,95 @@
+#include "tests/apps/pentadraw/PentadrawTest.h"
+
+#include "platform/StringGrid.h"
+#include "platform/TextFile.h"
+#include "tests/support/HttpPeers.h"
+
+#include <QAction>
+#include <QTimer>
+
+namespace {
+
+const char* kOld = "2 02.01.2000 1 2 3 4 5\r\n1 01.01.2000 6 7 8 9 10\r\n";
+const char* kNew = "13 13.03.2013 11 12 13 14 15\r\n\r\n12 09.03.2013\t21 22 23 24 25\n\n"
+                   "11 05.03.2013 31 32 33 34 35\r\n";
+const char* kSaved = "13 13.03.2013 11 12 13 14 15\r\n12 09.03.2013\t21 22 23 24 25\r\n"
+                     "11 05.03.2013 31 32 33 34 35";
+const std::string kDone3 = "File 5x36.txt has been updated successfully\r\n\r\nDraws: 3";
+
+class Update : public PentadrawTest {
+protected:
+    void Serve(const char* drawFile, const char* download) {
+        if (download) site.write("5x36.txt", download);
+        Start(drawFile ? drawFile : "");
+        server = std::make_unique<http_peers::PythonServer>(site.path());
+        ASSERT_TRUE(server->ok());
+        form->SiteRoot = "http://127.0.0.1:" + std::to_string(server->port());
+        dialogs->messages.clear();
+    }
+    void TearDown() override {
+        PentadrawTest::TearDown();
+        server.reset();
+    }
+
+    testing_support::TempDir site;
+    std::unique_ptr<http_peers::PythonServer> server;
+};
+
+TEST_F(Update, SavesKeepsABackupReloadsAndSaysSoInEnglish) {
+    Serve(kOld, kNew);
+    form->SetRussian();
+    form->PopupFileItem(1)->trigger();
+    // No version check follows: one message only.
+    EXPECT_EQ(dialogs->messages, std::vector<std::string>{kDone3});
+    EXPECT_EQ(dir.read("5x36.txt"), kSaved);
+    EXPECT_EQ(dir.read("5x36.txt.bak"), kOld);
+    EXPECT_EQ(form->DrawCount, 3);
+    EXPECT_EQ(form->StringGrid1->Cells(0, 2), "12");
+    EXPECT_EQ(form->StringGrid1->Cells(1, 2), "09.03.2013");
+    EXPECT_TRUE(form->PopupFileItem(1)->isEnabled());
+}
+
+TEST_F(Update, TheNextBackupTakesTheFirstFreeNumber) {
+    Serve(kOld, kNew);
+    dir.write("5x36.txt.bak", "b0");
+    form->Button_updateClick();
+    EXPECT_EQ(dir.read("5x36.txt.bak[1]"), kOld);
+    EXPECT_EQ(dir.read("5x36.txt.bak"), "b0");
+}
+
+TEST_F(Update, ADownloadWithALineOfTheOtherEditionTouchesNothing) {
+    Serve(kOld, "13 13.03.2013 11 12 13 14 15\r\n1 2 3 4 5 6\r\n");
+    form->Button_updateClick();
+    EXPECT_EQ(dialogs->messages, std::vector<std::string>{"Error"});
+    EXPECT_EQ(dir.read("5x36.txt"), kOld);
+    EXPECT_FALSE(platform::FileExists(dir.file("5x36.txt.bak")));
+    EXPECT_EQ(form->DrawCount, 2);
+}
+
+TEST_F(Update, AMissingFileOnTheSiteTouchesNothing) {
+    Serve(kOld, nullptr);
+    form->Button_updateClick();
+    EXPECT_EQ(dialogs->messages, std::vector<std::string>{"Error"});
+    EXPECT_EQ(dir.read("5x36.txt"), kOld);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Update, ASecondUpdateDuringTheTransferIsRefused) {
+    Serve(kOld, kNew);
+    int nested = 0;
+    // Runs while the first transfer pumps events.
+    QTimer::singleShot(0, form, [&] {
+        ++nested;
+        form->Button_updateClick();
+        form->PopupFileItem(1)->trigger();
+    });
+    form->Button_updateClick();
+    EXPECT_EQ(nested, 1);
+    EXPECT_EQ(dialogs->messages, std::vector<std::string>{kDone3});
+    EXPECT_FALSE(platform::FileExists(dir.file("5x36.txt.bak[1]")));
+}
+
+} // namespace

@@ -1,0 +1,208 @@
+#include "platform/Memo.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace platform;
+
+namespace {
+
+// 100,000 lines, 50 MB: draw numbers with lists of older draws, as the pair commands write
+// them, and one line of 84,000 characters.
+const std::vector<std::string>& BigLines() {
+    static const std::vector<std::string> lines = [] {
+        std::vector<std::string> out;
+        out.reserve(100000);
+        for (int i = 0; i < 100000; ++i) {
+            std::string l = std::to_string(100000 - i);
+            const int items = 60 + (i * 7919) % 80;
+            for (int k = 0; k < items; ++k) l += ":   3 № " + std::to_string((i + k * 31) % 9973);
+            out.push_back(std::move(l));
+        }
+        out[700] = std::string(84000, '7');
+        for (std::size_t k = 0; k < out[700].size(); k += 10) out[700][k] = ' ';
+        return out;
+    }();
+    return lines;
+}
+
+std::size_t TextBytes(const std::vector<std::string>& lines) {
+    std::size_t n = 0;
+    for (const auto& l : lines) n += l.size() + 1;
+    return n;
+}
+
+struct BigMemo : ::testing::Test {
+    TMemo memo;
+    void SetUp() override {
+        memo.resize(500, 300);
+        memo.show();
+        memo.setFocus();
+        memo.SetLines(BigLines());
+    }
+    void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::keyClick(&memo, static_cast<Qt::Key>(key), mods);
+    }
+    std::string Clipboard() const {
+        const QByteArray b = QApplication::clipboard()->mimeData()->data("text/plain");
+        return std::string(b.constData(), static_cast<std::size_t>(b.size()));
+    }
+};
+
+} // namespace
+
+TEST_F(BigMemo, HoldsTheTextOnceAndScrollsByPagesAndToTheEnds) {
+    EXPECT_GT(TextBytes(BigLines()), 50u << 20);
+    EXPECT_EQ(memo.Content().HeldBytes(), TextBytes(BigLines()));
+    EXPECT_EQ(memo.LineCount(), 100000);
+    const int page = memo.VisibleRows();
+    ASSERT_GT(page, 5);
+    Key(Qt::Key_PageDown);
+    Key(Qt::Key_PageDown);
+    EXPECT_EQ(memo.TopLine(), 2u * page);
+    EXPECT_EQ(memo.CaretPos().line, 2u * page);
+    EXPECT_EQ(memo.verticalScrollBar()->value(), 2 * page);
+    Key(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(memo.CaretPos(), (TextPos{100000, 0})); // the empty line after the last line end
+    EXPECT_EQ(memo.TopLine(), 100001u - page);
+    Key(Qt::Key_Up);
+    EXPECT_EQ(memo.CaretPos().line, 99999u);
+    Key(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(memo.TopLine(), 0u);
+    memo.verticalScrollBar()->setValue(5000);
+    EXPECT_EQ(memo.TopLine(), 5000u);
+
+    QWheelEvent down(QPointF(10, 10), memo.mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(memo.viewport(), &down);
+    EXPECT_EQ(memo.TopLine(), 5000u + QApplication::wheelScrollLines());
+}
+
+TEST_F(BigMemo, SelectsAcrossLinesAndCopiesARangeAndAll) {
+    const auto& l = BigLines();
+    memo.SetSelection({10, 5}, {10, 5});
+    Key(Qt::Key_Down, Qt::ShiftModifier);
+    Key(Qt::Key_Down, Qt::ShiftModifier);
+    Key(Qt::Key_Right, Qt::ShiftModifier);
+    const TextPos end = memo.CaretPos();
+    EXPECT_EQ(end.line, 12u);
+    Key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(Clipboard(), l[10].substr(5) + "\n" + l[11] + "\n" + l[12].substr(0, end.col));
+
+    // With the mouse: from the first row's start to the third's.
+    memo.verticalScrollBar()->setValue(10);
+    const int row = static_cast<int>(std::ceil(QFontMetricsF(memo.font()).lineSpacing()));
+    QTest::mousePress(memo.viewport(), Qt::LeftButton, {}, QPoint(1, 0));
+    QTest::mouseMove(memo.viewport(), QPoint(1, row * 5 / 2));
+    QTest::mouseRelease(memo.viewport(), Qt::LeftButton, {}, QPoint(1, row * 5 / 2));
+    EXPECT_EQ(memo.SelText(), l[10] + "\n" + l[11] + "\n");
+
+    Key(Qt::Key_A, Qt::ControlModifier);
+    Key(Qt::Key_C, Qt::ControlModifier);
+    const QByteArray all = QApplication::clipboard()->mimeData()->data("text/plain");
+    ASSERT_EQ(static_cast<std::size_t>(all.size()), TextBytes(l));
+    std::size_t at = 0;
+    bool same = true;
+    for (const auto& line : l) {
+        same = same && std::string_view(all.constData() + at, line.size()) == line &&
+               all[static_cast<qsizetype>(at + line.size())] == '\n';
+        at += line.size() + 1;
+    }
+    EXPECT_TRUE(same);
+}
+
+TEST_F(BigMemo, AnEditInTheMiddleSurvivesScrollingAway) {
+    const auto& l = BigLines();
+    memo.SetSelection({50000, 3}, {50000, 3});
+    QTest::keyClicks(&memo, "XY");
+    Key(Qt::Key_Return);
+    for (int k = 0; k < 3; ++k) Key(Qt::Key_PageDown);
+    Key(Qt::Key_Home, Qt::ControlModifier);
+    memo.verticalScrollBar()->setValue(49990);
+    const MemoText& t = memo.Content();
+    EXPECT_EQ(t.Line(50000), l[50000].substr(0, 3) + "XY");
+    EXPECT_EQ(t.Line(50001), l[50000].substr(3));
+    EXPECT_EQ(t.Line(50002), l[50001]);
+    EXPECT_EQ(t.Line(49999), l[49999]);
+    EXPECT_EQ(memo.LineCount(), 100001);
+    // Backspace at a line start joins the lines again; Delete takes the typed letters.
+    memo.SetSelection({50001, 0}, {50001, 0});
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Left);
+    Key(Qt::Key_Left);
+    Key(Qt::Key_Delete);
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(t.Line(50000), l[50000]);
+    EXPECT_EQ(memo.LineCount(), 100000);
+}
+
+TEST_F(BigMemo, ReverseTwiceGivesTheLinesBackWithoutAFinalLineEnd) {
+    const auto& l = BigLines();
+    memo.Reverse();
+    EXPECT_EQ(memo.Content().Line(0), l.back());
+    EXPECT_EQ(memo.Content().Line(99999), l.front());
+    EXPECT_EQ(memo.Content().Count(), 100000u);
+    EXPECT_EQ(memo.Content().HeldBytes(), TextBytes(l)); // no copy
+    memo.Reverse();
+    for (std::size_t i : {0u, 1u, 700u, 54321u, 99999u}) EXPECT_EQ(memo.Content().Line(i), l[i]);
+    const std::string text = memo.Text();
+    EXPECT_EQ(text.size(), TextBytes(l) + l.size() - 2);
+    EXPECT_EQ(text.substr(text.size() - l.back().size() - 2), "\r\n" + l.back());
+}
+
+TEST_F(BigMemo, WrapLaysOutALongLineInRowsAndScrollsThroughThem) {
+    memo.SetWordWrap(true);
+    EXPECT_EQ(memo.horizontalScrollBar()->maximum(), 0);
+    memo.verticalScrollBar()->setValue(700);
+    EXPECT_EQ(memo.TopLine(), 700u);
+    memo.SetSelection({700, 0}, {700, 0});
+    Key(Qt::Key_Down);
+    EXPECT_EQ(memo.CaretPos().line, 700u); // the next row of the same line
+    EXPECT_GT(memo.CaretPos().col, 0u);
+    EXPECT_EQ(memo.CaretPos().col % 10, 1u); // rows break after a blank
+    Key(Qt::Key_PageDown);
+    EXPECT_EQ(memo.TopLine(), 700u);
+    EXPECT_EQ(memo.TopRow(), static_cast<std::size_t>(memo.VisibleRows()));
+    Key(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(memo.CaretPos().line, 100000u);
+    memo.SetWordWrap(false);
+    EXPECT_GT(memo.horizontalScrollBar()->maximum(), 0);
+}
+
+TEST(Memo, PaintsTheSelectionAndKeepsTheStringListView) {
+    TMemo memo;
+    memo.resize(300, 200);
+    memo.SetLines({"first line", "second", "third"});
+    EXPECT_EQ(memo.Text(), "first line\r\nsecond\r\nthird\r\n");
+    memo.SetSelection({1, 0}, {2, 0});
+    QImage image(memo.viewport()->size(), QImage::Format_RGB32);
+    memo.viewport()->render(&image);
+    const QColor highlight = memo.palette().highlight().color();
+    const QFontMetricsF fm(memo.font());
+    const int h = static_cast<int>(std::ceil(fm.lineSpacing()));
+    // The line end of the selected line, past its text.
+    const int x =
+        static_cast<int>(2 + fm.horizontalAdvance("second") + fm.horizontalAdvance(" ") / 2);
+    EXPECT_EQ(image.pixelColor(x, h + h / 2), highlight);
+    EXPECT_NE(image.pixelColor(x, h / 2), highlight);
+    EXPECT_NE(image.pixelColor(x, 2 * h + h / 2), highlight);
+    EXPECT_NE(image.pixelColor(memo.viewport()->width() - 5, h + h / 2), highlight);
+
+    memo.Add("four");
+    EXPECT_EQ(memo.Lines(), (std::vector<std::string>{"first line", "second", "third", "four"}));
+    memo.Release();
+    EXPECT_EQ(memo.Text(), "");
+    memo.Add("x");
+    memo.SetText("a\r\nb");
+    memo.Add("c");
+    EXPECT_EQ(memo.Text(), "a\r\nb\r\nc\r\n");
+}
