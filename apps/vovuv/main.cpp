@@ -142,7 +142,9 @@ void TForm1::CreateMenus() {
     MenuHelp = MainMenu1->addMenu("&Help");
     MenuHelp->addAction("&Help", this, [this] { Help2Click(); });
     MenuHelp->addAction("&About", this, [this] { About1Click(); });
-    SetMainMenu(MainMenu1);
+    // The toolbar buttons under the skinned caption are the menu bar; this one only holds the
+    // items' state (the Rus/Eng check, the Update item's availability).
+    MainMenu1->hide();
 
     PopupMenu_File = new QMenu(this);
     PopupMenu_File->addAction("&Open (Ctrl+O)", this, [this] { Open1Click(); });
@@ -309,12 +311,19 @@ QPoint TForm1::PopupPoint(const TToolbarButton97& button) const {
     return ::PopupPoint(button);
 }
 
+void TForm1::DropMenu(TToolbarButton97& button, QMenu& menu) {
+    // The button stays pressed while the menu runs.
+    button.setDown(true);
+    menu.exec(PopupPoint(button));
+    button.setDown(false);
+}
+
 void TForm1::ToolbarButton97_fileClick() {
-    PopupMenu_File->popup(PopupPoint(*ToolbarButton97_file));
+    DropMenu(*ToolbarButton97_file, *PopupMenu_File);
 }
 
 void TForm1::ToolbarButton97_HelpClick() {
-    PopupMenu_Help->popup(PopupPoint(*ToolbarButton97_Help));
+    DropMenu(*ToolbarButton97_Help, *PopupMenu_Help);
 }
 
 void TForm1::Exit1Click() {

@@ -195,6 +195,7 @@ public:
 
     // Where a toolbar pop-up opens: under its button, below the skinned caption.
     QPoint PopupPoint(const TToolbarButton97& button) const;
+    void DropMenu(TToolbarButton97& button, QMenu& menu);
 
 protected:
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers) override;

@@ -1,16 +1,228 @@
 #include "components/skin/xpButton.h"
 
-#include "platform/Font.h"
+#include "components/skin/XPGraphUtil.h"
+#include "components/skin/xpCaptionText.h"
 
-TxpButton::TxpButton(QWidget* parent) : QPushButton(parent) {
-    QFont f = platform::FormFont();
-    f.setBold(true);
-    setFont(f);
-    QPalette p = palette();
-    p.setColor(QPalette::ButtonText, platform::ToQColor(core::clNavy));
-    setPalette(p);
-    setFocusPolicy(Qt::TabFocus);
-    connect(this, &QPushButton::clicked, this, [this] {
-        if (OnClick) OnClick();
-    });
+#include <QKeyEvent>
+#include <QPainter>
+
+using core::TColor;
+using platform::BrushStyle;
+using platform::TCanvas;
+
+namespace {
+
+constexpr TColor Rgb(int r, int g, int b) {
+    return static_cast<TColor>(r) | (static_cast<TColor>(g) << 8) | (static_cast<TColor>(b) << 16);
+}
+
+void Line(TCanvas& c, TColor color, int x1, int y1, int x2, int y2) {
+    c.Pen.Color = color;
+    c.MoveTo(x1, y1);
+    c.LineTo(x2, y2);
+}
+
+void ClippedText(TCanvas& c, const platform::TRect& clip, int x, int y, const std::string& s) {
+    c.SaveDC();
+    c.IntersectClipRect(clip.Left, clip.Top, clip.Right, clip.Bottom);
+    c.TextOut(x, y, s);
+    c.RestoreDC();
+}
+
+} // namespace
+
+TxpButton::TxpButton(QWidget* parent) : QAbstractButton(parent) {
+    font_.Bold = true;
+    font_.Color = core::clNavy;
+    resize(75, 25);
+    setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setText(QString::fromStdString(caption_));
+    // A click from code (tests, the accessibility layer) takes the same way as the user's.
+    connect(this, &QAbstractButton::clicked, this, [this] { Click(); });
+}
+
+void TxpButton::SetCaption(const std::string& caption) {
+    if (caption == caption_) return;
+    caption_ = caption;
+    setText(QString::fromStdString(caption)); // also the Alt shortcut of the '&' letter
+    repaint();
+}
+
+void TxpButton::SetEnabled(bool on) {
+    if (on == enabled_) return;
+    enabled_ = on;
+    update();
+}
+
+void TxpButton::SetGradient(bool on) {
+    if (on == gradient_) return;
+    gradient_ = on;
+    repaint();
+}
+
+void TxpButton::SetFont(const platform::TFont& font) {
+    font_ = font;
+    repaint();
+}
+
+void TxpButton::Click() {
+    if (enabled_ && OnClick) OnClick();
+}
+
+void TxpButton::Step(PressInput input) {
+    const PressStep s = PressNext(PressKind::Button, flags_, input, enabled_);
+    flags_ = s.flags;
+    if (s.takeFocus) setFocus(Qt::MouseFocusReason);
+    if (s.repaint) update();
+    if (s.fire) Click();
+}
+
+bool TxpButton::event(QEvent* e) {
+    if (e->type() == QEvent::Shortcut) {
+        Step(PressInput::Accelerator);
+        return true;
+    }
+    return QAbstractButton::event(e);
+}
+
+void TxpButton::enterEvent(QEnterEvent*) {
+    Step(PressInput::MouseEnter);
+}
+
+void TxpButton::leaveEvent(QEvent*) {
+    Step(PressInput::MouseLeave);
+}
+
+void TxpButton::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) Step(PressInput::LeftDown);
+}
+
+void TxpButton::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    const bool inside = rect().contains(e->position().toPoint());
+    Step(inside ? PressInput::LeftUpInside : PressInput::LeftUpOutside);
+}
+
+void TxpButton::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) Step(PressInput::DoubleClick);
+}
+
+void TxpButton::keyPressEvent(QKeyEvent* e) {
+    const int key = e->key();
+    const bool presses = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    if (!presses) {
+        e->ignore();
+        return;
+    }
+    if (!e->isAutoRepeat() && !flags_.pressed) {
+        pressKey_ = key;
+        Step(PressInput::PressKeyDown);
+    }
+}
+
+void TxpButton::keyReleaseEvent(QKeyEvent* e) {
+    if (e->isAutoRepeat() || pressKey_ == 0 || e->key() != pressKey_) {
+        e->ignore();
+        return;
+    }
+    pressKey_ = 0;
+    Step(PressInput::PressKeyUp);
+}
+
+void TxpButton::focusInEvent(QFocusEvent*) {
+    Step(PressInput::FocusIn);
+    if (OnEnter) OnEnter();
+}
+
+void TxpButton::focusOutEvent(QFocusEvent*) {
+    pressKey_ = 0;
+    Step(PressInput::FocusOut);
+    if (OnExit) OnExit();
+}
+
+void TxpButton::paintEvent(QPaintEvent*) {
+    QImage image(size(), QImage::Format_RGB32);
+    TCanvas canvas(&image);
+    PaintTo(canvas);
+    QPainter(this).drawImage(0, 0, image);
+}
+
+void TxpButton::PaintTo(TCanvas& c) const {
+    const int W = c.Width(), H = c.Height();
+    const platform::TRect r4{4, 4, W - 4, H - 4};
+    const AcceleratedText t = SplitAccelerator(caption_);
+    c.Font = font_;
+    c.Pen = {};
+    c.Brush = {};
+    const int tw = c.TextWidth(t.text), th = c.TextHeight(t.text);
+    int p = 0;
+    if (!enabled_) {
+        c.Brush.Color = Rgb(241, 241, 237);
+        c.Pen.Color = Rgb(214, 211, 211);
+        c.RoundRect(0, 0, W, H, 3, 3);
+        for (auto [x, y] : {std::pair{0, 0}, {W - 1, 0}, {W - 1, H - 1}, {0, H - 1}})
+            c.SetPixel(x, y, core::clBtnFace);
+        c.Brush.Style = BrushStyle::Clear;
+        c.Pen.Color = Rgb(196, 195, 191);
+        c.RoundRect(1, 1, W - 1, H - 1, 5, 5);
+        c.Font.Color = Rgb(161, 161, 146);
+        ClippedText(c, r4, (W - tw) / 2, (H - th) / 2, t.text);
+    } else {
+        const bool xp = gradient_, pressed = flags_.pressed, hot = flags_.hot;
+        if (xp) {
+            c.Brush.Color = c.Pen.Color = Rgb(214, 211, 211);
+            c.RoundRect(0, 0, W, H, 3, 3);
+            c.Brush.Style = BrushStyle::Clear;
+            c.Pen.Color = Rgb(0, 60, 116);
+            c.RoundRect(1, 1, W - 1, H - 1, 5, 5);
+            if (pressed && hot)
+                DrawGradient(c, r4, Rgb(253, 253, 253), Rgb(205, 204, 223), fdBottomToTop, H / 2);
+            else
+                DrawGradient(c, r4, Rgb(253, 253, 253), Rgb(205, 204, 223), fdTopToBottom, H / 3);
+            c.Pen = {};
+            Line(c, Rgb(206, 231, 255), 3, 2, W - 3, 2);
+            Line(c, Rgb(105, 130, 238), 3, H - 3, W - 3, H - 3);
+            c.Pen.Color = Rgb(188, 212, 246);
+            c.Brush.Style = BrushStyle::Clear;
+            c.Rectangle(2, 3, W - 2, H - 3);
+            Line(c, core::clWhite, 3, 4, 3, H - 4);
+            Line(c, core::clWhite, W - 4, 4, W - 4, H - 4);
+            Line(c, core::clWhite, 3, H - 1, W - 3, H - 1);
+            Line(c, core::clWhite, W - 1, H - 4, W - 1, 2);
+        } else {
+            c.Brush.Color = core::clBtnFace;
+            c.FillRect(0, 0, W, H);
+            const TColor dark = pressed ? core::clWhite : core::cl3DDkShadow;
+            const TColor light = pressed ? core::cl3DDkShadow : core::clWhite;
+            c.Pen.Color = dark;
+            c.Polyline(QPolygon({QPoint(1, H - 1), QPoint(W - 1, H - 1), QPoint(W - 1, 1)}));
+            c.Pen.Color = light;
+            c.Polyline(QPolygon({QPoint(1, H - 1), QPoint(1, 1), QPoint(W - 1, 1)}));
+        }
+        if (hot) {
+            c.Brush.Style = BrushStyle::Clear;
+            c.Pen.Color = xp ? Rgb(248, 179, 48) : 0xC0C0C0;
+            c.RoundRect(3, 3, W - 3, H - 3, 2, 2);
+        }
+        p = pressed ? 1 : 0;
+        const int x = (W - tw) / 2 + p, y = (H - th) / 2 + p;
+        if (xp || hot) {
+            c.Brush.Style = BrushStyle::Clear;
+        } else {
+            c.Brush.Style = BrushStyle::Solid;
+            c.Brush.Color = core::clBtnFace;
+        }
+        c.Font.Color = 0xC0C0C0;
+        ClippedText(c, r4, x + 1, y + 1, t.text);
+        c.Font.Color = font_.Color;
+        ClippedText(c, r4, x, y, t.text);
+        if (flags_.focused) c.DrawFocusRect(r4.Left, r4.Top, r4.Right, r4.Bottom);
+    }
+    if (t.hasAmpersand) {
+        const int left = (W - tw) / 2 + p;
+        c.Pen = {c.Font.Color, 1};
+        c.MoveTo(left + c.TextWidth(t.before), (H - th) / 2 + th + p);
+        c.LineTo(left + c.TextWidth(t.through), (H - th) / 2 + th + p);
+    }
 }

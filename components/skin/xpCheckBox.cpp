@@ -1,15 +1,238 @@
 #include "components/skin/xpCheckBox.h"
 
-TxpCheckBox::TxpCheckBox(QWidget* parent) : QCheckBox(parent) {
-    setAutoFillBackground(true);
-    connect(this, &QCheckBox::clicked, this, [this] {
+#include "components/skin/XPGraphUtil.h"
+#include "components/skin/xpCaptionText.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+using core::TColor;
+using platform::BrushStyle;
+using platform::TCanvas;
+
+namespace {
+
+constexpr TColor Rgb(int r, int g, int b) {
+    return static_cast<TColor>(r) | (static_cast<TColor>(g) << 8) | (static_cast<TColor>(b) << 16);
+}
+
+} // namespace
+
+TxpCheckBox::TxpCheckBox(QWidget* parent) : QAbstractButton(parent) {
+    setCheckable(true);
+    resize(97, 17);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setText(QString::fromStdString(caption_));
+    // A click from code flips the value the way QAbstractButton does and reports it once.
+    connect(this, &QAbstractButton::clicked, this, [this] {
         if (OnClick) OnClick();
     });
 }
 
-void TxpCheckBox::SetColor(core::TColor color) {
+void TxpCheckBox::SetCaption(const std::string& caption) {
+    if (caption == caption_) return;
+    caption_ = caption;
+    setText(QString::fromStdString(caption));
+    repaint();
+}
+
+void TxpCheckBox::SetChecked(bool on) {
+    if (on == isChecked()) return;
+    setChecked(on);
+    repaint();
+}
+
+void TxpCheckBox::SetEnabled(bool on) {
+    if (on == enabled_) return;
+    enabled_ = on;
+    update();
+}
+
+void TxpCheckBox::SetColor(TColor color) {
+    if (color == color_) return;
     color_ = color;
+    // Kept in the palette as well, so windows that read the background colour see it.
     QPalette p = palette();
     p.setColor(QPalette::Window, platform::ToQColor(color));
     setPalette(p);
+    update();
+}
+
+void TxpCheckBox::SetFont(const platform::TFont& font) {
+    font_ = font;
+    repaint();
+}
+
+void TxpCheckBox::SetCheckColor(TColor color) {
+    if (color == CheckColor()) return;
+    CheckColor.Store(color);
+    update();
+}
+
+void TxpCheckBox::SetAlignment(TCheckBoxAlignment alignment) {
+    if (alignment == Alignment()) return;
+    Alignment.Store(alignment);
+    repaint();
+}
+
+void TxpCheckBox::SetShadowText(bool on) {
+    if (on == ShadowText()) return;
+    ShadowText.Store(on);
+    update();
+}
+
+void TxpCheckBox::Toggle() {
+    setChecked(!isChecked());
+    update();
+    if (OnClick) OnClick();
+}
+
+void TxpCheckBox::Step(PressInput input) {
+    const PressStep s = PressNext(PressKind::CheckBox, flags_, input, enabled_);
+    flags_ = s.flags;
+    if (s.takeFocus) setFocus(Qt::MouseFocusReason);
+    if (s.repaint) update();
+    if (s.fire) Toggle();
+}
+
+bool TxpCheckBox::event(QEvent* e) {
+    if (e->type() == QEvent::Shortcut) {
+        Step(PressInput::Accelerator);
+        return true;
+    }
+    return QAbstractButton::event(e);
+}
+
+void TxpCheckBox::enterEvent(QEnterEvent*) {
+    Step(PressInput::MouseEnter);
+}
+
+void TxpCheckBox::leaveEvent(QEvent*) {
+    Step(PressInput::MouseLeave);
+}
+
+void TxpCheckBox::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) Step(PressInput::LeftDown);
+}
+
+void TxpCheckBox::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    const bool inside = rect().contains(e->position().toPoint());
+    Step(inside ? PressInput::LeftUpInside : PressInput::LeftUpOutside);
+}
+
+void TxpCheckBox::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) Step(PressInput::DoubleClick);
+}
+
+void TxpCheckBox::keyPressEvent(QKeyEvent* e) {
+    if (e->key() != Qt::Key_Space) {
+        e->ignore();
+        return;
+    }
+    if (!e->isAutoRepeat() && !flags_.pressed && enabled_) {
+        spaceDown_ = true;
+        Step(PressInput::PressKeyDown);
+    }
+}
+
+void TxpCheckBox::keyReleaseEvent(QKeyEvent* e) {
+    if (e->isAutoRepeat() || !spaceDown_ || e->key() != Qt::Key_Space) {
+        e->ignore();
+        return;
+    }
+    spaceDown_ = false;
+    Step(PressInput::PressKeyUp);
+}
+
+void TxpCheckBox::focusInEvent(QFocusEvent*) {
+    Step(PressInput::FocusIn);
+    if (OnEnter && enabled_) OnEnter();
+}
+
+void TxpCheckBox::focusOutEvent(QFocusEvent*) {
+    spaceDown_ = false;
+    Step(PressInput::FocusOut);
+    if (OnExit && enabled_) OnExit();
+}
+
+void TxpCheckBox::paintEvent(QPaintEvent*) {
+    QImage image(size(), QImage::Format_RGB32);
+    TCanvas canvas(&image);
+    PaintTo(canvas);
+    QPainter(this).drawImage(0, 0, image);
+}
+
+void TxpCheckBox::PaintBox(TCanvas& c) const {
+    const int ch = c.Height(), W = c.Width();
+    const int L = Alignment() == cbaRight ? 1 : W - 15, T = ch / 2 - 7;
+    const int R = L + 14, B = T + 14;
+    if (enabled_) {
+        if (flags_.pressed) {
+            DrawGradient(c, {L, T, R, B}, Rgb(176, 176, 167), Rgb(241, 239, 223), fdTopToBottom,
+                         10);
+        } else if (flags_.hot) {
+            DrawGradient(c, {L, T, R, B}, Rgb(255, 240, 207), Rgb(248, 179, 48), fdTopToBottom, 10);
+            c.Brush = {color_, BrushStyle::Solid, {}};
+            c.FillRect(L + 2, T + 2, R - 2, B - 2);
+        } else {
+            DrawGradient(c, {L, T, R, B}, Rgb(220, 220, 215), Rgb(255, 255, 255), fdTopToBottom,
+                         10);
+        }
+        c.Pen = {Rgb(28, 81, 128), 1};
+        c.Brush.Style = BrushStyle::Clear;
+    } else {
+        c.Pen = {0x808080, 1};
+        c.Brush = {core::clWhite, BrushStyle::Solid, {}};
+    }
+    c.Rectangle(L, T, R, B);
+    if (isChecked()) {
+        c.Pen = {enabled_ ? CheckColor() : 0xC0C0C0, 3};
+        c.MoveTo(L + 3, T + 6);
+        c.LineTo(L + 5, B - 5);
+        c.LineTo(R - 5, T + 4);
+    }
+}
+
+void TxpCheckBox::PaintTo(TCanvas& c) const {
+    const int W = c.Width(), H = c.Height();
+    c.Pen = {};
+    c.Brush = {color_, BrushStyle::Solid, {}};
+    c.FillRect(0, 0, W, H);
+    PaintBox(c);
+    const AcceleratedText t = SplitAccelerator(caption_);
+    c.Font = font_;
+    c.Font.Underline = flags_.hot && UnderLineOnActive;
+    if (!enabled_) c.Font.Color = 0x808080;
+    c.Brush.Style = BrushStyle::Clear;
+    const TColor textColor = c.Font.Color;
+    const int th = c.TextHeight(t.text), ty = (H - th) / 2;
+    const bool right = Alignment() == cbaRight;
+    const int x = right ? 20 : 2;
+    const platform::TRect clip =
+        right ? platform::TRect{20, 2, W - 2, H} : platform::TRect{2, 2, W - 20, H};
+    c.SaveDC();
+    c.IntersectClipRect(clip.Left, clip.Top, clip.Right, clip.Bottom);
+    if (!right || ShadowText()) {
+        c.Font.Color = 0xC0C0C0;
+        c.TextOut(x + 1, ty + 1, t.text);
+    }
+    c.Font.Color = textColor;
+    c.TextOut(x, ty, t.text);
+    c.RestoreDC();
+    if (t.hasAmpersand) {
+        // Under the letter itself, where the text stands.
+        const int y = ty + th;
+        c.Pen = {textColor, 1};
+        c.MoveTo(x + c.TextWidth(t.before), y);
+        c.LineTo(x + c.TextWidth(t.through), y);
+    }
+    if (enabled_ && flags_.focused) {
+        const int tw = c.TextWidth(t.text);
+        if (right)
+            c.DrawFocusRect(17, 1, tw + 25, H - 1);
+        else
+            c.DrawFocusRect(1, 1, tw + 8, H - 1);
+    }
 }

@@ -9,6 +9,7 @@
 #include "tests/support/TempDir.h"
 
 #include <QAction>
+#include <QMenuBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -140,6 +141,9 @@ TEST_F(MainWindow, FilePopupOpensUnderItsButtonBelowTheCaption) {
     const QMargins frame = (*form).FrameMargins();
     EXPECT_EQ(p.x(), 100 + frame.left());
     EXPECT_EQ(p.y(), 50 + frame.top() + 17);
+    // The native menu bar is gone; the toolbar buttons sit right under the caption.
+    EXPECT_FALSE((*form).MainMenu1->isVisible());
+    EXPECT_EQ((*form).clientArea()->geometry().topLeft(), QPoint(4, 32));
 }
 
 TEST_F(MainWindow, AboutNamesTheProgram) {

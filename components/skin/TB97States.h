@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+
+// The look of a toolbar button: up, disabled, pressed, latched (down in a group), hot.
+enum TButtonState97 : std::uint8_t { bsUp, bsDisabled, bsDown, bsExclusive, bsMouseIn };
+
+enum class ToolbarInput : std::uint8_t {
+    EnterHot, // the mouse came over the button
+    LeaveHot, // the mouse left it, or the program lost the activation
+    LeftDown,
+    MoveOnFace, // while a left press is tracked
+    MoveOffFace,
+    LeftUpOnFace,
+    LeftUpOffFace,
+    ClickBegin, // the button shows pressed while its command runs
+    ClickEnd,
+    Disable,
+    Enable,
+};
+
+struct ToolbarFlags {
+    TButtonState97 state = bsUp;
+    bool mouseIn = false;
+    bool mouseDown = false; // a left press is being tracked
+    bool inClick = false;
+    friend bool operator==(const ToolbarFlags&, const ToolbarFlags&) = default;
+};
+
+struct ToolbarStep {
+    ToolbarFlags flags;
+    bool redraw = false;
+    bool click = false;
+};
+
+ToolbarStep ToolbarNext(ToolbarFlags flags, ToolbarInput input);
