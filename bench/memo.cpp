@@ -1,5 +1,6 @@
 #include "bench/support/History.h"
 #include "bench/support/Memory.h"
+#include "core/Edition.h"
 #include "core/PairCommands.h"
 #include "platform/Memo.h"
 
@@ -31,7 +32,7 @@ struct Big {
 const Big bigs[] = {
     {"StatsDuples1",
      [] { return core::StatsDuples(History(), core::Game6x45, 1, core::Lang::English); }},
-    {"Period0", [] { return core::Period(History(), core::Game6x45, 0, core::Lang::English); }},
+    {"Period0", [] { return core::Period(History(), core::Edition6x45, 0, core::Lang::English); }},
     {"MatchInDraws",
      [] { return core::MatchInDraws(History(), core::Game6x45, core::Lang::English); }},
 };

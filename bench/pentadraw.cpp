@@ -152,6 +152,5 @@ BENCHMARK(BM_PagedColumnChart5)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    bench_support::KeepFreedMemory();
     return bench_support::RunBenchmarks(argc, argv);
 }
