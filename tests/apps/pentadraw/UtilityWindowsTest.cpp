@@ -55,9 +55,9 @@ TEST_F(UtilityWindows, RndTestAppendsToTheTextWindow) {
     Form_memo->Memo1->SetText("kept");
     dialogs->inputs.push_back("1");
     form->xpButton_Rnd_Test->click();
-    EXPECT_FALSE(form->xpButton_Rnd_Test->isEnabled());
+    EXPECT_FALSE(form->xpButton_Rnd_Test->Enabled());
     QTRY_VERIFY_WITH_TIMEOUT(!form->RndTest->Running(), 120000);
-    EXPECT_TRUE(form->xpButton_Rnd_Test->isEnabled());
+    EXPECT_TRUE(form->xpButton_Rnd_Test->Enabled());
     const auto lines = Form_memo->Memo1->Lines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "kept");
