@@ -2,34 +2,9 @@
 
 #include "apps/vovuv/Windows.h"
 #include "apps/vovuv/main.h"
-#include "platform/ProgramFolder.h"
-#include "tests/support/ScriptedDialogs.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/ProgramTest.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-
-// A program run on a folder of its own: the windows are created as the program creates them,
-// on the draw file the test put there, with the scripted dialogs answering.
-class VovuvTest : public ::testing::Test {
+class VovuvTest : public testing_support::ProgramTest<VovuvWindows, TForm1> {
 protected:
-    // Writes drawFile as the program folder's 6x45.txt (none when empty) and creates the windows.
-    void Start(const std::string& drawFile = "") {
-        if (!drawFile.empty()) dir.write("6x45.txt", drawFile);
-        platform::SetProgramFolder(dir.path());
-        windows = std::make_unique<VovuvWindows>();
-        form = windows->form1.get();
-    }
-    void TearDown() override {
-        windows.reset();
-        form = nullptr;
-        platform::SetProgramFolder("");
-    }
-
-    testing_support::TempDir dir;
-    testing_support::ScopedDialogs dialogs;
-    std::unique_ptr<VovuvWindows> windows;
-    TForm1* form = nullptr;
+    VovuvTest() : ProgramTest("6x45.txt") {}
 };
