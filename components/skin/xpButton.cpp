@@ -4,7 +4,6 @@
 #include "components/skin/xpCaptionText.h"
 
 #include <QKeyEvent>
-#include <QPainter>
 
 using core::TColor;
 using platform::BrushStyle;
@@ -31,7 +30,7 @@ void ClippedText(TCanvas& c, const platform::TRect& clip, int x, int y, const st
 
 } // namespace
 
-TxpButton::TxpButton(QWidget* parent) : QAbstractButton(parent) {
+TxpButton::TxpButton(QWidget* parent) : TxpPressControl(parent, PressKind::Button) {
     font_.Bold = true;
     font_.Color = core::clNavy;
     resize(75, 25);
@@ -49,12 +48,6 @@ void TxpButton::SetCaption(const std::string& caption) {
     repaint();
 }
 
-void TxpButton::SetEnabled(bool on) {
-    if (on == enabled_) return;
-    enabled_ = on;
-    update();
-}
-
 void TxpButton::SetGradient(bool on) {
     if (on == gradient_) return;
     gradient_ = on;
@@ -68,84 +61,6 @@ void TxpButton::SetFont(const platform::TFont& font) {
 
 void TxpButton::Click() {
     if (enabled_ && OnClick) OnClick();
-}
-
-void TxpButton::Step(PressInput input) {
-    const PressStep s = PressNext(PressKind::Button, flags_, input, enabled_);
-    flags_ = s.flags;
-    if (s.takeFocus) setFocus(Qt::MouseFocusReason);
-    if (s.repaint) update();
-    if (s.fire) Click();
-}
-
-bool TxpButton::event(QEvent* e) {
-    if (e->type() == QEvent::Shortcut) {
-        Step(PressInput::Accelerator);
-        return true;
-    }
-    return QAbstractButton::event(e);
-}
-
-void TxpButton::enterEvent(QEnterEvent*) {
-    Step(PressInput::MouseEnter);
-}
-
-void TxpButton::leaveEvent(QEvent*) {
-    Step(PressInput::MouseLeave);
-}
-
-void TxpButton::mousePressEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) Step(PressInput::LeftDown);
-}
-
-void TxpButton::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() != Qt::LeftButton) return;
-    const bool inside = rect().contains(e->position().toPoint());
-    Step(inside ? PressInput::LeftUpInside : PressInput::LeftUpOutside);
-}
-
-void TxpButton::mouseDoubleClickEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) Step(PressInput::DoubleClick);
-}
-
-void TxpButton::keyPressEvent(QKeyEvent* e) {
-    const int key = e->key();
-    const bool presses = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
-    if (!presses) {
-        e->ignore();
-        return;
-    }
-    if (!e->isAutoRepeat() && !flags_.pressed) {
-        pressKey_ = key;
-        Step(PressInput::PressKeyDown);
-    }
-}
-
-void TxpButton::keyReleaseEvent(QKeyEvent* e) {
-    if (e->isAutoRepeat() || pressKey_ == 0 || e->key() != pressKey_) {
-        e->ignore();
-        return;
-    }
-    pressKey_ = 0;
-    Step(PressInput::PressKeyUp);
-}
-
-void TxpButton::focusInEvent(QFocusEvent*) {
-    Step(PressInput::FocusIn);
-    if (OnEnter) OnEnter();
-}
-
-void TxpButton::focusOutEvent(QFocusEvent*) {
-    pressKey_ = 0;
-    Step(PressInput::FocusOut);
-    if (OnExit) OnExit();
-}
-
-void TxpButton::paintEvent(QPaintEvent*) {
-    QImage image(size(), QImage::Format_RGB32);
-    TCanvas canvas(&image);
-    PaintTo(canvas);
-    QPainter(this).drawImage(0, 0, image);
 }
 
 void TxpButton::PaintTo(TCanvas& c) const {

@@ -4,7 +4,6 @@
 #include "components/skin/xpCaptionText.h"
 
 #include <QKeyEvent>
-#include <QPainter>
 
 using core::TColor;
 using platform::BrushStyle;
@@ -18,7 +17,7 @@ constexpr TColor Rgb(int r, int g, int b) {
 
 } // namespace
 
-TxpCheckBox::TxpCheckBox(QWidget* parent) : QAbstractButton(parent) {
+TxpCheckBox::TxpCheckBox(QWidget* parent) : TxpPressControl(parent, PressKind::CheckBox) {
     setCheckable(true);
     resize(97, 17);
     setFocusPolicy(Qt::StrongFocus);
@@ -41,12 +40,6 @@ void TxpCheckBox::SetChecked(bool on) {
     if (on == isChecked()) return;
     setChecked(on);
     repaint();
-}
-
-void TxpCheckBox::SetEnabled(bool on) {
-    if (on == enabled_) return;
-    enabled_ = on;
-    update();
 }
 
 void TxpCheckBox::SetColor(TColor color) {
@@ -86,82 +79,6 @@ void TxpCheckBox::Toggle() {
     setChecked(!isChecked());
     update();
     if (OnClick) OnClick();
-}
-
-void TxpCheckBox::Step(PressInput input) {
-    const PressStep s = PressNext(PressKind::CheckBox, flags_, input, enabled_);
-    flags_ = s.flags;
-    if (s.takeFocus) setFocus(Qt::MouseFocusReason);
-    if (s.repaint) update();
-    if (s.fire) Toggle();
-}
-
-bool TxpCheckBox::event(QEvent* e) {
-    if (e->type() == QEvent::Shortcut) {
-        Step(PressInput::Accelerator);
-        return true;
-    }
-    return QAbstractButton::event(e);
-}
-
-void TxpCheckBox::enterEvent(QEnterEvent*) {
-    Step(PressInput::MouseEnter);
-}
-
-void TxpCheckBox::leaveEvent(QEvent*) {
-    Step(PressInput::MouseLeave);
-}
-
-void TxpCheckBox::mousePressEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) Step(PressInput::LeftDown);
-}
-
-void TxpCheckBox::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() != Qt::LeftButton) return;
-    const bool inside = rect().contains(e->position().toPoint());
-    Step(inside ? PressInput::LeftUpInside : PressInput::LeftUpOutside);
-}
-
-void TxpCheckBox::mouseDoubleClickEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) Step(PressInput::DoubleClick);
-}
-
-void TxpCheckBox::keyPressEvent(QKeyEvent* e) {
-    if (e->key() != Qt::Key_Space) {
-        e->ignore();
-        return;
-    }
-    if (!e->isAutoRepeat() && !flags_.pressed && enabled_) {
-        spaceDown_ = true;
-        Step(PressInput::PressKeyDown);
-    }
-}
-
-void TxpCheckBox::keyReleaseEvent(QKeyEvent* e) {
-    if (e->isAutoRepeat() || !spaceDown_ || e->key() != Qt::Key_Space) {
-        e->ignore();
-        return;
-    }
-    spaceDown_ = false;
-    Step(PressInput::PressKeyUp);
-}
-
-void TxpCheckBox::focusInEvent(QFocusEvent*) {
-    Step(PressInput::FocusIn);
-    if (OnEnter && enabled_) OnEnter();
-}
-
-void TxpCheckBox::focusOutEvent(QFocusEvent*) {
-    spaceDown_ = false;
-    Step(PressInput::FocusOut);
-    if (OnExit && enabled_) OnExit();
-}
-
-void TxpCheckBox::paintEvent(QPaintEvent*) {
-    QImage image(size(), QImage::Format_RGB32);
-    TCanvas canvas(&image);
-    PaintTo(canvas);
-    QPainter(this).drawImage(0, 0, image);
 }
 
 void TxpCheckBox::PaintBox(TCanvas& c) const {
