@@ -14,8 +14,7 @@ namespace testing_support {
 
 // A program run on a folder of its own: the windows are created as the program creates them,
 // on the draw file the test put there, with the scripted dialogs answering.
-template <class Windows, class Form>
-class ProgramTest : public ::testing::Test {
+template <class Windows, class Form> class ProgramTest : public ::testing::Test {
 protected:
     explicit ProgramTest(std::string drawFileName) : drawFileName_(std::move(drawFileName)) {}
 

@@ -78,7 +78,7 @@ TEST(TableWindow5x36, FilterAnyTracesTheBoxSeparatesAndCapsAtTwentyFourHits) {
 
         f.CheckBox_Separation->click();
         EXPECT_EQ(f.CellMark(2, 1), core::TableMark::Separation);
-        EXPECT_EQ(f.CellMark(2, 2), core::TableMark::Trace); // below it, the trace stays
+        EXPECT_EQ(f.CellMark(2, 2), core::TableMark::Trace);      // below it, the trace stays
         EXPECT_EQ(f.CellMark(2, 8), core::TableMark::Separation); // 6..10 at row 8
         EXPECT_EQ(f.CellMark(2, 9), core::TableMark::None);
     };
