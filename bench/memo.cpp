@@ -37,10 +37,19 @@ const Big bigs[] = {
      [] { return core::MatchInDraws(History(), core::Game6x45, core::Lang::English); }},
 };
 
-double TextMB(const std::vector<std::string>& lines) {
+double TextMB(const core::CommandResult& r) {
     double bytes = 0;
-    for (const auto& l : lines) bytes += static_cast<double>(l.size()) + 1;
+    if (r.source) bytes = static_cast<double>(r.source->TextBytes() + r.source->Count());
+    for (const auto& l : r.lines) bytes += static_cast<double>(l.size()) + 1;
     return bytes / (1024.0 * 1024.0);
+}
+
+// The hand-over the program makes: a source's lines, or the lines moved in.
+void Hand(platform::TMemo& memo, core::CommandResult&& r) {
+    if (r.source)
+        memo.SetSource(std::move(r.source));
+    else
+        memo.SetLines(std::move(r.lines));
 }
 
 void Key(platform::TMemo& memo, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
@@ -68,9 +77,9 @@ void Show(benchmark::State& state, const Big& big, bool withCommand) {
     for (auto _ : state) {
         if (!withCommand) state.PauseTiming();
         core::CommandResult r = big.make();
-        text = TextMB(r.lines);
+        text = TextMB(r);
         if (!withCommand) state.ResumeTiming();
-        w.memo.SetLines(std::move(r.lines));
+        Hand(w.memo, std::move(r));
         w.Paint();
         state.PauseTiming();
         held = StatusMB("VmRSS") - idle;
@@ -86,7 +95,7 @@ void Show(benchmark::State& state, const Big& big, bool withCommand) {
 // One user step on a shown result, with the repaint it causes.
 void Step(benchmark::State& state, const Big& big, const std::string& step) {
     Shown w;
-    w.memo.SetLines(big.make().lines);
+    Hand(w.memo, big.make());
     w.Paint();
     auto& m = w.memo;
     for (auto _ : state) {

@@ -30,7 +30,8 @@ double StatusMB(const char* key) {
 
 double TextMB(const core::CommandResult& r) {
     double bytes = 0;
-    for (const auto& l : r.lines) bytes += l.size() + 1;
+    if (r.source) bytes = static_cast<double>(r.source->TextBytes() + r.source->Count());
+    for (const auto& l : r.lines) bytes += static_cast<double>(l.size()) + 1;
     return bytes / (1024.0 * 1024.0);
 }
 

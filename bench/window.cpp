@@ -92,7 +92,7 @@ void Drive(benchmark::State& state, const char* answer, void (TForm1::*button)()
                 if (!state.counters.count("first_answer_to_shown_ms"))
                     state.counters["first_answer_to_shown_ms"] = shown;
                 state.counters["answer_to_shown_ms"] = shown;
-                state.counters["text_MB"] = static_cast<double>(m->Content().HeldBytes()) / 1048576;
+                state.counters["text_MB"] = static_cast<double>(m->Content().TextBytes()) / 1048576;
                 state.counters["shown_MB"] = StatusMB("VmRSS") - idle;
                 auto time = [&](const char* name, const std::function<void()>& step) {
                     const auto t = Clock::now();

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/LineSource.h"
 #include "core/TColor.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,11 +37,18 @@ struct ChartData {
     std::string caption;
 };
 
-// The result of one command: the text window's caption and lines, then its charts.
+// The result of one command: the text window's caption and lines, then its charts. A result
+// too large to write out gives its lines as a source instead, and leaves `lines` empty.
 struct CommandResult {
     std::string caption;
     std::vector<std::string> lines;
+    std::shared_ptr<const LineSource> source;
     std::vector<ChartData> charts;
 };
+
+// Every line of the result, written out.
+inline std::vector<std::string> AllLines(const CommandResult& r) {
+    return r.source ? r.source->Lines() : r.lines;
+}
 
 } // namespace core

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <vector>
 
 namespace core {
@@ -31,6 +33,176 @@ std::vector<int> HeldNumbers(const Draw& d, const Game& game) {
     std::sort(held.begin(), held.end());
     return held;
 }
+
+// A row's pieces counted, or written into a buffer with a slot's room to spare.
+struct Measure {
+    std::size_t bytes = 0;
+    std::size_t pieces = 0;
+    void operator()(const ShortText& t) {
+        bytes += t.size;
+        ++pieces;
+    }
+};
+struct Put {
+    char* out;
+    void operator()(const ShortText& t) { out = LineBuilder::Put(out, t); }
+};
+
+ShortText Short(std::string_view text) {
+    ShortText t;
+    std::memcpy(t.bytes.data(), text.data(), text.size());
+    t.size = text.size();
+    return t;
+}
+
+// The lines of a command comparing every pair of draws, made on demand: fixed lines and rows,
+// a row written by Rows::Row from the shared-number counts. The rows are measured once up
+// front. The draws are copied in, so the lines stay right after the program's store changes.
+template <class Rows> class PairLines : public LineSource {
+public:
+    PairLines(const DrawStore& store, int perDraw)
+        : store_(store), common_(store_, store_.DrawCount, perDraw), n_(store_.DrawCount),
+          head_(std::max(n_, 0), [this](int k) { return ZeroPad(k, n_); }) {}
+    PairLines(const PairLines&) = delete;
+    PairLines& operator=(const PairLines&) = delete;
+
+    std::size_t Count() const override { return entries_.size(); }
+    std::size_t LineBytes(std::size_t i) const override { return entries_[i].bytes; }
+    void Write(std::size_t i, std::string& out) const override {
+        const Entry& e = entries_[i];
+        if (e.run < 0) {
+            out = fixed_[e.row];
+            return;
+        }
+        out.resize(e.bytes + ShortText::Capacity);
+        Put put{out.data()};
+        static_cast<const Rows&>(*this).Row(e.run, e.row, put);
+        out.resize(static_cast<std::size_t>(put.out - out.data()));
+    }
+
+protected:
+    void AddFixed(std::string text) {
+        entries_.push_back({-1, static_cast<int>(fixed_.size()), text.size()});
+        fixed_.push_back(std::move(text));
+    }
+    Measure AddRow(int run, int row) {
+        Measure m;
+        static_cast<const Rows&>(*this).Row(run, row, m);
+        entries_.push_back({run, row, m.bytes});
+        return m;
+    }
+
+    DrawStore store_;
+    CommonCounts common_;
+    int n_;
+    NumberTexts head_; // a row's draw number, padded to the newest one's width
+
+private:
+    struct Entry {
+        int run; // -1: a fixed line
+        int row;
+        std::size_t bytes;
+    };
+    std::vector<Entry> entries_;
+    std::vector<std::string> fixed_;
+};
+
+// Stats duples: per draw, newest first, the older draws sharing at least the level.
+class DuplesLines : public PairLines<DuplesLines> {
+public:
+    DuplesLines(const DrawStore& store, const Game& game, int level)
+        : PairLines(store, game.perDraw), level_(level),
+          shared_(MaxPerDraw * MaxPerDraw,
+                  [](int d) { return ":   " + std::to_string(d) + " № "; }),
+          plain_(std::max(n_, 0), [](int k) { return std::to_string(k); }) {
+        for (int i = 0; i < n_; ++i) AddRow(0, i);
+        MeasureLines();
+    }
+    template <class Emit> void Row(int, int i, Emit& emit) const {
+        emit(head_[n_ - i]);
+        common_.ForEachAtLeast(i, i + 1, n_, level_, false, [&](int j, int d) {
+            emit(shared_[d]);
+            emit(plain_[n_ - j]);
+        });
+    }
+
+private:
+    int level_;
+    NumberTexts shared_, plain_;
+};
+
+// Match in draws: a pass of three or more shared numbers, then a pass of exactly two.
+class MatchLines : public PairLines<MatchLines> {
+public:
+    MatchLines(const DrawStore& store, const Game& game, Lang lang)
+        : PairLines(store, game.perDraw),
+          padded_(std::max(n_, 0), [this](int k) { return ZeroPad(k, n_) + " "; }) {
+        AddFixed(Tr(lang, "Совпадение трёх и более чисел:", "Three and more numbers matches:"));
+        AddFixed("");
+        for (int i = 0; i + 1 < n_; ++i) AddRow(0, i);
+        AddFixed("");
+        AddFixed(Tr(lang, "Совпадение двух чисел:", "Two numbers matches:"));
+        AddFixed("");
+        for (int i = 0; i + 1 < n_; ++i) AddRow(1, i);
+        MeasureLines();
+    }
+    template <class Emit> void Row(int pass, int i, Emit& emit) const {
+        emit(head_[n_ - i]);
+        emit(colon_);
+        // Each bucket in brackets, left out when empty.
+        auto bucket = [&](int b, int low, int high) {
+            bool any = false;
+            common_.ForEachBetween(i, i + 1, n_, low, high, false, [&](int j, int) {
+                if (!any) emit(open_[b]);
+                any = true;
+                emit(padded_[n_ - j]);
+            });
+            if (any) emit(close_);
+        };
+        if (pass == 1) return bucket(0, 2, 2);
+        bucket(1, 3, 3);
+        bucket(2, 4, 4);
+        bucket(3, 5, MaxPerDraw * MaxPerDraw);
+    }
+
+private:
+    NumberTexts padded_;
+    const ShortText colon_ = Short(": ");
+    const ShortText close_ = Short("] ");
+    const ShortText open_[4] = {Short("[2 ->  "), Short("[3 ->  "), Short("[4 ->  "),
+                                Short("[5,6 ->  ")};
+};
+
+// Period: per draw, oldest first, the distances to the newer draws sharing at least minimum.
+class PeriodLines : public PairLines<PeriodLines> {
+public:
+    PeriodLines(const DrawStore& store, const Edition& edition, int minimum)
+        : PairLines(store, edition.game.perDraw), minimum_(minimum),
+          padded_(std::max(n_, 0), [this](int k) { return ZeroPad(k, n_) + " "; }),
+          plain_(std::max(n_, 0), [](int k) { return std::to_string(k) + " "; }),
+          distances_(edition.pairs->periodPadded ? padded_ : plain_), hits_(std::max(n_, 0), 0) {
+        AddFixed("Matches for " + std::to_string(minimum) + " and more:");
+        AddFixed("");
+        AddFixed("Draw Period");
+        for (int rec = n_ - 1; rec >= 1; --rec)
+            hits_[rec] = static_cast<int>(AddRow(0, rec).pieces) - 1;
+        MeasureLines();
+    }
+    // The number of newer draws the draw at rec shares at least minimum numbers with.
+    int Hits(int rec) const { return hits_[rec]; }
+    template <class Emit> void Row(int, int rec, Emit& emit) const {
+        emit(padded_[n_ - rec]);
+        // Newer draws from the nearest on, so the distances come out ascending.
+        common_.ForEachAtLeast(rec, 0, rec, minimum_, true,
+                               [&](int f, int) { emit(distances_[rec - f]); });
+    }
+
+private:
+    int minimum_;
+    NumberTexts padded_, plain_;
+    const NumberTexts& distances_;
+    std::vector<int> hits_;
+};
 
 } // namespace
 
@@ -188,80 +360,18 @@ int DuplesLevel(std::string_view answer, const Edition& edition) {
 }
 
 CommandResult StatsDuples(const DrawStore& store, const Game& game, int level, Lang lang) {
-    const int n = store.DrawCount;
-    const CommonCounts common(store, n, game.perDraw);
-    const NumberTexts shared(MaxPerDraw * MaxPerDraw,
-                             [](int d) { return ":   " + std::to_string(d) + " № "; });
-    const NumberTexts plain(std::max(n, 0), [](int k) { return std::to_string(k); });
-
     CommandResult r;
     r.caption = lang == Lang::Russian
                     ? "Статистика дублей для " + std::to_string(level) + " и более повторений"
                     : "Statistics of duples for " + std::to_string(level) + " and more numbers";
-    r.lines.reserve(n);
-    LineBuilder line;
-    for (int i = 0; i < n; ++i) {
-        line.Clear();
-        line.Append(ZeroPad(n - i, n));
-        char* out = line.Room(2 * ShortText::Capacity * (n - i));
-        common.ForEachAtLeast(i, i + 1, n, level, false, [&](int j, int d) {
-            out = LineBuilder::Put(out, shared[d]);
-            out = LineBuilder::Put(out, plain[n - j]);
-        });
-        line.Commit(out);
-        r.lines.push_back(line.Str());
-    }
+    r.source = std::make_shared<DuplesLines>(store, game, level);
     return r;
 }
 
 CommandResult MatchInDraws(const DrawStore& store, const Game& game, Lang lang) {
-    const int n = store.DrawCount;
-    const CommonCounts common(store, n, game.perDraw);
-    const NumberTexts padded(std::max(n, 0), [n](int k) { return ZeroPad(k, n) + " "; });
-
     CommandResult r;
     r.caption = Tr(lang, "Совпадения между тиражами", "Matches between draws");
-    r.lines.push_back(
-        Tr(lang, "Совпадение трёх и более чисел:", "Three and more numbers matches:"));
-    r.lines.push_back("");
-    // Both passes see the same counts, so the second pass's lines are made alongside the first.
-    std::vector<std::string> twos;
-    twos.reserve(std::max(n - 1, 0));
-    r.lines.reserve(2 * std::max(n - 1, 0) + 5);
-    LineBuilder buckets[4]; // 2, 3, 4, 5 and more
-    LineBuilder line;
-    static constexpr const char* opening[4] = {"[2 ->  ", "[3 ->  ", "[4 ->  ", "[5,6 ->  "};
-    auto close = [&](int b) {
-        if (buckets[b].Size() == 0) return;
-        line.Append(opening[b]);
-        line.Append(buckets[b].View());
-        line.Append("] ");
-    };
-    for (int i = 0; i + 1 < n; ++i) {
-        char* out[4];
-        for (int b = 0; b < 4; ++b) {
-            buckets[b].Clear();
-            out[b] = buckets[b].Room(ShortText::Capacity * (n - i));
-        }
-        common.ForEachAtLeast(i, i + 1, n, 2, false, [&](int j, int c) {
-            const int b = std::min(c, 5) - 2;
-            out[b] = LineBuilder::Put(out[b], padded[n - j]);
-        });
-        for (int b = 0; b < 4; ++b) buckets[b].Commit(out[b]);
-        const std::string number = ZeroPad(n - i, n) + ": ";
-        line.Clear();
-        line.Append(number);
-        for (int b = 1; b < 4; ++b) close(b);
-        r.lines.push_back(line.Str());
-        line.Clear();
-        line.Append(number);
-        close(0);
-        twos.push_back(line.Str());
-    }
-    r.lines.push_back("");
-    r.lines.push_back(Tr(lang, "Совпадение двух чисел:", "Two numbers matches:"));
-    r.lines.push_back("");
-    for (auto& t : twos) r.lines.push_back(std::move(t));
+    r.source = std::make_shared<MatchLines>(store, game, lang);
     return r;
 }
 
@@ -270,43 +380,22 @@ Prompt PeriodPrompt(const Edition& edition) {
 }
 
 CommandResult Period(const DrawStore& store, const Edition& edition, int minimum, Lang) {
-    const int n = store.DrawCount;
-    const CommonCounts common(store, n, edition.game.perDraw);
-    const NumberTexts padded(std::max(n, 0), [n](int k) { return ZeroPad(k, n) + " "; });
-    const NumberTexts plain(std::max(n, 0), [](int k) { return std::to_string(k) + " "; });
-    const NumberTexts& distances = edition.pairs->periodPadded ? padded : plain;
-    const bool paged = edition.filter->pagedSeries;
-
     CommandResult r;
     r.caption = "Period of Repeating";
-    r.lines.reserve(std::max(n - 1, 0) + 3);
-    r.lines.push_back("Matches for " + std::to_string(minimum) + " and more:");
-    r.lines.push_back("");
-    r.lines.push_back("Draw Period");
+    auto lines = std::make_shared<PeriodLines>(store, edition, minimum);
     ChartData chart;
-    if (paged) chart.pagedSeries.emplace(std::max(n, 0), 0);
-    LineBuilder line;
-    for (int rec = n - 1; rec >= 1; --rec) {
-        line.Clear();
-        line.Append(padded[n - rec]);
-        int count = 0;
-        // Newer draws from the nearest on, so the distances come out ascending.
-        char* out = line.Room(ShortText::Capacity * rec);
-        common.ForEachAtLeast(rec, 0, rec, minimum, true, [&](int f, int) {
-            out = LineBuilder::Put(out, distances[rec - f]);
-            ++count;
-        });
-        line.Commit(out);
-        r.lines.push_back(line.Str());
-        if (paged) {
-            (*chart.pagedSeries)[n - rec - 1] = count;
-        } else if (n - rec <= 100) { // the chart keeps points 1..100 only
-            chart.values.push_back({1, n - rec, static_cast<double>(count)});
-        }
+    const int n = store.DrawCount;
+    if (edition.filter->pagedSeries) {
+        chart.pagedSeries.emplace(std::max(n, 0), 0);
+        for (int rec = n - 1; rec >= 1; --rec) (*chart.pagedSeries)[n - rec - 1] = lines->Hits(rec);
+    } else {
+        for (int rec = n - 1; rec >= 1 && n - rec <= 100; --rec) // the chart keeps points 1..100
+            chart.values.push_back({1, n - rec, static_cast<double>(lines->Hits(rec))});
     }
     chart.yMax = 1000;
     chart.yMin = 0;
     chart.caption = "Number of Repeating";
+    r.source = std::move(lines);
     r.charts.push_back(std::move(chart));
     return r;
 }

@@ -153,6 +153,14 @@ void TMemo::SetLines(std::vector<std::string> lines) {
     HandBackFreedMemory(held);
 }
 
+void TMemo::SetSource(std::shared_ptr<const core::LineSource> source) {
+    const std::size_t held = text_.HeldBytes();
+    Clear();
+    text_.SetSource(std::move(source));
+    TextChanged();
+    HandBackFreedMemory(held);
+}
+
 void TMemo::SetText(std::string text) {
     const std::size_t held = text_.HeldBytes();
     Clear();

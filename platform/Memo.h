@@ -26,6 +26,8 @@ public:
     void Add(const std::string& line);
     // Replaces the text with these lines; a command's lines are moved in, not copied.
     void SetLines(std::vector<std::string> lines);
+    // Replaces the text with a source's lines, made as they come on screen.
+    void SetSource(std::shared_ptr<const core::LineSource> source);
     std::vector<std::string> Lines() const { return text_.Lines(); }
     int LineCount() const { return static_cast<int>(text_.LineCount()); }
     // The whole text with CR LF line ends.

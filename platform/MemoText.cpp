@@ -22,7 +22,27 @@ std::vector<std::string> SplitAtLineEnds(std::string_view text) {
 
 } // namespace
 
+// Enough that no caller holding a few lines at once sees one of them made over.
+constexpr std::size_t MadeLines = 256;
+
 std::string_view MemoText::Base::At(std::size_t i) const {
+    if (source) {
+        if (made[lastMade].index == i) return made[lastMade].text;
+        for (std::size_t k = 0; k < made.size(); ++k)
+            if (made[k].index == i) {
+                lastMade = k;
+                return made[k].text;
+            }
+        lastMade = nextMade;
+        nextMade = (nextMade + 1) % made.size();
+        Made& m = made[lastMade];
+        m.index = i;
+        source->Write(i, m.text);
+        // A long line's buffer is not kept for a short one.
+        if (m.text.capacity() > 4096 && m.text.capacity() > 2 * m.text.size())
+            m.text.shrink_to_fit();
+        return m.text;
+    }
     if (!packed) return lines[i];
     const std::size_t start = starts[i];
     std::size_t end = text.size();
@@ -31,6 +51,11 @@ std::string_view MemoText::Base::At(std::size_t i) const {
         if (text[end] == '\n' && end > start && text[end - 1] == '\r') --end;
     }
     return std::string_view(text).substr(start, end - start);
+}
+
+std::size_t MemoText::Base::SizeAt(std::size_t i) const {
+    if (source) return source->LineBytes(i);
+    return At(i).size();
 }
 
 MemoText::MemoText() {
@@ -57,7 +82,7 @@ void MemoText::SetLines(std::vector<std::string>&& lines) {
         longest = std::max(longest, l.size());
     }
     base_.lines = std::move(lines);
-    base_.bytes = bytes;
+    base_.bytes = base_.textBytes = bytes;
     maxBytes_ = longest;
     Piece all;
     all.count = base_.lines.size();
@@ -82,12 +107,27 @@ void MemoText::SetText(std::string&& text) {
     }
     longest = std::max<std::size_t>(longest, t.size() - b.starts.back());
     b.bytes = t.size() + b.starts.size() * sizeof(std::uint64_t);
+    b.textBytes = t.size();
     base_ = std::move(b);
     maxBytes_ = longest;
     pieces_.clear();
     Piece all;
     all.count = base_.Size();
     pieces_.push_back(std::move(all));
+    Reindex();
+}
+
+void MemoText::SetSource(std::shared_ptr<const core::LineSource> source) {
+    Clear();
+    if (!source || source->Count() == 0) return;
+    const std::size_t count = source->Count();
+    base_.made.resize(std::min(count, MadeLines));
+    base_.textBytes = source->TextBytes() + count;
+    maxBytes_ = source->MaxLineBytes();
+    base_.source = std::move(source);
+    Piece all;
+    all.count = count;
+    pieces_.insert(pieces_.begin(), std::move(all));
     Reindex();
 }
 
@@ -116,9 +156,18 @@ std::string_view MemoText::Line(std::size_t i) const {
     return base_.At(piece.reversed ? piece.first + piece.count - 1 - off : piece.first + off);
 }
 
+std::size_t MemoText::LineSize(std::size_t i) const {
+    std::size_t off = 0;
+    const std::size_t p = Find(i, off);
+    if (p >= pieces_.size()) return 0;
+    const Piece& piece = pieces_[p];
+    if (piece.owned) return piece.own[off].size();
+    return base_.SizeAt(piece.reversed ? piece.first + piece.count - 1 - off : piece.first + off);
+}
+
 std::size_t MemoText::LineCount() const {
     const std::size_t n = Count();
-    return Line(n - 1).empty() ? n - 1 : n;
+    return LineSize(n - 1) == 0 ? n - 1 : n;
 }
 
 std::vector<std::string> MemoText::Lines() const {
@@ -131,7 +180,7 @@ std::vector<std::string> MemoText::Lines() const {
 
 TextPos MemoText::Clamp(TextPos p) const {
     p.line = std::min(p.line, Count() - 1);
-    p.col = std::min(p.col, Line(p.line).size());
+    p.col = std::min(p.col, LineSize(p.line));
     return p;
 }
 
@@ -156,7 +205,7 @@ std::size_t MemoText::RangeSize(TextPos from, TextPos to, std::size_t lineEndSiz
     std::size_t size = 0;
     for (std::size_t i = from.line; i <= to.line; ++i) {
         const std::size_t a = i == from.line ? from.col : 0;
-        const std::size_t b = i == to.line ? to.col : Line(i).size();
+        const std::size_t b = i == to.line ? to.col : LineSize(i);
         size += b - a;
         if (i != to.line) size += lineEndSize;
     }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "core/LineSource.h"
+
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,8 +28,10 @@ struct TextPos {
 
 // The text of a memo as lines, as an edit control sees it: always at least one line, and a text
 // ending in a line end ends in an empty line. The text handed over is kept as it came (a
-// command's lines moved in, or one buffer with line starts); Reverse flips an index and edits
-// live in a small overlay of changed lines, so neither copies the rest.
+// command's lines moved in, one buffer with line starts, or a source making lines on demand);
+// Reverse flips an index and edits live in a small overlay of changed lines, so neither copies
+// the rest. A line's view stays valid until the text changes; one from a source, until many
+// other lines have been asked for.
 class MemoText {
 public:
     MemoText();
@@ -35,14 +41,20 @@ public:
     void SetLines(std::vector<std::string>&& lines);
     // Split at CR LF, CR or LF.
     void SetText(std::string&& text);
+    // Each line followed by a line end; a line is made when it is first asked for.
+    void SetSource(std::shared_ptr<const core::LineSource> source);
 
     std::size_t Count() const { return ends_.back(); }
     std::string_view Line(std::size_t i) const;
+    // Line(i).size(), without making a line of a source.
+    std::size_t LineSize(std::size_t i) const;
     // No line is longer; it may be an overestimate after edits.
     std::size_t MaxLineBytes() const { return maxBytes_; }
-    TextPos End() const { return {Count() - 1, Line(Count() - 1).size()}; }
+    TextPos End() const { return {Count() - 1, LineSize(Count() - 1)}; }
     // Bytes held by the text handed over (not by the overlay).
     std::size_t HeldBytes() const { return base_.bytes; }
+    // Bytes of the text handed over, line ends counted as one.
+    std::size_t TextBytes() const { return base_.textBytes; }
 
     // The string-list view: the lines without the empty line after a final line end.
     std::vector<std::string> Lines() const;
@@ -70,9 +82,21 @@ private:
         std::string text;
         std::vector<std::uint64_t> starts; // line starts in text, when the text came in one piece
         bool packed = false;
+        std::shared_ptr<const core::LineSource> source;
         std::size_t bytes = 0;
-        std::size_t Size() const { return packed ? starts.size() : lines.size(); }
+        std::size_t textBytes = 0;
+        // The source's lines made last, reused round-robin.
+        struct Made {
+            std::size_t index = SIZE_MAX;
+            std::string text;
+        };
+        mutable std::vector<Made> made;
+        mutable std::size_t nextMade = 0, lastMade = 0;
+        std::size_t Size() const {
+            return source ? source->Count() : packed ? starts.size() : lines.size();
+        }
         std::string_view At(std::size_t i) const;
+        std::size_t SizeAt(std::size_t i) const;
     };
     // A run of lines: base lines first..first+count (backwards when reversed), or edited lines.
     struct Piece {

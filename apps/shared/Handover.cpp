@@ -8,8 +8,12 @@
 #include <utility>
 
 void ShowResult(core::CommandResult result) {
-    // The lines are moved: a large result is never held twice.
-    Form_memo->ShowLines(result.caption, std::move(result.lines));
+    // The lines are moved: a large result is never held twice, and one made on demand is
+    // never written out.
+    if (result.source)
+        Form_memo->ShowSource(result.caption, std::move(result.source));
+    else
+        Form_memo->ShowLines(result.caption, std::move(result.lines));
     for (const auto& chart : result.charts)
         Form_graph2->ShowChart(chart, chart.caption.empty() ? Form_memo->Caption() : chart.caption);
 }

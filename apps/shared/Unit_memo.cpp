@@ -37,6 +37,13 @@ void TForm_memo::ShowLines(const std::string& caption, std::vector<std::string> 
     ShowModal();
 }
 
+void TForm_memo::ShowSource(const std::string& caption,
+                            std::shared_ptr<const core::LineSource> source) {
+    Memo1->SetSource(std::move(source));
+    SetCaption(caption);
+    ShowModal();
+}
+
 void TForm_memo::FormShow() {
     const bool ru = host_.IsRussian();
     Button_Reverse->SetCaption(host_.EditionRules().memo.reverse(host_.Language()));

@@ -3,6 +3,7 @@
 #include "platform/Form.h"
 #include "platform/Memo.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@ public:
     // The hand-over of a command: replaces the text and caption, then shows the window. The
     // lines are moved in; pass a temporary or std::move them.
     void ShowLines(const std::string& caption, std::vector<std::string> lines);
+    void ShowSource(const std::string& caption, std::shared_ptr<const core::LineSource> source);
 
     void Button_ReverseClick();
     void CheckBox_wrapClick();

@@ -87,7 +87,7 @@ TEST(Edition5x36, PeriodUnpaddedDistancesAndAPagedSeries) {
     EXPECT_EQ(p.defaultText, "3");
     const auto r = core::Period(FourDraws(), E, 2, Lang::Russian);
     EXPECT_EQ(r.caption, "Period of Repeating");
-    EXPECT_EQ(r.lines,
+    EXPECT_EQ(core::AllLines(r),
               (Lines{"Matches for 2 and more:", "", "Draw Period", "1 1 3 ", "2 1 2 ", "3 1 "}));
     ASSERT_EQ(r.charts.size(), 1u);
     EXPECT_EQ(r.charts[0].caption, "Number of Repeating");
@@ -98,10 +98,9 @@ TEST(Edition5x36, PeriodUnpaddedDistancesAndAPagedSeries) {
     // Twelve equal draws: the draw number padded, the distances not.
     const auto twelve =
         core::Period(StoreOf(std::vector<core::Draw>(12, {1, 2, 3, 4, 5})), E, 5, Lang::English);
-    EXPECT_EQ(twelve.lines[3], "01 1 2 3 4 5 6 7 8 9 10 11 ");
-    EXPECT_EQ(core::Period(StoreOf(std::vector<core::Draw>(12, {1, 2, 3, 4, 5})), core::Edition6x45,
-                           5, Lang::English)
-                  .lines[3],
+    EXPECT_EQ(core::AllLines(twelve)[3], "01 1 2 3 4 5 6 7 8 9 10 11 ");
+    EXPECT_EQ(core::AllLines(core::Period(StoreOf(std::vector<core::Draw>(12, {1, 2, 3, 4, 5})),
+                                          core::Edition6x45, 5, Lang::English))[3],
               "01 01 02 03 04 05 06 07 08 09 10 11 ");
 }
 

@@ -269,85 +269,89 @@ TEST(StatsDuples, ListsOlderDrawsSharingAtLeastTheLevel) {
     const auto s = StoreOf({{1, 2, 3, 4, 5, 6}, {1, 2, 3, 7, 8, 9}, {1, 10, 11, 12, 13, 14}});
     const auto r = core::StatsDuples(s, core::Game6x45, 1, core::Lang::English);
     EXPECT_EQ(r.caption, "Statistics of duples for 1 and more numbers");
-    EXPECT_EQ(r.lines, (Lines{"3:   3 № 2:   1 № 1", "2:   1 № 1", "1"}));
+    EXPECT_EQ(core::AllLines(r), (Lines{"3:   3 № 2:   1 № 1", "2:   1 № 1", "1"}));
     EXPECT_TRUE(r.charts.empty());
     const auto ru = core::StatsDuples(s, core::Game6x45, 3, core::Lang::Russian);
     EXPECT_EQ(ru.caption, "Статистика дублей для 3 и более повторений");
-    EXPECT_EQ(ru.lines, (Lines{"3:   3 № 2", "2", "1"}));
+    EXPECT_EQ(core::AllLines(ru), (Lines{"3:   3 № 2", "2", "1"}));
 }
 
 TEST(StatsDuples, LevelSixListsOnlyIdenticalOlderDraws) {
     const auto r = core::StatsDuples(TenDraws(), core::Game6x45, 6, core::Lang::English);
-    EXPECT_EQ(r.lines, (Lines{"10", "09", "08", "07", "06", "05", "04", "03", "02", "01"}));
+    EXPECT_EQ(core::AllLines(r),
+              (Lines{"10", "09", "08", "07", "06", "05", "04", "03", "02", "01"}));
     auto s = TenDraws();
     s.PutDraw({1, 2, 3, 7, 8, 43}, 8); // draw 2 equals draw 10
     const auto r2 = core::StatsDuples(s, core::Game6x45, 6, core::Lang::English);
-    EXPECT_EQ(r2.lines[0], "10:   6 № 2");
-    EXPECT_EQ(r2.lines[1], "09");
+    EXPECT_EQ(core::AllLines(r2)[0], "10:   6 № 2");
+    EXPECT_EQ(core::AllLines(r2)[1], "09");
     const auto r3 = core::StatsDuples(s, core::Game6x45, 3, core::Lang::English);
-    EXPECT_EQ(r3.lines[0], "10:   3 № 9:   3 № 8:   6 № 2");
-    EXPECT_EQ(r3.lines[1], "09:   4 № 8:   3 № 2");
+    EXPECT_EQ(core::AllLines(r3)[0], "10:   3 № 9:   3 № 8:   6 № 2");
+    EXPECT_EQ(core::AllLines(r3)[1], "09:   4 № 8:   3 № 2");
 }
 
 // ---- Match in draws
 
 TEST(MatchInDraws, OneOrNoDrawGivesTheHeadersOnly) {
     const Lines headers{"Three and more numbers matches:", "", "", "Two numbers matches:", ""};
-    EXPECT_EQ(core::MatchInDraws(StoreOf({{1, 2, 3, 4, 5, 6}}), core::Game6x45, core::Lang::English)
-                  .lines,
+    EXPECT_EQ(core::AllLines(core::MatchInDraws(StoreOf({{1, 2, 3, 4, 5, 6}}), core::Game6x45,
+                                                core::Lang::English)),
               headers);
-    EXPECT_EQ(core::MatchInDraws(core::DrawStore{}, core::Game6x45, core::Lang::English).lines,
-              headers);
+    EXPECT_EQ(
+        core::AllLines(core::MatchInDraws(core::DrawStore{}, core::Game6x45, core::Lang::English)),
+        headers);
 }
 
 TEST(MatchInDraws, BucketsInOrderThreeFourFiveSix) {
     const auto s = StoreOf({{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}, {1, 2, 3, 10, 11, 12}});
     const auto r = core::MatchInDraws(s, core::Game6x45, core::Lang::English);
     EXPECT_EQ(r.caption, "Matches between draws");
-    EXPECT_EQ(r.lines, (Lines{"Three and more numbers matches:", "", "3: [3 ->  1 ] [5,6 ->  2 ] ",
-                              "2: [3 ->  1 ] ", "", "Two numbers matches:", "", "3: ", "2: "}));
+    EXPECT_EQ(core::AllLines(r),
+              (Lines{"Three and more numbers matches:", "", "3: [3 ->  1 ] [5,6 ->  2 ] ",
+                     "2: [3 ->  1 ] ", "", "Two numbers matches:", "", "3: ", "2: "}));
 }
 
 TEST(MatchInDraws, IdenticalDrawsGoToTheFiveSixBucket) {
     const std::vector<core::Draw> same(3, core::Draw{5, 10, 15, 20, 25, 30});
     const auto r = core::MatchInDraws(StoreOf(same), core::Game6x45, core::Lang::English);
-    EXPECT_EQ(r.lines, (Lines{"Three and more numbers matches:", "", "3: [5,6 ->  2 1 ] ",
-                              "2: [5,6 ->  1 ] ", "", "Two numbers matches:", "", "3: ", "2: "}));
+    EXPECT_EQ(core::AllLines(r),
+              (Lines{"Three and more numbers matches:", "", "3: [5,6 ->  2 1 ] ",
+                     "2: [5,6 ->  1 ] ", "", "Two numbers matches:", "", "3: ", "2: "}));
 }
 
 TEST(MatchInDraws, BothPassesPadDrawNumbers) {
     const auto r = core::MatchInDraws(TenDraws(), core::Game6x45, core::Lang::English);
-    EXPECT_EQ(r.lines, (Lines{"Three and more numbers matches:",
-                              "",
-                              "10: [3 ->  09 08 ] ",
-                              "09: [4 ->  08 ] ",
-                              "08: ",
-                              "07: ",
-                              "06: ",
-                              "05: ",
-                              "04: ",
-                              "03: ",
-                              "02: ",
-                              "",
-                              "Two numbers matches:",
-                              "",
-                              "10: [2 ->  07 ] ",
-                              "09: [2 ->  01 ] ",
-                              "08: ",
-                              "07: ",
-                              "06: ",
-                              "05: ",
-                              "04: ",
-                              "03: ",
-                              "02: "}));
+    EXPECT_EQ(core::AllLines(r), (Lines{"Three and more numbers matches:",
+                                        "",
+                                        "10: [3 ->  09 08 ] ",
+                                        "09: [4 ->  08 ] ",
+                                        "08: ",
+                                        "07: ",
+                                        "06: ",
+                                        "05: ",
+                                        "04: ",
+                                        "03: ",
+                                        "02: ",
+                                        "",
+                                        "Two numbers matches:",
+                                        "",
+                                        "10: [2 ->  07 ] ",
+                                        "09: [2 ->  01 ] ",
+                                        "08: ",
+                                        "07: ",
+                                        "06: ",
+                                        "05: ",
+                                        "04: ",
+                                        "03: ",
+                                        "02: "}));
 }
 
 TEST(MatchInDraws, RussianTexts) {
     const auto r =
         core::MatchInDraws(StoreOf({{1, 2, 3, 4, 5, 6}}), core::Game6x45, core::Lang::Russian);
     EXPECT_EQ(r.caption, "Совпадения между тиражами");
-    EXPECT_EQ(r.lines[0], "Совпадение трёх и более чисел:");
-    EXPECT_EQ(r.lines[3], "Совпадение двух чисел:");
+    EXPECT_EQ(core::AllLines(r)[0], "Совпадение трёх и более чисел:");
+    EXPECT_EQ(core::AllLines(r)[3], "Совпадение двух чисел:");
 }
 
 // ---- Period
@@ -363,8 +367,9 @@ TEST(Period, ListsDistancesToNewerDrawsAndChartsTheirCount) {
     for (auto lang : {core::Lang::English, core::Lang::Russian}) {
         const auto r = core::Period(TenDraws(), core::Edition6x45, 3, lang);
         EXPECT_EQ(r.caption, "Period of Repeating");
-        EXPECT_EQ(r.lines, (Lines{"Matches for 3 and more:", "", "Draw Period", "01 ", "02 ", "03 ",
-                                  "04 ", "05 ", "06 ", "07 ", "08 01 02 ", "09 01 "}));
+        EXPECT_EQ(core::AllLines(r),
+                  (Lines{"Matches for 3 and more:", "", "Draw Period", "01 ", "02 ", "03 ", "04 ",
+                         "05 ", "06 ", "07 ", "08 01 02 ", "09 01 "}));
         ASSERT_EQ(r.charts.size(), 1u);
         const auto& c = r.charts[0];
         EXPECT_EQ(c.caption, "Number of Repeating");
@@ -381,16 +386,17 @@ TEST(Period, ListsDistancesToNewerDrawsAndChartsTheirCount) {
 TEST(Period, MinimumZeroListsEveryDistance) {
     const std::vector<core::Draw> d(3, core::Draw{1, 2, 3, 4, 5, 6});
     const auto r = core::Period(StoreOf(d), core::Edition6x45, 0, core::Lang::English);
-    EXPECT_EQ(r.lines, (Lines{"Matches for 0 and more:", "", "Draw Period", "1 1 2 ", "2 1 "}));
+    EXPECT_EQ(core::AllLines(r),
+              (Lines{"Matches for 0 and more:", "", "Draw Period", "1 1 2 ", "2 1 "}));
     const auto r12 = core::Period(TenDraws(), core::Edition6x45, 0, core::Lang::English);
-    EXPECT_EQ(r12.lines[3], "01 01 02 03 04 05 06 07 08 09 ");
-    EXPECT_EQ(r12.lines.back(), "09 01 ");
+    EXPECT_EQ(core::AllLines(r12)[3], "01 01 02 03 04 05 06 07 08 09 ");
+    EXPECT_EQ(core::AllLines(r12).back(), "09 01 ");
 }
 
 TEST(Period, OneDrawGivesTheHeadersOnly) {
     const auto r =
         core::Period(StoreOf({{1, 2, 3, 4, 5, 6}}), core::Edition6x45, 0, core::Lang::English);
-    EXPECT_EQ(r.lines, (Lines{"Matches for 0 and more:", "", "Draw Period"}));
+    EXPECT_EQ(core::AllLines(r), (Lines{"Matches for 0 and more:", "", "Draw Period"}));
     EXPECT_TRUE(r.charts.at(0).values.empty());
 }
 
