@@ -30,6 +30,11 @@ public:
     template <class Visit>
     void ForEachBetween(int i, int from, int to, int low, int high, bool descending,
                         Visit&& visit) const;
+    // The number of j in [from, to) whose count is within low..high, a word at a time.
+    int CountBetween(int i, int from, int to, int low, int high) const;
+    // No count is higher: the numbers per draw, unless a draw repeats one.
+    int MaxCount() const { return maxCount_; }
+
     template <class Visit>
     void ForEachAtLeast(int i, int from, int to, int minimum, bool descending,
                         Visit&& visit) const {
@@ -45,10 +50,25 @@ private:
     void Planes(const Draw& d, int w, std::uint64_t planes[3]) const;
     // The bits whose count is at least minimum.
     static std::uint64_t AtLeast(const std::uint64_t planes[3], int minimum);
+    // The bits of word w that stand for draws in [from, to).
+    static std::uint64_t InRange(int w, int from, int to) {
+        std::uint64_t range = ~std::uint64_t{0};
+        if (w == from >> 6) range &= ~std::uint64_t{0} << (from & 63);
+        if (w == (to - 1) >> 6 && (to & 63) != 0) range &= ~std::uint64_t{0} >> (64 - (to & 63));
+        return range;
+    }
+    // The bits of word w within low..high, exact draws only.
+    std::uint64_t Between(const Draw& d, int w, int low, int high, std::uint64_t planes[3]) const {
+        Planes(d, w, planes);
+        std::uint64_t hits = AtLeast(planes, low);
+        if (high < 7) hits &= ~AtLeast(planes, high + 1);
+        return hits;
+    }
 
     const DrawStore& store_;
     int count_;
     int perDraw_;
+    int maxCount_;
     int words_;
     std::vector<std::uint64_t> holders_; // value v's words at v * words_
     std::vector<std::uint64_t> inexact_;
@@ -105,15 +125,10 @@ void CommonCounts::ForEachBetween(int i, int from, int to, int low, int high, bo
     const int first = from >> 6, last = (to - 1) >> 6;
     for (int step = 0; step <= last - first; ++step) {
         const int w = descending ? last - step : first + step;
-        std::uint64_t range = ~std::uint64_t{0};
-        if (w == first) range &= ~std::uint64_t{0} << (from & 63);
-        if (w == last && ((to & 63) != 0)) range &= ~std::uint64_t{0} >> (64 - (to & 63));
+        const std::uint64_t range = InRange(w, from, to);
         std::uint64_t planes[3];
-        Planes(d, w, planes);
         const std::uint64_t odd = inexact_[w] & range;
-        std::uint64_t hits = AtLeast(planes, low);
-        if (high < 7) hits &= ~AtLeast(planes, high + 1);
-        hits = (hits & range & ~odd) | odd;
+        std::uint64_t hits = (Between(d, w, low, high, planes) & range & ~odd) | odd;
         while (hits) {
             const int b = descending ? 63 - std::countl_zero(hits) : std::countr_zero(hits);
             hits &= ~(std::uint64_t{1} << b);

@@ -34,15 +34,7 @@ std::vector<int> HeldNumbers(const Draw& d, const Game& game) {
     return held;
 }
 
-// A row's pieces counted, or written into a buffer with a slot's room to spare.
-struct Measure {
-    std::size_t bytes = 0;
-    std::size_t pieces = 0;
-    void operator()(const ShortText& t) {
-        bytes += t.size;
-        ++pieces;
-    }
-};
+// Writes a row's pieces into a buffer with a slot's room to spare.
 struct Put {
     char* out;
     void operator()(const ShortText& t) { out = LineBuilder::Put(out, t); }
@@ -55,9 +47,31 @@ ShortText Short(std::string_view text) {
     return t;
 }
 
-// The lines of a command comparing every pair of draws, made on demand: fixed lines and rows,
-// a row written by Rows::Row from the shared-number counts. The rows are measured once up
-// front. The draws are copied in, so the lines stay right after the program's store changes.
+// The bytes of texts[base - j] over the draws j in [from, to) sharing low..high numbers with
+// draw i, and how many draws that is, counted a run of equally wide texts (numbers of one digit
+// count) at a time.
+struct Measured {
+    std::size_t bytes = 0;
+    int count = 0;
+};
+Measured NumberBytes(const CommonCounts& common, const NumberTexts& texts, int base, int i,
+                     int from, int to, int low, int high) {
+    Measured m;
+    for (long long lo = 1, hi = 9; lo <= base; lo *= 10, hi = hi * 10 + 9) {
+        const int a = static_cast<int>(std::max<long long>(from, base - hi));
+        const int b = static_cast<int>(std::min<long long>(to, base - lo + 1));
+        if (a >= b) continue;
+        const int count = common.CountBetween(i, a, b, low, high);
+        m.bytes += texts[static_cast<int>(lo)].size * count;
+        m.count += count;
+    }
+    return m;
+}
+
+// The lines of a command comparing every pair of draws, made on demand: fixed lines and rows.
+// Rows::Row writes a row from the shared-number counts and Rows::RowBytes measures it without
+// writing, so the sizes are known up front. The draws are copied in, so the lines stay right
+// after the program's store changes.
 template <class Rows> class PairLines : public LineSource {
 public:
     PairLines(const DrawStore& store, int perDraw)
@@ -85,11 +99,8 @@ protected:
         entries_.push_back({-1, static_cast<int>(fixed_.size()), text.size()});
         fixed_.push_back(std::move(text));
     }
-    Measure AddRow(int run, int row) {
-        Measure m;
-        static_cast<const Rows&>(*this).Row(run, row, m);
-        entries_.push_back({run, row, m.bytes});
-        return m;
+    void AddRow(int run, int row) {
+        entries_.push_back({run, row, static_cast<const Rows&>(*this).RowBytes(run, row)});
     }
 
     DrawStore store_;
@@ -118,12 +129,20 @@ public:
         for (int i = 0; i < n_; ++i) AddRow(0, i);
         MeasureLines();
     }
-    template <class Emit> void Row(int, int i, Emit& emit) const {
-        emit(head_[n_ - i]);
+    void Row(int, int i, Put& put) const {
+        put(head_[n_ - i]);
         common_.ForEachAtLeast(i, i + 1, n_, level_, false, [&](int j, int d) {
-            emit(shared_[d]);
-            emit(plain_[n_ - j]);
+            put(shared_[d]);
+            put(plain_[n_ - j]);
         });
+    }
+    std::size_t RowBytes(int, int i) const {
+        const int top = common_.MaxCount();
+        const Measured older = NumberBytes(common_, plain_, n_, i, i + 1, n_, level_, top);
+        // ":   d № " is one width for one-digit counts and another for two.
+        const int twoDigits = common_.CountBetween(i, i + 1, n_, std::max(level_, 10), top);
+        return head_[n_ - i].size + older.bytes + shared_[0].size * (older.count - twoDigits) +
+               shared_[10].size * twoDigits;
     }
 
 private:
@@ -146,26 +165,38 @@ public:
         for (int i = 0; i + 1 < n_; ++i) AddRow(1, i);
         MeasureLines();
     }
-    template <class Emit> void Row(int pass, int i, Emit& emit) const {
-        emit(head_[n_ - i]);
-        emit(colon_);
-        // Each bucket in brackets, left out when empty.
-        auto bucket = [&](int b, int low, int high) {
+    void Row(int pass, int i, Put& put) const {
+        put(head_[n_ - i]);
+        put(colon_);
+        for (const Bucket& b : Buckets(pass)) {
             bool any = false;
-            common_.ForEachBetween(i, i + 1, n_, low, high, false, [&](int j, int) {
-                if (!any) emit(open_[b]);
+            common_.ForEachBetween(i, i + 1, n_, b.low, b.high, false, [&](int j, int) {
+                if (!any) put(open_[b.low - 2]);
                 any = true;
-                emit(padded_[n_ - j]);
+                put(padded_[n_ - j]);
             });
-            if (any) emit(close_);
-        };
-        if (pass == 1) return bucket(0, 2, 2);
-        bucket(1, 3, 3);
-        bucket(2, 4, 4);
-        bucket(3, 5, MaxPerDraw * MaxPerDraw);
+            if (any) put(close_);
+        }
+    }
+    std::size_t RowBytes(int pass, int i) const {
+        std::size_t bytes = head_[n_ - i].size + colon_.size;
+        for (const Bucket& b : Buckets(pass)) {
+            const int count = common_.CountBetween(i, i + 1, n_, b.low, b.high);
+            if (count > 0) bytes += open_[b.low - 2].size + count * padded_[n_].size + close_.size;
+        }
+        return bytes;
     }
 
 private:
+    // Each bucket in brackets, left out when empty: 3, 4, 5 and more, then 2 alone.
+    struct Bucket {
+        int low, high;
+    };
+    static std::vector<Bucket> Buckets(int pass) {
+        if (pass == 1) return {{2, 2}};
+        return {{3, 3}, {4, 4}, {5, MaxPerDraw * MaxPerDraw}};
+    }
+
     NumberTexts padded_;
     const ShortText colon_ = Short(": ");
     const ShortText close_ = Short("] ");
@@ -180,28 +211,33 @@ public:
         : PairLines(store, edition.game.perDraw), minimum_(minimum),
           padded_(std::max(n_, 0), [this](int k) { return ZeroPad(k, n_) + " "; }),
           plain_(std::max(n_, 0), [](int k) { return std::to_string(k) + " "; }),
-          distances_(edition.pairs->periodPadded ? padded_ : plain_), hits_(std::max(n_, 0), 0) {
+          distances_(edition.pairs->periodPadded ? padded_ : plain_) {
         AddFixed("Matches for " + std::to_string(minimum) + " and more:");
         AddFixed("");
         AddFixed("Draw Period");
-        for (int rec = n_ - 1; rec >= 1; --rec)
-            hits_[rec] = static_cast<int>(AddRow(0, rec).pieces) - 1;
+        for (int rec = n_ - 1; rec >= 1; --rec) AddRow(0, rec);
         MeasureLines();
     }
     // The number of newer draws the draw at rec shares at least minimum numbers with.
-    int Hits(int rec) const { return hits_[rec]; }
-    template <class Emit> void Row(int, int rec, Emit& emit) const {
-        emit(padded_[n_ - rec]);
+    int Hits(int rec) const {
+        return common_.CountBetween(rec, 0, rec, minimum_, MaxPerDraw * MaxPerDraw);
+    }
+    void Row(int, int rec, Put& put) const {
+        put(padded_[n_ - rec]);
         // Newer draws from the nearest on, so the distances come out ascending.
         common_.ForEachAtLeast(rec, 0, rec, minimum_, true,
-                               [&](int f, int) { emit(distances_[rec - f]); });
+                               [&](int f, int) { put(distances_[rec - f]); });
+    }
+    std::size_t RowBytes(int, int rec) const {
+        return padded_[n_ - rec].size +
+               NumberBytes(common_, distances_, rec, rec, 0, rec, minimum_, MaxPerDraw * MaxPerDraw)
+                   .bytes;
     }
 
 private:
     int minimum_;
     NumberTexts padded_, plain_;
     const NumberTexts& distances_;
-    std::vector<int> hits_;
 };
 
 } // namespace

@@ -105,6 +105,8 @@ TEST(CommonCounts, VisitsExactlyThePairsAtLeastTheMinimumInOrder) {
                         counts.ForEachBetween(i, from, to, minimum, minimum, descending,
                                               [&](int j, int c) { got.emplace_back(j, c); });
                         ASSERT_EQ(got, want) << i << " " << from << " " << to << " " << minimum;
+                        EXPECT_EQ(counts.CountBetween(i, from, to, minimum, minimum),
+                                  static_cast<int>(want.size()));
                     }
     }
 }

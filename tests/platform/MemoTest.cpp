@@ -41,13 +41,33 @@ std::size_t TextBytes(const std::vector<std::string>& lines) {
     return n;
 }
 
-struct BigMemo : ::testing::Test {
+// The same lines made on demand, as the largest results give them.
+class BigSource : public core::LineSource {
+public:
+    BigSource() { MeasureLines(); }
+    std::size_t Count() const override { return BigLines().size(); }
+    std::size_t LineBytes(std::size_t i) const override { return BigLines()[i].size(); }
+    void Write(std::size_t i, std::string& out) const override {
+        out = BigLines()[i];
+        ++made;
+    }
+    mutable int made = 0;
+};
+
+// Every case runs on the lines handed over and on a source.
+struct BigMemo : ::testing::TestWithParam<bool> {
     TMemo memo;
+    std::shared_ptr<BigSource> source;
     void SetUp() override {
         memo.resize(500, 300);
         memo.show();
         memo.setFocus();
-        memo.SetLines(BigLines());
+        if (GetParam()) {
+            source = std::make_shared<BigSource>();
+            memo.SetSource(source);
+        } else {
+            memo.SetLines(BigLines());
+        }
     }
     void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QTest::keyClick(&memo, static_cast<Qt::Key>(key), mods);
@@ -60,9 +80,14 @@ struct BigMemo : ::testing::Test {
 
 } // namespace
 
-TEST_F(BigMemo, HoldsTheTextOnceAndScrollsByPagesAndToTheEnds) {
+TEST_P(BigMemo, HoldsTheTextOnceAndScrollsByPagesAndToTheEnds) {
     EXPECT_GT(TextBytes(BigLines()), 50u << 20);
-    EXPECT_EQ(memo.Content().HeldBytes(), TextBytes(BigLines()));
+    EXPECT_EQ(memo.Content().TextBytes(), TextBytes(BigLines()));
+    // A source's lines are made only as they come on screen.
+    EXPECT_EQ(memo.Content().HeldBytes(), GetParam() ? 0 : TextBytes(BigLines()));
+    if (source) {
+        EXPECT_LT(source->made, 200);
+    }
     EXPECT_EQ(memo.LineCount(), 100000);
     const int page = memo.VisibleRows();
     ASSERT_GT(page, 5);
@@ -87,7 +112,7 @@ TEST_F(BigMemo, HoldsTheTextOnceAndScrollsByPagesAndToTheEnds) {
     EXPECT_EQ(memo.TopLine(), 5000u + QApplication::wheelScrollLines());
 }
 
-TEST_F(BigMemo, SelectsAcrossLinesAndCopiesARangeAndAll) {
+TEST_P(BigMemo, SelectsAcrossLinesAndCopiesARangeAndAll) {
     const auto& l = BigLines();
     memo.SetSelection({10, 5}, {10, 5});
     Key(Qt::Key_Down, Qt::ShiftModifier);
@@ -120,7 +145,7 @@ TEST_F(BigMemo, SelectsAcrossLinesAndCopiesARangeAndAll) {
     EXPECT_TRUE(same);
 }
 
-TEST_F(BigMemo, AnEditInTheMiddleSurvivesScrollingAway) {
+TEST_P(BigMemo, AnEditInTheMiddleSurvivesScrollingAway) {
     const auto& l = BigLines();
     memo.SetSelection({50000, 3}, {50000, 3});
     QTest::keyClicks(&memo, "XY");
@@ -145,13 +170,13 @@ TEST_F(BigMemo, AnEditInTheMiddleSurvivesScrollingAway) {
     EXPECT_EQ(memo.LineCount(), 100000);
 }
 
-TEST_F(BigMemo, ReverseTwiceGivesTheLinesBackWithoutAFinalLineEnd) {
+TEST_P(BigMemo, ReverseTwiceGivesTheLinesBackWithoutAFinalLineEnd) {
     const auto& l = BigLines();
     memo.Reverse();
     EXPECT_EQ(memo.Content().Line(0), l.back());
     EXPECT_EQ(memo.Content().Line(99999), l.front());
     EXPECT_EQ(memo.Content().Count(), 100000u);
-    EXPECT_EQ(memo.Content().HeldBytes(), TextBytes(l)); // no copy
+    EXPECT_EQ(memo.Content().TextBytes(), TextBytes(l)); // no copy
     memo.Reverse();
     for (std::size_t i : {0u, 1u, 700u, 54321u, 99999u}) EXPECT_EQ(memo.Content().Line(i), l[i]);
     const std::string text = memo.Text();
@@ -159,7 +184,7 @@ TEST_F(BigMemo, ReverseTwiceGivesTheLinesBackWithoutAFinalLineEnd) {
     EXPECT_EQ(text.substr(text.size() - l.back().size() - 2), "\r\n" + l.back());
 }
 
-TEST_F(BigMemo, WrapLaysOutALongLineInRowsAndScrollsThroughThem) {
+TEST_P(BigMemo, WrapLaysOutALongLineInRowsAndScrollsThroughThem) {
     memo.SetWordWrap(true);
     EXPECT_EQ(memo.horizontalScrollBar()->maximum(), 0);
     memo.verticalScrollBar()->setValue(700);
@@ -177,6 +202,8 @@ TEST_F(BigMemo, WrapLaysOutALongLineInRowsAndScrollsThroughThem) {
     memo.SetWordWrap(false);
     EXPECT_GT(memo.horizontalScrollBar()->maximum(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(HandedOverOrMade, BigMemo, ::testing::Bool());
 
 TEST(Memo, PaintsTheSelectionAndKeepsTheStringListView) {
     TMemo memo;
