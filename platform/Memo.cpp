@@ -204,14 +204,19 @@ void TMemo::SelectAll() {
 
 void TMemo::CopyToClipboard() {
     if (anchor_ == caret_) return;
+    const std::size_t size = text_.RangeSize(anchor_, caret_, 1);
+    // Hundreds of megabytes take a second or two: the pointer says the window is working.
+    const bool slow = size > (std::size_t{32} << 20);
+    if (slow) QApplication::setOverrideCursor(Qt::WaitCursor);
     QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(text_.RangeSize(anchor_, caret_, 1)));
+    bytes.reserve(static_cast<qsizetype>(size));
     text_.Visit(anchor_, caret_, "\n", [&bytes](std::string_view s) {
         bytes.append(s.data(), static_cast<qsizetype>(s.size()));
     });
     auto mime = std::make_unique<QMimeData>();
     mime->setData(QStringLiteral("text/plain"), bytes);
     QApplication::clipboard()->setMimeData(mime.release()); // the clipboard owns it
+    if (slow) QApplication::restoreOverrideCursor();
 }
 
 void TMemo::CutToClipboard() {
