@@ -69,9 +69,9 @@ Measured NumberBytes(const CommonCounts& common, const NumberTexts& texts, int b
 }
 
 // The lines of a command comparing every pair of draws, made on demand: fixed lines and rows.
-// Rows::Row writes a row from the shared-number counts and Rows::RowBytes measures it without
-// writing, so the sizes are known up front. The draws are copied in, so the lines stay right
-// after the program's store changes.
+// Rows::Row writes a row from the shared-number counts; each row is added with its size,
+// measured without writing it, so the sizes are known up front. The draws are copied in, so the
+// lines stay right after the program's store changes.
 template <class Rows> class PairLines : public LineSource {
 public:
     PairLines(const DrawStore& store, int perDraw)
@@ -99,9 +99,7 @@ protected:
         entries_.push_back({-1, static_cast<int>(fixed_.size()), text.size()});
         fixed_.push_back(std::move(text));
     }
-    void AddRow(int run, int row) {
-        entries_.push_back({run, row, static_cast<const Rows&>(*this).RowBytes(run, row)});
-    }
+    void AddRow(int run, int row, std::size_t bytes) { entries_.push_back({run, row, bytes}); }
 
     DrawStore store_;
     CommonCounts common_;
@@ -126,7 +124,7 @@ public:
           shared_(MaxPerDraw * MaxPerDraw,
                   [](int d) { return ":   " + std::to_string(d) + " № "; }),
           plain_(std::max(n_, 0), [](int k) { return std::to_string(k); }) {
-        for (int i = 0; i < n_; ++i) AddRow(0, i);
+        for (int i = 0; i < n_; ++i) AddRow(0, i, RowBytes(i));
         MeasureLines();
     }
     void Row(int, int i, Put& put) const {
@@ -136,7 +134,7 @@ public:
             put(plain_[n_ - j]);
         });
     }
-    std::size_t RowBytes(int, int i) const {
+    std::size_t RowBytes(int i) const {
         const int top = common_.MaxCount();
         const Measured older = NumberBytes(common_, plain_, n_, i, i + 1, n_, level_, top);
         // ":   d № " is one width for one-digit counts and another for two.
@@ -158,11 +156,11 @@ public:
           padded_(std::max(n_, 0), [this](int k) { return ZeroPad(k, n_) + " "; }) {
         AddFixed(Tr(lang, "Совпадение трёх и более чисел:", "Three and more numbers matches:"));
         AddFixed("");
-        for (int i = 0; i + 1 < n_; ++i) AddRow(0, i);
+        for (int i = 0; i + 1 < n_; ++i) AddRow(0, i, RowBytes(0, i));
         AddFixed("");
         AddFixed(Tr(lang, "Совпадение двух чисел:", "Two numbers matches:"));
         AddFixed("");
-        for (int i = 0; i + 1 < n_; ++i) AddRow(1, i);
+        for (int i = 0; i + 1 < n_; ++i) AddRow(1, i, RowBytes(1, i));
         MeasureLines();
     }
     void Row(int pass, int i, Put& put) const {
@@ -215,29 +213,29 @@ public:
         AddFixed("Matches for " + std::to_string(minimum) + " and more:");
         AddFixed("");
         AddFixed("Draw Period");
-        for (int rec = n_ - 1; rec >= 1; --rec) AddRow(0, rec);
+        hits_.assign(std::max(n_, 0), 0);
+        for (int rec = n_ - 1; rec >= 1; --rec) {
+            const Measured m = NumberBytes(common_, distances_, rec, rec, 0, rec, minimum_,
+                                           MaxPerDraw * MaxPerDraw);
+            hits_[rec] = m.count;
+            AddRow(0, rec, padded_[n_ - rec].size + m.bytes);
+        }
         MeasureLines();
     }
     // The number of newer draws the draw at rec shares at least minimum numbers with.
-    int Hits(int rec) const {
-        return common_.CountBetween(rec, 0, rec, minimum_, MaxPerDraw * MaxPerDraw);
-    }
+    int Hits(int rec) const { return hits_[rec]; }
     void Row(int, int rec, Put& put) const {
         put(padded_[n_ - rec]);
         // Newer draws from the nearest on, so the distances come out ascending.
         common_.ForEachAtLeast(rec, 0, rec, minimum_, true,
                                [&](int f, int) { put(distances_[rec - f]); });
     }
-    std::size_t RowBytes(int, int rec) const {
-        return padded_[n_ - rec].size +
-               NumberBytes(common_, distances_, rec, rec, 0, rec, minimum_, MaxPerDraw * MaxPerDraw)
-                   .bytes;
-    }
 
 private:
     int minimum_;
     NumberTexts padded_, plain_;
     const NumberTexts& distances_;
+    std::vector<int> hits_;
 };
 
 } // namespace
