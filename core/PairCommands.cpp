@@ -34,10 +34,17 @@ std::vector<int> HeldNumbers(const Draw& d, const Game& game) {
     return held;
 }
 
-// Writes a row's pieces into a buffer with a slot's room to spare.
+// Writes a row's pieces into a line. The line is sized from the row's measure up front; the
+// check only guards against a measure falling short.
 struct Put {
-    char* out;
-    void operator()(const ShortText& t) { out = LineBuilder::Put(out, t); }
+    std::string& line;
+    std::size_t size = 0;
+    void operator()(const ShortText& t) {
+        if (size + ShortText::Capacity > line.size())
+            line.resize(std::max(2 * line.size(), size + ShortText::Capacity));
+        LineBuilder::Put(line.data() + size, t);
+        size += t.size;
+    }
 };
 
 ShortText Short(std::string_view text) {
@@ -89,9 +96,9 @@ public:
             return;
         }
         out.resize(e.bytes + ShortText::Capacity);
-        Put put{out.data()};
+        Put put{out};
         static_cast<const Rows&>(*this).Row(e.run, e.row, put);
-        out.resize(static_cast<std::size_t>(put.out - out.data()));
+        out.resize(put.size);
     }
 
 protected:
