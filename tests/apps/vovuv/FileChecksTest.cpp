@@ -22,66 +22,57 @@ void Sparse(const std::string& path, std::uintmax_t size) {
     std::filesystem::resize_file(path, size);
 }
 
-TEST_F(FileChecks, OpenRefusesAFifoADeviceAndAHugeFileWithAMessage) {
+TEST_F(FileChecks, OpenAndBinaryOpenRefuseAFifoADeviceAndAHugeFileWithAMessage) {
     Start(kTwoDraws);
     ASSERT_EQ(::mkfifo(dir.file("pipe.txt").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(dir.file("pipe.dat").c_str(), 0600), 0);
     Sparse(dir.file("huge.txt"), 6ULL << 30);
+    Sparse(dir.file("draws.dat"), 30 << 20);
+    const auto notRegular = [](const std::string& path) {
+        return "\"" + path + "\" is not a regular file; it was not read";
+    };
     const struct {
         std::string path;
+        bool binary, russian;
         std::string message;
     } cases[] = {
-        {dir.file("pipe.txt"),
-         "\"" + dir.file("pipe.txt") + "\" is not a regular file; it was not read"},
-        {"/dev/zero", "\"/dev/zero\" is not a regular file; it was not read"},
-        {dir.path(), "\"" + dir.path() + "\" is not a regular file; it was not read"},
-        {dir.file("huge.txt"), "The file \"" + dir.file("huge.txt") +
-                                   "\" is too large (more than 16777216 bytes); it was not read"},
+        {dir.file("pipe.txt"), false, false, notRegular(dir.file("pipe.txt"))},
+        {"/dev/zero", false, false, notRegular("/dev/zero")},
+        {dir.path(), false, false, notRegular(dir.path())},
+        {dir.file("huge.txt"), false, false,
+         "The file \"" + dir.file("huge.txt") +
+             "\" is too large (more than 16777216 bytes); it was not read"},
+        {dir.file("huge.txt"), false, true,
+         "Файл \"" + dir.file("huge.txt") +
+             "\" слишком велик (больше 16777216 байт); он не прочитан"},
+        {dir.file("draws.dat"), true, false,
+         "The file \"" + dir.file("draws.dat") +
+             "\" is too large (more than 262144 bytes); it was not read"},
+        {dir.file("pipe.dat"), true, false, notRegular(dir.file("pipe.dat"))},
     };
     for (const auto& c : cases) {
+        form->RussianUI = c.russian;
         dialogs->messages.clear();
         dialogs->files.push_back(c.path);
-        form->Open1Click();
+        if (c.binary)
+            windows->utils->Button_Open_binary_file->click();
+        else
+            form->Open1Click();
         EXPECT_EQ(dialogs->messages, std::vector<std::string>{c.message});
-        EXPECT_EQ(form->DrawCount, 2);
+        EXPECT_TRUE(dialogs->modals.empty()) << c.path;
+        EXPECT_EQ(form->DrawCount, 2) << c.path;
     }
-    form->RussianUI = true;
-    dialogs->messages.clear();
-    dialogs->files.push_back(dir.file("huge.txt"));
-    form->Open1Click();
-    ASSERT_EQ(dialogs->messages.size(), 1u);
-    EXPECT_EQ(dialogs->messages[0].rfind("Файл \"", 0), 0u);
-}
-
-TEST_F(FileChecks, ABinaryDrawFileOfImplausibleSizeIsRefused) {
-    Start(kTwoDraws);
-    Sparse(dir.file("draws.dat"), 30 << 20);
-    dialogs->files.push_back(dir.file("draws.dat"));
-    windows->utils->Button_Open_binary_file->click();
-    EXPECT_TRUE(dialogs->modals.empty());
-    EXPECT_EQ(dialogs->messages, std::vector<std::string>{
-                                     "The file \"" + dir.file("draws.dat") +
-                                     "\" is too large (more than 262144 bytes); it was not read"});
-    ASSERT_EQ(::mkfifo(dir.file("pipe.dat").c_str(), 0600), 0);
-    dialogs->files.push_back(dir.file("pipe.dat"));
-    windows->utils->Button_Open_binary_file->click();
-    EXPECT_TRUE(dialogs->modals.empty());
-    EXPECT_EQ(dialogs->messages.size(), 2u);
 }
 
 TEST_F(FileChecks, SettingsGeometryStaysOnTheScreen) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    const struct {
-        const char* lines;
-    } cases[] = {
-        {"0\r\n100000\r\n100000\r\n0\r\n0\r\n"},
-        {"0\r\n2147483647\r\n2147483647\r\n2147483647\r\n2147483647\r\n"},
-        {"0\r\n1\r\n1\r\n-2147483648\r\n-2147483648\r\n"},
-    };
-    for (const auto& c : cases) {
-        dir.write("settings_6x45.ini", c.lines);
+    for (const char* lines : {"0\r\n100000\r\n100000\r\n0\r\n0\r\n",
+                              "0\r\n2147483647\r\n2147483647\r\n2147483647\r\n2147483647\r\n",
+                              "0\r\n1\r\n1\r\n-2147483648\r\n-2147483648\r\n"}) {
+        dir.write("settings_6x45.ini", lines);
         Start();
         const QRect g(form->Left(), form->Top(), form->Width(), form->Height());
-        EXPECT_TRUE(area.contains(g)) << c.lines;
+        EXPECT_TRUE(area.contains(g)) << lines;
         EXPECT_GE(form->Width(), core::MinWindowWidth);
         EXPECT_GE(form->Height(), core::MinWindowHeight);
         TearDown();
