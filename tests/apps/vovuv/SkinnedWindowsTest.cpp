@@ -5,13 +5,15 @@
 #include "apps/shared/Unit_utils.h"
 #include "apps/vovuv/Unit_graph.h"
 #include "apps/vovuv/settings.h"
+#include "components/skin/TB97Ctls.h"
 #include "components/skin/xpButton.h"
 #include "components/skin/xpCheckBox.h"
+#include "components/skin/xpCombo.h"
 #include "components/skin/xpWindow.h"
 #include "tests/apps/vovuv/VovuvTest.h"
 
 #include <QCheckBox>
-#include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -27,33 +29,37 @@ struct Window {
     bool background;
 };
 
+template <class F>
+Window Of(const char* name, const std::unique_ptr<F>& f, QWidget* control = nullptr, QPoint at = {},
+          bool background = true) {
+    return {name, f.get(), f->xpWindow1, control, at, background};
+}
+
+template <class T> int CountIn(const std::vector<QWidget*>& windows) {
+    int n = 0;
+    for (QWidget* w : windows) n += static_cast<int>(w->findChildren<T*>().size());
+    return n;
+}
+
 } // namespace
 
-TEST_F(SkinnedWindows, EveryWindowHasTheBlueFrameAndItsControlsStay) {
+TEST_F(SkinnedWindows, EveryWindowHasTheBlueFrameAndTheKitsControls) {
     Start("1 2 3 4 5 6\r\n");
     auto& w = *windows;
     const Window all[] = {
-        {"main", w.form1.get(), w.form1->xpWindow1, w.form1->Edit_find, {174, 6}, true},
-        {"memo", w.memo.get(), w.memo->xpWindow1, w.memo->Button_Reverse, {8, 4}, true},
-        {"graph", w.graph.get(), w.graph->xpWindow1, nullptr, {}, true},
-        {"graph2", w.graph2.get(), w.graph2->xpWindow1, nullptr, {}, true},
-        {"display", w.display.get(), w.display->xpWindow1, nullptr, {}, false},
-        {"utils", w.utils.get(), w.utils->xpWindow1, w.utils->CheckBox_Merge, {144, 24}, true},
-        {"grid",
-         w.stringGrid.get(),
-         w.stringGrid->xpWindow1,
-         w.stringGrid->CheckBox_number,
-         {392, 7},
-         true},
-        {"settings",
-         w.settings.get(),
-         w.settings->xpWindow1,
-         w.settings->Button_OK,
-         {96, 184},
-         true},
+        Of("main", w.form1, w.form1->Edit_find, {174, 6}),
+        Of("memo", w.memo, w.memo->Button_Reverse, {8, 4}),
+        Of("graph", w.graph),
+        Of("graph2", w.graph2),
+        Of("display", w.display, nullptr, {}, false),
+        Of("utils", w.utils, w.utils->CheckBox_Merge, {144, 24}),
+        Of("grid", w.stringGrid, w.stringGrid->CheckBox_number, {392, 7}),
+        Of("settings", w.settings, w.settings->Button_OK, {96, 184}),
     };
+    std::vector<QWidget*> forms;
     for (const Window& k : all) {
         SCOPED_TRACE(k.name);
+        forms.push_back(k.form);
         ASSERT_NE(k.skin, nullptr);
         EXPECT_TRUE(k.skin->Active);
         EXPECT_EQ(k.skin->Style(), xwsXPBlue);
@@ -77,22 +83,24 @@ TEST_F(SkinnedWindows, EveryWindowHasTheBlueFrameAndItsControlsStay) {
         EXPECT_EQ(frame.pixelColor(k.form->width() / 2, 25), QColor(70, 145, 236));
         k.form->hide();
     }
-}
-
-TEST_F(SkinnedWindows, InactiveFramesArePale) {
-    Start("");
-    TxpWindow& skin = *(*form).xpWindow1;
-    skin.xpCaption.FrameActive = false;
-    const QImage frame = skin.RenderFrame();
-    EXPECT_EQ(frame.pixelColor(0, (*form).height() / 2), QColor(161, 179, 222));
-    EXPECT_EQ(frame.pixelColor((*form).width() / 2, 25), QColor(150, 180, 234));
     // Switching the skin off gives the window its own frame back, without margins.
+    TxpWindow& skin = *form->xpWindow1;
     skin.Active = false;
-    EXPECT_FALSE((*form).windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_EQ((*form).FrameMargins(), QMargins());
+    EXPECT_FALSE(form->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(form->FrameMargins(), QMargins());
     skin.Active = true;
-    EXPECT_TRUE((*form).windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_EQ((*form).FrameMargins(), QMargins(4, 32, 4, 4));
+    EXPECT_EQ(form->FrameMargins(), QMargins(4, 32, 4, 4));
+    // Every control is the kit's: Wrap, Unlimited, HighLight, and the table window's Separation
+    // box that only the 5-of-36 edition shows; the two generators of the utilities window start
+    // disabled and look it.
+    EXPECT_EQ(CountIn<QPushButton>(forms), 0);
+    EXPECT_GT(CountIn<TxpButton>(forms), 40);
+    EXPECT_EQ(CountIn<TToolbarButton97>(forms), 2);
+    EXPECT_EQ(CountIn<TxpCheckBox>(forms), 4);
+    EXPECT_EQ(CountIn<TxpComboBox>(forms), 1);
+    int disabled = 0;
+    for (TxpButton* b : w.utils->findChildren<TxpButton*>()) disabled += !b->Enabled();
+    EXPECT_EQ(disabled, 2);
 }
 
 TEST_F(SkinnedWindows, CaptionButtonsActWhereTheyAreReleased) {
