@@ -6,92 +6,89 @@
 using namespace platform;
 using Lines = std::vector<std::string>;
 
-TEST(MemoText, KeepsTheStringListRulesOfATextSetAtOnce) {
-    const std::string texts[] = {"a\r\nb\nc\rd", "a\r\n", "a\r\n\r\n", "", "\n", "a\n\rb", "x"};
-    for (const auto& t : texts) {
-        MemoText m;
-        m.SetText(std::string(t));
-        EXPECT_EQ(m.Lines(), SplitLines(t)) << t;
-        EXPECT_EQ(m.LineCount(), SplitLines(t).size()) << t;
-        // Every line end comes back as the caller asks.
-        std::string want;
-        for (std::size_t i = 0; i < t.size(); ++i) {
-            if (t[i] == '\r' && i + 1 < t.size() && t[i + 1] == '\n') continue;
-            want += t[i] == '\r' ? '\n' : t[i];
-        }
-        EXPECT_EQ(m.Text("\n"), want) << t;
-    }
-}
-
-TEST(MemoText, LinesHandedOverEndWithALineEnd) {
-    MemoText m;
-    m.SetLines({"a", "b"});
-    EXPECT_EQ(m.Count(), 3u);
-    EXPECT_EQ(m.Text("\r\n"), "a\r\nb\r\n");
-    EXPECT_EQ(m.Lines(), (Lines{"a", "b"}));
-    m.SetLines({});
-    EXPECT_EQ(m.Count(), 1u);
-    EXPECT_EQ(m.Text("\r\n"), "");
-}
-
-TEST(MemoText, ReplaceEditsOnlyTheLinesItTouches) {
-    struct Case {
-        TextPos from, to;
-        std::string text;
-        std::string want;
-        TextPos end;
-    };
-    const Case cases[] = {
-        {{1, 1}, {1, 1}, "X", "one\nt|Xwo\nthree\n", {1, 2}},
-        {{1, 1}, {1, 1}, "\n", "one\nt|\nwo\nthree\n", {2, 0}},
-        {{0, 3}, {1, 0}, "", "one|two\nthree\n", {0, 3}},
-        {{0, 1}, {2, 2}, "A\r\nB\rC", "oA\nB\nC|ree\n", {2, 1}},
-        {{3, 0}, {3, 0}, "end", "one\ntwo\nthree\nend|", {3, 3}},
-        {{0, 0}, {9, 9}, "", "|", {0, 0}},
+TEST(MemoText, TheStringListViewOfATextSetAtOnceOrHandedOverAsLines) {
+    const struct {
+        const char* text; // null: the lines are handed over
+        Lines lines;
+        std::size_t count;
+        std::string crlf;
+    } cases[] = {
+        {"a\r\nb\nc\rd", {"a", "b", "c", "d"}, 4, "a\r\nb\r\nc\r\nd"},
+        {"a\r\n", {"a"}, 2, "a\r\n"},
+        {"a\r\n\r\n", {"a", ""}, 3, "a\r\n\r\n"},
+        {"", {}, 1, ""},
+        {"\n", {""}, 2, "\r\n"},
+        {"a\n\rb", {"a", "", "b"}, 3, "a\r\n\r\nb"},
+        {"x", {"x"}, 1, "x"},
+        // Lines handed over end with a line end.
+        {nullptr, {"a", "b"}, 3, "a\r\nb\r\n"},
+        {nullptr, {}, 1, ""},
     };
     for (const auto& c : cases) {
         MemoText m;
-        m.SetLines({"one", "two", "three"});
-        const TextPos end = m.Replace(c.from, c.to, c.text);
-        std::string want = c.want;
-        want.erase(want.find('|'), 1);
-        EXPECT_EQ(m.Text("\n"), want) << c.want;
-        EXPECT_EQ(end, c.end) << c.want;
+        c.text ? m.SetText(c.text) : m.SetLines(Lines(c.lines));
+        EXPECT_EQ(m.Lines(), c.lines) << c.crlf;
+        EXPECT_EQ(m.LineCount(), c.lines.size()) << c.crlf;
+        EXPECT_EQ(m.Count(), c.count) << c.crlf;
+        EXPECT_EQ(m.Text("\r\n"), c.crlf);
     }
 }
 
-TEST(MemoText, ReverseFlipsEditedAndHandedOverLinesAlike) {
-    MemoText m;
-    m.SetLines({"a", "b", "c", "d", "e"});
-    m.Replace({1, 1}, {1, 1}, "X");
-    m.Replace({3, 0}, {3, 1}, "D\nD2");
-    ASSERT_EQ(m.Lines(), (Lines{"a", "bX", "c", "D", "D2", "e"}));
-    m.Reverse();
-    EXPECT_EQ(m.Text("\r\n"), "e\r\nD2\r\nD\r\nc\r\nbX\r\na");
-    // Editing the reversed text splits the flipped runs in the right places.
-    m.Replace({3, 1}, {3, 1}, "!");
-    m.Replace({5, 0}, {5, 0}, "<");
-    EXPECT_EQ(m.Lines(), (Lines{"e", "D2", "D", "c!", "bX", "<a"}));
-    m.Reverse();
-    EXPECT_EQ(m.Text("\n"), "<a\nbX\nc!\nD\nD2\ne");
-    EXPECT_EQ(m.RangeSize({1, 1}, {3, 1}, 2), m.Range({1, 1}, {3, 1}, "\r\n").size());
-    EXPECT_EQ(m.Range({3, 1}, {1, 1}, "|"), "X|c!|D");
-
-    MemoText empty;
-    empty.Reverse();
-    EXPECT_EQ(empty.Text("\r\n"), "");
-    EXPECT_EQ(empty.Count(), 1u);
+// Edits live beside the text handed over and Reverse flips an index, so every mix of the two
+// must read as if the text had been rebuilt each time.
+TEST(MemoText, ReplaceAndReverseInAnyOrder) {
+    struct Step {
+        TextPos from, to;
+        const char* text = nullptr; // null: Reverse
+    };
+    const Step reverse{};
+    const Step x{{1, 1}, {1, 1}, "X"}, d{{3, 0}, {3, 1}, "D\nD2"};
+    const Step bang{{3, 1}, {3, 1}, "!"}, lt{{5, 0}, {5, 0}, "<"};
+    const struct {
+        const char* text; // handed over as lines unless it has a CR
+        std::vector<Step> steps;
+        std::string want;
+        TextPos end; // where the last Replace ended
+    } cases[] = {
+        {"one\ntwo\nthree", {x}, "one\ntXwo\nthree\n", {1, 2}},
+        {"one\ntwo\nthree", {{{1, 1}, {1, 1}, "\n"}}, "one\nt\nwo\nthree\n", {2, 0}},
+        {"one\ntwo\nthree", {{{0, 3}, {1, 0}, ""}}, "onetwo\nthree\n", {0, 3}},
+        {"one\ntwo\nthree", {{{0, 1}, {2, 2}, "A\r\nB\rC"}}, "oA\nB\nCree\n", {2, 1}},
+        {"one\ntwo\nthree", {{{3, 0}, {3, 0}, "end"}}, "one\ntwo\nthree\nend", {3, 3}},
+        {"one\ntwo\nthree", {{{0, 0}, {9, 9}, ""}}, "", {0, 0}},
+        {"a\nb\nc\nd\ne", {x, d, reverse}, "e\nD2\nD\nc\nbX\na", {4, 2}},
+        // Editing the reversed text splits the flipped runs in the right places.
+        {"a\nb\nc\nd\ne", {x, d, reverse, bang, lt}, "e\nD2\nD\nc!\nbX\n<a", {5, 1}},
+        {"a\nb\nc\nd\ne", {x, d, reverse, bang, lt, reverse}, "<a\nbX\nc!\nD\nD2\ne", {5, 1}},
+        {"", {reverse}, "", {}},
+        {"1\r\n22\r333\n\n", {reverse}, "\n333\n22\n1", {}},
+        {"1\r\n22\r333\n\n", {reverse, {{0, 0}, {1, 1}, ""}}, "33\n22\n1", {0, 0}},
+    };
+    for (const auto& c : cases) {
+        MemoText m;
+        if (std::string(c.text).find('\r') != std::string::npos)
+            m.SetText(c.text);
+        else
+            m.SetLines(SplitLines(c.text));
+        TextPos end;
+        for (const Step& s : c.steps) {
+            if (s.text)
+                end = m.Replace(s.from, s.to, s.text);
+            else
+                m.Reverse();
+        }
+        EXPECT_EQ(m.Text("\n"), c.want) << c.want;
+        EXPECT_EQ(end, c.end) << c.want;
+        // A range reads the same either way round, and its size is known without reading it.
+        EXPECT_EQ(m.Range({3, 1}, {1, 1}, "|"), m.Range({1, 1}, {3, 1}, "|")) << c.want;
+        EXPECT_EQ(m.RangeSize({1, 1}, {3, 1}, 2), m.Range({1, 1}, {3, 1}, "\r\n").size()) << c.want;
+    }
 }
 
-TEST(MemoText, ATextSetAtOnceIsEditedAndReversedInPlace) {
+TEST(MemoText, OnceEveryLineHandedOverIsGoneSoIsItsBuffer) {
     MemoText m;
     m.SetText("1\r\n22\r333\n\n");
-    EXPECT_EQ(m.Lines(), (Lines{"1", "22", "333", ""}));
     m.Reverse();
-    EXPECT_EQ(m.Lines(), (Lines{"", "333", "22", "1"}));
-    m.Replace({0, 0}, {1, 1}, "");
-    EXPECT_EQ(m.Text("\n"), "33\n22\n1");
-    // Once every line handed over is gone, so is its buffer.
     m.Replace({0, 0}, m.End(), "new");
     EXPECT_EQ(m.HeldBytes(), 0u);
     EXPECT_EQ(m.Text("\n"), "new");
