@@ -1,9 +1,5 @@
-#include "apps/vovuv/Windows.h"
-#include "apps/vovuv/main.h"
-#include "platform/ProgramFolder.h"
+#include "tests/apps/vovuv/VovuvTest.h"
 #include "tests/support/HttpPeers.h"
-#include "tests/support/ScriptedDialogs.h"
-#include "tests/support/TempDir.h"
 
 #include <QTimer>
 
@@ -36,38 +32,31 @@ Script Answer(const std::string& bytes, bool reset = false) {
 
 // The update against a scripted server: the draw file answers as the script says, the version
 // file with the answer given.
-class HostileSite : public ::testing::Test {
+class HostileSite : public VovuvTest {
 protected:
     void Start(Script drawFile, const std::string& version = Ok("17 April 2010")) {
-        folder.write("6x45.txt", kOld);
-        platform::SetProgramFolder(folder.path());
-        windows = std::make_unique<VovuvWindows>();
+        VovuvTest::Start(kOld);
         server = std::make_unique<http_peers::FakeServer>([drawFile, version](FakeConnection& c) {
             if (c.request.rfind("GET /6x45.txt ", 0) == 0) return drawFile(c);
             c.Send(version);
         });
-        form().SiteRoot = "http://127.0.0.1:" + std::to_string(server->port());
+        form->SiteRoot = "http://127.0.0.1:" + std::to_string(server->port());
         dialogs->messages.clear();
     }
     // Also empties the folder, so that a test may start again.
     void TearDown() override {
-        windows.reset();
+        VovuvTest::TearDown();
         server.reset();
-        platform::SetProgramFolder("");
-        for (const auto& e : std::filesystem::directory_iterator(folder.path()))
+        for (const auto& e : std::filesystem::directory_iterator(dir.path()))
             std::filesystem::remove_all(e.path());
     }
-    TForm1& form() { return *windows->form1; }
     std::set<std::string> Files() const {
         std::set<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(folder.path()))
+        for (const auto& e : std::filesystem::directory_iterator(dir.path()))
             names.insert(e.path().filename().string());
         return names;
     }
 
-    testing_support::TempDir folder;
-    testing_support::ScopedDialogs dialogs;
-    std::unique_ptr<VovuvWindows> windows;
     std::unique_ptr<http_peers::FakeServer> server;
 };
 
@@ -113,22 +102,22 @@ TEST_F(HostileSite, OnlyAWholeFileOfDrawLinesReplacesTheDrawFile) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Start(c.answer);
-        if (c.timeoutMs) form().Transfer.timeoutMs = c.timeoutMs;
+        if (c.timeoutMs) form->Transfer.timeoutMs = c.timeoutMs;
         int ticks = 0;
         QTimer ticker;
         QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
         ticker.start(0);
         const auto start = std::chrono::steady_clock::now();
-        form().Update1Click();
+        form->Update1Click();
         ticker.stop();
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
         EXPECT_GE(ticks, c.minTicks);
         EXPECT_EQ(dialogs->messages, kError);
-        EXPECT_EQ(folder.read("6x45.txt"), kOld);
+        EXPECT_EQ(dir.read("6x45.txt"), kOld);
         EXPECT_EQ(Files(), std::set<std::string>{"6x45.txt"});
-        EXPECT_EQ(form().DrawCount, 2);
-        EXPECT_FALSE(form().HttpClient);
-        EXPECT_TRUE(form().MainFileItem(1)->isEnabled());
+        EXPECT_EQ(form->DrawCount, 2);
+        EXPECT_FALSE(form->HttpClient);
+        EXPECT_TRUE(form->MainFileItem(1)->isEnabled());
         TearDown();
     }
     // The endless body was refused at the limit, not at its end.
@@ -147,18 +136,18 @@ TEST_F(HostileSite, AWholeFileIsSavedAndTheOldOneKeptUnderAFreeName) {
         SCOPED_TRACE(c.version.substr(0, 40));
         Start(Answer(c.draws), c.version);
         // Any existing name is taken; a temporary file of an earlier crash goes away.
-        std::filesystem::create_directory(folder.file("6x45.txt.bak"));
-        std::filesystem::create_symlink(folder.file("nowhere"), folder.file("6x45.txt.bak[1]"));
-        folder.write("6x45.txt.tmp-Ab12Cd", "half a file");
-        form().Update1Click();
+        std::filesystem::create_directory(dir.file("6x45.txt.bak"));
+        std::filesystem::create_symlink(dir.file("nowhere"), dir.file("6x45.txt.bak[1]"));
+        dir.write("6x45.txt.tmp-Ab12Cd", "half a file");
+        form->Update1Click();
         EXPECT_EQ(dialogs->messages,
                   std::vector<std::string>{
                       "File 6x45.txt has been updated successfully\r\n\r\nDraws: 3"});
-        EXPECT_EQ(folder.read("6x45.txt"), kDraws.substr(0, kDraws.size() - 2));
-        EXPECT_EQ(folder.read("6x45.txt.bak[2]"), kOld);
+        EXPECT_EQ(dir.read("6x45.txt"), kDraws.substr(0, kDraws.size() - 2));
+        EXPECT_EQ(dir.read("6x45.txt.bak[2]"), kOld);
         EXPECT_EQ(Files(), (std::set<std::string>{"6x45.txt", "6x45.txt.bak", "6x45.txt.bak[1]",
                                                   "6x45.txt.bak[2]"}));
-        EXPECT_EQ(form().DrawCount, 3);
+        EXPECT_EQ(form->DrawCount, 3);
         TearDown();
     }
 }
@@ -171,16 +160,16 @@ TEST_F(HostileSite, ClosingTheWindowEndsTheTransferAndNothingFollows) {
             if (!c.Send("41 42 43 44 45 1\r\n")) return;
         }
     });
-    QTimer::singleShot(300, &form(), [&] { form().close(); });
+    QTimer::singleShot(300, form, [&] { form->close(); });
     const auto start = std::chrono::steady_clock::now();
-    form().Update1Click();
+    form->Update1Click();
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
     EXPECT_TRUE(dialogs->messages.empty());
-    EXPECT_EQ(folder.read("6x45.txt"), kOld);
-    EXPECT_FALSE(std::filesystem::exists(folder.file("6x45.txt.bak")));
-    EXPECT_EQ(form().DrawCount, 2);
+    EXPECT_EQ(dir.read("6x45.txt"), kOld);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("6x45.txt.bak")));
+    EXPECT_EQ(form->DrawCount, 2);
     // A later attempt starts nothing.
-    form().Update1Click();
+    form->Update1Click();
     EXPECT_TRUE(dialogs->messages.empty());
 }
 
