@@ -30,7 +30,7 @@ struct Window {
 };
 
 template <class F>
-Window Of(const char* name, const std::unique_ptr<F>& f, QWidget* control = nullptr, QPoint at = {},
+Window Of(const char* name, const F& f, QWidget* control = nullptr, QPoint at = {},
           bool background = true) {
     return {name, f.get(), f->xpWindow1, control, at, background};
 }
