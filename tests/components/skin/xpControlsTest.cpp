@@ -52,17 +52,10 @@ TEST(xpButton, LooksOfEachState) {
     const TColor frame = Rgb(214, 211, 211), outline = Rgb(0, 60, 116);
     const TColor light = Rgb(253, 253, 253), lilac = Rgb(205, 204, 223);
     const TColor w = core::clWhite, edge = Rgb(188, 212, 246);
+    const TColor top = Rgb(206, 231, 255), bottom = Rgb(105, 130, 238);
     const Pixel upLook[] = {
-        {10, 0, frame},
-        {10, 1, outline},
-        {10, 2, Rgb(206, 231, 255)},
-        {10, 22, Rgb(105, 130, 238)},
-        {2, 10, edge},
-        {3, 10, w},
-        {71, 10, w},
-        {10, 24, w},
-        {10, 4, light},
-        {10, 20, lilac},
+        {10, 0, frame}, {10, 1, outline}, {10, 2, top}, {10, 22, bottom}, {2, 10, edge},
+        {3, 10, w},     {71, 10, w},      {10, 24, w},  {10, 4, light},   {10, 20, lilac},
     };
     const QImage up = Render(b);
     ExpectPixels(up, upLook, "up");
@@ -118,23 +111,16 @@ TEST(xpCheckBox, BoxLooks) {
     box.SetCaption("Wrap");
     const TColor bg = Rgb(10, 20, 30), outline = Rgb(28, 81, 128);
     box.SetColor(bg);
+    const TColor face = BoxRow(Rgb(220, 220, 215), core::clWhite, 1);
     const Pixel normal[] = {
-        {0, 8, bg},
-        {1, 8, outline},
-        {14, 8, outline},
-        {8, 1, outline},
-        {8, 2, BoxRow(Rgb(220, 220, 215), core::clWhite, 1)},
+        {0, 8, bg}, {1, 8, outline}, {14, 8, outline}, {8, 1, outline}, {8, 2, face},
     };
     ExpectPixels(Render(box), normal, "normal");
     Enter(box);
     // Two pixels of ring: the outline and one of the orange gradient, then the background.
     const QImage hot = Render(box);
-    const Pixel hotLook[] = {
-        {1, 8, outline},
-        {8, 2, BoxRow(Rgb(255, 240, 207), Rgb(248, 179, 48), 1)},
-        {8, 4, bg},
-        {3, 8, bg},
-    };
+    const TColor orange = BoxRow(Rgb(255, 240, 207), Rgb(248, 179, 48), 1);
+    const Pixel hotLook[] = {{1, 8, outline}, {8, 2, orange}, {8, 4, bg}, {3, 8, bg}};
     ExpectPixels(hot, hotLook, "hot");
     EXPECT_NE(At(hot, 2, 8), bg);
     QTest::mousePress(&box, Qt::LeftButton, {}, QPoint(5, 5));
