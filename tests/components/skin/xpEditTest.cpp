@@ -54,14 +54,12 @@ TEST(TxpEdit, FramePixelsInBothStylesHotAndCold) {
             const QImage img = edit.RenderFrame();
             SCOPED_TRACE(testing::Message()
                          << "style " << c.style << " hot " << c.hot << " rounded " << rounded);
-            ExpectPixels(img,
-                         {{10, 0, ColorToRGB(c.top)},
-                          {10, 1, ColorToRGB(c.innerTop)},
-                          {10, h - 1, ColorToRGB(c.bottom)},
-                          {10, h - 2, ColorToRGB(c.innerBottom)},
-                          {0, 10, ColorToRGB(c.top)},
-                          {59, 10, ColorToRGB(c.bottom)}},
-                         "frame");
+            const TColor top = ColorToRGB(c.top), bottom = ColorToRGB(c.bottom);
+            const Pixel frame[] = {
+                {10, 0, top}, {10, 1, ColorToRGB(c.innerTop)},        {10, h - 1, bottom},
+                {0, 10, top}, {10, h - 2, ColorToRGB(c.innerBottom)}, {59, 10, bottom},
+            };
+            ExpectPixels(img, frame, "frame");
             EXPECT_TRUE(Untouched(img, 10, 5));
             EXPECT_EQ(Untouched(img, 0, 0), rounded);
         }
