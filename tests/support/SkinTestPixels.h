@@ -17,9 +17,7 @@ namespace skin_test {
 
 using core::TColor;
 
-constexpr TColor Rgb(int r, int g, int b) {
-    return static_cast<TColor>(r) | (static_cast<TColor>(g) << 8) | (static_cast<TColor>(b) << 16);
-}
+using core::Rgb;
 
 // The colour of band i of n between two colours, by the rounding rule of the gradient bands.
 inline TColor Band(TColor from, TColor to, int i, int n) {
