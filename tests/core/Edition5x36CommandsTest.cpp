@@ -41,8 +41,7 @@ TEST(Edition5x36, TriplesTextsAndTheCountOfTriples) {
     EXPECT_EQ(core::TriplesPrompt(E, Lang::English).caption, "Number of triples");
     // One draw 1 2 3 4 5 with minimum 1: its ten triples.
     const auto one = core::Triples(StoreOf({{1, 2, 3, 4, 5}}), E, 1, Lang::English);
-    EXPECT_EQ(one.lines.size(), 2u + 10u + 2u);
-    EXPECT_EQ(one.lines[2], "01 02 03 :  01 ");
+    ASSERT_EQ(one.lines.size(), 2u + 10u + 2u);
     EXPECT_EQ(one.lines[11], "03 04 05 :  01 ");
 }
 
@@ -50,11 +49,8 @@ TEST(Edition5x36, NumbersTextsByLanguage) {
     std::vector<int> order{2, 3, 5, 4, 9, 10, 20, 30, 36, 1, 6, 7, 8};
     for (int x = 11; x <= 35; ++x)
         if (x != 20 && x != 30) order.push_back(x);
-    const std::string counts = Padded({2, 2, 2, 1, 1, 1, 1, 1, 1}) + [] {
-        std::string z;
-        for (int k = 0; k < 27; ++k) z += "00 ";
-        return z;
-    }();
+    std::string counts = Padded({2, 2, 2, 1, 1, 1, 1, 1, 1});
+    for (int k = 0; k < 27; ++k) counts += "00 ";
     const auto ru = core::Numbers(FourDraws(), E, 4, Lang::Russian);
     EXPECT_EQ(ru.caption, "Выпадение в парах");
     ASSERT_EQ(ru.lines.size(), 36u * 5);
@@ -99,9 +95,6 @@ TEST(Edition5x36, PeriodUnpaddedDistancesAndAPagedSeries) {
     const auto twelve =
         core::Period(StoreOf(std::vector<core::Draw>(12, {1, 2, 3, 4, 5})), E, 5, Lang::English);
     EXPECT_EQ(core::AllLines(twelve)[3], "01 1 2 3 4 5 6 7 8 9 10 11 ");
-    EXPECT_EQ(core::AllLines(core::Period(StoreOf(std::vector<core::Draw>(12, {1, 2, 3, 4, 5})),
-                                          core::Edition6x45, 5, Lang::English))[3],
-              "01 01 02 03 04 05 06 07 08 09 10 11 ");
 }
 
 TEST(Edition5x36, SkipStrategyTextsByLanguage) {
@@ -139,9 +132,7 @@ TEST(Edition5x36, SkipStrategyTextsByLanguage) {
 
 TEST(Edition5x36, FrequencyStrategyGroupsOfFiveThirteenAndEighteen) {
     const auto g = core::FrequencyGroupsOf(E);
-    EXPECT_EQ(g.g1 + g.g2 + g.g3, 36);
-    EXPECT_EQ(g.g1, 5);
-    EXPECT_EQ(g.g2, 13);
+    EXPECT_EQ((std::vector<int>{g.g1, g.g2, g.g3}), (std::vector<int>{5, 13, 18}));
     const auto r = core::FrequencyStrategy(FourDraws(), E, 1, Lang::English);
     EXPECT_EQ(r.table.colCount, 12);
     ASSERT_EQ(r.table.columns.size(), 4u);
@@ -180,7 +171,6 @@ TEST(Edition5x36, CombinationsRanksAmongAllFiveOfThirtySix) {
     ASSERT_EQ(r.charts.size(), 1u);
     EXPECT_EQ(r.charts[0].pagedSeries, (std::vector<std::int32_t>{1, 2, 376992}));
     EXPECT_EQ(r.charts[0].yMax, 255);
-    EXPECT_EQ(E.game.combinations(), 376992);
 }
 
 } // namespace
