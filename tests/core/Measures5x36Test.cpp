@@ -16,62 +16,35 @@ core::DrawStore History() {
     return StoreOf({{2, 9, 15, 28, 31}, {1, 2, 3, 4, 5}, {3, 10, 17, 25, 36}});
 }
 
+// The caption, the lines and a chart paged over every draw (by draw number, oldest first).
+void ExpectPaged(const core::CommandResult& r, const std::string& caption, const Lines& lines,
+                 const std::vector<std::int32_t>& series, std::optional<double> yMax) {
+    SCOPED_TRACE(caption);
+    EXPECT_EQ(r.caption, caption);
+    EXPECT_EQ(r.lines, lines);
+    ASSERT_FALSE(r.charts.empty());
+    const auto& chart = r.charts[0];
+    ASSERT_TRUE(chart.pagedSeries.has_value());
+    EXPECT_EQ(*chart.pagedSeries, series);
+    EXPECT_TRUE(chart.values.empty());
+    EXPECT_EQ(chart.yMax, yMax);
+    EXPECT_TRUE(chart.autoScale);
+    EXPECT_EQ(chart.caption, ""); // the text window's caption
+}
+
 TEST(Measures5x36, TextsAndASeriesPagedOverEveryDraw) {
     const auto h = History();
-    struct Case {
-        const char* name;
-        core::CommandResult r;
-        std::string caption;
-        Lines lines;
-        std::vector<std::int32_t> series; // by draw number, oldest first
-        std::optional<double> yMax;
-    };
-    const Case cases[] = {
-        {"CharacterEn",
-         core::CharacterCommand(h, E, Lang::English),
-         "Characteristic number",
-         {"3: 3", "2: 0 (0) (0)", "1: 1 (3)"},
-         {1, 0, 3},
-         std::nullopt},
-        {"CharacterRu",
-         core::CharacterCommand(h, E, Lang::Russian),
-         "Характеристическое число",
-         {"3: 3", "2: 0 (0) (0)", "1: 1 (3)"},
-         {1, 0, 3},
-         std::nullopt},
-        {"CheckSumEn",
-         core::CheckSumCommand(h, E, Lang::English),
-         "check sums",
-         {"3:85", "2:15", "1:91"},
-         {91, 15, 85},
-         255},
-        {"CheckSumRu",
-         core::CheckSumCommand(h, E, Lang::Russian),
-         "Контрольные суммы",
-         {"3:85", "2:15", "1:91"},
-         {91, 15, 85},
-         255},
-        // The centre is the midpoint of the outer numbers, rounded down (3 + 36 -> 19).
-        {"Center",
-         core::CenterCommand(h, E),
-         "Center of a group of numbers",
-         {"3: 16", "2: 03", "1: 19"},
-         {19, 3, 16},
-         std::nullopt},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.r.caption, c.caption);
-        EXPECT_EQ(c.r.lines, c.lines);
-        ASSERT_FALSE(c.r.charts.empty());
-        const auto& chart = c.r.charts[0];
-        ASSERT_TRUE(chart.pagedSeries.has_value());
-        EXPECT_EQ(*chart.pagedSeries, c.series);
-        EXPECT_TRUE(chart.values.empty());
-        EXPECT_EQ(chart.yMax, c.yMax);
-        EXPECT_TRUE(chart.autoScale);
-        EXPECT_EQ(chart.caption, ""); // the text window's caption
+    for (Lang lang : {Lang::English, Lang::Russian}) {
+        const bool en = lang == Lang::English;
+        ExpectPaged(core::CharacterCommand(h, E, lang),
+                    en ? "Characteristic number" : "Характеристическое число",
+                    {"3: 3", "2: 0 (0) (0)", "1: 1 (3)"}, {1, 0, 3}, std::nullopt);
+        ExpectPaged(core::CheckSumCommand(h, E, lang), en ? "check sums" : "Контрольные суммы",
+                    {"3:85", "2:15", "1:91"}, {91, 15, 85}, 255);
     }
+    // The centre is the midpoint of the outer numbers, rounded down (3 + 36 -> 19).
+    ExpectPaged(core::CenterCommand(h, E), "Center of a group of numbers",
+                {"3: 16", "2: 03", "1: 19"}, {19, 3, 16}, std::nullopt);
 
     // The check sums' distribution stays a chart of points.
     const auto sums = core::CheckSumCommand(h, E, Lang::Russian);
