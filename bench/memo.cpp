@@ -18,6 +18,7 @@
 namespace {
 
 using bench_support::StatusMB;
+using bench_support::TextMB;
 
 const core::DrawStore& History() {
     static const core::DrawStore store = bench_support::HistoryStore(10000);
@@ -36,13 +37,6 @@ const Big bigs[] = {
     {"MatchInDraws",
      [] { return core::MatchInDraws(History(), core::Game6x45, core::Lang::English); }},
 };
-
-double TextMB(const core::CommandResult& r) {
-    double bytes = 0;
-    if (r.source) bytes = static_cast<double>(r.source->TextBytes() + r.source->Count());
-    for (const auto& l : r.lines) bytes += static_cast<double>(l.size()) + 1;
-    return bytes / (1024.0 * 1024.0);
-}
 
 // The hand-over the program makes: a source's lines, or the lines moved in.
 void Hand(platform::TMemo& memo, core::CommandResult&& r) {

@@ -1,4 +1,5 @@
 #include "bench/support/History.h"
+#include "bench/support/Memory.h"
 #include "core/Combinations.h"
 #include "core/PairCommands.h"
 
@@ -14,25 +15,12 @@
 
 namespace {
 
+using bench_support::StatusMB;
+using bench_support::TextMB;
+
 const core::DrawStore& History() {
     static const core::DrawStore store = bench_support::HistoryStore(10000);
     return store;
-}
-
-// Resident and peak resident memory of the process, in MB.
-double StatusMB(const char* key) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(key, 0) == 0) return std::stod(line.substr(line.find(':') + 1)) / 1024.0;
-    return 0;
-}
-
-double TextMB(const core::CommandResult& r) {
-    double bytes = 0;
-    if (r.source) bytes = static_cast<double>(r.source->TextBytes() + r.source->Count());
-    for (const auto& l : r.lines) bytes += static_cast<double>(l.size()) + 1;
-    return bytes / (1024.0 * 1024.0);
 }
 
 // The first run, the one a user waits for after starting the program, is reported apart

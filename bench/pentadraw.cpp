@@ -1,6 +1,7 @@
 #include "apps/shared/EditionHost.h"
 #include "apps/shared/Unit_stringgrid.h"
 #include "bench/support/History.h"
+#include "bench/support/Memory.h"
 #include "core/ColumnChart.h"
 #include "core/Combinations.h"
 #include "core/FilterCommands.h"
@@ -16,6 +17,8 @@
 
 namespace {
 
+using bench_support::TextMB;
+
 // The 5-of-36 commands over a generated history of 10,000 draws.
 const core::Edition& E = core::Edition5x36;
 constexpr auto En = core::Lang::English;
@@ -23,13 +26,6 @@ constexpr auto En = core::Lang::English;
 const core::DrawStore& Store() {
     static const core::DrawStore store = bench_support::HistoryStore(10000, core::Game5x36);
     return store;
-}
-
-double TextMB(const core::CommandResult& r) {
-    double bytes = 0;
-    if (r.source) bytes = static_cast<double>(r.source->TextBytes() + r.source->Count());
-    for (const auto& l : r.lines) bytes += static_cast<double>(l.size()) + 1;
-    return bytes / (1024.0 * 1024.0);
 }
 
 template <class Command> void Text(benchmark::State& state, Command command) {

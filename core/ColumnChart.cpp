@@ -13,6 +13,20 @@ namespace {
 
 inline constexpr int kChartPoints = 100;
 
+// take(r, value) for the filled cells of rows 1..rows; the first cell that is not a number ends
+// the reading, and its message is returned (empty when every cell read).
+template <class Take>
+std::string ReadColumn(const std::vector<std::string>& cells, int rows, Take take) {
+    for (int r = 1; r <= rows; ++r) {
+        const std::string& text = cells[r - 1];
+        if (text.empty()) continue;
+        const auto v = ReadReal(text);
+        if (!v) return RealConversionMessage(text);
+        take(r, *v);
+    }
+    return {};
+}
+
 } // namespace
 
 std::optional<double> ReadReal(std::string_view text) {
@@ -35,17 +49,11 @@ ColumnChartOutcome ColumnChart(const std::vector<std::string>& cells, const std:
     ChartData chart;
     chart.caption = header;
     const int rowCount = static_cast<int>(cells.size()) + 1;
-    for (int r = 1; r < rowCount; ++r) {
-        const std::string& text = cells[r - 1];
-        if (text.empty()) continue;
-        const auto v = ReadReal(text);
-        if (!v) {
-            out.error = RealConversionMessage(text);
-            return out;
-        }
+    out.error = ReadColumn(cells, rowCount - 1, [&](int r, double v) {
         const int point = rowCount - r;
-        if (point <= kChartPoints) chart.values.push_back({1, point, *v});
-    }
+        if (point <= kChartPoints) chart.values.push_back({1, point, v});
+    });
+    if (!out.error.empty()) return out;
     chart.yMax = 1000;
     chart.yMin = 0;
     chart.autoScale = true;
@@ -60,16 +68,10 @@ ColumnChartOutcome PagedColumnChart(const std::vector<std::string>& cells,
     std::vector<std::int32_t> series(std::max(drawCount, 0), 0);
     constexpr double lo = std::numeric_limits<std::int32_t>::min();
     constexpr double hi = std::numeric_limits<std::int32_t>::max();
-    for (int r = 1; r <= rows; ++r) {
-        const std::string& text = cells[r - 1];
-        if (text.empty()) continue;
-        const auto v = ReadReal(text);
-        if (!v) {
-            out.error = RealConversionMessage(text);
-            return out;
-        }
-        series[drawCount - r] = static_cast<std::int32_t>(RoundEven(std::clamp(*v, lo, hi)));
-    }
+    out.error = ReadColumn(cells, rows, [&](int r, double v) {
+        series[drawCount - r] = static_cast<std::int32_t>(RoundEven(std::clamp(v, lo, hi)));
+    });
+    if (!out.error.empty()) return out;
     ChartData chart;
     chart.caption = header;
     chart.pagedSeries = std::move(series);

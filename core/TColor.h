@@ -7,6 +7,11 @@ namespace core {
 // A colour as the stored layouts give it: $00BBGGRR; $80xxxxxx names a system colour.
 using TColor = std::uint32_t;
 
+// A colour from its red, green and blue (each 0..255), red in the low byte.
+constexpr TColor Rgb(int r, int g, int b) {
+    return static_cast<TColor>(r) | (static_cast<TColor>(g) << 8) | (static_cast<TColor>(b) << 16);
+}
+
 inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clWhite = 0xFFFFFF;
 inline constexpr TColor clRed = 0x0000FF;

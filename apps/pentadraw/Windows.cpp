@@ -9,42 +9,11 @@
 #include "apps/shared/Unit_stringgrid.h"
 #include "apps/shared/Unit_utils.h"
 
-PentadrawWindows::PentadrawWindows() {
-    // The main window (and so the first load and its messages) comes before the others,
-    // which read the store as it is then.
-    form1 = std::make_unique<TForm1>();
-    Form1 = form1.get();
-    memo = std::make_unique<TForm_memo>(*form1);
-    Form_memo = memo.get();
-    display = std::make_unique<TForm_Display>(*form1);
-    Form_Display = display.get();
-    utils = std::make_unique<TForm_Utils>(*form1);
-    Form_Utils = utils.get();
-    stringGrid = std::make_unique<TForm_StringGrid>(*form1, TableWindow5x36);
-    Form_StringGrid = stringGrid.get();
-    graph2 = std::make_unique<TForm_graph2>(*form1);
-    Form_graph2 = graph2.get();
-    high = std::make_unique<TForm_high>();
-    Form_high = high.get();
-    map2 = std::make_unique<TForm_map_2>(*form1);
-    Form_map_2 = map2.get();
-}
+// The main window (and so the first load and its messages) comes before the others, which
+// read the store as it is then.
+PentadrawWindows::PentadrawWindows()
+    : form1(Form1), memo(Form_memo, *form1), display(Form_Display, *form1),
+      utils(Form_Utils, *form1), stringGrid(Form_StringGrid, *form1, TableWindow5x36),
+      graph2(Form_graph2, *form1), high(Form_high), map2(Form_map_2, *form1) {}
 
-PentadrawWindows::~PentadrawWindows() {
-    Form_map_2 = nullptr;
-    map2.reset();
-    Form_high = nullptr;
-    high.reset();
-    Form_graph2 = nullptr;
-    graph2.reset();
-    Form_StringGrid = nullptr;
-    stringGrid.reset();
-    Form_Utils = nullptr;
-    utils.reset();
-    Form_Display = nullptr;
-    display.reset();
-    Form_memo = nullptr;
-    memo.reset();
-    Form1 = nullptr;
-    form1.reset();
-}
+PentadrawWindows::~PentadrawWindows() = default;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <memory>
+#include "apps/shared/FormInstance.h"
 
 class TForm1;
 class TForm_memo;
@@ -20,12 +20,12 @@ public:
     PentadrawWindows(const PentadrawWindows&) = delete;
     PentadrawWindows& operator=(const PentadrawWindows&) = delete;
 
-    std::unique_ptr<TForm1> form1;
-    std::unique_ptr<TForm_memo> memo;
-    std::unique_ptr<TForm_Display> display;
-    std::unique_ptr<TForm_Utils> utils;
-    std::unique_ptr<TForm_StringGrid> stringGrid;
-    std::unique_ptr<TForm_graph2> graph2;
-    std::unique_ptr<TForm_high> high;
-    std::unique_ptr<TForm_map_2> map2;
+    FormInstance<TForm1> form1;
+    FormInstance<TForm_memo> memo;
+    FormInstance<TForm_Display> display;
+    FormInstance<TForm_Utils> utils;
+    FormInstance<TForm_StringGrid> stringGrid;
+    FormInstance<TForm_graph2> graph2;
+    FormInstance<TForm_high> high;
+    FormInstance<TForm_map_2> map2;
 };

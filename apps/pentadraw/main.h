@@ -140,6 +140,7 @@ public:
     void SetEnglish();
     void RusEng2Click();
     void RusEng1Click();
+    void ToggleLanguage(QAction* item);
 
     // Settings file.
     void ReadSettings();

@@ -111,16 +111,14 @@ void TForm1::SetEnglish() {
 
 void TForm1::RusEng2Click() {
     // The pop-up's item carries the language here, and the settings file stores it.
-    QAction* item = PopupFileItem(2);
-    item->setChecked(!item->isChecked());
-    if (item->isChecked())
-        SetRussian();
-    else
-        SetEnglish();
+    ToggleLanguage(PopupFileItem(2));
 }
 
 void TForm1::RusEng1Click() {
-    QAction* item = MainFileItem(2);
+    ToggleLanguage(MainFileItem(2));
+}
+
+void TForm1::ToggleLanguage(QAction* item) {
     item->setChecked(!item->isChecked());
     if (item->isChecked())
         SetRussian();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <memory>
+#include "apps/shared/FormInstance.h"
 
 class TForm1;
 class TForm_memo;
@@ -20,12 +20,12 @@ public:
     VovuvWindows(const VovuvWindows&) = delete;
     VovuvWindows& operator=(const VovuvWindows&) = delete;
 
-    std::unique_ptr<TForm1> form1;
-    std::unique_ptr<TForm_memo> memo;
-    std::unique_ptr<TForm_graph> graph;
-    std::unique_ptr<TForm_graph2> graph2;
-    std::unique_ptr<TForm_Display> display;
-    std::unique_ptr<TForm_Utils> utils;
-    std::unique_ptr<TForm_StringGrid> stringGrid;
-    std::unique_ptr<TForm_settings> settings;
+    FormInstance<TForm1> form1;
+    FormInstance<TForm_memo> memo;
+    FormInstance<TForm_graph> graph;
+    FormInstance<TForm_graph2> graph2;
+    FormInstance<TForm_Display> display;
+    FormInstance<TForm_Utils> utils;
+    FormInstance<TForm_StringGrid> stringGrid;
+    FormInstance<TForm_settings> settings;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/CommandResult.h"
+
 #include <fstream>
 #include <string>
 
@@ -12,6 +14,15 @@ inline double StatusMB(const char* key) {
     while (std::getline(status, line))
         if (line.rfind(key, 0) == 0) return std::stod(line.substr(line.find(':') + 1)) / 1024.0;
     return 0;
+}
+
+// A result's text in MB, a line end counted per line, whether it was written out or is made on
+// demand.
+inline double TextMB(const core::CommandResult& r) {
+    double bytes = 0;
+    if (r.source) bytes = static_cast<double>(r.source->TextBytes() + r.source->Count());
+    for (const auto& l : r.lines) bytes += static_cast<double>(l.size()) + 1;
+    return bytes / (1024.0 * 1024.0);
 }
 
 } // namespace bench_support

@@ -21,8 +21,7 @@ int B(TColor c) {
 }
 
 TColor RGB(int r, int g, int b) {
-    auto ch = [](int v) { return static_cast<TColor>(std::clamp(v, 0, 255)); };
-    return ch(r) | (ch(g) << 8) | (ch(b) << 16);
+    return core::Rgb(std::clamp(r, 0, 255), std::clamp(g, 0, 255), std::clamp(b, 0, 255));
 }
 
 void SolidFill(TCanvas& canvas, const TRect& r, TColor color) {

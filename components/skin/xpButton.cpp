@@ -5,15 +5,12 @@
 
 #include <QKeyEvent>
 
+using core::Rgb;
 using core::TColor;
 using platform::BrushStyle;
 using platform::TCanvas;
 
 namespace {
-
-constexpr TColor Rgb(int r, int g, int b) {
-    return static_cast<TColor>(r) | (static_cast<TColor>(g) << 8) | (static_cast<TColor>(b) << 16);
-}
 
 void Line(TCanvas& c, TColor color, int x1, int y1, int x2, int y2) {
     c.Pen.Color = color;

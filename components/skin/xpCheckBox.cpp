@@ -5,17 +5,10 @@
 
 #include <QKeyEvent>
 
+using core::Rgb;
 using core::TColor;
 using platform::BrushStyle;
 using platform::TCanvas;
-
-namespace {
-
-constexpr TColor Rgb(int r, int g, int b) {
-    return static_cast<TColor>(r) | (static_cast<TColor>(g) << 8) | (static_cast<TColor>(b) << 16);
-}
-
-} // namespace
 
 TxpCheckBox::TxpCheckBox(QWidget* parent) : TxpPressControl(parent, PressKind::CheckBox) {
     setCheckable(true);
