@@ -1,10 +1,10 @@
-#include "apps/shared/EditionHost.h"
 #include "apps/shared/Unit_graph2.h"
 #include "components/chart/KerfGraph.h"
 #include "components/skin/xpButton.h"
 #include "platform/ProgramFolder.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/WindowTestHost.h"
 
 #include <gtest/gtest.h>
 
@@ -12,19 +12,6 @@
 #include <numeric>
 
 namespace {
-
-class Host : public EditionHost {
-public:
-    explicit Host(const core::Edition& edition) : edition_(edition) {}
-    bool IsRussian() const override { return false; }
-    const core::DrawStore& Store() const override { return store_; }
-    const core::Game& GameRules() const override { return edition_.game; }
-    const core::Edition& EditionRules() const override { return edition_; }
-
-private:
-    const core::Edition& edition_;
-    core::DrawStore store_;
-};
 
 class ChartPaging : public ::testing::Test {
 protected:
@@ -51,21 +38,15 @@ protected:
 
     testing_support::TempDir dir_;
     testing_support::ScopedDialogs dialogs_;
-    Host host_{core::Edition5x36};
+    testing_support::WindowTestHost host_;
     std::unique_ptr<TForm_graph2> window_;
 };
 
-TEST_F(ChartPaging, ButtonsAtTheirPlacesHiddenUntilASeriesIsShown) {
-    EXPECT_TRUE(Chart().OffsetXLabels);
-    EXPECT_EQ(window_->xpButton_Left->Caption(), "<--");
-    EXPECT_EQ(window_->xpButton_Right->Caption(), "-->");
+TEST_F(ChartPaging, PagesLeftAndRightWithTheDrawNumbersAsLabels) {
     EXPECT_EQ(window_->xpButton_Left->geometry(), QRect(496, 0, 41, 25));
     EXPECT_EQ(window_->xpButton_Right->geometry(), QRect(536, 0, 41, 25));
+    EXPECT_EQ(window_->xpButton_Left->Caption(), "<--");
     EXPECT_TRUE(window_->xpButton_Left->isHidden());
-    EXPECT_TRUE(window_->xpButton_Right->isHidden());
-}
-
-TEST_F(ChartPaging, PagesLeftAndRightWithTheDrawNumbersAsLabels) {
     struct Seen {
         int first, offset, points;
         std::vector<std::string> labels;
