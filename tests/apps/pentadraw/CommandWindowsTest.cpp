@@ -4,6 +4,7 @@
 #include "apps/shared/Unit_stringgrid.h"
 #include "components/skin/xpButton.h"
 #include "components/skin/xpCheckBox.h"
+#include "platform/StringGrid.h"
 
 #include <string>
 #include <vector>
@@ -22,51 +23,69 @@ TEST_F(CommandWindows, ButtonsShowTheirCommandsResultUnderTheEditionsCaption) {
         const char* answer; // none: the command asks nothing
         bool russian;
         const char *caption, *line;
-        std::size_t windows; // the text or table, and a chart after it
+        const char* chart; // the caption of the chart after the text (empty: the text's), if any
+        bool paged;        // the chart pages over the draws
     } cases[] = {
-        {&TForm1::Button_triples, "2", true, "Тройки", "03 12 17 :  01 03 ", 1},
-        {&TForm1::Button_Combinations, nullptr, false, "Combinations", "2:1", 2},
+        {&TForm1::Button_triples, "2", true, "Тройки", "03 12 17 :  01 03 ", nullptr, false},
+        {&TForm1::Button_Period, "2", false, "Period of Repeating", "1 2 ", "Number of Repeating",
+         true},
+        {&TForm1::Button_Combinations, nullptr, false, "Combinations", "2:1", "", false},
+        {&TForm1::Button_Numbers_in_past_draws, "0", true,
+         "Частота появления номеров в последних 0 тиражах - Как часто выпадал каждый номер",
+         "Среднее: 0.00", "", false},
+        {&TForm1::Button_center, nullptr, false, "Center of a group of numbers",
+         "3: 19\r\n2: 03\r\n", "Center of a group of numbers", true},
         {&TForm1::Button_Difference, nullptr, false,
-         "Difference between current and previous draws", "\r\n2: 01 02 02 __ __ __ __ 01 ", 1},
-        {&TForm1::Button_Zone, "3", true, "Числа в 3 зонах", "", 1},
+         "Difference between current and previous draws", "\r\n2: 01 02 02 __ __ __ __ 01 ",
+         nullptr, false},
+        {&TForm1::Button_Zone, "3", true, "Числа в 3 зонах", "", nullptr, false},
         {&TForm1::Button_final_sum_of_numbers, nullptr, true,
-         "Таблица конечных сумм чисел (n mod 9)", "", 1},
+         "Таблица конечных сумм чисел (n mod 9)", "", nullptr, false},
     };
     Start(kThreeDraws);
-    for (const auto& c : cases) {
-        c.russian ? form->SetRussian() : form->SetEnglish();
-        dialogs->prompts.clear();
-        dialogs->modals.clear();
-        if (c.answer) dialogs->inputs = {c.answer};
-        (form->*c.button)->click();
-        EXPECT_EQ(dialogs->prompts.size(), c.answer ? 1u : 0u) << c.caption;
-        ASSERT_EQ(dialogs->modals.size(), c.windows) << c.caption;
-        EXPECT_EQ(dialogs->modals[0].caption, c.caption);
-        EXPECT_NE(dialogs->modals[0].content.find(c.line), std::string::npos)
-            << c.caption << "\n"
-            << dialogs->modals[0].content;
-        if (c.windows == 2) {
-            EXPECT_EQ(dialogs->modals[1].form, Form_graph2) << c.caption;
-        }
-        EXPECT_TRUE((form->*c.button)->isEnabled()) << c.caption;
-    }
-}
-
-TEST_F(CommandWindows, PeriodPagesItsChartOverTheDraws) {
-    Start(kThreeDraws);
-    dialogs->inputs = {"2"};
     bool pagingShown = false;
     dialogs->onModal = [&](platform::TForm& f) {
         if (&f == Form_graph2) pagingShown = !Form_graph2->xpButton_Left->isHidden();
     };
-    form->Button_PeriodClick();
-    ASSERT_EQ(dialogs->prompts.size(), 1u);
-    EXPECT_EQ(dialogs->prompts[0].caption, "Number for matches");
-    ASSERT_EQ(dialogs->modals.size(), 2u);
-    EXPECT_EQ(dialogs->modals[0].caption, "Period of Repeating");
-    EXPECT_EQ(dialogs->modals[1].form, Form_graph2);
-    EXPECT_EQ(dialogs->modals[1].caption, "Number of Repeating");
-    EXPECT_TRUE(pagingShown);
+    for (const auto& c : cases) {
+        c.russian ? form->SetRussian() : form->SetEnglish();
+        dialogs->prompts.clear();
+        dialogs->modals.clear();
+        pagingShown = false;
+        if (c.answer) dialogs->inputs = {c.answer};
+        (form->*c.button)->click();
+        EXPECT_EQ(dialogs->prompts.size(), c.answer ? 1u : 0u) << c.caption;
+        ASSERT_EQ(dialogs->modals.size(), c.chart ? 2u : 1u) << c.caption;
+        EXPECT_EQ(dialogs->modals[0].caption, c.caption);
+        EXPECT_NE(dialogs->modals[0].content.find(c.line), std::string::npos)
+            << c.caption << "\n"
+            << dialogs->modals[0].content;
+        if (c.chart) {
+            EXPECT_EQ(dialogs->modals[1].form, Form_graph2) << c.caption;
+            EXPECT_EQ(dialogs->modals[1].caption, *c.chart ? c.chart : c.caption);
+        }
+        EXPECT_TRUE(pagingShown || !c.paged) << c.caption;
+        EXPECT_TRUE((form->*c.button)->isEnabled()) << c.caption;
+    }
+}
+
+TEST_F(CommandWindows, ColumnChartRefusesTheDateAndEmptyColumnsAndChartsTheOthers) {
+    Start(kThreeDraws);
+    auto& grid = *form->StringGrid1;
+    for (int col : {1, 7, 8, 11, 16, 17}) {
+        grid.setCurrentIndex(grid.model()->index(0, col));
+        form->StringGrid1DblClick();
+    }
+    EXPECT_TRUE(dialogs->modals.empty());
+    grid.setCurrentIndex(grid.model()->index(0, 10));
+    form->StringGrid1DblClick();
+    ASSERT_EQ(dialogs->modals.size(), 1u);
+    EXPECT_EQ(dialogs->modals[0].caption, "Average");
+    // 18.60, 3.00 and 18.60, oldest first.
+    EXPECT_EQ(Form_graph2->Series.SeriesCount, 3);
+    EXPECT_EQ(Form_graph2->Series.SeriesValues[1], 19);
+    EXPECT_EQ(Form_graph2->Series.SeriesValues[2], 3);
+    EXPECT_EQ(Form_graph2->Series.SeriesValues[3], 19);
 }
 
 TEST_F(CommandWindows, AnyGroupsAndShowSetTheTableWindowsModeAndWidth) {
