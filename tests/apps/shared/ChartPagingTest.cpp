@@ -94,8 +94,14 @@ TEST_F(ChartPaging, PagesLeftAndRightWithTheDrawNumbersAsLabels) {
     EXPECT_EQ(window_->Series.SeriesFirst, 200);
 }
 
-TEST_F(ChartPaging, AnUnpagedChartAfterAPagedOneCountsFromOne) {
+TEST_F(ChartPaging, ANewSeriesOpensItsLastFullPageAndAnUnpagedChartCountsFromOne) {
     window_->ShowChart(Draws(1500), "check sums");
+    EXPECT_EQ(window_->Series.SeriesFirst, 1400);
+    window_->ShowChart(Draws(300), "Characteristic number");
+    EXPECT_EQ(window_->Series.SeriesFirst, 200);
+    EXPECT_EQ(Chart().Data.NumPoints, 100);
+    EXPECT_EQ(window_->Series.SeriesValues[301], 0);
+
     core::ChartData plain;
     for (int p = 1; p <= 5; ++p) plain.values.push_back({1, p, 10.0 * p});
     std::vector<std::string> labels;
@@ -108,15 +114,6 @@ TEST_F(ChartPaging, AnUnpagedChartAfterAPagedOneCountsFromOne) {
     window_->ShowChart(plain, "Distribution");
     EXPECT_TRUE(hidden);
     EXPECT_EQ(labels, (std::vector<std::string>{"1", "2", "3", "4", "5"}));
-}
-
-TEST_F(ChartPaging, ANewSeriesClearsTheOldOneAndOpensItsLastFullPage) {
-    window_->ShowChart(Draws(1500), "check sums");
-    EXPECT_EQ(window_->Series.SeriesFirst, 1400);
-    window_->ShowChart(Draws(300), "Characteristic number");
-    EXPECT_EQ(window_->Series.SeriesFirst, 200);
-    EXPECT_EQ(Chart().Data.NumPoints, 100);
-    EXPECT_EQ(window_->Series.SeriesValues[301], 0);
 }
 
 } // namespace
