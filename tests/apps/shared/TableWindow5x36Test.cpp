@@ -29,8 +29,11 @@ void HandOver(TForm_StringGrid& f, const core::TableResult& r) {
     f.PutColumns(r.table);
 }
 
-TEST(TableWindow5x36, CreatedWithThisEditionsLayout) {
-    Host host;
+TEST(TableWindow5x36, ItsLayoutAndFilterAnyTracesTheBoxSeparatesAndCapsAtTwentyFourHits) {
+    // Row 1 selected; its five numbers recur in every older draw.
+    std::vector<core::Draw> d(30, core::Draw{1, 2, 3, 4, 5, 0});
+    d[7] = {6, 7, 8, 9, 10, 0};
+    Host host(core::Edition5x36, d);
     TForm_StringGrid f(host, TableWindow5x36);
     EXPECT_EQ(f.Width(), 500);
     EXPECT_EQ(f.StringGrid1->FixedColor(), f.xpWindow1->WinBackground.StartColor);
@@ -40,14 +43,6 @@ TEST(TableWindow5x36, CreatedWithThisEditionsLayout) {
     EXPECT_EQ(f.CheckBox_Separation->Caption(), "Separation");
     EXPECT_EQ(f.CheckBox_Separation->Color(), f.ComboBox_highlight->Color());
     EXPECT_TRUE(f.CheckBox_Separation->isHidden());
-}
-
-TEST(TableWindow5x36, FilterAnyTracesTheBoxSeparatesAndCapsAtTwentyFourHits) {
-    // Row 1 selected; its five numbers recur in every older draw.
-    std::vector<core::Draw> d(30, core::Draw{1, 2, 3, 4, 5, 0});
-    d[7] = {6, 7, 8, 9, 10, 0};
-    Host host(core::Edition5x36, d);
-    TForm_StringGrid f(host, TableWindow5x36);
     testing_support::ScopedDialogs dialogs;
     bool separationShown = false;
     dialogs->onModal = [&](platform::TForm&) {
