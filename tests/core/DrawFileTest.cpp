@@ -5,29 +5,24 @@
 
 using namespace core;
 
-TEST(IsDrawLine, AcceptsSixNumbersOfDigitsAndBlanks) {
+TEST(IsDrawLine, SixNumbersOfDigitsAndBlanksDistinctAndInRange) {
     struct Case {
         const char* line;
-        bool valid;
+        bool drawLine; // digits and blanks, six numbers
+        bool valid;    // and 1..45, none repeated
     };
     for (const auto& c :
-         {Case{"1 2 3 4 5 6", true}, Case{"  05 11  17 25   38 44  ", true},
-          Case{"05,11,17,25,38,44", false}, Case{"1 2 3 4 5", false}, Case{"1 2 3 4 5 6 7", false},
-          Case{"1 2 3\t4 5 6", false}, Case{"", false}, Case{"   ", false},
-          Case{"1 2 3 4 5 -6", false}, Case{"1 2 3 4 5 6.", false}})
-        EXPECT_EQ(IsDrawLine(c.line), c.valid) << "'" << c.line << "'";
-}
-
-TEST(IsValidDrawLine, RefusesNumbersOutOfRangeOrRepeated) {
-    struct Case {
-        const char* line;
-        bool valid;
-    };
-    for (const auto& c :
-         {Case{"1 2 3 4 5 45", true}, Case{"0 2 3 4 5 6", false}, Case{"1 2 3 4 5 46", false},
-          Case{"1 2 3 4 5 301", false}, Case{"1 2 3 4 5 5", false},
-          Case{"1 2 3 4 5 99999999999999", false}, Case{"001 2 3 4 5 6", true}})
+         {Case{"1 2 3 4 5 6", true, true}, Case{"  05 11  17 25   38 44  ", true, true},
+          Case{"05,11,17,25,38,44", false, false}, Case{"1 2 3 4 5", false, false},
+          Case{"1 2 3 4 5 6 7", false, false}, Case{"1 2 3\t4 5 6", false, false},
+          Case{"", false, false}, Case{"   ", false, false}, Case{"1 2 3 4 5 -6", false, false},
+          Case{"1 2 3 4 5 6.", false, false}, Case{"1 2 3 4 5 45", true, true},
+          Case{"0 2 3 4 5 6", true, false}, Case{"1 2 3 4 5 46", true, false},
+          Case{"1 2 3 4 5 301", true, false}, Case{"1 2 3 4 5 5", true, false},
+          Case{"1 2 3 4 5 99999999999999", true, false}, Case{"001 2 3 4 5 6", true, true}}) {
+        EXPECT_EQ(IsDrawLine(c.line), c.drawLine) << "'" << c.line << "'";
         EXPECT_EQ(IsValidDrawLine(c.line, Game6x45), c.valid) << "'" << c.line << "'";
+    }
 }
 
 TEST(LoadDrawLines, ThreeLineExampleRowByRow) {
@@ -40,15 +35,10 @@ TEST(LoadDrawLines, ThreeLineExampleRowByRow) {
     EXPECT_EQ(store[2], (Draw{1, 2, 12, 33, 40, 45}));
 
     const auto row1 = MainGridRow(store, 0);
-    EXPECT_EQ(row1[0], "3");
-    EXPECT_EQ(row1[21], "3");
-    EXPECT_EQ(row1[10], "3.50");
-    EXPECT_EQ(row1[9], "5");
-    for (int c = 12; c <= 16; ++c) EXPECT_EQ(row1[c], "1");
-    EXPECT_EQ(row1[18], "3");
-    EXPECT_EQ(row1[19], "3");
-    EXPECT_EQ(row1[20], "21");
-    EXPECT_EQ(row1[1], "");
+    const std::pair<int, const char*> cells[] = {
+        {0, "3"},  {1, ""},   {9, "5"},  {10, "3.50"}, {12, "1"},  {13, "1"}, {14, "1"},
+        {15, "1"}, {16, "1"}, {18, "3"}, {19, "3"},    {20, "21"}, {21, "3"}};
+    for (const auto& [col, text] : cells) EXPECT_EQ(row1.at(col), text) << "column " << col;
     EXPECT_EQ(MainGridRow(store, 1)[0], "2");
     const auto row3 = MainGridRow(store, 2);
     EXPECT_EQ(row3[0], "1");
@@ -69,7 +59,7 @@ TEST(LoadMessage, NamesTwentyIncorrectLinesAndCountsTheRest) {
     EXPECT_EQ(LoadMessage(report, Lang::English), "Error - incorrect lines: " + first20);
 }
 
-TEST(LoadDrawLines, ReportsIncorrectLinesDescending) {
+TEST(LoadDrawLines, ReportsIncorrectLinesDescendingAndNoValidLineKeepsTheStore) {
     DrawStore store;
     const auto report = LoadDrawLines(
         {"1 2 3 4 5 6", "x", "7 8 9 10 11 12", "13 14 15 16 17 18", "", "19 20 21 22 23 24"},
@@ -78,22 +68,13 @@ TEST(LoadDrawLines, ReportsIncorrectLinesDescending) {
     EXPECT_EQ(LoadMessage(report, Lang::English), "Error - incorrect lines: 5 2 ");
     EXPECT_EQ(LoadMessage(report, Lang::Russian), "Ошибка в строках: 5 2 ");
     EXPECT_EQ(store.DrawCount, 4);
-    EXPECT_EQ(store[0][0], 1);
-    EXPECT_EQ(store[1][0], 7);
-    EXPECT_EQ(store[2][0], 13);
-    EXPECT_EQ(store[3][0], 19);
-}
-
-TEST(LoadDrawLines, NoValidLineKeepsTheStore) {
-    DrawStore store;
-    LoadDrawLines({"1 2 3 4 5 6"}, Game6x45, store);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(store[i][0], 1 + 6 * i) << i;
     for (const std::vector<std::string>& lines :
          {std::vector<std::string>{}, std::vector<std::string>{"", "", ""},
           std::vector<std::string>{"a", "1 2 3"}}) {
-        const auto report = LoadDrawLines(lines, Game6x45, store);
-        EXPECT_EQ(report.loaded, 0);
-        EXPECT_EQ(store.DrawCount, 1);
-        EXPECT_EQ(store[0], (Draw{1, 2, 3, 4, 5, 6}));
+        EXPECT_EQ(LoadDrawLines(lines, Game6x45, store).loaded, 0);
+        EXPECT_EQ(store.DrawCount, 4);
+        EXPECT_EQ(store[3], (Draw{19, 20, 21, 22, 23, 24}));
     }
 }
 
@@ -107,18 +88,6 @@ TEST(LoadDrawLines, AShorterFileKeepsTheOlderRecordsBeyondIt) {
     EXPECT_EQ(store.DrawCount, 40);
     EXPECT_EQ(store[39], (Draw{11, 12, 13, 14, 15, 16}));
     for (int i = 40; i < 100; ++i) EXPECT_EQ(store[i][5], 6 + i % 40) << i;
-}
-
-TEST(LoadDrawLines, MoreThanTheStoreHoldsLoadsTheNewest) {
-    DrawStore store;
-    std::vector<std::string> lines(MaxDraws + 7, "1 2 3 4 5 6");
-    lines[0] = "7 8 9 10 11 12";
-    const auto report = LoadDrawLines(lines, Game6x45, store);
-    EXPECT_EQ(store.DrawCount, MaxDraws);
-    EXPECT_EQ(store[0][0], 7);
-    EXPECT_EQ(report.leftOut, 7);
-    EXPECT_EQ(LoadMessage(report, Lang::English),
-              "Only the newest 10000 draws were loaded; older lines left out: 7");
 }
 
 TEST(DerivedMeasures, OfOneDraw) {
@@ -185,7 +154,7 @@ TEST(IsValidDrawLine, FiveOfThirtySixNeedsDistinctNumbersInRangeAndNineDigits) {
     EXPECT_FALSE(IsValidDrawLine("1234 05.03.2013 3 12 17 25 36", Edition6x45.drawFile));
 }
 
-TEST(LoadDrawLines, FiveOfThirtySixKeepsNumberAndDateTextsPerRecord) {
+TEST(LoadDrawLines, FiveOfThirtySixKeepsLabelsPerRecordAndEmptiesOnNoValidLine) {
     DrawStore store;
     const auto report = LoadDrawLines({"0012 1.1 36 3 25 17 12", "bad", "11 31.12.2012 1 2 3 4 5"},
                                       Edition5x36.drawFile, store);
@@ -203,25 +172,30 @@ TEST(LoadDrawLines, FiveOfThirtySixKeepsNumberAndDateTextsPerRecord) {
     EXPECT_EQ(row[16], "");
     EXPECT_EQ(row[21], "1");
     EXPECT_EQ(LoadMessage(report, Lang::English), "Error - incorrect lines: 2 ");
-}
 
-TEST(LoadDrawLines, FiveOfThirtySixEmptiesTheStoreWhenNoLineIsValid) {
-    DrawStore store;
-    LoadDrawLines({"1 05.03.2013 1 2 3 4 5"}, Edition5x36.drawFile, store);
-    const auto report = LoadDrawLines({"1 2 3 4 5 6", ""}, Edition5x36.drawFile, store);
-    EXPECT_TRUE(report.emptied);
-    EXPECT_EQ(report.loaded, 0);
+    // Unlike the numbers-only rule, a file without a valid line empties the store.
+    const auto none = LoadDrawLines({"1 2 3 4 5 6", ""}, Edition5x36.drawFile, store);
+    EXPECT_TRUE(none.emptied);
+    EXPECT_EQ(none.loaded, 0);
     EXPECT_EQ(store.DrawCount, 0);
-    EXPECT_EQ(report.incorrectLines, (std::vector<int>{2, 1}));
+    EXPECT_EQ(none.incorrectLines, (std::vector<int>{2, 1}));
 }
 
-TEST(LoadDrawLines, FiveOfThirtySixLoadsTheNewestTenThousand) {
-    std::vector<std::string> lines;
-    for (int i = 10005; i >= 1; --i) lines.push_back(std::to_string(i) + " 01.01.2000 1 2 3 4 5");
+TEST(LoadDrawLines, MoreThanTheStoreHoldsLoadsTheNewestUnderBothRules) {
+    std::vector<std::string> plain(MaxDraws + 7, "1 2 3 4 5 6"), labelled;
+    plain[0] = "7 8 9 10 11 12";
+    for (int i = 10005; i >= 1; --i)
+        labelled.push_back(std::to_string(i) + " 01.01.2000 1 2 3 4 5");
     DrawStore store;
-    const auto report = LoadDrawLines(lines, Edition5x36.drawFile, store);
-    EXPECT_EQ(report.loaded, MaxDraws);
-    EXPECT_EQ(report.leftOut, 5);
-    EXPECT_EQ(report.labels.front().drawNumber, "10005");
-    EXPECT_EQ(report.labels.back().drawNumber, "6");
+    const auto report = LoadDrawLines(plain, Game6x45, store);
+    EXPECT_EQ(store.DrawCount, MaxDraws);
+    EXPECT_EQ(store[0][0], 7);
+    EXPECT_EQ(report.leftOut, 7);
+    EXPECT_EQ(LoadMessage(report, Lang::English),
+              "Only the newest 10000 draws were loaded; older lines left out: 7");
+    const auto five = LoadDrawLines(labelled, Edition5x36.drawFile, store);
+    EXPECT_EQ(five.loaded, MaxDraws);
+    EXPECT_EQ(five.leftOut, 5);
+    EXPECT_EQ(five.labels.front().drawNumber, "10005");
+    EXPECT_EQ(five.labels.back().drawNumber, "6");
 }

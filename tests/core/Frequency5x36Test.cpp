@@ -3,17 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
 
 namespace {
 
 using core::Lang;
 
-// Draw numbers 3, 2 and 1, newest first.
-core::DrawStore History() {
-    return testing_support::StoreOf({{2, 9, 15, 28, 31}, {1, 2, 3, 4, 5}, {3, 10, 17, 25, 36}});
-}
+const auto E = core::Edition5x36;
 
 std::string Repeat(const std::string& piece, int times) {
     std::string s;
@@ -21,153 +17,106 @@ std::string Repeat(const std::string& piece, int times) {
     return s;
 }
 
-struct TextCase {
-    const char* name;
-    std::function<core::CommandResult(Lang)> run;
-    Lang lang;
-    std::string caption;
-    std::size_t lineCount;
-    std::map<std::size_t, std::string> lines; // line index -> exact text
-    std::optional<std::string> chartHeader{};
-};
+using Texts = std::map<std::size_t, std::string>; // line index -> exact text
 
-class FrequencyTexts5x36 : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(FrequencyTexts5x36, ExactTexts) {
-    const auto& c = GetParam();
-    const auto r = c.run(c.lang);
-    EXPECT_EQ(r.caption, c.caption);
-    EXPECT_EQ(r.lines.size(), c.lineCount);
-    for (const auto& [index, text] : c.lines) {
+// A result's caption, line count, the given lines and its chart's header.
+void ExpectTexts(const core::CommandResult& r, const std::string& caption, std::size_t lineCount,
+                 const Texts& lines, const std::optional<std::string>& header = std::nullopt) {
+    SCOPED_TRACE(caption);
+    EXPECT_EQ(r.caption, caption);
+    EXPECT_EQ(r.lines.size(), lineCount);
+    for (const auto& [index, text] : lines) {
         ASSERT_LT(index, r.lines.size());
         EXPECT_EQ(r.lines[index], text) << "line " << index;
     }
-    if (c.chartHeader) {
+    if (header) {
         ASSERT_EQ(r.charts.size(), 1u);
-        EXPECT_EQ(r.charts[0].header, c.chartHeader);
+        EXPECT_EQ(r.charts[0].header, header);
     }
 }
 
-const auto E = core::Edition5x36;
+TEST(Frequency5x36, ExactTextsOfEachCommandByLanguage) {
+    // Draw numbers 3, 2 and 1, newest first.
+    const auto h =
+        testing_support::StoreOf({{2, 9, 15, 28, 31}, {1, 2, 3, 4, 5}, {3, 10, 17, 25, 36}});
+    const std::string all36 = "01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20 21 22 "
+                              "23 24 25 26 27 28 29 30 31 32 33 34 35 36 ";
+    ExpectTexts(core::StatisticsCommand(h, E, 3, Lang::English),
+                "Statistics - Most Frequently Numbers for last 3 games", 3,
+                {{0, "02: 02 03"}, {1, "01: 01 04 05 09 10 15 17 25 28 31 36"}});
+    ExpectTexts(core::StatisticsCommand(h, E, 1, Lang::Russian),
+                "Статистика: Самые частовыпадающие номера в последних 1 тиражах", 2,
+                {{0, "01: 02 09 15 28 31"},
+                 {1, "00: 01 03 04 05 06 07 08 10 11 12 13 14 16 17 18 19 20 21 22 23 24 25 26 "
+                     "27 29 30 32 33 34 35 36"}});
+    ExpectTexts(core::DeltaCommand(h, E, 3, Lang::Russian),
+                "Статистика: Дельта - промежутки в последних 3 тиражах", 4,
+                {{0, "4: 1"}, {1, "3: 7"}, {2, "1: 3 6 8 11 13"}});
+    ExpectTexts(core::AverageCommand(h, E, 3, Lang::English),
+                "Average numbers for 1..5 positions of last 3 draws", 7,
+                {{0, "1: 2"}, {2, "3: 12"}, {4, "5: 24"}, {5, ""}, {6, "2 7 12 19 24 "}});
+    ExpectTexts(core::AverageCommand(h, E, 3, Lang::Russian),
+                "Среднее значение выпавших номеров для 1..5 позиции в последних 3 тиражах", 7, {});
+    ExpectTexts(core::ColdNumbersCommand(h, E, Lang::English),
+                "Cold Numbers - How many draws since a number last occurred", 40,
+                {{0, "01:1"},
+                 {1, "02:0"},
+                 {5, "06:3"},
+                 {35, "36:2"},
+                 {36, ""},
+                 {37, "Number/Last Hit Sorted:"},
+                 {38, "06 07 08 11 12 13 14 16 18 19 20 21 22 23 24 26 27 29 30 32 33 34 35 10 17 "
+                      "25 36 01 03 04 05 02 09 15 28 31 "},
+                 {39, Repeat("03 ", 23) + Repeat("02 ", 4) + Repeat("01 ", 4) + Repeat("00 ", 5)}},
+                "How many draws since a number last occurred");
+    ExpectTexts(core::ColdNumbersCommand(h, E, Lang::Russian),
+                "Холодные номера - количество тиражей, прошедших после последнего выпадения", 40,
+                {{37, "Номер/Последнее выпадение (сортировано по убыванию):"}},
+                "Сколько тиражей прошло с момента последнего выпадения номера.");
+    // The average divides five numbers a draw among 36.
+    ExpectTexts(core::FrequencyCommand(h, E, 3, Lang::English),
+                "Amount of number appearance in last 3 draws - How often each number has occurred",
+                42, {{0, "01: 1"}, {1, "02: 2"}, {37, "Number/Occurence:"}, {41, "Average: 0.42"}},
+                "How often each number has occurred");
+    ExpectTexts(core::FrequencyCommand(h, E, 3, Lang::Russian),
+                "Частота появления номеров в последних 3 тиражах - Как часто выпадал каждый номер",
+                42, {{37, "Номер/Частота появления:"}, {41, "Среднее: 0.42"}},
+                "Как часто выпадал каждый номер");
+    ExpectTexts(core::FrequencyCommand(h, E, 0, Lang::English),
+                "Amount of number appearance in last 0 draws - How often each number has occurred",
+                42, {{0, "01: 0"}, {38, all36}, {39, Repeat("00 ", 36)}, {41, "Average: 0.00"}});
+    ExpectTexts(core::FreqA1A6Command(h, E, 1, Lang::English),
+                "Amount of number appearance in last 1 draws - How often each number has occurred "
+                "by positions A1..A6",
+                28,
+                {{0, ""},
+                 {1, "Number/Occurence for position A1:"},
+                 {3, "01 " + Repeat("00 ", 35)},
+                 {17, "Number/Occurence for position A5:"},
+                 {22, "       " + all36},
+                 {23, "A1: __ 01" + Repeat(" __", 34)},
+                 {27, "A5:" + Repeat(" __", 30) + " 01" + Repeat(" __", 5)}});
+    ExpectTexts(core::FreqA1A6Command(h, E, 1, Lang::Russian),
+                "Число выпадений в последних 1 тиражах - Как часто выпадал каждый шар "
+                "позиционно,  A1..A6",
+                28, {{1, "Номер/Частота появления на позиции A1:"}});
 
-const std::string kColdSorted =
-    "06 07 08 11 12 13 14 16 18 19 20 21 22 23 24 26 27 29 30 32 33 34 35 10 17 25 36 01 03 04 "
-    "05 02 09 15 28 31 ";
-const std::string kColdCounts =
-    Repeat("03 ", 23) + Repeat("02 ", 4) + Repeat("01 ", 4) + Repeat("00 ", 5);
-
-INSTANTIATE_TEST_SUITE_P(
-    Commands, FrequencyTexts5x36,
-    ::testing::Values(
-        TextCase{"StatisticsEnglish",
-                 [](Lang l) { return core::StatisticsCommand(History(), E, 3, l); },
-                 Lang::English,
-                 "Statistics - Most Frequently Numbers for last 3 games",
-                 3,
-                 {{0, "02: 02 03"}, {1, "01: 01 04 05 09 10 15 17 25 28 31 36"}}},
-        TextCase{"StatisticsRussianOneDraw",
-                 [](Lang l) { return core::StatisticsCommand(History(), E, 1, l); },
-                 Lang::Russian,
-                 "Статистика: Самые частовыпадающие номера в последних 1 тиражах",
-                 2,
-                 {{0, "01: 02 09 15 28 31"},
-                  {1, "00: 01 03 04 05 06 07 08 10 11 12 13 14 16 17 18 19 20 21 22 23 24 25 26 "
-                      "27 29 30 32 33 34 35 36"}}},
-        TextCase{"DeltaRussian",
-                 [](Lang l) { return core::DeltaCommand(History(), E, 3, l); },
-                 Lang::Russian,
-                 "Статистика: Дельта - промежутки в последних 3 тиражах",
-                 4,
-                 {{0, "4: 1"}, {1, "3: 7"}, {2, "1: 3 6 8 11 13"}}},
-        TextCase{"AverageEnglish",
-                 [](Lang l) { return core::AverageCommand(History(), E, 3, l); },
-                 Lang::English,
-                 "Average numbers for 1..5 positions of last 3 draws",
-                 7,
-                 {{0, "1: 2"}, {2, "3: 12"}, {4, "5: 24"}, {5, ""}, {6, "2 7 12 19 24 "}}},
-        TextCase{"AverageRussian",
-                 [](Lang l) { return core::AverageCommand(History(), E, 3, l); },
-                 Lang::Russian,
-                 "Среднее значение выпавших номеров для 1..5 позиции в последних 3 тиражах",
-                 7,
-                 {}},
-        TextCase{"ColdEnglish",
-                 [](Lang l) { return core::ColdNumbersCommand(History(), E, l); },
-                 Lang::English,
-                 "Cold Numbers - How many draws since a number last occurred",
-                 40,
-                 {{0, "01:1"},
-                  {1, "02:0"},
-                  {5, "06:3"},
-                  {35, "36:2"},
-                  {36, ""},
-                  {37, "Number/Last Hit Sorted:"},
-                  {38, kColdSorted},
-                  {39, kColdCounts}},
-                 "How many draws since a number last occurred"},
-        TextCase{"ColdRussian",
-                 [](Lang l) { return core::ColdNumbersCommand(History(), E, l); },
-                 Lang::Russian,
-                 "Холодные номера - количество тиражей, прошедших после последнего выпадения",
-                 40,
-                 {{37, "Номер/Последнее выпадение (сортировано по убыванию):"}},
-                 "Сколько тиражей прошло с момента последнего выпадения номера."},
-        TextCase{"FrequencyEnglish",
-                 [](Lang l) { return core::FrequencyCommand(History(), E, 3, l); },
-                 Lang::English,
-                 "Amount of number appearance in last 3 draws - How often each number has occurred",
-                 42,
-                 {{0, "01: 1"}, {1, "02: 2"}, {37, "Number/Occurence:"}, {41, "Average: 0.42"}},
-                 "How often each number has occurred"},
-        TextCase{"FrequencyRussian",
-                 [](Lang l) { return core::FrequencyCommand(History(), E, 3, l); },
-                 Lang::Russian,
-                 "Частота появления номеров в последних 3 тиражах - Как часто выпадал каждый номер",
-                 42,
-                 {{37, "Номер/Частота появления:"}, {41, "Среднее: 0.42"}},
-                 "Как часто выпадал каждый номер"},
-        TextCase{"FrequencyOfNoDraw",
-                 [](Lang l) { return core::FrequencyCommand(History(), E, 0, l); },
-                 Lang::English,
-                 "Amount of number appearance in last 0 draws - How often each number has occurred",
-                 42,
-                 {{0, "01: 0"},
-                  {38, "01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 "
-                       "25 26 27 28 29 30 31 32 33 34 35 36 "},
-                  {39, Repeat("00 ", 36)},
-                  {41, "Average: 0.00"}}},
-        TextCase{"FrequencyOfThirtySixDraws",
-                 [](Lang l) {
-                     std::vector<core::Draw> draws(36, core::Draw{1, 2, 3, 4, 5});
-                     return core::FrequencyCommand(testing_support::StoreOf(draws), E, 36, l);
-                 },
-                 Lang::English,
-                 "Amount of number appearance in last 36 draws - How often each number has "
-                 "occurred",
-                 42,
-                 {{41, "Average: 5.00"}}},
-        TextCase{"PositionsEnglish",
-                 [](Lang l) { return core::FreqA1A6Command(History(), E, 1, l); },
-                 Lang::English,
-                 "Amount of number appearance in last 1 draws - How often each number has "
-                 "occurred by positions A1..A6",
-                 28,
-                 {{0, ""},
-                  {1, "Number/Occurence for position A1:"},
-                  {3, "01 " + Repeat("00 ", 35)},
-                  {17, "Number/Occurence for position A5:"},
-                  {22, "       01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20 21 22 "
-                       "23 24 25 26 27 28 29 30 31 32 33 34 35 36 "},
-                  {23, "A1: __ 01" + Repeat(" __", 34)},
-                  {27, "A5:" + Repeat(" __", 30) + " 01" + Repeat(" __", 5)}}},
-        TextCase{"PositionsRussian",
-                 [](Lang l) { return core::FreqA1A6Command(History(), E, 1, l); },
-                 Lang::Russian,
-                 "Число выпадений в последних 1 тиражах - Как часто выпадал каждый шар "
-                 "позиционно,  A1..A6",
-                 28,
-                 {{1, "Номер/Частота появления на позиции A1:"}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    // Charts: 36 points, five positions, no chart by positions.
+    const auto stats = core::StatisticsCommand(h, E, 3, Lang::English);
+    ASSERT_EQ(stats.charts.size(), 1u);
+    EXPECT_EQ(stats.charts[0].values.size(), 36u);
+    EXPECT_EQ(stats.charts[0].values[1].value, 2); // number 2
+    EXPECT_EQ(stats.charts[0].yMax, 1000);
+    const auto cold = core::ColdNumbersCommand(h, E, Lang::English);
+    EXPECT_EQ(cold.charts[0].values.size(), 36u);
+    EXPECT_EQ(cold.charts[0].yMax, 255);
+    const auto avg = core::AverageCommand(h, E, 3, Lang::English);
+    ASSERT_EQ(avg.charts[0].values.size(), 5u);
+    EXPECT_EQ(avg.charts[0].values[4].series, 5);
+    EXPECT_EQ(avg.charts[0].values[4].point, 5);
+    EXPECT_EQ(avg.charts[0].values[4].value, 24);
+    EXPECT_TRUE(core::FreqA1A6Command(h, E, 3, Lang::English).charts.empty());
+}
 
 TEST(FrequencyPrompt5x36, RussianTextsAndAnAnswerOfZeroKeptAtZero) {
     const auto ru = core::FrequencyPrompt(E, 1730, Lang::Russian);
@@ -176,34 +125,18 @@ TEST(FrequencyPrompt5x36, RussianTextsAndAnAnswerOfZeroKeptAtZero) {
     const auto en = core::FrequencyPrompt(E, 1730, Lang::English);
     EXPECT_EQ(en.caption, "Amount of numbers appearance in last draws");
     EXPECT_EQ(en.prompt, "Enter number of last draws 1..1730");
-    EXPECT_EQ(core::LastNAnswer("0", 1730, ru.variant), 0);
-    EXPECT_EQ(core::LastNAnswer("", 1730, ru.variant), 20);
-    EXPECT_EQ(core::LastNAnswer("99999", 1730, ru.variant), 20);
-    EXPECT_EQ(core::LastNAnswer("99", 30, ru.variant), 20);
-    EXPECT_EQ(core::LastNAnswer("99", 10, ru.variant), 10);
-
+    const struct {
+        const char* answer;
+        int drawCount, n;
+    } cases[] = {
+        {"0", 1730, 0}, {"", 1730, 20}, {"99999", 1730, 20}, {"99", 30, 20}, {"99", 10, 10}};
+    for (const auto& c : cases)
+        EXPECT_EQ(core::LastNAnswer(c.answer, c.drawCount, ru.variant), c.n) << c.answer;
     // The other edition keeps its bracketed prompt and raises 0 to 1.
     const auto other = core::FrequencyPrompt(core::Edition6x45, 512, Lang::Russian);
     EXPECT_EQ(other.caption, core::FrequencyPromptCaption(Lang::Russian));
     EXPECT_EQ(other.prompt, core::LastNPromptRussian(512));
     EXPECT_EQ(core::LastNAnswer("0", 512, other.variant), 1);
-}
-
-TEST(FrequencyCharts5x36, ThirtySixPointsAndTheirRanges) {
-    const auto stats = core::StatisticsCommand(History(), E, 3, Lang::English);
-    ASSERT_EQ(stats.charts.size(), 1u);
-    EXPECT_EQ(stats.charts[0].values.size(), 36u);
-    EXPECT_EQ(stats.charts[0].values[1].value, 2); // number 2
-    EXPECT_EQ(stats.charts[0].yMax, 1000);
-    const auto cold = core::ColdNumbersCommand(History(), E, Lang::English);
-    EXPECT_EQ(cold.charts[0].values.size(), 36u);
-    EXPECT_EQ(cold.charts[0].yMax, 255);
-    const auto avg = core::AverageCommand(History(), E, 3, Lang::English);
-    ASSERT_EQ(avg.charts[0].values.size(), 5u);
-    EXPECT_EQ(avg.charts[0].values[4].series, 5);
-    EXPECT_EQ(avg.charts[0].values[4].point, 5);
-    EXPECT_EQ(avg.charts[0].values[4].value, 24);
-    EXPECT_TRUE(core::FreqA1A6Command(History(), E, 3, Lang::English).charts.empty());
 }
 
 } // namespace

@@ -10,40 +10,33 @@ namespace {
 
 using testing_support::StoreOf;
 
-// The cut of 1..36 for n groups, as first and last numbers of each group.
-struct CutCase {
-    int n;
-    std::vector<std::pair<int, int>> groups;
-};
-
-class GroupCut : public testing::TestWithParam<CutCase> {};
-
-TEST_P(GroupCut, EveryNumberLiesInExactlyOneGroupOfTheCut) {
-    const CutCase& c = GetParam();
-    EXPECT_EQ(core::GroupCount(c.n), static_cast<int>(c.groups.size()));
-    for (std::size_t g = 0; g < c.groups.size(); ++g)
-        for (int x = c.groups[g].first; x <= c.groups[g].second; ++x) {
-            const int got = c.n > 0 ? core::GroupOfNumber(x, c.n) : core::DecadeOfNumber(x);
-            ASSERT_EQ(got, static_cast<int>(g) + 1) << "n " << c.n << " number " << x;
-        }
-}
-
 std::vector<std::pair<int, int>> Even(int size, int count) {
     std::vector<std::pair<int, int>> g;
     for (int k = 0; k < count; ++k) g.push_back({k * size + 1, k * size + size});
     return g;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cuts, GroupCut,
-    testing::Values(CutCase{0, {{1, 9}, {10, 19}, {20, 29}, {30, 39}, {40, 45}}},
-                    CutCase{5, {{1, 7}, {8, 14}, {15, 21}, {22, 28}, {29, 36}}},
-                    CutCase{8, Even(4, 9)}, CutCase{10, Even(3, 12)}, CutCase{36, Even(1, 36)},
-                    CutCase{19, Even(1, 36)},
-                    CutCase{7,
-                            {{1, 5}, {6, 10}, {11, 15}, {16, 20}, {21, 25}, {26, 30}, {31, 36}}}));
-
-TEST(GroupOfNumber, NumbersOutsideThePoolHaveNoGroup) {
+TEST(GroupCut, EveryNumberLiesInExactlyOneGroupOfTheCut) {
+    // The cut of 1..36 for n groups (n = 0: the decades of 1..45) as first and last numbers.
+    const struct {
+        int n;
+        std::vector<std::pair<int, int>> groups;
+    } cases[] = {{0, {{1, 9}, {10, 19}, {20, 29}, {30, 39}, {40, 45}}},
+                 {5, {{1, 7}, {8, 14}, {15, 21}, {22, 28}, {29, 36}}},
+                 {7, {{1, 5}, {6, 10}, {11, 15}, {16, 20}, {21, 25}, {26, 30}, {31, 36}}},
+                 {8, Even(4, 9)},
+                 {10, Even(3, 12)},
+                 {19, Even(1, 36)},
+                 {36, Even(1, 36)}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(core::GroupCount(c.n), static_cast<int>(c.groups.size()));
+        for (std::size_t g = 0; g < c.groups.size(); ++g)
+            for (int x = c.groups[g].first; x <= c.groups[g].second; ++x) {
+                const int got = c.n > 0 ? core::GroupOfNumber(x, c.n) : core::DecadeOfNumber(x);
+                ASSERT_EQ(got, static_cast<int>(g) + 1) << "n " << c.n << " number " << x;
+            }
+    }
+    // Numbers outside the pool have no group.
     EXPECT_EQ(core::GroupOfNumber(0, 5), 0);
     EXPECT_EQ(core::GroupOfNumber(37, 5), 0);
     EXPECT_EQ(core::DecadeOfNumber(0), 0);

@@ -9,7 +9,7 @@ namespace {
 using core::Map2Fill;
 using testing_support::StoreOf;
 
-TEST(Map2Grid, CellsAndHeadersNewestDrawInColumnOne) {
+TEST(Map2Grid, CellsAndHeadersNewestDrawInColumnOneAndAnEmptyStore) {
     const auto store = StoreOf({{1, 7, 20, 33, 36}, {2, 7, 8, 9, 10}, {3, 4, 5, 6, 11}});
     const core::Map2Grid grid(store, core::Game5x36);
     EXPECT_EQ(grid.ColCount(), 4);
@@ -21,14 +21,13 @@ TEST(Map2Grid, CellsAndHeadersNewestDrawInColumnOne) {
                  {1, 1, "1"},  {1, 36, "1"},  {1, 2, ""},    {2, 7, "1"}, {3, 7, ""},
                  {3, 11, "1"}, {4, 1, ""},    {1, 37, ""}};
     for (const auto& c : cases) EXPECT_EQ(grid.Cell(c.col, c.row), c.text) << c.col << "," << c.row;
-}
 
-TEST(Map2Grid, EmptyStoreHasOnlyTheNumberColumn) {
-    const core::Map2Grid grid(core::DrawStore{}, core::Game5x36);
-    EXPECT_EQ(grid.ColCount(), 1);
-    core::Map2Marks marks(grid);
+    // No draws: only the number column, and a marked row fills nothing.
+    const core::Map2Grid empty(core::DrawStore{}, core::Game5x36);
+    EXPECT_EQ(empty.ColCount(), 1);
+    core::Map2Marks marks(empty);
     EXPECT_TRUE(marks.Click(0, 5));
-    EXPECT_EQ(marks.Fill(grid, 0, 5), Map2Fill::None);
+    EXPECT_EQ(marks.Fill(empty, 0, 5), Map2Fill::None);
 }
 
 TEST(Map2Marks, HeaderClicksToggleAndDrawnCellsStayBlue) {

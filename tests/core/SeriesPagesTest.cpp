@@ -6,53 +6,51 @@
 
 namespace {
 
+using Point = core::SeriesPages::Point;
+
 std::vector<std::int32_t> Series(int count) {
     std::vector<std::int32_t> v(count);
     std::iota(v.begin(), v.end(), 1000); // draw d holds 999 + d
     return v;
 }
 
-struct PageCase {
-    int count;
-    int first;                  // the page opened by the fill
-    int points;                 // how many points it shows
-    std::vector<int> leftward;  // SeriesFirst after each "<--"
-    std::vector<int> rightward; // then after each "-->"
-};
-
-class SeriesPagesAt : public ::testing::TestWithParam<PageCase> {};
-
-TEST_P(SeriesPagesAt, OpensOnTheNewestValuesAndStopsAtBothEnds) {
-    const auto& c = GetParam();
-    core::SeriesPages pages;
-    pages.Fill(Series(c.count));
-    EXPECT_EQ(pages.SeriesCount, c.count);
-    EXPECT_EQ(pages.SeriesFirst, c.first);
-    const auto points = pages.PagePoints();
-    ASSERT_EQ(static_cast<int>(points.size()), c.points);
-    if (!points.empty()) {
-        EXPECT_EQ(points.front(), (core::SeriesPages::Point{1, 999 + c.first + 1}));
-        EXPECT_EQ(points.back(), (core::SeriesPages::Point{c.points, 999 + c.count}));
-    }
-    for (int expected : c.leftward) {
-        pages.Left();
-        EXPECT_EQ(pages.SeriesFirst, expected);
-    }
-    for (int expected : c.rightward) {
-        pages.Right();
-        EXPECT_EQ(pages.SeriesFirst, expected);
+TEST(SeriesPages, OpensOnTheNewestValuesAndStopsAtBothEnds) {
+    const struct {
+        int count;
+        int first;                  // the page opened by the fill
+        int points;                 // how many points it shows
+        std::vector<int> leftward;  // SeriesFirst after each "<--"
+        std::vector<int> rightward; // then after each "-->"
+    } cases[] = {{0, 0, 0, {0}, {0}},
+                 {1, 0, 1, {0}, {0}},
+                 {99, 0, 99, {0}, {0}},
+                 {100, 0, 100, {0}, {0}},
+                 {101, 100, 1, {0, 0}, {100, 100}},
+                 {250, 200, 50, {100, 0, 0}, {100, 200, 200}},
+                 {300, 200, 100, {100, 0}, {100, 200, 200}},
+                 {10000, 9900, 100, {9800}, {9900, 9900}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.count);
+        core::SeriesPages pages;
+        pages.Fill(Series(c.count));
+        EXPECT_EQ(pages.SeriesCount, c.count);
+        EXPECT_EQ(pages.SeriesFirst, c.first);
+        const auto points = pages.PagePoints();
+        ASSERT_EQ(static_cast<int>(points.size()), c.points);
+        if (!points.empty()) {
+            EXPECT_EQ(points.front(), (Point{1, 999 + c.first + 1}));
+            EXPECT_EQ(points.back(), (Point{c.points, 999 + c.count}));
+        }
+        for (int expected : c.leftward) {
+            pages.Left();
+            EXPECT_EQ(pages.SeriesFirst, expected);
+        }
+        for (int expected : c.rightward) {
+            pages.Right();
+            EXPECT_EQ(pages.SeriesFirst, expected);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Counts, SeriesPagesAt,
-                         ::testing::Values(PageCase{0, 0, 0, {0}, {0}}, PageCase{1, 0, 1, {0}, {0}},
-                                           PageCase{99, 0, 99, {0}, {0}},
-                                           PageCase{100, 0, 100, {0}, {0}},
-                                           PageCase{101, 100, 1, {0, 0}, {100, 100}},
-                                           PageCase{250, 200, 50, {100, 0, 0}, {100, 200, 200}},
-                                           PageCase{300, 200, 100, {100, 0}, {100, 200, 200}},
-                                           PageCase{1500, 1400, 100, {1300}, {1400, 1400}},
-                                           PageCase{10000, 9900, 100, {9800}, {9900, 9900}}));
 
 TEST(SeriesPages, APageOfOlderDrawsShowsThemInOrder) {
     core::SeriesPages pages;
@@ -60,24 +58,19 @@ TEST(SeriesPages, APageOfOlderDrawsShowsThemInOrder) {
     pages.Left();
     const auto points = pages.PagePoints();
     ASSERT_EQ(points.size(), 100u);
-    EXPECT_EQ(points[0], (core::SeriesPages::Point{1, 1100}));    // draw 101
-    EXPECT_EQ(points[99], (core::SeriesPages::Point{100, 1199})); // draw 200
+    EXPECT_EQ(points[0], (Point{1, 1100}));    // draw 101
+    EXPECT_EQ(points[99], (Point{100, 1199})); // draw 200
 }
 
-TEST(SeriesPages, AFillClearsEveryValueOfTheSeriesBefore) {
-    core::SeriesPages pages;
-    pages.Fill(Series(120));
-    pages.Fill({7, 8});
-    EXPECT_EQ(pages.SeriesValues[2], 8);
-    EXPECT_EQ(pages.SeriesValues[3], 0);
-    EXPECT_EQ(pages.SeriesValues[120], 0);
-    EXPECT_EQ(pages.SeriesValues[0], 0);
-}
-
-TEST(SeriesPages, TheTenThousandthDrawHasItsSlot) {
+TEST(SeriesPages, AFillClearsEveryValueBeforeAndTheTenThousandthDrawHasItsSlot) {
     core::SeriesPages pages;
     pages.Fill(Series(10000));
     EXPECT_EQ(pages.SeriesValues[10000], 10999);
+    pages.Fill({7, 8});
+    EXPECT_EQ(pages.SeriesValues[2], 8);
+    EXPECT_EQ(pages.SeriesValues[3], 0);
+    EXPECT_EQ(pages.SeriesValues[10000], 0);
+    EXPECT_EQ(pages.SeriesValues[0], 0);
 }
 
 } // namespace

@@ -6,63 +6,39 @@
 namespace {
 
 using core::Lang;
+using Lines = std::vector<std::string>;
 
 const auto E = core::Edition5x36;
 
-core::DrawStore History() {
-    return testing_support::StoreOf({{2, 9, 15, 28, 31}, {1, 2, 3, 4, 5}, {3, 10, 17, 25, 36}});
-}
+TEST(Zones5x36, RangesOverThirtySixAndCountsOfFiveNumbers) {
+    const auto h =
+        testing_support::StoreOf({{2, 9, 15, 28, 31}, {1, 2, 3, 4, 5}, {3, 10, 17, 25, 36}});
+    const struct {
+        const char* answer;
+        Lang lang;
+        std::string caption;
+        Lines lines;
+    } cases[] = {
+        {"2", Lang::English, "Numbers in 2 zones",
+         {"    1..18 19..36 ", "3:   3 : 2", "2:   5 : 0", "1:   3 : 2"}},
+        {"3", Lang::Russian, "Числа в 3 зонах",
+         {"    1..12 13..24 25..36 ", "3:   2 : 1 : 2", "2:   5 : 0 : 0", "1:   2 : 1 : 2"}},
+        {"5", Lang::English, "Numbers in 5 zones",
+         {"    1..7 8..14 15..21 22..28 29..36 ", "3:   1 : 1 : 1 : 1 : 1",
+          "2:   5 : 0 : 0 : 0 : 0", "1:   1 : 1 : 1 : 1 : 1"}},
+        {"0", Lang::English, "Numbers in 1 zones", {"    1..36 ", "3:   5", "2:   5", "1:   5"}},
+    };
+    for (const auto& c : cases) {
+        const auto r = core::Zones(h, E, core::ZoneAnswer(c.answer, E.game.pool), c.lang);
+        EXPECT_EQ(r.caption, c.caption) << c.answer;
+        EXPECT_EQ(r.lines, c.lines) << c.answer;
+    }
+    // An answer above the pool takes 36 zones of one number.
+    const auto all = core::Zones(h, E, core::ZoneAnswer("99", E.game.pool), Lang::English);
+    EXPECT_EQ(all.caption, "Numbers in 36 zones");
+    ASSERT_EQ(all.lines.size(), 4u);
+    EXPECT_EQ(all.lines[0].substr(0, 17), "    1..1 2..2 3..");
 
-struct ZoneCase {
-    std::string answer;
-    Lang lang;
-    std::string caption;
-    std::vector<std::string> lines;
-};
-
-class Zones5x36 : public ::testing::TestWithParam<ZoneCase> {};
-
-TEST_P(Zones5x36, RangesOverThirtySixAndCountsOfFiveNumbers) {
-    const auto& c = GetParam();
-    const auto r = core::Zones(History(), E, core::ZoneAnswer(c.answer, E.game.pool), c.lang);
-    EXPECT_EQ(r.caption, c.caption);
-    EXPECT_EQ(r.lines, c.lines);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Answers, Zones5x36,
-    ::testing::Values(ZoneCase{"2",
-                               Lang::English,
-                               "Numbers in 2 zones",
-                               {"    1..18 19..36 ", "3:   3 : 2", "2:   5 : 0", "1:   3 : 2"}},
-                      ZoneCase{"3",
-                               Lang::Russian,
-                               "Числа в 3 зонах",
-                               {"    1..12 13..24 25..36 ", "3:   2 : 1 : 2", "2:   5 : 0 : 0",
-                                "1:   2 : 1 : 2"}},
-                      ZoneCase{"5",
-                               Lang::English,
-                               "Numbers in 5 zones",
-                               {"    1..7 8..14 15..21 22..28 29..36 ", "3:   1 : 1 : 1 : 1 : 1",
-                                "2:   5 : 0 : 0 : 0 : 0", "1:   1 : 1 : 1 : 1 : 1"}},
-                      ZoneCase{"0",
-                               Lang::English,
-                               "Numbers in 1 zones",
-                               {"    1..36 ", "3:   5", "2:   5", "1:   5"}},
-                      ZoneCase{"",
-                               Lang::English,
-                               "Numbers in 2 zones",
-                               {"    1..18 19..36 ", "3:   3 : 2", "2:   5 : 0", "1:   3 : 2"}}));
-
-TEST(Zones5x36, AnAnswerAboveThePoolTakesThirtySix) {
-    EXPECT_EQ(core::ZoneAnswer("99", 36), 36);
-    const auto r = core::Zones(History(), E, 36, Lang::English);
-    EXPECT_EQ(r.caption, "Numbers in 36 zones");
-    ASSERT_EQ(r.lines.size(), 4u);
-    EXPECT_EQ(r.lines[0].substr(0, 17), "    1..1 2..2 3..");
-}
-
-TEST(Zones5x36, PromptTexts) {
     const auto ru = core::ZonesPrompt(E, Lang::Russian);
     EXPECT_EQ(ru.caption, "Разбиение чисел по зонам");
     EXPECT_EQ(ru.prompt, "Введите число зон");
@@ -78,22 +54,17 @@ TEST(FinalSums5x36, ThirteenColumnsWithSOneToSFiveAfterTheClearedOnes) {
     EXPECT_EQ(r.caption, "Таблица конечных сумм чисел (n mod 9)");
     EXPECT_EQ(r.table.colCount, 13);
     ASSERT_EQ(r.table.columns.size(), 7u);
-    for (int k = 0; k < 2; ++k) {
-        const auto& cleared = r.table.columns[k];
-        EXPECT_EQ(cleared.index, k == 0 ? 14 : 8);
-        EXPECT_EQ(cleared.header, "");
-        EXPECT_TRUE(cleared.cells.empty());
-        EXPECT_EQ(cleared.clearRows, 2);
+    Lines headers, newest, oldest;
+    for (const auto& c : r.table.columns) {
+        headers.push_back(std::to_string(c.index) + c.header);
+        EXPECT_EQ(c.width, c.header.empty() ? 0 : 20) << c.index;
+        EXPECT_EQ(c.clearRows, c.header.empty() ? 2 : 0) << c.index;
+        newest.push_back(c.cells.empty() ? "-" : c.cells.at(0));
+        oldest.push_back(c.cells.empty() ? "-" : c.cells.at(1));
     }
-    for (int p = 0; p < 5; ++p) {
-        const auto& c = r.table.columns[2 + p];
-        EXPECT_EQ(c.index, 8 + p);
-        EXPECT_EQ(c.header, "S" + std::to_string(p + 1));
-        EXPECT_EQ(c.width, 20);
-    }
-    EXPECT_EQ(r.table.columns[2].cells, (std::vector<std::string>{"2", "1"}));
-    EXPECT_EQ(r.table.columns[5].cells, (std::vector<std::string>{"8", "4"}));
-    EXPECT_EQ(r.table.columns[6].cells, (std::vector<std::string>{"9", "5"}));
+    EXPECT_EQ(headers, (Lines{"14", "8", "8S1", "9S2", "10S3", "11S4", "12S5"}));
+    EXPECT_EQ(newest, (Lines{"-", "-", "2", "9", "6", "8", "9"}));
+    EXPECT_EQ(oldest, (Lines{"-", "-", "1", "2", "3", "4", "5"}));
 }
 
 } // namespace

@@ -11,6 +11,14 @@ using core::clBlue;
 using core::clLime;
 using core::clWhite;
 
+struct Spot {
+    int x, y;
+    core::TColor colour;
+};
+std::ostream& operator<<(std::ostream& out, const Spot& s) {
+    return out << s.x << "," << s.y;
+}
+
 class BoardTest : public PentadrawTest {
 protected:
     core::TColor Pixel(int x, int y) { return form->BoardBitmap->Canvas().Pixel(x, y); }
@@ -23,37 +31,20 @@ protected:
     }
 };
 
-TEST_F(BoardTest, SixPerRowGivesSixRowsOfTwentyFiveStep) {
+TEST_F(BoardTest, SquaresFollowTheWidthLimeDrawnBlueOutlined) {
     Start();
+    // Six a row: squares of 20 stepping 25, 7 starts row two, 36 ends row six, no seventh row.
     Draw(6, {1, 7, 36});
-    EXPECT_EQ(Pixel(25, 20), clLime);
-    EXPECT_EQ(Pixel(44, 39), clLime);
-    EXPECT_EQ(Pixel(45, 40), clWhite);
-    EXPECT_EQ(Pixel(25, 45), clLime);   // 7 starts row two
-    EXPECT_EQ(Pixel(150, 145), clLime); // 36 ends row six
-    EXPECT_EQ(Pixel(50, 20), clBlue);   // 2: outlined
-    EXPECT_EQ(Pixel(51, 21), clWhite);
-    // No seventh row.
-    EXPECT_EQ(Pixel(25, 170), clWhite);
-}
-
-TEST_F(BoardTest, TwoPerRowStepsTwentyPixelsDownToY375) {
-    Start();
+    const Spot six[] = {{25, 20, clLime},  {44, 39, clLime},   {45, 40, clWhite},
+                        {25, 45, clLime},  {150, 145, clLime}, {50, 20, clBlue},
+                        {51, 21, clWhite}, {25, 170, clWhite}};
+    for (const auto& s : six) EXPECT_EQ(Pixel(s.x, s.y), s.colour) << "six a row " << s;
+    // Two a row: squares of 15 stepping 20; 35 starts row 18 at y = 360, ending above 375.
     Draw(2, {2, 35});
-    // Squares of 15 at x = 20 and 40.
-    EXPECT_EQ(Pixel(20, 20), clBlue); // 1
-    EXPECT_EQ(Pixel(40, 20), clLime); // 2
-    EXPECT_EQ(Pixel(54, 34), clLime);
-    EXPECT_EQ(Pixel(55, 35), clWhite);
-    // 3 starts row two, 20 pixels further down.
-    EXPECT_EQ(Pixel(20, 40), clBlue);
-    EXPECT_EQ(Pixel(20, 39), clWhite);
-    // 35 starts row 18 at y = 360, whose squares end above y = 375.
-    EXPECT_EQ(Pixel(20, 360), clLime);
-    EXPECT_EQ(Pixel(34, 374), clLime);
-    EXPECT_EQ(Pixel(20, 375), clWhite);
-    EXPECT_EQ(Pixel(40, 360), clBlue); // 36
-    EXPECT_EQ(Pixel(20, 380), clWhite);
+    const Spot two[] = {{20, 20, clBlue},   {40, 20, clLime},  {54, 34, clLime},  {55, 35, clWhite},
+                        {20, 40, clBlue},   {20, 39, clWhite}, {20, 360, clLime}, {34, 374, clLime},
+                        {20, 375, clWhite}, {40, 360, clBlue}, {20, 380, clWhite}};
+    for (const auto& s : two) EXPECT_EQ(Pixel(s.x, s.y), s.colour) << "two a row " << s;
 }
 
 TEST_F(BoardTest, TheNewestDrawIsShownAfterTheLoadAndAGridClickRedraws) {
@@ -76,17 +67,17 @@ TEST_F(BoardTest, FirstPaintStampsTheGameAndTheRedrawCoversIt) {
     QImage image(form->clientArea()->size(), QImage::Format_RGB32);
     form->clientArea()->render(&image);
     // The stamp is written in the canvas's font colour, blue after the first board.
-    int blue = 0;
-    for (int y = 80; y < 110; ++y)
-        for (int x = 210; x < 280; ++x) blue += Pixel(x, y) == clBlue;
-    EXPECT_GT(blue, 20);
+    const auto stampBlue = [this] {
+        int blue = 0;
+        for (int y = 80; y < 110; ++y)
+            for (int x = 210; x < 280; ++x) blue += Pixel(x, y) == clBlue;
+        return blue;
+    };
+    EXPECT_GT(stampBlue(), 20);
     // The board lands at (5, 45) of the client area.
     EXPECT_EQ(image.pixel(5 + 25, 45 + 20), QColor(Qt::green).rgb());
     Draw(6, {});
-    blue = 0;
-    for (int y = 80; y < 110; ++y)
-        for (int x = 210; x < 280; ++x) blue += Pixel(x, y) == clBlue;
-    EXPECT_EQ(blue, 0);
+    EXPECT_EQ(stampBlue(), 0);
 }
 
 } // namespace

@@ -1,11 +1,16 @@
 #include "tests/apps/pentadraw/PentadrawTest.h"
 
+#include "apps/pentadraw/RndTestRun.h"
+#include "apps/pentadraw/Unit_map_2.h"
+#include "apps/shared/Unit_display.h"
 #include "apps/shared/Unit_memo.h"
+#include "apps/shared/Unit_utils.h"
 #include "components/skin/xpButton.h"
 #include "platform/StringGrid.h"
 #include "platform/UpDown.h"
 
-#include <QAction>
+#include <QGroupBox>
+#include <QTest>
 
 #include <vector>
 
@@ -37,25 +42,12 @@ TEST_F(MainWindow, GridListsDrawNumberDateAndMeasures) {
     EXPECT_EQ(Row(grid, 1),
               (V{"1236", "12.03.2013", "3", "12", "17", "25", "36", "",  "",  "33", "18.60",
                  "",     "9",          "5", "8",  "11", "",   "",   "3", "2", "93", "1"}));
-    EXPECT_EQ(Row(grid, 2),
-              (V{"1235", "09.03.2013", "1", "2", "3", "4", "5", "",  "",  "4",  "3.00",
-                 "",     "1",          "1", "1", "1", "",  "",  "3", "2", "15", "1"}));
-    EXPECT_EQ(Row(grid, 3),
-              (V{"1234", "05.03.2013", "3", "12", "17", "25", "36", "",  "",  "33", "18.60",
-                 "",     "9",          "5", "8",  "11", "",   "",   "3", "2", "93", ""}));
+    // The oldest draw has no previous one.
+    EXPECT_EQ(grid.Cells(0, 3), "1234");
+    EXPECT_EQ(grid.Cells(21, 3), "");
     for (auto [col, width] :
          {std::pair{0, 30}, {1, 70}, {2, 20}, {9, 50}, {10, 50}, {18, 30}, {21, 30}})
         EXPECT_EQ(grid.ColWidths(col), width) << col;
-}
-
-TEST_F(MainWindow, CaptionNamesTheGameAndTheSiteInBothLanguages) {
-    Start(kThreeDraws);
-    const std::string caption = form->Caption();
-    EXPECT_EQ(caption.rfind("Vovuv 5x36 - ", 0), 0u) << caption;
-    form->PopupFileItem(2)->trigger();
-    EXPECT_TRUE(form->RussianUI);
-    EXPECT_EQ(form->Caption(), caption);
-    EXPECT_EQ(form->Button_find_numbers->text().toStdString(), "Найти");
 }
 
 TEST_F(MainWindow, TheButtonsStandInTwoColumns) {
@@ -68,10 +60,6 @@ TEST_F(MainWindow, TheButtonsStandInTwoColumns) {
     EXPECT_EQ(form->UpDown1->Max, 18);
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(MainWindow, TheTextWindowIsNarrowerAndNamesReverseItsOwnWay) {
     Start();
     TForm_memo& memo = *windows->memo;
@@ -80,9 +68,52 @@ TEST_F(MainWindow, TheTextWindowIsNarrowerAndNamesReverseItsOwnWay) {
     form->SetRussian();
     memo.ShowLines("t", {"a"});
     EXPECT_EQ(memo.Button_Reverse->text().toStdString(), "Перевернуть");
-    form->SetEnglish();
-    memo.ShowLines("t", {"a"});
-    EXPECT_EQ(memo.Button_Reverse->text().toStdString(), "Reverse");
+}
+
+TEST_F(MainWindow, UtilsListsTheDrawsAndOpensTheHighLighter) {
+    Start(kThreeDraws);
+    form->SetRussian();
+    dialogs->onModal = [this](platform::TForm& shown) {
+        if (&shown == Form_Utils) Form_Utils->xpButton_Highlighter->click();
+    };
+    form->Button_Utils->click();
+    ASSERT_EQ(dialogs->modals.size(), 2u);
+    EXPECT_EQ(dialogs->modals[0].caption, "Утилиты");
+    EXPECT_EQ(dialogs->modals[1].caption, " HighLighter");
+    EXPECT_EQ(Form_Utils->GroupBox1->title().toStdString(), "Экспорт картинок в файл");
+    EXPECT_EQ(Form_Utils->Memo1->Lines(),
+              (std::vector<std::string>{"03 12 17 25 36", "01 02 03 04 05", "03 12 17 25 36"}));
+}
+
+TEST_F(MainWindow, MapListsThirtySixDigitsAndMap2TakesTheButtonCaption) {
+    Start(kThreeDraws);
+    form->Button_map->click();
+    ASSERT_EQ(dialogs->modals.size(), 2u);
+    EXPECT_EQ(dialogs->modals[0].caption, "Map");
+    EXPECT_EQ(Form_memo->Memo1->Lines().at(1), "2:111110000000000000000000000000000000");
+    EXPECT_EQ(Form_Display->Zoom, 13);
+    form->SetRussian();
+    form->xpButton_Map_2->click();
+    EXPECT_EQ(dialogs->modals.back().caption, "Карта 2");
+    EXPECT_EQ(Form_map_2->Grid().Cell(1, 0), "  3");
+    EXPECT_EQ(Form_map_2->Grid().Cell(2, 5), "1");
+}
+
+TEST_F(MainWindow, RndTestAppendsToTheTextWindow) {
+    Start(kThreeDraws);
+    Form_memo->Memo1->SetText("kept");
+    dialogs->inputs.push_back("1");
+    form->xpButton_Rnd_Test->click();
+    EXPECT_EQ(dialogs->prompts.at(0).caption, "Enter number of last draws 1..3");
+    EXPECT_EQ(dialogs->prompts.at(0).defaultText, "3");
+    EXPECT_FALSE(form->xpButton_Rnd_Test->Enabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!form->RndTest->Running(), 120000);
+    EXPECT_TRUE(form->xpButton_Rnd_Test->Enabled());
+    const auto lines = Form_memo->Memo1->Lines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "kept");
+    EXPECT_EQ(lines[1].substr(0, 4), "03: ");
+    EXPECT_EQ(dialogs->modals.size(), 1u);
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "tests/support/HttpPeers.h"
 
 #include <QAction>
-#include <QTimer>
 
 namespace {
 
@@ -18,9 +17,9 @@ const std::string kDone3 = "File 5x36.txt has been updated successfully\r\n\r\nD
 
 class Update : public PentadrawTest {
 protected:
-    void Serve(const char* drawFile, const char* download) {
-        if (download) site.write("5x36.txt", download);
-        Start(drawFile ? drawFile : "");
+    void Serve(const char* download) {
+        site.write("5x36.txt", download);
+        Start(kOld);
         server = std::make_unique<http_peers::PythonServer>(site.path());
         ASSERT_TRUE(server->ok());
         form->SiteRoot = "http://127.0.0.1:" + std::to_string(server->port());
@@ -36,7 +35,7 @@ protected:
 };
 
 TEST_F(Update, SavesKeepsABackupReloadsAndSaysSoInEnglish) {
-    Serve(kOld, kNew);
+    Serve(kNew);
     form->SetRussian();
     form->PopupFileItem(1)->trigger();
     // No version check follows: one message only.
@@ -49,47 +48,13 @@ TEST_F(Update, SavesKeepsABackupReloadsAndSaysSoInEnglish) {
     EXPECT_TRUE(form->PopupFileItem(1)->isEnabled());
 }
 
-TEST_F(Update, TheNextBackupTakesTheFirstFreeNumber) {
-    Serve(kOld, kNew);
-    dir.write("5x36.txt.bak", "b0");
-    form->Button_updateClick();
-    EXPECT_EQ(dir.read("5x36.txt.bak[1]"), kOld);
-    EXPECT_EQ(dir.read("5x36.txt.bak"), "b0");
-}
-
 TEST_F(Update, ADownloadWithALineOfTheOtherEditionTouchesNothing) {
-    Serve(kOld, "13 13.03.2013 11 12 13 14 15\r\n1 2 3 4 5 6\r\n");
+    Serve("13 13.03.2013 11 12 13 14 15\r\n1 2 3 4 5 6\r\n");
     form->Button_updateClick();
     EXPECT_EQ(dialogs->messages, std::vector<std::string>{"Error"});
     EXPECT_EQ(dir.read("5x36.txt"), kOld);
     EXPECT_FALSE(platform::FileExists(dir.file("5x36.txt.bak")));
     EXPECT_EQ(form->DrawCount, 2);
-}
-
-TEST_F(Update, AMissingFileOnTheSiteTouchesNothing) {
-    Serve(kOld, nullptr);
-    form->Button_updateClick();
-    EXPECT_EQ(dialogs->messages, std::vector<std::string>{"Error"});
-    EXPECT_EQ(dir.read("5x36.txt"), kOld);
-}
-
-} // namespace
-
-namespace {
-
-TEST_F(Update, ASecondUpdateDuringTheTransferIsRefused) {
-    Serve(kOld, kNew);
-    int nested = 0;
-    // Runs while the first transfer pumps events.
-    QTimer::singleShot(0, form, [&] {
-        ++nested;
-        form->Button_updateClick();
-        form->PopupFileItem(1)->trigger();
-    });
-    form->Button_updateClick();
-    EXPECT_EQ(nested, 1);
-    EXPECT_EQ(dialogs->messages, std::vector<std::string>{kDone3});
-    EXPECT_FALSE(platform::FileExists(dir.file("5x36.txt.bak[1]")));
 }
 
 } // namespace

@@ -1,10 +1,10 @@
-#include "apps/shared/EditionHost.h"
 #include "apps/shared/Unit_graph2.h"
 #include "components/chart/KerfGraph.h"
 #include "components/skin/xpButton.h"
 #include "platform/ProgramFolder.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/WindowTestHost.h"
 
 #include <gtest/gtest.h>
 
@@ -12,19 +12,6 @@
 #include <numeric>
 
 namespace {
-
-class Host : public EditionHost {
-public:
-    explicit Host(const core::Edition& edition) : edition_(edition) {}
-    bool IsRussian() const override { return false; }
-    const core::DrawStore& Store() const override { return store_; }
-    const core::Game& GameRules() const override { return edition_.game; }
-    const core::Edition& EditionRules() const override { return edition_; }
-
-private:
-    const core::Edition& edition_;
-    core::DrawStore store_;
-};
 
 class ChartPaging : public ::testing::Test {
 protected:
@@ -51,59 +38,41 @@ protected:
 
     testing_support::TempDir dir_;
     testing_support::ScopedDialogs dialogs_;
-    Host host_{core::Edition5x36};
+    testing_support::WindowTestHost host_;
     std::unique_ptr<TForm_graph2> window_;
 };
 
-TEST_F(ChartPaging, ButtonsAtTheirPlacesHiddenUntilASeriesIsShown) {
-    EXPECT_TRUE(Chart().OffsetXLabels);
-    EXPECT_EQ(window_->xpButton_Left->Caption(), "<--");
-    EXPECT_EQ(window_->xpButton_Right->Caption(), "-->");
+TEST_F(ChartPaging, PagesLeftAndRightWithTheDrawNumbersAsLabels) {
     EXPECT_EQ(window_->xpButton_Left->geometry(), QRect(496, 0, 41, 25));
     EXPECT_EQ(window_->xpButton_Right->geometry(), QRect(536, 0, 41, 25));
+    EXPECT_EQ(window_->xpButton_Left->Caption(), "<--");
     EXPECT_TRUE(window_->xpButton_Left->isHidden());
-    EXPECT_TRUE(window_->xpButton_Right->isHidden());
-}
-
-TEST_F(ChartPaging, PagesLeftAndRightWithTheDrawNumbersAsLabels) {
-    struct Seen {
-        int first, offset, points;
-        std::vector<std::string> labels;
-    };
-    std::vector<Seen> seen;
+    // The page after showing, three to the left, three back.
+    std::vector<int> firsts, offsets, points;
+    std::vector<std::vector<std::string>> labels;
     bool visible = false;
     dialogs_->onModal = [&](platform::TForm&) {
         visible = !window_->xpButton_Left->isHidden() && !window_->xpButton_Right->isHidden();
-        auto look = [&] {
-            seen.push_back({window_->Series.SeriesFirst, Chart().XLabelOffset,
-                            Chart().Data.NumPoints, Labels()});
-        };
         Chart().ResizeGraph();
-        look();
-        for (int i = 0; i < 3; ++i) {
-            window_->xpButton_Left->click();
-            look();
-        }
-        for (int i = 0; i < 3; ++i) {
-            window_->xpButton_Right->click();
-            look();
+        for (int i = 0; i < 7; ++i) {
+            if (i) (i < 4 ? window_->xpButton_Left : window_->xpButton_Right)->click();
+            firsts.push_back(window_->Series.SeriesFirst);
+            offsets.push_back(Chart().XLabelOffset);
+            points.push_back(Chart().Data.NumPoints);
+            labels.push_back(Labels());
         }
     };
     window_->ShowChart(Draws(250), "Center of a group of numbers");
     ASSERT_EQ(dialogs_->modals.size(), 1u);
     EXPECT_EQ(dialogs_->modals[0].caption, "Center of a group of numbers");
     EXPECT_TRUE(visible);
-    const std::vector<int> firsts = {200, 100, 0, 0, 100, 200, 200};
-    ASSERT_EQ(seen.size(), firsts.size());
-    for (std::size_t i = 0; i < seen.size(); ++i) {
-        EXPECT_EQ(seen[i].first, firsts[i]) << i;
-        EXPECT_EQ(seen[i].offset, firsts[i]) << i;
-        EXPECT_EQ(seen[i].points, firsts[i] == 200 ? 50 : 100) << i;
-    }
-    EXPECT_EQ(seen[0].labels, (std::vector<std::string>{"210", "220", "230", "240", "250"}));
-    ASSERT_EQ(seen[1].labels.size(), 10u);
-    EXPECT_EQ(seen[1].labels.front(), "110");
-    EXPECT_EQ(seen[1].labels.back(), "200");
+    EXPECT_EQ(firsts, (std::vector<int>{200, 100, 0, 0, 100, 200, 200}));
+    EXPECT_EQ(offsets, firsts);
+    EXPECT_EQ(points, (std::vector<int>{50, 100, 100, 100, 100, 50, 50}));
+    EXPECT_EQ(labels[0], (std::vector<std::string>{"210", "220", "230", "240", "250"}));
+    ASSERT_EQ(labels[1].size(), 10u);
+    EXPECT_EQ(labels[1].front(), "110");
+    EXPECT_EQ(labels[1].back(), "200");
     EXPECT_EQ(Chart().Values(1, 1), 201);
 
     // Closing hides the buttons and drops the offset; the page position stays.
@@ -113,8 +82,14 @@ TEST_F(ChartPaging, PagesLeftAndRightWithTheDrawNumbersAsLabels) {
     EXPECT_EQ(window_->Series.SeriesFirst, 200);
 }
 
-TEST_F(ChartPaging, AnUnpagedChartAfterAPagedOneCountsFromOne) {
+TEST_F(ChartPaging, ANewSeriesOpensItsLastFullPageAndAnUnpagedChartCountsFromOne) {
     window_->ShowChart(Draws(1500), "check sums");
+    EXPECT_EQ(window_->Series.SeriesFirst, 1400);
+    window_->ShowChart(Draws(300), "Characteristic number");
+    EXPECT_EQ(window_->Series.SeriesFirst, 200);
+    EXPECT_EQ(Chart().Data.NumPoints, 100);
+    EXPECT_EQ(window_->Series.SeriesValues[301], 0);
+
     core::ChartData plain;
     for (int p = 1; p <= 5; ++p) plain.values.push_back({1, p, 10.0 * p});
     std::vector<std::string> labels;
@@ -127,15 +102,6 @@ TEST_F(ChartPaging, AnUnpagedChartAfterAPagedOneCountsFromOne) {
     window_->ShowChart(plain, "Distribution");
     EXPECT_TRUE(hidden);
     EXPECT_EQ(labels, (std::vector<std::string>{"1", "2", "3", "4", "5"}));
-}
-
-TEST_F(ChartPaging, ANewSeriesClearsTheOldOneAndOpensItsLastFullPage) {
-    window_->ShowChart(Draws(1500), "check sums");
-    EXPECT_EQ(window_->Series.SeriesFirst, 1400);
-    window_->ShowChart(Draws(300), "Characteristic number");
-    EXPECT_EQ(window_->Series.SeriesFirst, 200);
-    EXPECT_EQ(Chart().Data.NumPoints, 100);
-    EXPECT_EQ(window_->Series.SeriesValues[301], 0);
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "apps/shared/EditionHost.h"
 #include "apps/shared/Unit_display.h"
 #include "apps/shared/Unit_utils.h"
 #include "components/skin/xpButton.h"
@@ -6,6 +5,7 @@
 #include "platform/ProgramFolder.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/WindowTestHost.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -22,13 +22,12 @@ using testing_support::TempDir;
 
 // An edition whose ticket is one lime square per number, at x = 5 * number, so the tests
 // can tell which tickets a picture holds.
-class TicketHost : public EditionHost {
+class TicketHost : public testing_support::WindowTestHost {
 public:
-    explicit TicketHost(core::Game game) : game_(game), board_(540, 640) {}
+    TicketHost(const core::Edition& edition, const std::vector<core::Draw>& newestFirst,
+               const UtilsEdition& utils = Utils6x45)
+        : WindowTestHost(edition, newestFirst), utils_(utils), board_(540, 640) {}
 
-    bool IsRussian() const override { return false; }
-    const core::DrawStore& Store() const override { return store; }
-    const core::Game& GameRules() const override { return game_; }
     const platform::TBitmap* TicketPicture(const std::string& numbersText) override {
         drawn.push_back(numbersText);
         auto& canvas = board_.Canvas();
@@ -45,15 +44,15 @@ public:
         }
         return &board_;
     }
-    int MapStartZoom() const override { return game_.pool == 36 ? 13 : 10; }
-    int MapWindowWidth() const override { return game_.pool == 36 ? 510 : 500; }
+    const UtilsEdition& UtilsRules() const override { return utils_; }
+    void ShowHighlighter() override { ++highlighters; }
 
-    core::DrawStore store;
-    mutable std::vector<std::string> drawn;
+    std::vector<std::string> drawn;
+    int highlighters = 0;
 
 private:
-    core::Game game_;
-    mutable platform::TBitmap board_;
+    const UtilsEdition& utils_;
+    platform::TBitmap board_;
 };
 
 class MapUtilsEdition : public ::testing::Test {
@@ -68,12 +67,9 @@ core::TColor At(const QImage& image, int x, int y) {
     return platform::FromQColor(image.pixelColor(x, y));
 }
 
-TEST_F(MapUtilsEdition, ExportDrawsTheOldestOfTheLastNFirst) {
-    TicketHost host(core::Game6x45);
-    host.store.PutDraw({1, 2, 3, 4, 5, 6}, 0);
-    host.store.PutDraw({10, 11, 12, 13, 14, 15}, 1);
-    host.store.PutDraw({40, 41, 42, 43, 44, 45}, 2);
-    host.store.DrawCount = 3;
+TEST_F(MapUtilsEdition, ExportDrawsTheOldestOfTheLastNFirstAndTheMergeKeepsEveryTicket) {
+    TicketHost host(core::Edition6x45,
+                    {{1, 2, 3, 4, 5, 6}, {10, 11, 12, 13, 14, 15}, {40, 41, 42, 43, 44, 45}});
     TForm_Utils utils(host);
     utils.CheckBox_Merge->setChecked(false);
     dialogs->inputs.push_back("2");
@@ -86,14 +82,8 @@ TEST_F(MapUtilsEdition, ExportDrawsTheOldestOfTheLastNFirst) {
     EXPECT_EQ(At(second, 5 * 10 + 1, 21), core::clLime);
     EXPECT_EQ(At(second, 5 * 1 + 1, 21), core::clWhite);
     EXPECT_EQ(At(third, 5 * 1 + 1, 21), core::clLime);
-}
 
-TEST_F(MapUtilsEdition, MergedPictureKeepsTheColouredPixelsOfEveryTicket) {
-    TicketHost host(core::Game6x45);
-    host.store.PutDraw({1, 2, 3, 4, 5, 6}, 0);
-    host.store.PutDraw({10, 11, 12, 13, 14, 15}, 1);
-    host.store.DrawCount = 2;
-    TForm_Utils utils(host);
+    utils.CheckBox_Merge->setChecked(true);
     dialogs->inputs.push_back("2");
     utils.Button_export->click();
     const QImage merged(QString::fromStdString(dir.file("merged.bmp")));
@@ -103,33 +93,8 @@ TEST_F(MapUtilsEdition, MergedPictureKeepsTheColouredPixelsOfEveryTicket) {
     EXPECT_EQ(At(merged, 300, 400), core::clWhite);
 }
 
-TEST_F(MapUtilsEdition, FiveOfThirtySixToolsUseItsPoolAndDraws) {
-    TicketHost host(core::Game5x36);
-    host.store.PutDraw({1, 2, 3, 4, 36, 0}, 0);
-    host.store.DrawCount = 1;
-    TForm_Utils utils(host);
-    EXPECT_EQ(utils.Memo1->Text(), "01 02 03 04 36");
-    EXPECT_EQ(utils.Button_Remove->Caption(), "Remove array 1 from 1..36");
-    utils.Edit_in_1->setText("36 37 1");
-    utils.Button_Remove->click();
-    EXPECT_EQ(utils.Label_count->text().toStdString(), "34");
-    utils.Button_Start->click();
-    for (int i = 0; i < 37; ++i) utils.Timer1Timer();
-    EXPECT_EQ(utils.RandomCounter, 1);
-    utils.Button_Start->click();
-    utils.Memo1->SetText("36 1 20 5 2");
-    utils.Button_Sort->click();
-    EXPECT_EQ(utils.Memo1->Text(), "01 02 05 20 36");
-    utils.CheckBox_Merge->setChecked(false);
-    dialogs->inputs.push_back("");
-    utils.Button_export->click();
-    EXPECT_EQ(host.drawn, (std::vector<std::string>{"1 2 3 4 36"}));
-}
-
 TEST_F(MapUtilsEdition, FiveOfThirtySixMapHasThirtySixColumnsAndItsZoom) {
-    TicketHost host(core::Game5x36);
-    host.store.PutDraw({1, 2, 3, 4, 36, 0}, 0);
-    host.store.DrawCount = 1;
+    TicketHost host(core::Edition5x36, {{1, 2, 3, 4, 36}});
     TForm_Display display(host);
     EXPECT_EQ(display.Zoom, 13);
     EXPECT_EQ(display.Width(), 510);
@@ -141,34 +106,26 @@ TEST_F(MapUtilsEdition, FiveOfThirtySixMapHasThirtySixColumnsAndItsZoom) {
     EXPECT_EQ(canvas.Pixel(20 + 36 * 10 + 5, 25), core::clWhite);
 }
 
-} // namespace
-
-namespace {
-
-class FiveOfThirtySix : public TicketHost {
-public:
-    FiveOfThirtySix() : TicketHost(core::Game5x36) {}
-    bool IsRussian() const override { return russian; }
-    const UtilsEdition& UtilsRules() const override { return Utils5x36; }
-    void ShowHighlighter() override { ++highlighters; }
-    bool russian = false;
-    int highlighters = 0;
-};
-
-TEST_F(MapUtilsEdition, FiveOfThirtySixCaptionsLayoutAndHighlighter) {
-    FiveOfThirtySix host;
-    host.store.PutDraw({1, 2, 3, 4, 5}, 0);
-    host.store.DrawCount = 1;
+TEST_F(MapUtilsEdition, FiveOfThirtySixUtilsUseItsPoolCaptionsAndHighlighter) {
+    TicketHost host(core::Edition5x36, {{1, 2, 3, 4, 36}}, Utils5x36);
     TForm_Utils utils(host);
     EXPECT_EQ(utils.GroupBox5, nullptr);
-    EXPECT_EQ(utils.SaveDialogInitialDir, "");
-    EXPECT_EQ(utils.Button_export->parentWidget(), utils.clientArea());
     EXPECT_EQ(utils.Button_export->geometry(), QRect(16, 240, 121, 25));
-    EXPECT_EQ(utils.Button_Open_binary_file->geometry(), QRect(184, 512, 145, 20));
     ASSERT_NE(utils.xpButton_Highlighter, nullptr);
     EXPECT_EQ(utils.xpButton_Highlighter->geometry(), QRect(8, 168, 75, 25));
     utils.xpButton_Highlighter->click();
     EXPECT_EQ(host.highlighters, 1);
+
+    utils.Edit_in_1->setText("36 37 1");
+    utils.Button_Remove->click();
+    EXPECT_EQ(utils.Label_count->text().toStdString(), "34");
+    utils.Button_Start->click();
+    for (int i = 0; i < 37; ++i) utils.Timer1Timer();
+    EXPECT_EQ(utils.RandomCounter, 1);
+    utils.Button_Start->click();
+    utils.Memo1->SetText("36 1 20 5 2");
+    utils.Button_Sort->click();
+    EXPECT_EQ(utils.Memo1->Text(), "01 02 05 20 36");
 
     const struct {
         bool russian;
@@ -192,17 +149,17 @@ TEST_F(MapUtilsEdition, FiveOfThirtySixCaptionsLayoutAndHighlighter) {
         EXPECT_EQ(utils.Button_Start->Caption(), "Start");
         utils.Button_Start->click();
         EXPECT_EQ(utils.Button_Start->Caption(), "Stop");
-        utils.Button_Start_nonlinear->click();
-        EXPECT_EQ(utils.Button_Start->Caption(), "Start");
-        EXPECT_EQ(utils.Button_Start_nonlinear->Caption(), "Stop");
-        utils.Button_Start_nonlinear->click();
+        utils.Button_Start->click();
     }
-    dialogs->inputs.push_back("1");
+    // The export asks in English whatever the language, and draws the tickets of five.
     host.russian = true;
+    utils.CheckBox_Merge->setChecked(false);
+    dialogs->inputs.push_back("1");
     utils.Button_export->click();
-    ASSERT_FALSE(dialogs->prompts.empty());
-    EXPECT_EQ(dialogs->prompts.back().caption, "Charts in last draws");
-    EXPECT_EQ(dialogs->prompts.back().prompt, "Enter number of last draws 1..1");
+    ASSERT_EQ(dialogs->prompts.size(), 1u);
+    EXPECT_EQ(dialogs->prompts[0].caption, "Charts in last draws");
+    EXPECT_EQ(dialogs->prompts[0].prompt, "Enter number of last draws 1..1");
+    EXPECT_EQ(host.drawn, (std::vector<std::string>{"1 2 3 4 36"}));
 }
 
 } // namespace

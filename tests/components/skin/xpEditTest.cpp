@@ -1,45 +1,36 @@
 #include "components/skin/xpEdit.h"
+#include "tests/support/SkinTestPixels.h"
 
-#include <QApplication>
-#include <QImage>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+using namespace skin_test;
+using core::ColorToRGB;
+
 namespace {
-
-using core::TColor;
-
-TColor At(const QImage& image, int x, int y) {
-    return platform::FromQColor(image.pixelColor(x, y));
-}
-
-TColor Rgb(TColor c) {
-    return core::ColorToRGB(c);
-}
 
 bool Untouched(const QImage& image, int x, int y) {
     return image.pixelColor(x, y).alpha() == 0;
 }
 
-TEST(TxpEdit, ANewEditIsFifteenHighFlatSquareWithTwoPixelMargins) {
+} // namespace
+
+TEST(TxpEdit, ANewEditIsFifteenHighFlatSquareWithTwoPixelMarginsAndSettersClamp) {
     TxpEdit edit;
-    EXPECT_EQ(edit.height(), 15);
-    EXPECT_EQ(edit.Style(), esFlat);
-    EXPECT_FALSE(edit.Rounded());
-    EXPECT_EQ(edit.MarginLeft(), 2);
-    EXPECT_EQ(edit.MarginRight(), 2);
-    EXPECT_EQ(edit.ActiveFrameColor(), core::clNavy);
-    EXPECT_EQ(edit.InActiveFrameColor(), core::clBtnShadow);
+    EXPECT_EQ(std::tuple(edit.height(), edit.Style(), edit.Rounded(), edit.MarginLeft(),
+                         edit.MarginRight()),
+              std::tuple(15, esFlat, false, 2, 2));
     edit.SetRoundRadius(0);
     EXPECT_EQ(edit.RoundRadius(), 1);
     edit.SetMarginLeft(-3);
     EXPECT_EQ(edit.MarginLeft(), 0);
 }
 
-// Each case: the look, the state, then the colour expected at the outer frame's top-left
-// straight edge (2, 0), the inner line (2, 1), the outer bottom (2, h-1) and the inner
-// bottom (2, h-2).
+// Each case: the look, the state, then the colour expected at the outer frame's top edge
+// (10, 0), the inner line (10, 1), the outer bottom (10, h-1) and the inner bottom (10, h-2).
 TEST(TxpEdit, FramePixelsInBothStylesHotAndCold) {
     const struct {
         TxpEditStyle style;
@@ -52,54 +43,53 @@ TEST(TxpEdit, FramePixelsInBothStylesHotAndCold) {
          core::clWindow},
         {esFlat, true, core::clNavy, core::clActiveBorder, core::clNavy, core::clWindow},
     };
+    const int h = 21;
     for (bool rounded : {false, true})
         for (const auto& c : cases) {
             TxpEdit edit;
-            edit.resize(60, 21);
+            edit.resize(60, h);
             edit.SetStyle(c.style);
             edit.SetRounded(rounded);
             if (c.hot) edit.MouseEnter();
             const QImage img = edit.RenderFrame();
-            const int h = 21;
             SCOPED_TRACE(testing::Message()
                          << "style " << c.style << " hot " << c.hot << " rounded " << rounded);
-            EXPECT_EQ(At(img, 10, 0), Rgb(c.top));
-            EXPECT_EQ(At(img, 10, 1), Rgb(c.innerTop));
-            EXPECT_EQ(At(img, 10, h - 1), Rgb(c.bottom));
-            EXPECT_EQ(At(img, 10, h - 2), Rgb(c.innerBottom));
-            EXPECT_EQ(At(img, 0, 10), Rgb(c.top));
-            EXPECT_EQ(At(img, 59, 10), Rgb(c.bottom));
+            const TColor top = ColorToRGB(c.top), bottom = ColorToRGB(c.bottom);
+            const Pixel frame[] = {
+                {10, 0, top}, {10, 1, ColorToRGB(c.innerTop)},        {10, h - 1, bottom},
+                {0, 10, top}, {10, h - 2, ColorToRGB(c.innerBottom)}, {59, 10, bottom},
+            };
+            ExpectPixels(img, frame, "frame");
             EXPECT_TRUE(Untouched(img, 10, 5));
             EXPECT_EQ(Untouched(img, 0, 0), rounded);
         }
 }
 
-TEST(TxpEdit, LeavingKeepsTheActiveColourOnlyWhileFocused) {
+TEST(TxpEdit, LeavingDropsTheActiveColour) {
     TxpEdit edit;
     edit.resize(60, 21);
     edit.SetStyle(esXP);
     edit.MouseEnter();
-    EXPECT_EQ(At(edit.RenderFrame(), 10, 0), Rgb(core::clNavy));
     edit.MouseLeave();
-    EXPECT_EQ(At(edit.RenderFrame(), 10, 0), Rgb(core::clBtnShadow));
+    EXPECT_EQ(At(edit.RenderFrame(), 10, 0), ColorToRGB(core::clBtnShadow));
     edit.SetActiveFrameColor(core::clRed);
     edit.MouseEnter();
-    EXPECT_EQ(At(edit.RenderFrame(), 10, 0), Rgb(core::clRed));
+    EXPECT_EQ(At(edit.RenderFrame(), 10, 0), ColorToRGB(core::clRed));
 }
 
 TEST(TxpEdit, RoundRegionCutsTheCornersOnly) {
-    EXPECT_FALSE(InRoundRegion(0, 0, 0, 0, 61, 22, 4));
-    EXPECT_TRUE(InRoundRegion(1, 0, 0, 0, 61, 22, 4));
-    EXPECT_TRUE(InRoundRegion(59, 10, 0, 0, 61, 22, 4));
-    EXPECT_FALSE(InRoundRegion(60, 10, 0, 0, 61, 22, 4));
-    EXPECT_FALSE(InRoundRegion(59, 20, 0, 0, 61, 22, 4));
-    EXPECT_TRUE(InRoundRegion(0, 0, 0, 0, 61, 22, 1));
+    const struct {
+        int x, y, r;
+        bool in;
+    } cases[] = {{0, 0, 4, false},   {1, 0, 4, true},    {59, 10, 4, true},
+                 {60, 10, 4, false}, {59, 20, 4, false}, {0, 0, 1, true}};
+    for (const auto& k : cases)
+        EXPECT_EQ(InRoundRegion(k.x, k.y, 0, 0, 61, 22, k.r), k.in) << k.x << "," << k.y;
 }
 
 TEST(TxpEdit, KeyDownCanConsumeTheKey) {
     TxpEdit edit;
-    int changes = 0;
-    int enters = 0;
+    int changes = 0, enters = 0;
     edit.OnChange = [&] { ++changes; };
     edit.OnKeyDown = [&](int& key, Qt::KeyboardModifiers) {
         if (key != Qt::Key_Return) return;
@@ -112,5 +102,3 @@ TEST(TxpEdit, KeyDownCanConsumeTheKey) {
     EXPECT_EQ(changes, 3);
     EXPECT_EQ(enters, 1);
 }
-
-} // namespace
