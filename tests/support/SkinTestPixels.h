@@ -15,9 +15,8 @@
 
 namespace skin_test {
 
-using core::TColor;
-
 using core::Rgb;
+using core::TColor;
 
 // The colour of band i of n between two colours, by the rounding rule of the gradient bands.
 inline TColor Band(TColor from, TColor to, int i, int n) {
@@ -30,6 +29,10 @@ inline TColor Band(TColor from, TColor to, int i, int n) {
 
 inline TColor At(const QImage& image, int x, int y) {
     return platform::FromQColor(image.pixelColor(x, y));
+}
+
+inline TColor At(platform::TCanvas& canvas, int x, int y) {
+    return canvas.Pixel(x, y);
 }
 
 // A control painted on its own, at its size.
@@ -45,16 +48,11 @@ struct Pixel {
     TColor color;
 };
 
-// Tables of pixels are arrays of Pixel or braced lists.
-inline void ExpectPixels(const QImage& image, std::span<const Pixel> pixels, const char* look) {
+// Tables of pixels, on an image or a canvas, are arrays of Pixel or braced lists.
+template <class Target>
+void ExpectPixels(Target&& target, std::span<const Pixel> pixels, const char* look) {
     for (const Pixel& p : pixels)
-        EXPECT_EQ(At(image, p.x, p.y), p.color) << look << " at " << p.x << "," << p.y;
-}
-
-inline void ExpectPixels(platform::TCanvas& canvas, std::span<const Pixel> pixels,
-                         const char* look) {
-    for (const Pixel& p : pixels)
-        EXPECT_EQ(canvas.Pixel(p.x, p.y), p.color) << look << " at " << p.x << "," << p.y;
+        EXPECT_EQ(At(target, p.x, p.y), p.color) << look << " at " << p.x << "," << p.y;
 }
 
 template <class Target>

