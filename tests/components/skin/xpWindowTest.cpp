@@ -34,26 +34,36 @@ struct Blue {
 
 } // namespace
 
-TEST(xpWindow, PresetsPaintTheirColours) {
-    // The caption's first body row and the border's outer column, active and inactive; the
-    // zeb preset paints its border from its own pictures.
+TEST(xpWindow, PresetsPaintTheirBorderAndCaption) {
+    // Active and inactive: the caption's first body row and the border's outer column. The XP
+    // presets' sides run c, light, light, c from x = 0, the bottom rows from light to c, and c
+    // again under the caption; the zeb preset paints its border from its own pictures.
     const struct {
         TxpWindowStyle style;
-        TColor caption, border, inactive;
+        TColor caption, border, inactiveCaption, inactiveBorder;
     } cases[] = {
-        {xwsXPBlue, kActiveEnd, kBorder, 0xDEB3A1}, {xwsXPSilver, 0xBEA3A4, 0x7E8888, 0xD7C9C9},
-        {xwsXPOlive, 0x83B8AA, 0x67A896, 0xBED8D6}, {xwsQuv, 0xF3E8E4, 0xB88E72, 0xCFB4A6},
-        {xwsZeb, 0xA56133, 0xB5AAA6, 0xB5AAA6},
+        {xwsXPBlue, kActiveEnd, kBorder, 0xE7A480, 0xDEB3A1},
+        {xwsXPSilver, 0xBEA3A4, 0x7E8888, 0xE3D7D7, 0xD7C9C9},
+        {xwsXPOlive, 0x83B8AA, 0x67A896, 0xBBD7D4, 0xBED8D6},
+        {xwsQuv, 0xF3E8E4, 0xB88E72, 0xE8D1C1, 0xCFB4A6},
+        {xwsZeb, 0xA56133, 0xB5AAA6, 0xA56133, 0xB5AAA6},
     };
-    for (const auto& k : cases) {
-        Blue b;
-        b.skin.Style = k.style;
-        b.Paint();
-        ExpectPixels(b.bmp.Canvas(), {{W / 2, 6, k.caption}, {0, H / 2, k.border}}, "active");
-        b.skin.xpCaption.FrameActive = false;
-        b.Paint();
-        EXPECT_EQ(b.At(0, H / 2), k.inactive) << k.style;
-    }
+    for (const auto& k : cases)
+        for (bool active : {true, false}) {
+            Blue b;
+            b.skin.Style = k.style;
+            b.skin.xpCaption.FrameActive = active;
+            b.Paint();
+            const TColor c = active ? k.border : k.inactiveBorder, l = DarkenColor(c, -20);
+            const Pixel xpSides[] = {{1, 150, l},     {2, 150, l},     {3, 150, c},
+                                     {W - 4, 150, c}, {W - 1, 150, c}, {200, H - 4, l},
+                                     {200, H - 1, c}, {200, 31, c}};
+            SCOPED_TRACE(k.style);
+            const char* look = active ? "active" : "inactive";
+            ExpectPixels(b.bmp.Canvas(),
+                         {{0, H / 2, c}, {W / 2, 6, active ? k.caption : k.inactiveCaption}}, look);
+            if (k.style != xwsQuv && k.style != xwsZeb) ExpectPixels(b.bmp.Canvas(), xpSides, look);
+        }
 }
 
 TEST(xpWindow, SettersClampAndTurnPresetsCustom) {
@@ -174,23 +184,6 @@ TEST(xpWindow, CaptionButtonsUpHotAndPressedAndTheIcon) {
     // Pressed and painted alone: the glyph one pixel right and down.
     EXPECT_EQ(b.At(W - 48 + 5, 7 + 6), w);
     EXPECT_NE(b.At(W - 48 + 4, 7 + 5), w);
-}
-
-TEST(xpWindow, BorderActiveAndInactive) {
-    for (bool active : {true, false}) {
-        Blue b;
-        b.skin.xpCaption.FrameActive = active;
-        b.Paint();
-        const TColor c = active ? kBorder : Rgb(161, 179, 222), l = DarkenColor(c, -20);
-        const TColor top = active ? kActiveEnd : Rgb(128, 164, 231);
-        // Sides: outer column c, then light, light, c (the pattern runs from x = 0); bottom
-        // rows from light to c; the line under the caption; the caption's top row.
-        const Pixel border[] = {
-            {0, 150, c},     {1, 150, l},     {2, 150, l},     {3, 150, c},  {W - 4, 150, c},
-            {W - 1, 150, c}, {200, H - 4, l}, {200, H - 1, c}, {200, 31, c}, {250, 6, top},
-        };
-        ExpectPixels(b.bmp.Canvas(), border, active ? "active" : "inactive");
-    }
 }
 
 TEST(xpWindow, EventsTakeOverBorderAndTitle) {
