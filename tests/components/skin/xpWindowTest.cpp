@@ -37,20 +37,21 @@ struct Blue {
 TEST(xpWindow, PresetsPaintTheirBorderAndCaption) {
     // Active and inactive: the caption's first body row and the border's outer column. The XP
     // presets' sides run c, light, light, c from x = 0, the bottom rows from light to c, and c
-    // again under the caption; the zeb preset paints its border from its own pictures.
+    // again under the caption; the zeb preset paints its border from its own pictures. One skin
+    // goes through them all, so no preset keeps what the one before it set.
     const struct {
         TxpWindowStyle style;
         TColor caption, border, inactiveCaption, inactiveBorder;
     } cases[] = {
+        {xwsZeb, 0xA56133, 0xB5AAA6, 0xA56133, 0xB5AAA6},
         {xwsXPBlue, kActiveEnd, kBorder, 0xE7A480, 0xDEB3A1},
         {xwsXPSilver, 0xBEA3A4, 0x7E8888, 0xE3D7D7, 0xD7C9C9},
         {xwsXPOlive, 0x83B8AA, 0x67A896, 0xBBD7D4, 0xBED8D6},
         {xwsQuv, 0xF3E8E4, 0xB88E72, 0xE8D1C1, 0xCFB4A6},
-        {xwsZeb, 0xA56133, 0xB5AAA6, 0xA56133, 0xB5AAA6},
     };
+    Blue b;
     for (const auto& k : cases)
         for (bool active : {true, false}) {
-            Blue b;
             b.skin.Style = k.style;
             b.skin.xpCaption.FrameActive = active;
             b.Paint();
@@ -83,12 +84,6 @@ TEST(xpWindow, SettersClampAndTurnPresetsCustom) {
               std::tuple(10, 1, 0, 0, 0));
     EXPECT_EQ(skin.Style(), xwsCustom);
     EXPECT_FALSE(c.BorderHook || c.SysButtonHook);
-    // From one preset to another: the new preset's values, the old hooks gone.
-    skin.Style = xwsZeb;
-    skin.Style = xwsXPBlue;
-    EXPECT_EQ(skin.Style(), xwsXPBlue);
-    EXPECT_FALSE(bool(c.BorderHook));
-    EXPECT_EQ(c.ButtonSize(), 18);
 }
 
 TEST(xpWindow, NonClientMarginsComeFromThePresets) {
