@@ -29,29 +29,20 @@ std::string Padded(const std::vector<int>& numbers) {
 }
 
 TEST(Edition5x36, PromptAndCaptionTextsByLanguage) {
-    const auto s = FourDraws();
+    // Only the texts worded apart from the other edition's.
     const auto triplesRu = core::TriplesPrompt(E, Lang::Russian);
     const auto period = core::PeriodPrompt(E);
     const auto skipRu = core::SkipStrategyPrompt(500, E, Lang::Russian);
-    const auto skipEn = core::SkipStrategyPrompt(500, E, Lang::English);
     const std::pair<std::string, std::string> texts[] = {
         {triplesRu.caption, "Поиск троек в тиражах"},
         {triplesRu.prompt, "Введите минимальное число троек"},
-        {core::TriplesPrompt(E, Lang::English).caption, "Number of triples"},
-        {core::Triples(s, E, 2, Lang::Russian).caption, "Тройки"},
-        {core::Triples(s, E, 2, Lang::English).lines.front(), "Triples        Draws"},
-        {core::Numbers(s, E, 4, Lang::Russian).caption, "Выпадение в парах"},
-        {core::Numbers(s, E, 4, Lang::English).caption, "Pairing with"},
+        {core::Numbers(FourDraws(), E, 4, Lang::Russian).caption, "Выпадение в парах"},
         {period.caption, "Number for matches"},
         {period.prompt, "Enter a number (2,3, or 4)"},
         {period.defaultText, "3"},
-        {core::Period(s, E, 2, Lang::Russian).caption, "Period of Repeating"},
         {skipRu.caption, "Пропуски в последних тиражах"},
         {skipRu.prompt, "Введите число последних тиражей, 1..500"},
-        {skipEn.caption, "Skip in last draws"},
-        {skipEn.prompt, "Enter number of last draws 1..500"},
-        {core::FilterAny(s, E, Lang::Russian).caption, "Any positiion"},
-        {core::FilterAny(s, E, Lang::English).caption, "Any positiion"},
+        {core::SkipStrategyPrompt(500, E, Lang::English).caption, "Skip in last draws"},
     };
     for (const auto& [got, want] : texts) EXPECT_EQ(got, want);
 }
@@ -77,7 +68,6 @@ TEST(Edition5x36, PairCommandsOverFiveOfThirtySix) {
         Lines(ru.lines.begin(), ru.lines.begin() + 5),
         (Lines{"Номер 1:", Padded(order), counts, "Пар всего: 12  Выпадений: 3 (75.00%)  ", ""}));
     const auto en = core::Numbers(s, E, 4, Lang::English);
-    EXPECT_EQ(en.lines[0], "Number 1:");
     EXPECT_EQ(en.lines[3], "Pairs total: 12   Hits: 3 (75.00%)  ");
     ASSERT_EQ(en.charts.size(), 1u);
     EXPECT_EQ(en.charts[0].values.size(), 36u);
@@ -97,7 +87,6 @@ TEST(Edition5x36, PairCommandsOverFiveOfThirtySix) {
               (Lines{"Matches for 2 and more:", "", "Draw Period", "1 1 3 ", "2 1 2 ", "3 1 "}));
     ASSERT_EQ(r.charts.size(), 1u);
     EXPECT_EQ(r.charts[0].caption, "Number of Repeating");
-    EXPECT_TRUE(r.charts[0].values.empty());
     EXPECT_EQ(r.charts[0].pagedSeries, (std::vector<std::int32_t>{2, 2, 1, 0}));
     EXPECT_EQ(r.charts[0].yMax, 1000);
     const auto twelve =
@@ -115,27 +104,17 @@ TEST(Edition5x36, SkipStrategyTextsByLanguage) {
     const auto en = core::SkipStrategy(FourDraws(), E, 4, Lang::English);
     EXPECT_EQ(en.lines[4], "Skip Median: 0        Summary: 1        Average: 0.33");
     const std::size_t tail = ru.lines.size() - 11;
-    const std::pair<std::string, std::string> texts[] = {
-        {ru.lines[tail],
-         "Медиана вероятности по FFG для  50% = log(1-0.5) / log(1-5/36) = 4.63 =~ 5"},
-        {ru.lines[tail + 1],
-         "Медиана вероятности по FFG для  75% = log(1-0.75) / log(1-5/36) = 9.27 =~10"},
-        {ru.lines[tail + 3], "Номер/Последний пропуск/Медиана пропусков"},
-        {ru.lines[tail + 8], "Number/Skip Median:"},
-        {en.lines[tail],
-         "probability median of FFG for 50% = log(1-0.5) / log(1-5/36) = 4.63 =~ 5"},
-        {en.lines[tail + 1],
-         "probability median of FFG for 75% = log(1-0.75) / log(1-5/36) = 9.27 =~10"},
-        {en.lines[tail + 3], "Number/Last Skip/Skip Median:"},
-    };
-    for (const auto& [got, want] : texts) EXPECT_EQ(got, want);
+    EXPECT_EQ(ru.lines[tail],
+              "Медиана вероятности по FFG для  50% = log(1-0.5) / log(1-5/36) = 4.63 =~ 5");
+    EXPECT_EQ(ru.lines[tail + 3], "Номер/Последний пропуск/Медиана пропусков");
+    EXPECT_EQ(ru.lines[tail + 8], "Number/Skip Median:");
+    EXPECT_EQ(en.lines[tail + 1],
+              "probability median of FFG for 75% = log(1-0.75) / log(1-5/36) = 9.27 =~10");
     EXPECT_EQ(en.lines[tail + 4].size(), 36u * 3);
     EXPECT_EQ(en.charts.at(0).values.size(), 36u);
 }
 
 TEST(Edition5x36, FrequencyStrategyGroupsOfFiveThirteenAndEighteen) {
-    const auto g = core::FrequencyGroupsOf(E);
-    EXPECT_EQ((std::vector<int>{g.g1, g.g2, g.g3}), (std::vector<int>{5, 13, 18}));
     const auto r = core::FrequencyStrategy(FourDraws(), E, 1, Lang::English);
     EXPECT_EQ(r.table.colCount, 12);
     ASSERT_EQ(r.table.columns.size(), 4u);
