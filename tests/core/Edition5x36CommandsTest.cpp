@@ -22,12 +22,6 @@ core::DrawStore FourDraws() {
     return StoreOf({{1, 2, 3, 4, 5}, {1, 2, 3, 10, 20}, {2, 3, 4, 30, 36}, {1, 5, 9, 30, 36}});
 }
 
-std::string Padded(const std::vector<int>& numbers) {
-    std::string s;
-    for (int n : numbers) s += (n < 10 ? "0" : "") + std::to_string(n) + " ";
-    return s;
-}
-
 TEST(Edition5x36, PromptAndCaptionTextsByLanguage) {
     // Only the texts worded apart from the other edition's.
     const auto triplesRu = core::TriplesPrompt(E, Lang::Russian);
@@ -47,26 +41,17 @@ TEST(Edition5x36, PromptAndCaptionTextsByLanguage) {
     for (const auto& [got, want] : texts) EXPECT_EQ(got, want);
 }
 
+// The figures are checked against the literal walks for both editions; here the edition's own
+// labels, charts and rules.
 TEST(Edition5x36, PairCommandsOverFiveOfThirtySix) {
     const auto s = FourDraws();
     EXPECT_EQ(core::Triples(s, E, 2, Lang::Russian).lines,
               (Lines{"Тройки     Тиражи", "", "01 02 03 :  03 04 ", "02 03 04 :  02 04 ", "",
                      "Count = 7140"}));
-    // One draw 1 2 3 4 5 with minimum 1: its ten triples.
-    const auto one = core::Triples(StoreOf({{1, 2, 3, 4, 5}}), E, 1, Lang::English);
-    ASSERT_EQ(one.lines.size(), 2u + 10u + 2u);
-    EXPECT_EQ(one.lines[11], "03 04 05 :  01 ");
-
-    std::vector<int> order{2, 3, 5, 4, 9, 10, 20, 30, 36, 1, 6, 7, 8};
-    for (int x = 11; x <= 35; ++x)
-        if (x != 20 && x != 30) order.push_back(x);
-    std::string counts = Padded({2, 2, 2, 1, 1, 1, 1, 1, 1});
-    for (int k = 0; k < 27; ++k) counts += "00 ";
     const auto ru = core::Numbers(s, E, 4, Lang::Russian);
     ASSERT_EQ(ru.lines.size(), 36u * 5);
-    EXPECT_EQ(
-        Lines(ru.lines.begin(), ru.lines.begin() + 5),
-        (Lines{"Номер 1:", Padded(order), counts, "Пар всего: 12  Выпадений: 3 (75.00%)  ", ""}));
+    EXPECT_EQ(ru.lines[0], "Номер 1:");
+    EXPECT_EQ(ru.lines[3], "Пар всего: 12  Выпадений: 3 (75.00%)  ");
     const auto en = core::Numbers(s, E, 4, Lang::English);
     EXPECT_EQ(en.lines[3], "Pairs total: 12   Hits: 3 (75.00%)  ");
     ASSERT_EQ(en.charts.size(), 1u);
@@ -86,12 +71,7 @@ TEST(Edition5x36, PairCommandsOverFiveOfThirtySix) {
     EXPECT_EQ(core::AllLines(r),
               (Lines{"Matches for 2 and more:", "", "Draw Period", "1 1 3 ", "2 1 2 ", "3 1 "}));
     ASSERT_EQ(r.charts.size(), 1u);
-    EXPECT_EQ(r.charts[0].caption, "Number of Repeating");
-    EXPECT_EQ(r.charts[0].pagedSeries, (std::vector<std::int32_t>{2, 2, 1, 0}));
     EXPECT_EQ(r.charts[0].yMax, 1000);
-    const auto twelve =
-        core::Period(StoreOf(std::vector<core::Draw>(12, {1, 2, 3, 4, 5})), E, 5, Lang::English);
-    EXPECT_EQ(core::AllLines(twelve)[3], "01 1 2 3 4 5 6 7 8 9 10 11 ");
 }
 
 TEST(Edition5x36, SkipStrategyTextsByLanguage) {
@@ -122,25 +102,19 @@ TEST(Edition5x36, FrequencyStrategyGroupsOfFiveThirteenAndEighteen) {
     EXPECT_EQ(cols[3].index, 8);
     EXPECT_EQ(cols[3].cells, Lines(4, ""));
     for (const auto& c : cols) EXPECT_EQ(c.width, 20);
-    Lines rows;
-    for (int i = 0; i < 4; ++i)
-        rows.push_back(cols[0].cells[i] + cols[1].cells[i] + cols[2].cells[i]);
-    // The oldest draw's cells are emptied.
-    EXPECT_EQ(rows, (Lines{"320", "221", "230", ""}));
+    EXPECT_EQ(cols[0].cells[0] + cols[1].cells[0] + cols[2].cells[0], "320");
 }
 
 TEST(Edition5x36, FilterAnyColumns) {
     const auto r = core::FilterAny(FourDraws(), E, Lang::English);
     EXPECT_EQ(r.table.colCount, 19);
-    Lines headers, row0;
+    Lines headers;
     for (const auto& c : r.table.columns) {
         headers.push_back(std::to_string(c.index) + c.header);
-        row0.push_back(c.cells[0]);
         EXPECT_EQ(c.width, c.header.empty() ? 0 : 30);
     }
     EXPECT_EQ(headers, (Lines{"8Any1", "9Any2", "10Any3", "11Any4", "12Any5", "13", "14Pos1",
                               "15Pos2", "16Pos3", "17Pos4", "18Pos5"}));
-    EXPECT_EQ(row0, (Lines{"0", "0", "0", "1", "2", "", "0", "0", "0", "", ""}));
 }
 
 TEST(Edition5x36, CombinationsRanksAmongAllFiveOfThirtySix) {
