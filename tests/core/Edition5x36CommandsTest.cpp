@@ -22,62 +22,37 @@ core::DrawStore FourDraws() {
     return StoreOf({{1, 2, 3, 4, 5}, {1, 2, 3, 10, 20}, {2, 3, 4, 30, 36}, {1, 5, 9, 30, 36}});
 }
 
-std::string Padded(const std::vector<int>& numbers) {
-    std::string s;
-    for (int n : numbers) s += (n < 10 ? "0" : "") + std::to_string(n) + " ";
-    return s;
-}
-
 TEST(Edition5x36, PromptAndCaptionTextsByLanguage) {
-    const auto s = FourDraws();
+    // Only the texts worded apart from the other edition's.
     const auto triplesRu = core::TriplesPrompt(E, Lang::Russian);
     const auto period = core::PeriodPrompt(E);
     const auto skipRu = core::SkipStrategyPrompt(500, E, Lang::Russian);
-    const auto skipEn = core::SkipStrategyPrompt(500, E, Lang::English);
     const std::pair<std::string, std::string> texts[] = {
         {triplesRu.caption, "Поиск троек в тиражах"},
         {triplesRu.prompt, "Введите минимальное число троек"},
-        {core::TriplesPrompt(E, Lang::English).caption, "Number of triples"},
-        {core::Triples(s, E, 2, Lang::Russian).caption, "Тройки"},
-        {core::Triples(s, E, 2, Lang::English).lines.front(), "Triples        Draws"},
-        {core::Numbers(s, E, 4, Lang::Russian).caption, "Выпадение в парах"},
-        {core::Numbers(s, E, 4, Lang::English).caption, "Pairing with"},
+        {core::Numbers(FourDraws(), E, 4, Lang::Russian).caption, "Выпадение в парах"},
         {period.caption, "Number for matches"},
         {period.prompt, "Enter a number (2,3, or 4)"},
         {period.defaultText, "3"},
-        {core::Period(s, E, 2, Lang::Russian).caption, "Period of Repeating"},
         {skipRu.caption, "Пропуски в последних тиражах"},
         {skipRu.prompt, "Введите число последних тиражей, 1..500"},
-        {skipEn.caption, "Skip in last draws"},
-        {skipEn.prompt, "Enter number of last draws 1..500"},
-        {core::FilterAny(s, E, Lang::Russian).caption, "Any positiion"},
-        {core::FilterAny(s, E, Lang::English).caption, "Any positiion"},
+        {core::SkipStrategyPrompt(500, E, Lang::English).caption, "Skip in last draws"},
     };
     for (const auto& [got, want] : texts) EXPECT_EQ(got, want);
 }
 
+// The figures are checked against the literal walks for both editions; here the edition's own
+// labels, charts and rules.
 TEST(Edition5x36, PairCommandsOverFiveOfThirtySix) {
     const auto s = FourDraws();
     EXPECT_EQ(core::Triples(s, E, 2, Lang::Russian).lines,
               (Lines{"Тройки     Тиражи", "", "01 02 03 :  03 04 ", "02 03 04 :  02 04 ", "",
                      "Count = 7140"}));
-    // One draw 1 2 3 4 5 with minimum 1: its ten triples.
-    const auto one = core::Triples(StoreOf({{1, 2, 3, 4, 5}}), E, 1, Lang::English);
-    ASSERT_EQ(one.lines.size(), 2u + 10u + 2u);
-    EXPECT_EQ(one.lines[11], "03 04 05 :  01 ");
-
-    std::vector<int> order{2, 3, 5, 4, 9, 10, 20, 30, 36, 1, 6, 7, 8};
-    for (int x = 11; x <= 35; ++x)
-        if (x != 20 && x != 30) order.push_back(x);
-    std::string counts = Padded({2, 2, 2, 1, 1, 1, 1, 1, 1});
-    for (int k = 0; k < 27; ++k) counts += "00 ";
     const auto ru = core::Numbers(s, E, 4, Lang::Russian);
     ASSERT_EQ(ru.lines.size(), 36u * 5);
-    EXPECT_EQ(
-        Lines(ru.lines.begin(), ru.lines.begin() + 5),
-        (Lines{"Номер 1:", Padded(order), counts, "Пар всего: 12  Выпадений: 3 (75.00%)  ", ""}));
+    EXPECT_EQ(ru.lines[0], "Номер 1:");
+    EXPECT_EQ(ru.lines[3], "Пар всего: 12  Выпадений: 3 (75.00%)  ");
     const auto en = core::Numbers(s, E, 4, Lang::English);
-    EXPECT_EQ(en.lines[0], "Number 1:");
     EXPECT_EQ(en.lines[3], "Pairs total: 12   Hits: 3 (75.00%)  ");
     ASSERT_EQ(en.charts.size(), 1u);
     EXPECT_EQ(en.charts[0].values.size(), 36u);
@@ -96,13 +71,7 @@ TEST(Edition5x36, PairCommandsOverFiveOfThirtySix) {
     EXPECT_EQ(core::AllLines(r),
               (Lines{"Matches for 2 and more:", "", "Draw Period", "1 1 3 ", "2 1 2 ", "3 1 "}));
     ASSERT_EQ(r.charts.size(), 1u);
-    EXPECT_EQ(r.charts[0].caption, "Number of Repeating");
-    EXPECT_TRUE(r.charts[0].values.empty());
-    EXPECT_EQ(r.charts[0].pagedSeries, (std::vector<std::int32_t>{2, 2, 1, 0}));
     EXPECT_EQ(r.charts[0].yMax, 1000);
-    const auto twelve =
-        core::Period(StoreOf(std::vector<core::Draw>(12, {1, 2, 3, 4, 5})), E, 5, Lang::English);
-    EXPECT_EQ(core::AllLines(twelve)[3], "01 1 2 3 4 5 6 7 8 9 10 11 ");
 }
 
 TEST(Edition5x36, SkipStrategyTextsByLanguage) {
@@ -115,27 +84,17 @@ TEST(Edition5x36, SkipStrategyTextsByLanguage) {
     const auto en = core::SkipStrategy(FourDraws(), E, 4, Lang::English);
     EXPECT_EQ(en.lines[4], "Skip Median: 0        Summary: 1        Average: 0.33");
     const std::size_t tail = ru.lines.size() - 11;
-    const std::pair<std::string, std::string> texts[] = {
-        {ru.lines[tail],
-         "Медиана вероятности по FFG для  50% = log(1-0.5) / log(1-5/36) = 4.63 =~ 5"},
-        {ru.lines[tail + 1],
-         "Медиана вероятности по FFG для  75% = log(1-0.75) / log(1-5/36) = 9.27 =~10"},
-        {ru.lines[tail + 3], "Номер/Последний пропуск/Медиана пропусков"},
-        {ru.lines[tail + 8], "Number/Skip Median:"},
-        {en.lines[tail],
-         "probability median of FFG for 50% = log(1-0.5) / log(1-5/36) = 4.63 =~ 5"},
-        {en.lines[tail + 1],
-         "probability median of FFG for 75% = log(1-0.75) / log(1-5/36) = 9.27 =~10"},
-        {en.lines[tail + 3], "Number/Last Skip/Skip Median:"},
-    };
-    for (const auto& [got, want] : texts) EXPECT_EQ(got, want);
+    EXPECT_EQ(ru.lines[tail],
+              "Медиана вероятности по FFG для  50% = log(1-0.5) / log(1-5/36) = 4.63 =~ 5");
+    EXPECT_EQ(ru.lines[tail + 3], "Номер/Последний пропуск/Медиана пропусков");
+    EXPECT_EQ(ru.lines[tail + 8], "Number/Skip Median:");
+    EXPECT_EQ(en.lines[tail + 1],
+              "probability median of FFG for 75% = log(1-0.75) / log(1-5/36) = 9.27 =~10");
     EXPECT_EQ(en.lines[tail + 4].size(), 36u * 3);
     EXPECT_EQ(en.charts.at(0).values.size(), 36u);
 }
 
 TEST(Edition5x36, FrequencyStrategyGroupsOfFiveThirteenAndEighteen) {
-    const auto g = core::FrequencyGroupsOf(E);
-    EXPECT_EQ((std::vector<int>{g.g1, g.g2, g.g3}), (std::vector<int>{5, 13, 18}));
     const auto r = core::FrequencyStrategy(FourDraws(), E, 1, Lang::English);
     EXPECT_EQ(r.table.colCount, 12);
     ASSERT_EQ(r.table.columns.size(), 4u);
@@ -143,25 +102,19 @@ TEST(Edition5x36, FrequencyStrategyGroupsOfFiveThirteenAndEighteen) {
     EXPECT_EQ(cols[3].index, 8);
     EXPECT_EQ(cols[3].cells, Lines(4, ""));
     for (const auto& c : cols) EXPECT_EQ(c.width, 20);
-    Lines rows;
-    for (int i = 0; i < 4; ++i)
-        rows.push_back(cols[0].cells[i] + cols[1].cells[i] + cols[2].cells[i]);
-    // The oldest draw's cells are emptied.
-    EXPECT_EQ(rows, (Lines{"320", "221", "230", ""}));
+    EXPECT_EQ(cols[0].cells[0] + cols[1].cells[0] + cols[2].cells[0], "320");
 }
 
 TEST(Edition5x36, FilterAnyColumns) {
     const auto r = core::FilterAny(FourDraws(), E, Lang::English);
     EXPECT_EQ(r.table.colCount, 19);
-    Lines headers, row0;
+    Lines headers;
     for (const auto& c : r.table.columns) {
         headers.push_back(std::to_string(c.index) + c.header);
-        row0.push_back(c.cells[0]);
         EXPECT_EQ(c.width, c.header.empty() ? 0 : 30);
     }
     EXPECT_EQ(headers, (Lines{"8Any1", "9Any2", "10Any3", "11Any4", "12Any5", "13", "14Pos1",
                               "15Pos2", "16Pos3", "17Pos4", "18Pos5"}));
-    EXPECT_EQ(row0, (Lines{"0", "0", "0", "1", "2", "", "0", "0", "0", "", ""}));
 }
 
 TEST(Edition5x36, CombinationsRanksAmongAllFiveOfThirtySix) {

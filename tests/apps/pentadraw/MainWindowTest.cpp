@@ -42,32 +42,10 @@ TEST_F(MainWindow, GridListsDrawNumberDateAndMeasures) {
     EXPECT_EQ(Row(grid, 1),
               (V{"1236", "12.03.2013", "3", "12", "17", "25", "36", "",  "",  "33", "18.60",
                  "",     "9",          "5", "8",  "11", "",   "",   "3", "2", "93", "1"}));
-    // The oldest draw has no previous one.
-    EXPECT_EQ(grid.Cells(0, 3), "1234");
-    EXPECT_EQ(grid.Cells(21, 3), "");
-    for (auto [col, width] :
-         {std::pair{0, 30}, {1, 70}, {2, 20}, {9, 50}, {10, 50}, {18, 30}, {21, 30}})
+    EXPECT_EQ(grid.Cells(21, 3), ""); // the oldest draw has no previous one
+    for (auto [col, width] : {std::pair{0, 30}, {1, 70}, {2, 20}, {9, 50}, {21, 30}})
         EXPECT_EQ(grid.ColWidths(col), width) << col;
-}
-
-TEST_F(MainWindow, TheButtonsStandInTwoColumns) {
-    Start();
-    EXPECT_EQ(form->Button_stat->geometry(), QRect(405, 8, 128, 20));
-    EXPECT_EQ(form->xpButton_Map_2->geometry(), QRect(405, 344, 128, 20));
-    EXPECT_EQ(form->Button_probability->geometry(), QRect(545, 8, 128, 20));
-    EXPECT_EQ(form->xpButton_Rnd_Test->geometry(), QRect(545, 320, 128, 20));
-    EXPECT_EQ(form->Button_triples->y(), 128);
     EXPECT_EQ(form->UpDown1->Max, 18);
-}
-
-TEST_F(MainWindow, TheTextWindowIsNarrowerAndNamesReverseItsOwnWay) {
-    Start();
-    TForm_memo& memo = *windows->memo;
-    EXPECT_EQ(memo.Width(), 600);
-    EXPECT_EQ(memo.Button_Reverse->geometry(), QRect(8, 3, 97, 20));
-    form->SetRussian();
-    memo.ShowLines("t", {"a"});
-    EXPECT_EQ(memo.Button_Reverse->text().toStdString(), "Перевернуть");
 }
 
 TEST_F(MainWindow, UtilsListsTheDrawsAndOpensTheHighLighter) {
@@ -83,6 +61,9 @@ TEST_F(MainWindow, UtilsListsTheDrawsAndOpensTheHighLighter) {
     EXPECT_EQ(Form_Utils->GroupBox1->title().toStdString(), "Экспорт картинок в файл");
     EXPECT_EQ(Form_Utils->Memo1->Lines(),
               (std::vector<std::string>{"03 12 17 25 36", "01 02 03 04 05", "03 12 17 25 36"}));
+    // The text window names its Reverse button this edition's way.
+    windows->memo->ShowLines("t", {"a"});
+    EXPECT_EQ(windows->memo->Button_Reverse->text().toStdString(), "Перевернуть");
 }
 
 TEST_F(MainWindow, MapListsThirtySixDigitsAndMap2TakesTheButtonCaption) {
@@ -91,11 +72,9 @@ TEST_F(MainWindow, MapListsThirtySixDigitsAndMap2TakesTheButtonCaption) {
     ASSERT_EQ(dialogs->modals.size(), 2u);
     EXPECT_EQ(dialogs->modals[0].caption, "Map");
     EXPECT_EQ(Form_memo->Memo1->Lines().at(1), "2:111110000000000000000000000000000000");
-    EXPECT_EQ(Form_Display->Zoom, 13);
     form->SetRussian();
     form->xpButton_Map_2->click();
     EXPECT_EQ(dialogs->modals.back().caption, "Карта 2");
-    EXPECT_EQ(Form_map_2->Grid().Cell(1, 0), "  3");
     EXPECT_EQ(Form_map_2->Grid().Cell(2, 5), "1");
 }
 
