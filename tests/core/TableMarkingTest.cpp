@@ -95,22 +95,6 @@ TEST(TableMarking, UnlimitedTraceMarksEveryOlderOccurrence) {
         EXPECT_EQ(core::MarkOf(store, 6, s, col, 1, 15), TableMark::None);
 }
 
-TEST(TableMarking, HighLightOverTraceOverSelection) {
-    const auto store = StoreOf({
-        {1, 2, 3, 4, 5, 6},
-        {1, 10, 11, 12, 13, 14},
-    });
-    const auto s = Filter(store, 1, false, 1);
-    EXPECT_EQ(core::MarkOf(store, 6, s, 2, 1, 15), TableMark::HighLight); // selected row
-    EXPECT_EQ(core::MarkOf(store, 6, s, 2, 2, 15), TableMark::HighLight); // traced too
-    EXPECT_EQ(core::MarkOf(store, 6, s, 3, 1, 15), TableMark::SelectedRow);
-    EXPECT_EQ(core::MarkOf(store, 6, s, 0, 1, 15), TableMark::SelectedRow);
-    EXPECT_EQ(core::MarkOf(store, 6, s, 14, 1, 15), TableMark::SelectedRow);
-    EXPECT_EQ(core::MarkOf(store, 6, s, 15, 1, 15), TableMark::None); // beyond the columns
-    const auto noHigh = Filter(store, 1, false, 0);
-    EXPECT_EQ(core::MarkOf(store, 6, noHigh, 2, 2, 15), TableMark::Trace);
-}
-
 TEST(TableMarking, AgreesWithTheLiteralPassesOnRandomHistories) {
     std::mt19937 rng(645);
     for (int round = 0; round < 12; ++round) {
