@@ -56,7 +56,7 @@ int CountMarks(const core::DrawStore& store, const core::TableMarkState& s, Tabl
     return n;
 }
 
-TEST(TableMarking, LimitedTraceMarksEachNumberAtItsNextOccurrenceOnly) {
+TEST(TableMarking, TraceMarksEachNumberAtItsNextOccurrenceOrEveryOlderOneWhenUnlimited) {
     const auto store = StoreOf({
         {1, 2, 3, 4, 5, 6},       // selected
         {1, 10, 11, 12, 13, 14},  // 1 next
@@ -74,25 +74,15 @@ TEST(TableMarking, LimitedTraceMarksEachNumberAtItsNextOccurrenceOnly) {
         EXPECT_EQ(core::MarkOf(store, 6, s, col, 5, 15), TableMark::Trace);
     EXPECT_EQ(CountMarks(store, s, TableMark::Trace), 6);
     EXPECT_EQ(CountMarks(store, s, TableMark::SelectedRow), 15);
+    // Unlimited: every older occurrence, and never a row above the selection.
+    const auto unlimited = Filter(store, 1, true);
+    EXPECT_EQ(CountMarks(store, unlimited, TableMark::Trace), 1 + 2 + 6);
+    EXPECT_EQ(core::MarkOf(store, 6, unlimited, 2, 3, 15), TableMark::Trace);
+    for (int col = 0; col < 15; ++col)
+        EXPECT_EQ(core::MarkOf(store, 6, Filter(store, 2, true), col, 1, 15), TableMark::None);
     // The oldest row selected marks only its row.
     EXPECT_EQ(CountMarks(store, Filter(store, 5), TableMark::Trace), 0);
     EXPECT_EQ(CountMarks(store, Filter(store, 5), TableMark::SelectedRow), 15);
-}
-
-TEST(TableMarking, UnlimitedTraceMarksEveryOlderOccurrence) {
-    const auto store = StoreOf({
-        {30, 31, 32, 33, 34, 35}, // newer than the selection: never traced
-        {1, 2, 3, 4, 5, 6},       // selected
-        {1, 10, 11, 12, 13, 14},
-        {1, 2, 20, 21, 22, 23},
-        {1, 2, 3, 4, 5, 6},
-    });
-    const auto s = Filter(store, 2, true);
-    EXPECT_EQ(CountMarks(store, s, TableMark::Trace), 1 + 2 + 6);
-    EXPECT_EQ(core::MarkOf(store, 6, s, 2, 3, 15), TableMark::Trace);
-    EXPECT_EQ(core::MarkOf(store, 6, s, 2, 4, 15), TableMark::Trace);
-    for (int col = 0; col < 15; ++col)
-        EXPECT_EQ(core::MarkOf(store, 6, s, col, 1, 15), TableMark::None);
 }
 
 TEST(TableMarking, AgreesWithTheLiteralPassesOnRandomHistories) {
