@@ -9,11 +9,6 @@ namespace {
 using testing_support::StoreOf;
 using Lines = std::vector<std::string>;
 
-const core::DrawStore& ThreeDraws() {
-    static const auto store = StoreOf({{3, 9, 17, 28, 36}, {1, 2, 3, 4, 5}, {10, 11, 20, 30, 31}});
-    return store;
-}
-
 Lines RunAll(core::RndTestSearch& search, core::RandomGenerator& random, std::int64_t slice) {
     Lines lines;
     while (!search.Done()) {
@@ -26,7 +21,8 @@ Lines RunAll(core::RndTestSearch& search, core::RandomGenerator& random, std::in
 TEST(RndTest, SeededSearchOnThreeDraws) {
     core::RandomGenerator random;
     random.Seed(2024);
-    core::RndTestSearch search(ThreeDraws(), core::Game5x36, 3);
+    const auto store = StoreOf({{3, 9, 17, 28, 36}, {1, 2, 3, 4, 5}, {10, 11, 20, 30, 31}});
+    core::RndTestSearch search(store, core::Game5x36, 3);
     EXPECT_EQ(RunAll(search, random, std::int64_t{1} << 40),
               (Lines{"03: 199775", "02: 803294", "01: 113523"}));
 }
@@ -62,7 +58,7 @@ TEST(RndTest, CountIsKeptWithinTheDraws) {
     const auto store = StoreOf({{1, 4, 6, 8, 9}, {2, 3, 5, 7, 10}, {1, 2, 3, 4, 5}});
     core::RndTestSearch beyond(store, {10, 5}, 50);
     EXPECT_EQ(RunAll(beyond, random, 1 << 20).size(), 3u);
-    core::RndTestSearch none(ThreeDraws(), core::Game5x36, 0);
+    core::RndTestSearch none(store, {10, 5}, 0);
     EXPECT_TRUE(none.Done());
     EXPECT_TRUE(none.Run(random, 100).empty());
 }

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <numeric>
 #include <random>
 
 namespace {
@@ -12,13 +10,6 @@ namespace {
 using core::TableMark;
 
 using testing_support::StoreOf;
-
-core::DrawStore RandomStore(int count, std::mt19937& rng, int pool = 45, int perDraw = 6) {
-    std::vector<core::Draw> draws;
-    for (int i = 0; i < count; ++i)
-        draws.push_back(testing_support::RandomDraw(rng, pool, perDraw));
-    return StoreOf(draws);
-}
 
 core::TableMarkState Filter(const core::DrawStore& store, int row, bool unlimited = false,
                             int highlight = 0) {
@@ -65,17 +56,7 @@ int CountMarks(const core::DrawStore& store, const core::TableMarkState& s, Tabl
     return n;
 }
 
-TEST(TableMarking, NothingIsMarkedWithoutFilterMode) {
-    std::mt19937 rng(1);
-    const auto store = RandomStore(50, rng);
-    auto s = Filter(store, 3, true, 7);
-    s.filterMode = false;
-    for (int row = 0; row <= 50; ++row)
-        for (int col = 0; col < 15; ++col)
-            EXPECT_EQ(core::MarkOf(store, 6, s, col, row, 15), TableMark::None);
-}
-
-TEST(TableMarking, LimitedTraceMarksEachNumberAtItsNextOccurrenceOnly) {
+TEST(TableMarking, TraceMarksEachNumberAtItsNextOccurrenceOrEveryOlderOneWhenUnlimited) {
     const auto store = StoreOf({
         {1, 2, 3, 4, 5, 6},       // selected
         {1, 10, 11, 12, 13, 14},  // 1 next
@@ -93,46 +74,15 @@ TEST(TableMarking, LimitedTraceMarksEachNumberAtItsNextOccurrenceOnly) {
         EXPECT_EQ(core::MarkOf(store, 6, s, col, 5, 15), TableMark::Trace);
     EXPECT_EQ(CountMarks(store, s, TableMark::Trace), 6);
     EXPECT_EQ(CountMarks(store, s, TableMark::SelectedRow), 15);
-}
-
-TEST(TableMarking, UnlimitedTraceMarksEveryOlderOccurrence) {
-    const auto store = StoreOf({
-        {30, 31, 32, 33, 34, 35}, // newer than the selection: never traced
-        {1, 2, 3, 4, 5, 6},       // selected
-        {1, 10, 11, 12, 13, 14},
-        {1, 2, 20, 21, 22, 23},
-        {1, 2, 3, 4, 5, 6},
-    });
-    const auto s = Filter(store, 2, true);
-    EXPECT_EQ(CountMarks(store, s, TableMark::Trace), 1 + 2 + 6);
-    EXPECT_EQ(core::MarkOf(store, 6, s, 2, 3, 15), TableMark::Trace);
-    EXPECT_EQ(core::MarkOf(store, 6, s, 2, 4, 15), TableMark::Trace);
+    // Unlimited: every older occurrence, and never a row above the selection.
+    const auto unlimited = Filter(store, 1, true);
+    EXPECT_EQ(CountMarks(store, unlimited, TableMark::Trace), 1 + 2 + 6);
+    EXPECT_EQ(core::MarkOf(store, 6, unlimited, 2, 3, 15), TableMark::Trace);
     for (int col = 0; col < 15; ++col)
-        EXPECT_EQ(core::MarkOf(store, 6, s, col, 1, 15), TableMark::None);
-}
-
-TEST(TableMarking, HighLightOverTraceOverSelection) {
-    const auto store = StoreOf({
-        {1, 2, 3, 4, 5, 6},
-        {1, 10, 11, 12, 13, 14},
-    });
-    const auto s = Filter(store, 1, false, 1);
-    EXPECT_EQ(core::MarkOf(store, 6, s, 2, 1, 15), TableMark::HighLight); // selected row
-    EXPECT_EQ(core::MarkOf(store, 6, s, 2, 2, 15), TableMark::HighLight); // traced too
-    EXPECT_EQ(core::MarkOf(store, 6, s, 3, 1, 15), TableMark::SelectedRow);
-    EXPECT_EQ(core::MarkOf(store, 6, s, 0, 1, 15), TableMark::SelectedRow);
-    EXPECT_EQ(core::MarkOf(store, 6, s, 14, 1, 15), TableMark::SelectedRow);
-    EXPECT_EQ(core::MarkOf(store, 6, s, 15, 1, 15), TableMark::None); // beyond the columns
-    const auto noHigh = Filter(store, 1, false, 0);
-    EXPECT_EQ(core::MarkOf(store, 6, noHigh, 2, 2, 15), TableMark::Trace);
-}
-
-TEST(TableMarking, TheOldestRowSelectedMarksOnlyItsRow) {
-    std::mt19937 rng(2);
-    const auto store = RandomStore(30, rng);
-    const auto s = Filter(store, 30);
-    EXPECT_EQ(CountMarks(store, s, TableMark::Trace), 0);
-    EXPECT_EQ(CountMarks(store, s, TableMark::SelectedRow), 15);
+        EXPECT_EQ(core::MarkOf(store, 6, Filter(store, 2, true), col, 1, 15), TableMark::None);
+    // The oldest row selected marks only its row.
+    EXPECT_EQ(CountMarks(store, Filter(store, 5), TableMark::Trace), 0);
+    EXPECT_EQ(CountMarks(store, Filter(store, 5), TableMark::SelectedRow), 15);
 }
 
 TEST(TableMarking, AgreesWithTheLiteralPassesOnRandomHistories) {
@@ -140,19 +90,17 @@ TEST(TableMarking, AgreesWithTheLiteralPassesOnRandomHistories) {
     for (int round = 0; round < 12; ++round) {
         const bool small = round % 3 == 2;
         const int pool = small ? 36 : 45, perDraw = small ? 5 : 6;
-        const auto store = RandomStore(120, rng, pool, perDraw);
+        std::vector<core::Draw> draws;
+        for (int i = 0; i < 120; ++i)
+            draws.push_back(testing_support::RandomDraw(rng, pool, perDraw));
+        const auto store = StoreOf(draws);
         for (int trial = 0; trial < 6; ++trial) {
             core::TableMarkState s;
-            s.filterMode = true;
+            s.filterMode = trial != 0; // without it nothing is marked
             s.unlimited = trial % 2 == 1;
             s.highlight = trial >= 3 ? static_cast<int>(rng() % pool) + 1 : 0;
             s.selectedRow = static_cast<int>(rng() % 120) + 1;
-            s.selected = core::SelectedNumbers([&] {
-                std::vector<std::string> cells;
-                for (int j = 0; j < perDraw; ++j)
-                    cells.push_back(std::to_string(store[s.selectedRow - 1][j]));
-                return cells;
-            }());
+            s.selected = store[s.selectedRow - 1];
             const core::TableMarks marks(store, core::Game{pool, perDraw}, s, core::TableRules{});
             for (int row = 0; row <= 121; ++row)
                 for (int col = 0; col < 17; ++col)
@@ -160,12 +108,6 @@ TEST(TableMarking, AgreesWithTheLiteralPassesOnRandomHistories) {
                         << "round " << round << " trial " << trial << " cell " << col << "," << row;
         }
     }
-}
-
-// A history where the selected draw's five numbers recur in every older draw: five hits a draw.
-core::DrawStore Repeating(int count) {
-    std::vector<core::Draw> d(count, core::Draw{1, 2, 3, 4, 5, 0});
-    return StoreOf(d);
 }
 
 int TracedRows(const core::TableMarks& marks, int rows) {
@@ -177,7 +119,8 @@ int TracedRows(const core::TableMarks& marks, int rows) {
 }
 
 TEST(TableMarking, TheCappedTraceStopsAfterTheDrawBringingTheHitsOfTheCap) {
-    const auto store = Repeating(40);
+    // The selected draw's five numbers recur in every older draw: five hits a draw.
+    const auto store = StoreOf(std::vector<core::Draw>(40, core::Draw{1, 2, 3, 4, 5, 0}));
     struct Case {
         bool unlimited;
         int cap;
@@ -194,8 +137,6 @@ TEST(TableMarking, TheCappedTraceStopsAfterTheDrawBringingTheHitsOfTheCap) {
         const core::TableMarks marks(store, core::Game5x36, s, core::TableRules{c.cap});
         EXPECT_EQ(TracedRows(marks, 40), c.lastRow) << c.cap << " " << c.unlimited;
     }
-    EXPECT_EQ(core::TableRules5x36.traceCap, 24);
-    EXPECT_EQ(core::TableRules6x45.traceCap, 0);
 }
 
 TEST(TableMarking, TheCapCountsHitsOverAllSelectedNumbers) {
