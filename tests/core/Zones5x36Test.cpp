@@ -19,11 +19,17 @@ TEST(Zones5x36, RangesOverThirtySixAndCountsOfFiveNumbers) {
         std::string caption;
         Lines lines;
     } cases[] = {
-        {"2", Lang::English, "Numbers in 2 zones",
+        {"2",
+         Lang::English,
+         "Numbers in 2 zones",
          {"    1..18 19..36 ", "3:   3 : 2", "2:   5 : 0", "1:   3 : 2"}},
-        {"3", Lang::Russian, "Числа в 3 зонах",
+        {"3",
+         Lang::Russian,
+         "Числа в 3 зонах",
          {"    1..12 13..24 25..36 ", "3:   2 : 1 : 2", "2:   5 : 0 : 0", "1:   2 : 1 : 2"}},
-        {"5", Lang::English, "Numbers in 5 zones",
+        {"5",
+         Lang::English,
+         "Numbers in 5 zones",
          {"    1..7 8..14 15..21 22..28 29..36 ", "3:   1 : 1 : 1 : 1 : 1",
           "2:   5 : 0 : 0 : 0 : 0", "1:   1 : 1 : 1 : 1 : 1"}},
         {"0", Lang::English, "Numbers in 1 zones", {"    1..36 ", "3:   5", "2:   5", "1:   5"}},
