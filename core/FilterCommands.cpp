@@ -43,7 +43,11 @@ TableResult FilterAny(const DrawStore& store, const Edition& edition, Lang lang)
     cols.push_back({separator, "", 0, {}});
     for (int p = 0; p < perDraw; ++p)
         cols.push_back({posFirst + p, "Pos" + std::to_string(p + 1), 30, {}});
-    for (auto& c : cols) c.cells.resize(dc);
+    std::vector<std::shared_ptr<NumberColumn>> values;
+    for (auto& c : cols) {
+        values.push_back(std::make_shared<NumberColumn>(static_cast<std::size_t>(dc)));
+        c.cells = values.back();
+    }
 
     // Walking from the oldest draw to the newest, the last draw seen holding a number (at any
     // position, and at each position) is the next older occurrence of the draw in hand: one
@@ -63,10 +67,10 @@ TableResult FilterAny(const DrawStore& store, const Edition& edition, Lang lang)
         for (int a = 1; a < found; ++a)
             for (int b = a; b > 0 && distances[b - 1] > distances[b]; --b)
                 std::swap(distances[b - 1], distances[b]);
-        for (int s = 0; s < found; ++s) cols[s].cells[i] = std::to_string(distances[s] - 1);
+        for (int s = 0; s < found; ++s) values[s]->Set(i, distances[s] - 1);
         for (int p = 0; p < perDraw; ++p) {
             const int k = lastAt[p][d[p]];
-            if (k >= 0) cols[perDraw + 1 + p].cells[i] = std::to_string(k - i - 1);
+            if (k >= 0) values[perDraw + 1 + p]->Set(i, k - i - 1);
         }
         for (int p = 0; p < perDraw; ++p) {
             lastAny[d[p]] = i;

@@ -50,7 +50,11 @@ TableResult Groups(const DrawStore& store, const Game& game, int n, Lang lang) {
         cols.push_back({first + p, "g" + std::to_string(p + 1), 0, {}});
     cols.push_back({separator, "", 0, {}});
     cols.push_back({GroupCountColumn, "N", 0, {}});
-    for (auto& c : cols) c.cells.resize(dc);
+    std::vector<std::shared_ptr<NumberColumn>> values;
+    for (auto& c : cols) {
+        values.push_back(std::make_shared<NumberColumn>(static_cast<std::size_t>(dc)));
+        c.cells = values.back();
+    }
 
     for (int i = 0; i < dc; ++i) {
         std::array<bool, 256> hit{};
@@ -58,14 +62,14 @@ TableResult Groups(const DrawStore& store, const Game& game, int n, Lang lang) {
         for (int p = 0; p < perDraw; ++p) {
             const int x = store[i][p];
             const int g = n > 0 ? GroupOfNumber(x, n, game.pool) : DecadeOfNumber(x);
-            cols[p].cells[i] = std::to_string(g);
+            values[p]->Set(i, g);
             // N counts every group the cut makes, so no number goes uncounted.
             if (g >= 1 && g <= groups && !hit[g]) {
                 hit[g] = true;
                 ++distinct;
             }
         }
-        cols.back().cells[i] = std::to_string(distinct);
+        values.back()->Set(i, distinct);
     }
     return r;
 }

@@ -124,9 +124,10 @@ TableResult FinalSums(const DrawStore& store, const Edition& edition, Lang lang)
         c.index = first + p;
         c.header = "S" + std::to_string(p + 1);
         c.width = 20;
-        c.cells.reserve(store.DrawCount);
-        for (int i = 0; i < store.DrawCount; ++i)
-            c.cells.push_back(std::to_string(FinalSum(store[i][p])));
+        std::vector<std::int32_t> sums(static_cast<std::size_t>(std::max(store.DrawCount, 0)));
+        for (std::size_t i = 0; i < sums.size(); ++i)
+            sums[i] = FinalSum(store[static_cast<int>(i)][p]);
+        c.cells = std::make_shared<NumberColumn>(std::move(sums));
         r.table.columns.push_back(std::move(c));
     }
     return r;

@@ -11,6 +11,7 @@
 #include "components/skin/TB97Ctls.h"
 #include "components/skin/xpButton.h"
 #include "components/skin/xpWindow.h"
+#include "core/GridColumns.h"
 #include "core/Find.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramFolder.h"
@@ -233,11 +234,8 @@ bool TForm1::LoadDrawFile(const std::string& fileName) {
 
 void TForm1::FillGrid() {
     StringGrid1->BeginUpdate();
-    for (int i = 0; i < DrawCount; ++i) {
-        const core::DrawLabel* label =
-            i < static_cast<int>(Labels.size()) ? &Labels[static_cast<std::size_t>(i)] : nullptr;
-        StringGrid1->SetRowCells(i + 1, core::MainGridRow(Draws, i, edition_.game, label));
-    }
+    const auto columns = core::MainGridSources(Draws, edition_.game, Labels);
+    for (int c = 0; c < core::MainGridColumns; ++c) StringGrid1->SetColumn(c, columns[c]);
     StringGrid1->SetRowCount(DrawCount + 1);
     StringGrid1->EndUpdate();
 }

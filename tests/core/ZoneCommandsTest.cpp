@@ -187,9 +187,9 @@ TEST(FinalSums, ColumnsNineToFourteen) {
         EXPECT_EQ(c.index, 9 + p);
         EXPECT_EQ(c.header, "S" + std::to_string(p + 1));
         EXPECT_EQ(c.width, 20);
-        ASSERT_EQ(c.cells.size(), 2u);
-        EXPECT_EQ(c.cells[0], newest[p]);
-        EXPECT_EQ(c.cells[1], std::to_string(p + 1));
+        ASSERT_EQ(c.Rows(), 2u);
+        EXPECT_EQ(c.Cell(0), newest[p]);
+        EXPECT_EQ(c.Cell(1), std::to_string(p + 1));
     }
 }
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <charconv>
+#include <cstddef>
+#include <string>
+
+namespace core {
+
+// Every command writes its numbers through these: straight into the line being built, no
+// string per number.
+
+// Room a whole number of any width needs.
+inline constexpr std::size_t IntTextRoom = 24;
+
+inline char* WriteInt(char* out, long long value) {
+    return std::to_chars(out, out + IntTextRoom, value).ptr;
+}
+
+inline void AppendInt(std::string& out, long long value) {
+    char buf[IntTextRoom];
+    out.append(buf, WriteInt(buf, value));
+}
+
+inline std::string IntText(long long value) {
+    std::string s;
+    AppendInt(s, value);
+    return s;
+}
+
+// numerator / denominator with `decimals` figures after the point, from the integers so an
+// exact half is never lost to a binary quotient (113 / 800 * 100 is 14.124999... in double);
+// an exact half rounds away from zero (8.125 -> "8.13"). A zero denominator gives zero.
+void AppendRatio(std::string& out, long long numerator, long long denominator, int decimals);
+
+} // namespace core
