@@ -21,6 +21,23 @@ inline void AppendInt(std::string& out, long long value) {
     out.append(buf, WriteInt(buf, value));
 }
 
+// Characters of the number's text.
+inline int IntDigits(long long value) {
+    int n = value < 0 ? 2 : 1;
+    unsigned long long u = value < 0 ? 0 - static_cast<unsigned long long>(value)
+                                     : static_cast<unsigned long long>(value);
+    for (; u >= 10; u /= 10) ++n;
+    return n;
+}
+
+// The number zero-padded to `width` characters (ZeroPad with the width worked out once).
+inline void AppendPadded(std::string& out, long long value, int width) {
+    char buf[IntTextRoom];
+    char* end = WriteInt(buf, value);
+    if (end - buf < width) out.append(static_cast<std::size_t>(width - (end - buf)), '0');
+    out.append(buf, end);
+}
+
 inline std::string IntText(long long value) {
     std::string s;
     AppendInt(s, value);
