@@ -340,12 +340,12 @@ void TForm1::OpenCtrlO1Click() {
 void TForm1::Button_find_numbersClick() {
     const std::string cleaned = core::CleanFindText(Edit_find->text().toStdString());
     Edit_find->setText(QString::fromStdString(cleaned));
-    std::vector<std::string> lines;
+    std::shared_ptr<const core::LineSource> lines;
     try {
-        lines = core::FindLines(Draws, cleaned, edition_.game.perDraw);
+        lines = core::FindSource(Draws, cleaned, edition_.game.perDraw);
     } catch (const core::ConversionError& e) {
         platform::Dialogs().ShowMessage(e.what());
         return;
     }
-    Form_memo->ShowLines(edition_.findCaption(Lang()), lines);
+    Form_memo->ShowSource(edition_.findCaption(Lang()), std::move(lines));
 }

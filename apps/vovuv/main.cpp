@@ -361,12 +361,12 @@ void TForm1::Button_OpenClick() {
 void TForm1::Button_find_numbersClick() {
     const std::string cleaned = core::CleanFindText(Edit_find->text().toStdString());
     Edit_find->setText(QString::fromStdString(cleaned));
-    std::vector<std::string> lines;
+    std::shared_ptr<const core::LineSource> lines;
     try {
-        lines = core::FindLines(Draws, cleaned);
+        lines = core::FindSource(Draws, cleaned);
     } catch (const core::ConversionError& e) {
         platform::Dialogs().ShowMessage(e.what());
         return;
     }
-    Form_memo->ShowLines(core::FindCaption(Lang()), std::move(lines));
+    Form_memo->ShowSource(core::FindCaption(Lang()), std::move(lines));
 }
