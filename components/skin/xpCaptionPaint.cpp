@@ -113,6 +113,14 @@ void TxpCaption::PaintTitle(TCanvas& canvas, TRect t, const TFrameInfo& frame) {
                                frame.Icon);
     }
     if (!text.empty() && goOn) {
+        // A long title ends before the first caption button, not under and between them.
+        int right = t.Right;
+        for (int i = btnClose; i < btnFirstCustom + CustomButtonCount; ++i) {
+            const TRect square = ButtonRect(i, t, frame.BorderIcons);
+            if (!square.IsEmpty()) right = std::min(right, square.Left - 2);
+        }
+        canvas.SaveDC();
+        canvas.IntersectClipRect(t.Left, t.Top, right, t.Bottom);
         canvas.Brush.Style = BrushStyle::Clear;
         const platform::TFont font = Font;
         canvas.Font.Color = DarkenColor(canvas.Pixel(x, textTop), -30);
@@ -120,6 +128,7 @@ void TxpCaption::PaintTitle(TCanvas& canvas, TRect t, const TFrameInfo& frame) {
         canvas.Font.Color = font.Color;
         canvas.TextOut(x + IconMarginLeft, textTop, text);
         canvas.Brush.Style = BrushStyle::Solid;
+        canvas.RestoreDC();
     }
     PaintButtons(canvas, t, frame);
 }

@@ -242,3 +242,20 @@ TEST(xpWindow, SizeLimitsAndSnapping) {
     // Wider than the area: only the near edge holds.
     EXPECT_EQ(stick.Snap(QRect(10, 100, 1100, 100), wa).topLeft(), QPoint(0, 100));
 }
+
+// A title longer than the caption ends 2 pixels before the first caption button: from there on
+// the caption looks as it does without a title.
+TEST(xpWindow, LongTitleStopsBeforeTheCaptionButtons) {
+    Blue titled, plain;
+    titled.frame.Caption = std::string(80, 'W');
+    titled.Paint();
+    plain.Paint();
+    const int firstButton = W - 68;
+    int differing = 0;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = firstButton - 2; x < W; ++x)
+            ASSERT_EQ(titled.At(x, y), plain.At(x, y)) << x << "," << y;
+        for (int x = 30; x < firstButton - 2; ++x) differing += titled.At(x, y) != plain.At(x, y);
+    }
+    EXPECT_GT(differing, 100); // the title is there up to that point
+}
