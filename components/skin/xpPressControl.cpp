@@ -1,7 +1,9 @@
 #include "components/skin/xpPressControl.h"
 
+#include <QCursor>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 
 void TxpPressControl::SetEnabled(bool on) {
     if (on == enabled_) return;
@@ -14,7 +16,13 @@ void TxpPressControl::Step(PressInput input) {
     flags_ = s.flags;
     if (s.takeFocus) setFocus(Qt::MouseFocusReason);
     if (s.repaint) update();
-    if (s.fire) Fire();
+    if (s.fire) {
+        const QPointer<TxpPressControl> self(this);
+        Fire();
+        // The command may have opened a box the pointer moved to: no leave comes for that.
+        if (self && flags_.hot && !rect().contains(mapFromGlobal(QCursor::pos())))
+            Step(PressInput::MouseLeave);
+    }
 }
 
 bool TxpPressControl::event(QEvent* e) {
@@ -22,6 +30,8 @@ bool TxpPressControl::event(QEvent* e) {
         Step(PressInput::Accelerator);
         return true;
     }
+    // Another window (a modal box, a popup) took the pointer and the keyboard.
+    if (e->type() == QEvent::WindowDeactivate && flags_.hot) Step(PressInput::MouseLeave);
     return QAbstractButton::event(e);
 }
 

@@ -216,3 +216,30 @@ TEST(xpCombo, FrameAndButtonFollowMouseAndFocus) {
     EXPECT_NE(At(item, 1, 8), core::clWhite);
     EXPECT_EQ(At(item, 1, 15), core::clWhite);
 }
+
+// A button whose command opens a box drops its hot look once the pointer is over the box, and
+// so does any control whose window another window deactivates.
+TEST(xpButton, DropsItsHotLookToAnotherWindow) {
+    QWidget window;
+    window.resize(200, 100);
+    auto* b = new TxpButton(&window);
+    b->setGeometry(10, 10, 75, 25);
+    window.show();
+    QCursor::setPos(window.mapToGlobal(QPoint(20, 20)));
+    b->OnClick = [&] { QCursor::setPos(window.mapToGlobal(QPoint(150, 80))); };
+    Enter(*b);
+    ASSERT_TRUE(b->Flags().hot);
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_FALSE(b->Flags().hot);
+
+    // The pointer stays over it when the command opens nothing: still hot.
+    b->OnClick = [] {};
+    QCursor::setPos(window.mapToGlobal(QPoint(20, 20)));
+    Enter(*b);
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(b->Flags().hot);
+
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(b, &deactivate);
+    EXPECT_FALSE(b->Flags().hot);
+}
