@@ -55,7 +55,7 @@ inline constexpr Edition Edition6x45{
     .englishFileMessages = false,
     .findCaption = {"Поиск номеров в предыдущих тиражах",
                     "Draws where selected numbers were found"},
-    .memo = {710, 8, 4, 65, 17, 112, 4, 89, 17, {"Реверс", "Reverse"}},
+    .memo = {710, 8, 4, 65, 17, 112, 4, 93, 17, {"Реверс", "Reverse"}},
     .mapStartZoom = 10,
     .mapWindowWidth = 500,
 };

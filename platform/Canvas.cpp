@@ -32,6 +32,8 @@ QFont TCanvas::QtFont() const {
     f.setItalic(Font.Italic);
     f.setUnderline(Font.Underline);
     f.setStyleStrategy(QFont::NoAntialias);
+    // Whole-pixel advances: without them bold letters drawn unsmoothed sit at uneven gaps.
+    f.setHintingPreference(QFont::PreferFullHinting);
     return f;
 }
 

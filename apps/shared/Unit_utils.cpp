@@ -140,7 +140,7 @@ void TForm_Utils::CreateControls() {
         Edit_combinations_out = edit(GroupBox5, 8, 50, 281);
     }
 
-    Button_Reverse = button(c, "Reverse", QRect(8, 288, 81, 25), &TForm_Utils::Button_ReverseClick);
+    Button_Reverse = button(c, "Reverse", QRect(8, 288, 83, 25), &TForm_Utils::Button_ReverseClick);
     Button_Sort = button(c, "Sort", QRect(96, 288, 81, 25), &TForm_Utils::Button_SortClick);
     CheckBox_ascend = new QCheckBox("ascend", c);
     CheckBox_ascend->setGeometry(184, 292, 121, 17);

@@ -8,7 +8,9 @@
 #include "components/skin/xpButton.h"
 #include "platform/StringGrid.h"
 #include "platform/UpDown.h"
+#include "tests/support/CaptionFit.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QTest>
 
@@ -96,3 +98,18 @@ TEST_F(MainWindow, RndTestAppendsToTheTextWindow) {
 }
 
 } // namespace
+
+TEST_F(MainWindow, EveryCaptionFitsItsControlInBothLanguages) {
+    Start(kThreeDraws);
+    for (bool russian : {false, true}) {
+        russian ? form->SetRussian() : form->SetEnglish();
+        dialogs->onModal = [](platform::TForm& shown) {
+            if (&shown == Form_Utils) Form_Utils->xpButton_Highlighter->click();
+        };
+        form->Button_Utils->click();
+        windows->memo->ShowLines("t", {"a"});
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            EXPECT_EQ(testing_support::CutCaptions(*w), std::vector<std::string>{})
+                << (russian ? "ru " : "en ") << w->metaObject()->className();
+    }
+}

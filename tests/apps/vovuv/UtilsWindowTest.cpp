@@ -6,9 +6,11 @@
 #include "components/skin/xpButton.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"
+#include "tests/support/CaptionFit.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QResizeEvent>
@@ -79,6 +81,18 @@ TEST_F(UtilsWindow, CaptionsFollowTheLanguage) {
     EXPECT_EQ(u->CheckBox_Merge->text().toStdString(), "В один файл");
     EXPECT_EQ(u->Button_Open_binary_file->Caption(), "Открыть бинарный файл");
     EXPECT_EQ(u->GroupBox3->title().toStdString(), "Нелинейный генератор случайных чисел");
+}
+
+TEST_F(UtilsWindow, EveryCaptionFitsItsControlInBothLanguages) {
+    Load(3);
+    for (bool russian : {false, true}) {
+        russian ? windows->form1->SetRussian() : windows->form1->SetEnglish();
+        windows->form1->Button_UtilsClick();
+        windows->memo->ShowLines("t", {"a"});
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            EXPECT_EQ(testing_support::CutCaptions(*w), std::vector<std::string>{})
+                << (russian ? "ru " : "en ") << w->metaObject()->className();
+    }
 }
 
 TEST_F(UtilsWindow, RemoveAndCombineShowTheListAndItsCount) {
