@@ -148,7 +148,7 @@ TEST(IsValidDrawLine, FiveOfThirtySixNeedsDistinctNumbersInRangeAndNineDigits) {
           Case{"1234 05.03.2013 3 12 17 25 25", false},
           Case{"123456789 05.03.2013 3 12 17 25 36", true},
           Case{"1234567890 05.03.2013 3 12 17 25 36", false},
-          Case{"1234 05.03.2013 3 12 17 25 0000000036", true}, Case{"1 2 3 4 5 6", false}})
+          Case{"1234 05.03.2013 3 12 17 25 0000000036", false}, Case{"1 2 3 4 5 6", false}})
         EXPECT_EQ(IsValidDrawLine(c.line, rules), c.valid) << c.line;
 }
 
