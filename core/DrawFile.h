@@ -65,8 +65,8 @@ struct LoadReport {
 };
 
 // Puts the valid lines of a draw file into the store, newest (first line) as record 0, each
-// sorted ascending; a byte-order mark before the first line is skipped. A file without a valid line leaves the store as it was, or empties it
-// when the rules say so.
+// sorted ascending; a byte-order mark before the first line is skipped. A file without a valid line
+// leaves the store as it was, or empties it when the rules say so.
 LoadReport LoadDrawLines(const std::vector<std::string>& lines, const DrawFileRules& rules,
                          DrawStore& store);
 

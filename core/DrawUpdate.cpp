@@ -51,7 +51,8 @@ int CountDrawLines(const std::vector<std::string>& lines, const DrawLineRule& is
 bool WholeFile(const TransferEnd& end) {
     if (end.status != 200) return false;
     if (end.contentLength >= 0 && end.bodyBytes != end.contentLength) return false;
-    if (end.contentLength < 0 && (end.body.empty() || (end.body.back() != '\n' && end.body.back() != '\r')))
+    if (end.contentLength < 0 &&
+        (end.body.empty() || (end.body.back() != '\n' && end.body.back() != '\r')))
         return false;
     for (const std::string& line : end.headerLines) {
         const auto colon = line.find(':');

@@ -110,9 +110,8 @@ bool KeepCopy(const std::string& path, const std::string& copyName) {
     // No hard links here (another filesystem kind): a copy, made as a new name only.
     const int in = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (in < 0) return false;
-    const int out =
-        ::open(copyName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-               static_cast<mode_t>(kWrittenFileMode));
+    const int out = ::open(copyName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                           static_cast<mode_t>(kWrittenFileMode));
     if (out < 0) {
         ::close(in);
         return false;

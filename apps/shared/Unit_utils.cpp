@@ -384,8 +384,9 @@ void TForm_Utils::ExportPictures(int count, bool merge) {
         buffer.open(QIODevice::WriteOnly);
         if (picture.save(&buffer, "BMP")) {
             try {
-                platform::WriteFileAtomic(path, std::string_view(bytes.constData(),
-                                                                 static_cast<std::size_t>(bytes.size())));
+                platform::WriteFileAtomic(
+                    path,
+                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
                 return true;
             } catch (const platform::FileError&) {
             }

@@ -78,10 +78,9 @@ void THttpCli::RequestAsync(THttpRequest kind) {
         throw EHttpException("HTTP component has nothing to post", httpErrNothingToPost);
 
     // Nothing is sent that could carry a header of its own into the request.
-    for (const std::string* text : {&URL, &Proxy, &ProxyPort, &Sender, &Agent, &Accept,
-                                     &Reference, &Username, &Password, &ProxyUsername,
-                                     &ProxyPassword, &Cookie, &ContentTypePost,
-                                     &ContentRangeBegin, &ContentRangeEnd})
+    for (const std::string* text : {&URL, &Proxy, &ProxyPort, &Sender, &Agent, &Accept, &Reference,
+                                    &Username, &Password, &ProxyUsername, &ProxyPassword, &Cookie,
+                                    &ContentTypePost, &ContentRangeBegin, &ContentRangeEnd})
         if (core::HasControlCharacter(*text))
             throw EHttpException("Control character in the request refused",
                                  httpErrControlCharacter);

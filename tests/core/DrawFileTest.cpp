@@ -229,8 +229,7 @@ TEST(LoadDrawLines, AByteOrderMarkIsSkippedAndNoNumberFieldExceedsNineCharacters
         }
         // The mark counts only at the start of the file.
         DrawStore store;
-        const auto second =
-            LoadDrawLines({e.cases[1].line, e.cases[0].line}, e.rules, store);
+        const auto second = LoadDrawLines({e.cases[1].line, e.cases[0].line}, e.rules, store);
         EXPECT_EQ(second.incorrectLines, std::vector<int>{2});
     }
 }

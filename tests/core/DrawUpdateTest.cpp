@@ -39,7 +39,9 @@ TEST(PrepareDrawDownload, EveryNonEmptyLineMustBeADrawLine) {
         {"45 44 43 42 41 40\r\n1 2 3", false}, // cut short inside a line
         {"3\r\n1 2 3 4 5 6\r\n0\r\n", false},  // chunk sizes
         {"45 44 43 42 41 40\r\n\r\n1 2 3 4 5 6", true},
-        {"\xEF\xBB\xBF" "45 44 43 42 41 40\r\n", true},
+        {"\xEF\xBB\xBF"
+         "45 44 43 42 41 40\r\n",
+         true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(core::PrepareDrawDownload(c.body, core::IsDrawLine6x45).allDrawLines, c.accepted)
@@ -82,7 +84,9 @@ TEST(WholeFile, ALengthOrElseAFinalLineEndMarksTheEnd) {
 }
 
 TEST(CountDrawLines, SkipsTheMarkAndCountsOnlyDrawLines) {
-    EXPECT_EQ(core::CountDrawLines({"\xEF\xBB\xBF" "1 2 3 4 5 6", "", "x", "7 8 9 10 11 12"},
+    EXPECT_EQ(core::CountDrawLines({"\xEF\xBB\xBF"
+                                    "1 2 3 4 5 6",
+                                    "", "x", "7 8 9 10 11 12"},
                                    core::IsDrawLine6x45),
               2);
 }

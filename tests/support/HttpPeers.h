@@ -220,8 +220,7 @@ public:
             std::ofstream(conf) << "Port " << port << "\nListen 127.0.0.1\nTimeout 10\n"
                                 << "MaxClients 8\nLogLevel Error\n"
                                 << "LogFile \"" << folder << "/tinyproxy.log\"\n"
-                                << "Allow 127.0.0.1\nBasicAuth " << user << " " << password
-                                << "\n";
+                                << "Allow 127.0.0.1\nBasicAuth " << user << " " << password << "\n";
             process_.Stop();
             if (!process_.Start({kProgram, "-d", "-c", conf})) continue;
             if (WaitAccepting(port, 5000)) port_ = port;

@@ -80,9 +80,9 @@ TEST_F(Update, ACutOrShrinkingDownloadAsksInTheWindowsLanguageOrIsRefused) {
     dialogs->messages.clear();
     dialogs->yesNo.push_back(false);
     form->Button_updateClick();
-    EXPECT_EQ(dialogs->questions,
-              std::vector<std::string>{
-                  "Тиражей в файле 5x36.txt: 2, в загруженном: 1. Заменить файл?"});
+    EXPECT_EQ(
+        dialogs->questions,
+        std::vector<std::string>{"Тиражей в файле 5x36.txt: 2, в загруженном: 1. Заменить файл?"});
     EXPECT_TRUE(dialogs->messages.empty());
     EXPECT_EQ(dir.read("5x36.txt"), kOld);
     EXPECT_FALSE(platform::FileExists(dir.file("5x36.txt.bak")));

@@ -202,10 +202,12 @@ TEST_F(HostileSite, OnlyAWholeVersionAnswerIsShown) {
         {"chunked",
          "HTTP/1.0 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nd\r\n1 May 2011\r\n\r\n0\r\n\r\n",
          {done, "Error"}},
-        {"partial", "HTTP/1.0 206 Partial Content\r\nContent-Range: bytes 0-4/12\r\n\r\n1 May",
+        {"partial",
+         "HTTP/1.0 206 Partial Content\r\nContent-Range: bytes 0-4/12\r\n\r\n1 May",
          {done, "Error"}},
         {"cut without a length", Ok("1 May 20"), {done, "Error"}},
-        {"whole", Ok("1 May 2011\r\n"),
+        {"whole",
+         Ok("1 May 2011\r\n"),
          {done, "Your Version:  17 April 2010\r\n\r\nLatest Version:1 May 2011\r\n\r\n"
                 "Please, update this program"}},
     };
