@@ -1,4 +1,7 @@
 #include "bench/support/History.h"
+#include "bench/support/Memory.h"
+#include "core/Find.h"
+#include "core/ZoneCommands.h"
 #include "core/DrawFile.h"
 #include "core/FrequencyCommands.h"
 #include "core/MeasureCommands.h"
@@ -12,10 +15,12 @@ const core::DrawStore& Store() {
     return store;
 }
 
+// The result and the lines of one screen, as the text window shows it.
 template <class Command> void Run(benchmark::State& state, Command command) {
     const auto& store = Store();
     for (auto _ : state) {
         auto result = command(store);
+        benchmark::DoNotOptimize(bench_support::WriteLines(result, 0, bench_support::ScreenLines));
         benchmark::DoNotOptimize(result);
     }
 }
@@ -47,6 +52,16 @@ void BM_Character(benchmark::State& s) {
 void BM_CheckSum(benchmark::State& s) {
     Run(s, [](auto& st) { return core::CheckSumCommand(st, core::Edition6x45, En); });
 }
+void BM_Prognosis(benchmark::State& s) {
+    Run(s, [](auto& st) { return core::Prognosis(st, core::Game6x45, En); });
+}
+void BM_Find(benchmark::State& s) {
+    Run(s, [](auto& st) {
+        core::CommandResult r;
+        r.source = core::FindSource(st, core::CleanFindText("3 17 22 31 40 45"));
+        return r;
+    });
+}
 void BM_ColumnChart(benchmark::State& state) {
     // The Average column of the main grid, as the double click reads it.
     const auto& store = Store();
@@ -66,6 +81,8 @@ BENCHMARK(BM_Frequency)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FreqA1A6)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Character)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CheckSum)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Prognosis)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Find)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ColumnChart)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "apps/shared/EditionHost.h"
 #include "apps/shared/Unit_stringgrid.h"
 #include "bench/support/History.h"
+#include "bench/support/Screen.h"
 #include "bench/support/Memory.h"
 #include "core/ColumnChart.h"
 #include "core/Combinations.h"
@@ -96,7 +97,7 @@ public:
     const core::Edition& EditionRules() const override { return core::Edition5x36; }
 };
 
-// The table commands with the table filling, as the program runs them.
+// The table commands with the table filling and one screen of cells, as the program runs them.
 template <class Command> void Table(benchmark::State& state, Command command) {
     Host536 host;
     TForm_StringGrid form(host, TableWindow5x36);
@@ -104,6 +105,7 @@ template <class Command> void Table(benchmark::State& state, Command command) {
         const core::TableResult r = command(Store());
         form.fill_grid();
         form.PutColumns(r.table);
+        bench_support::WriteScreen(*form.StringGrid1);
     }
 }
 

@@ -1,6 +1,9 @@
 #include "apps/shared/EditionHost.h"
 #include "apps/shared/Unit_stringgrid.h"
+#include "apps/shared/Handover.h"
 #include "bench/support/History.h"
+#include "bench/support/Screen.h"
+#include "core/GridColumns.h"
 #include "core/ColumnChart.h"
 #include "core/TableMarking.h"
 #include "core/ZoneCommands.h"
@@ -41,9 +44,29 @@ void BM_FinalSumsIntoTable(benchmark::State& state) {
         const auto r = core::FinalSums(Host().store, core::Edition6x45, core::Lang::English);
         form.fill_grid();
         form.PutColumns(r.table);
+        bench_support::WriteScreen(*form.StringGrid1);
     }
 }
-BENCHMARK(BM_FinalSumsIntoTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FinalSumsIntoTable)->Unit(benchmark::kMicrosecond);
+
+// Show: the main grid filled from the store, its columns handed to the table window, one
+// screen of the table written.
+void BM_Show(benchmark::State& state) {
+    TForm_StringGrid form(Host());
+    platform::TStringGrid mainGrid;
+    mainGrid.SetColCount(core::MainGridColumns);
+    for (auto _ : state) {
+        const auto columns = core::MainGridSources(Host().store, core::Game6x45, {});
+        mainGrid.BeginUpdate();
+        for (int c = 0; c < core::MainGridColumns; ++c) mainGrid.SetColumn(c, columns[c]);
+        mainGrid.SetRowCount(Host().store.DrawCount + 1);
+        mainGrid.EndUpdate();
+        form.fill_grid();
+        form.PutColumns(ColumnsFrom(mainGrid, 9));
+        bench_support::WriteScreen(*form.StringGrid1);
+    }
+}
+BENCHMARK(BM_Show)->Unit(benchmark::kMicrosecond);
 
 // One repaint of the marks: a page of 30 rows at the bottom of the table, the selection at
 // the top, so the limited trace walks the whole history for its next occurrences.

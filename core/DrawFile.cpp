@@ -1,6 +1,7 @@
 #include "core/DrawFile.h"
 
 #include "core/Format.h"
+#include "core/GridColumns.h"
 #include "core/NumberRoutines.h"
 
 #include <algorithm>
@@ -221,28 +222,9 @@ int CountEqualPairs(const Draw& a, const Draw& b, int perDraw) {
 
 std::vector<std::string> MainGridRow(const DrawStore& store, int index, const Game& game,
                                      const DrawLabel* label) {
-    const int n = game.perDraw;
     std::vector<std::string> cells(MainGridColumns);
-    const Draw& d = store[index];
-    if (label) {
-        cells[0] = label->drawNumber;
-        cells[1] = label->date;
-    } else {
-        cells[0] = std::to_string(store.DrawCount - index);
-    }
-    for (int k = 0; k < n; ++k) cells[2 + k] = std::to_string(d[k]);
-    cells[9] = std::to_string(DrawSpan(d, n));
-    int sum = 0;
-    for (int k = 0; k < n; ++k) sum += d[k];
-    cells[10] = FormatRatio(sum, n, 2);
-    Draw deltas = d;
-    DrawDeltas(deltas, n);
-    for (int k = 0; k + 1 < n; ++k) cells[12 + k] = std::to_string(deltas[k]);
-    cells[18] = std::to_string(CountOdd(d, n));
-    cells[19] = std::to_string(CountEven(d, n));
-    cells[20] = std::to_string(sum);
-    if (index + 1 < store.DrawCount)
-        cells[21] = std::to_string(CountEqualPairs(d, store[index + 1], n));
+    for (int c = 0; c < MainGridColumns; ++c)
+        WriteMainGridCell(store, index, game, label, c, cells[c]);
     return cells;
 }
 

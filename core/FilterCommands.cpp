@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <vector>
 
 namespace core {
@@ -43,7 +44,11 @@ TableResult FilterAny(const DrawStore& store, const Edition& edition, Lang lang)
     cols.push_back({separator, "", 0, {}});
     for (int p = 0; p < perDraw; ++p)
         cols.push_back({posFirst + p, "Pos" + std::to_string(p + 1), 30, {}});
-    for (auto& c : cols) c.cells.resize(dc);
+    std::vector<std::shared_ptr<NumberColumn>> values;
+    for (auto& c : cols) {
+        values.push_back(std::make_shared<NumberColumn>(static_cast<std::size_t>(dc)));
+        c.cells = values.back();
+    }
 
     // Walking from the oldest draw to the newest, the last draw seen holding a number (at any
     // position, and at each position) is the next older occurrence of the draw in hand: one
@@ -52,21 +57,29 @@ TableResult FilterAny(const DrawStore& store, const Edition& edition, Lang lang)
     lastAny.fill(-1);
     std::vector<std::array<int, 256>> lastAt(perDraw);
     for (auto& a : lastAt) a.fill(-1);
-    std::array<int, MaxPerDraw> distances{};
     for (int i = dc - 1; i >= 0; --i) {
         const Draw& d = store[i];
-        int found = 0;
-        for (int p = 0; p < perDraw; ++p)
-            // A 0 in the draw counts as already found.
-            if (d[p] != 0 && lastAny[d[p]] >= 0) distances[found++] = lastAny[d[p]] - i;
-        // At most six: an insertion sort.
-        for (int a = 1; a < found; ++a)
-            for (int b = a; b > 0 && distances[b - 1] > distances[b]; --b)
-                std::swap(distances[b - 1], distances[b]);
-        for (int s = 0; s < found; ++s) cols[s].cells[i] = std::to_string(distances[s] - 1);
+        // The distances, sorted by a fixed network of compare-exchanges (no branch to
+        // mispredict); a number seen for the first time, or a 0, has none and sorts last.
+        std::array<int, MaxPerDraw> dist;
+        dist.fill(INT_MAX);
+        for (int p = 0; p < perDraw; ++p) {
+            const int last = d[p] != 0 ? lastAny[d[p]] : -1;
+            dist[p] = last >= 0 ? last - i : INT_MAX;
+        }
+        static_assert(MaxPerDraw == 6);
+        auto order = [&dist](int a, int b) {
+            const int lo = std::min(dist[a], dist[b]), hi = std::max(dist[a], dist[b]);
+            dist[a] = lo;
+            dist[b] = hi;
+        };
+        order(0, 5), order(1, 3), order(2, 4), order(1, 2), order(3, 4), order(0, 3);
+        order(2, 5), order(0, 1), order(2, 3), order(4, 5), order(1, 2), order(3, 4);
+        for (int s = 0; s < perDraw; ++s)
+            values[s]->Set(i, dist[s] == INT_MAX ? NumberColumn::NoValue : dist[s] - 1);
         for (int p = 0; p < perDraw; ++p) {
             const int k = lastAt[p][d[p]];
-            if (k >= 0) cols[perDraw + 1 + p].cells[i] = std::to_string(k - i - 1);
+            if (k >= 0) values[perDraw + 1 + p]->Set(i, k - i - 1);
         }
         for (int p = 0; p < perDraw; ++p) {
             lastAny[d[p]] = i;

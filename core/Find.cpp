@@ -1,6 +1,10 @@
 #include "core/Find.h"
 
 #include "core/NumberRoutines.h"
+#include "core/NumberWriter.h"
+
+#include <algorithm>
+#include <cstdint>
 
 namespace core {
 
@@ -14,28 +18,66 @@ std::string CleanFindText(std::string_view text) {
     return out;
 }
 
-std::vector<std::string> FindLines(const DrawStore& store, std::string_view cleaned, int perDraw) {
+namespace {
+
+// "N:0", or "N:k --> " and " v" for each query number the draw holds, in the query's order
+// (a number asked twice shows twice). Keeps only the hits.
+class FindLineSource final : public LineSource {
+public:
+    FindLineSource(const DrawStore& store, const std::uint8_t* query, int perDraw) {
+        const int dc = std::max(store.DrawCount, 0);
+        std::vector<std::uint8_t> asked;
+        for (int j = 0; j < 45; ++j)
+            if (query[j] != 0) asked.push_back(query[j]);
+        starts_.reserve(static_cast<std::size_t>(dc) + 1);
+        starts_.push_back(0);
+        for (int p = 0; p < dc; ++p) {
+            const Draw& d = store[p];
+            std::uint64_t held[4] = {};
+            for (int m = 0; m < perDraw; ++m) held[d[m] >> 6] |= std::uint64_t{1} << (d[m] & 63);
+            for (std::uint8_t v : asked)
+                if (held[v >> 6] >> (v & 63) & 1) hits_.push_back(v);
+            starts_.push_back(static_cast<std::uint32_t>(hits_.size()));
+        }
+        MeasureLines();
+    }
+
+    std::size_t Count() const override { return starts_.size() - 1; }
+    std::size_t LineBytes(std::size_t i) const override {
+        const std::size_t k = starts_[i + 1] - starts_[i];
+        std::size_t bytes = static_cast<std::size_t>(IntDigits(DrawNumber(i))) + 1 + IntDigits(k);
+        if (k > 0) bytes += 5;
+        for (std::size_t h = starts_[i]; h < starts_[i + 1]; ++h)
+            bytes += 1 + static_cast<std::size_t>(IntDigits(hits_[h]));
+        return bytes;
+    }
+    void Write(std::size_t i, std::string& out) const override {
+        out.clear();
+        const std::size_t k = starts_[i + 1] - starts_[i];
+        AppendInt(out, DrawNumber(i));
+        out += ':';
+        AppendInt(out, static_cast<long long>(k));
+        if (k > 0) out += " --> ";
+        for (std::size_t h = starts_[i]; h < starts_[i + 1]; ++h) {
+            out += ' ';
+            AppendInt(out, hits_[h]);
+        }
+    }
+
+private:
+    long long DrawNumber(std::size_t i) const { return static_cast<long long>(Count() - i); }
+
+    std::vector<std::uint32_t> starts_; // draw i's hits are hits_[starts_[i] .. starts_[i + 1])
+    std::vector<std::uint8_t> hits_;
+};
+
+} // namespace
+
+std::shared_ptr<const LineSource> FindSource(const DrawStore& store, std::string_view cleaned,
+                                             int perDraw) {
     std::uint8_t query[45];
     ParseNumbers(cleaned, query, 45);
-    std::vector<std::string> lines;
-    lines.reserve(store.DrawCount);
-    for (int p = 0; p < store.DrawCount; ++p) {
-        const Draw& d = store[p];
-        int k = 0;
-        std::string hits;
-        for (int j = 0; j < 45; ++j) {
-            if (query[j] == 0) continue;
-            for (int m = 0; m < perDraw; ++m) {
-                if (query[j] == d[m]) {
-                    ++k;
-                    hits += " " + std::to_string(d[m]);
-                }
-            }
-        }
-        const std::string number = std::to_string(store.DrawCount - p);
-        lines.push_back(k == 0 ? number + ":0" : number + ":" + std::to_string(k) + " --> " + hits);
-    }
-    return lines;
+    return std::make_shared<FindLineSource>(store, query, perDraw);
 }
 
 std::string FindCaption(Lang lang) {

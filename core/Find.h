@@ -2,7 +2,9 @@
 
 #include "core/DrawStore.h"
 #include "core/Lang.h"
+#include "core/LineSource.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,8 +16,9 @@ std::string CleanFindText(std::string_view text);
 
 // One line per draw, newest first, listing the query numbers it holds. Throws
 // ConversionError for a number beyond 32 bits.
-std::vector<std::string> FindLines(const DrawStore& store, std::string_view cleaned,
-                                   int perDraw = 6);
+// The lines are made on demand.
+std::shared_ptr<const LineSource> FindSource(const DrawStore& store, std::string_view cleaned,
+                                             int perDraw = 6);
 
 std::string FindCaption(Lang lang);
 

@@ -1,5 +1,7 @@
 #include "core/Format.h"
 
+#include "core/NumberWriter.h"
+
 #include <cfenv>
 #include <cmath>
 #include <cstdio>
@@ -35,6 +37,12 @@ std::string FormatFixed(double value, int decimals) {
 }
 
 std::string FormatRatio(long long numerator, long long denominator, int decimals) {
+    std::string out;
+    AppendRatio(out, numerator, denominator, decimals);
+    return out;
+}
+
+void AppendRatio(std::string& out, long long numerator, long long denominator, int decimals) {
     if (denominator == 0) numerator = 0, denominator = 1;
     using Wide = __int128;
     Wide num = numerator, den = denominator;
@@ -46,14 +54,18 @@ std::string FormatRatio(long long numerator, long long denominator, int decimals
     const Wide scaled = num * scale;
     Wide q = scaled / den;
     if (2 * (scaled % den) >= den) ++q;
-    std::string digits;
-    for (Wide v = q; v > 0; v /= 10)
-        digits.insert(digits.begin(), static_cast<char>('0' + int(v % 10)));
-    while (static_cast<int>(digits.size()) <= decimals) digits.insert(digits.begin(), '0');
-    std::string out = digits.substr(0, digits.size() - decimals);
-    if (decimals > 0) out += "." + digits.substr(digits.size() - decimals);
-    if (negative && q != 0) out.insert(out.begin(), '-');
-    return out;
+    // The digits of q, at least one before the point.
+    char digits[48];
+    char* end = digits + sizeof digits;
+    char* first = end;
+    for (Wide v = q; v > 0; v /= 10) *--first = static_cast<char>('0' + int(v % 10));
+    while (end - first <= decimals) *--first = '0';
+    if (negative && q != 0) out += '-';
+    out.append(first, end - decimals);
+    if (decimals > 0) {
+        out += '.';
+        out.append(end - decimals, end);
+    }
 }
 
 long long RoundEven(long double value) {

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 
 namespace core {
 
@@ -50,22 +52,26 @@ TableResult Groups(const DrawStore& store, const Game& game, int n, Lang lang) {
         cols.push_back({first + p, "g" + std::to_string(p + 1), 0, {}});
     cols.push_back({separator, "", 0, {}});
     cols.push_back({GroupCountColumn, "N", 0, {}});
-    for (auto& c : cols) c.cells.resize(dc);
+    std::vector<std::shared_ptr<NumberColumn>> values;
+    for (auto& c : cols) {
+        values.push_back(std::make_shared<NumberColumn>(static_cast<std::size_t>(dc)));
+        c.cells = values.back();
+    }
 
+    // The group of every value a draw can hold, worked out once.
+    std::array<std::uint8_t, 256> groupOf{};
+    for (int x = 0; x < 256; ++x)
+        groupOf[x] =
+            static_cast<std::uint8_t>(n > 0 ? GroupOfNumber(x, n, game.pool) : DecadeOfNumber(x));
     for (int i = 0; i < dc; ++i) {
-        std::array<bool, 256> hit{};
-        int distinct = 0;
+        std::uint64_t hit = 0;
         for (int p = 0; p < perDraw; ++p) {
-            const int x = store[i][p];
-            const int g = n > 0 ? GroupOfNumber(x, n, game.pool) : DecadeOfNumber(x);
-            cols[p].cells[i] = std::to_string(g);
+            const int g = groupOf[store[i][p]];
+            values[p]->Set(i, g);
             // N counts every group the cut makes, so no number goes uncounted.
-            if (g >= 1 && g <= groups && !hit[g]) {
-                hit[g] = true;
-                ++distinct;
-            }
+            if (g >= 1 && g <= groups) hit |= std::uint64_t{1} << (g & 63);
         }
-        cols.back().cells[i] = std::to_string(distinct);
+        values.back()->Set(i, std::popcount(hit));
     }
     return r;
 }

@@ -2,6 +2,7 @@
 
 #include "core/CountTables.h"
 #include "core/Format.h"
+#include "core/NumberWriter.h"
 #include "core/NumberRoutines.h"
 
 #include <algorithm>
@@ -11,28 +12,11 @@
 
 namespace core {
 
-namespace {
-
-// ZeroPad(number, reference) for the long per-draw texts, the width worked out once.
-int Digits(int reference) {
-    return static_cast<int>(std::to_string(reference).size());
-}
-
-void AppendPadded(std::string& out, int number, int width) {
-    char buf[16];
-    const auto end = std::to_chars(buf, buf + sizeof buf, number).ptr;
-    for (auto k = end - buf; k < width; ++k) out += '0';
-    out.append(buf, end);
-}
-
-void AppendNumber(std::string& out, int number) {
-    AppendPadded(out, number, 0);
-}
-
-} // namespace
-
 PerDrawChart::PerDrawChart(const Edition& edition, int drawCount) {
-    if (edition.measures->pagedCharts) chart_.pagedSeries.emplace(std::max(drawCount, 0), 0);
+    if (edition.measures->pagedCharts)
+        chart_.pagedSeries.emplace(std::max(drawCount, 0), 0);
+    else
+        chart_.values.reserve(static_cast<std::size_t>(std::clamp(drawCount, 0, ChartPointLimit)));
 }
 
 void PerDrawChart::Set(int drawNumber, std::int32_t value) {
@@ -73,7 +57,7 @@ CommandResult CharacterCommand(const DrawStore& store, const Edition& edition, L
     CommandResult r;
     r.caption = Tr(lang, "Характеристическое число", "Characteristic number");
     r.lines.reserve(count);
-    const int width = Digits(count);
+    const int width = IntDigits(count);
     for (int i = 0; i < count; ++i) {
         const auto c = DrawCharacteristic(store[i], game.perDraw);
         std::string line;
@@ -82,16 +66,16 @@ CommandResult CharacterCommand(const DrawStore& store, const Edition& edition, L
         line += ": ";
         if (c.top == 1) {
             line += "1 (";
-            AppendNumber(line, c.pairSum);
+            AppendInt(line, c.pairSum);
             line += ')';
         } else if (c.top == 0) {
             line += "0 (";
-            AppendNumber(line, c.pairSum);
+            AppendInt(line, c.pairSum);
             line += ") (";
-            AppendNumber(line, c.left);
+            AppendInt(line, c.left);
             line += ')';
         } else {
-            AppendNumber(line, c.top);
+            AppendInt(line, c.top);
         }
         r.lines.push_back(std::move(line));
         chart.Set(count - i, c.top);
@@ -109,6 +93,33 @@ std::vector<Run> GroupRuns(const std::vector<int>& sorted) {
     return runs;
 }
 
+namespace {
+
+// "N:sum" per draw, newest first, N zero-padded to the draw count's width: made on demand.
+class CheckSumLines final : public LineSource {
+public:
+    explicit CheckSumLines(std::vector<int> sums)
+        : sums_(std::move(sums)), width_(IntDigits(static_cast<int>(sums_.size()))) {
+        MeasureLines();
+    }
+    std::size_t Count() const override { return sums_.size(); }
+    std::size_t LineBytes(std::size_t i) const override {
+        return static_cast<std::size_t>(width_) + 1 + IntDigits(sums_[i]);
+    }
+    void Write(std::size_t i, std::string& out) const override {
+        out.clear();
+        AppendPadded(out, static_cast<int>(sums_.size() - i), width_);
+        out += ':';
+        AppendInt(out, sums_[i]);
+    }
+
+private:
+    std::vector<int> sums_;
+    int width_;
+};
+
+} // namespace
+
 CommandResult CheckSumCommand(const DrawStore& store, const Edition& edition, Lang lang) {
     const Game& game = edition.game;
     const int count = std::max(store.DrawCount, 0);
@@ -118,23 +129,19 @@ CommandResult CheckSumCommand(const DrawStore& store, const Edition& edition, La
 
     CommandResult r;
     r.caption = edition.measures->checkSumCaption(lang);
-    r.lines.reserve(count);
     PerDrawChart perDraw(edition, count);
-    const int width = Digits(count);
-    for (int i = 0; i < count; ++i) {
-        std::string line;
-        line.reserve(16);
-        AppendPadded(line, count - i, width);
-        line += ':';
-        AppendNumber(line, sums[i]);
-        r.lines.push_back(std::move(line));
-        perDraw.Set(count - i, sums[i]);
-    }
+    for (int i = 0; i < count; ++i) perDraw.Set(count - i, sums[i]);
     r.charts.push_back(perDraw.Take(255));
 
-    // Any ascending sort gives the same runs as the neighbour-swapping one.
-    std::sort(sums.begin(), sums.end());
-    const auto runs = GroupRuns(sums);
+    // The runs of equal sums in ascending order, counted rather than sorted (a sum is at most
+    // 255 per number).
+    std::vector<int> tally(static_cast<std::size_t>(MaxPerDraw) * 255 + 1);
+    for (int v : sums) ++tally[static_cast<std::size_t>(v)];
+    std::vector<Run> runs;
+    for (std::size_t v = 0; v < tally.size(); ++v)
+        if (tally[v] > 0) runs.push_back({static_cast<int>(v), tally[v]});
+    r.source = std::make_shared<CheckSumLines>(std::move(sums));
+
     ChartData distribution;
     distribution.schemeColors = {{1, 1, 0x00FF00}, {1, 2, 0xFF00FF}};
     for (std::size_t g = 0; g < runs.size(); ++g) {

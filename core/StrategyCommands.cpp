@@ -199,8 +199,14 @@ TableResult FrequencyStrategy(const DrawStore& store, const Edition& edition, in
     const int width = rules.groupColumnWidth;
     r.table.columns = {{9, "G1", width, {}}, {10, "G2", width, {}}, {11, "G3", width, {}}};
     const int rows = rules.emptiesOldestRow ? dc : std::max(dc - 1, 0);
-    for (auto& c : r.table.columns) c.cells.resize(rows);
-    if (width > 0) r.table.columns.push_back({8, "", width, std::vector<std::string>(dc)});
+    std::array<std::shared_ptr<NumberColumn>, 3> values;
+    for (int g = 0; g < 3; ++g) {
+        values[g] = std::make_shared<NumberColumn>(static_cast<std::size_t>(rows));
+        r.table.columns[g].cells = values[g];
+    }
+    if (width > 0)
+        r.table.columns.push_back(
+            {8, "", width, std::make_shared<NumberColumn>(static_cast<std::size_t>(dc))});
 
     // The window of draw i is i + 1 .. i + n (cut at the oldest draw); it moves one draw newer
     // per row, so the counts are kept running instead of recounted.
@@ -224,7 +230,7 @@ TableResult FrequencyStrategy(const DrawStore& store, const Edition& edition, in
                 rank += counts[u] > counts[v] || (counts[u] == counts[v] && u < v);
             ++inGroup[rank < g1End ? 0 : rank < g2End ? 1 : 2];
         }
-        for (int g = 0; g < 3; ++g) r.table.columns[g].cells[i] = std::to_string(inGroup[g]);
+        for (int g = 0; g < 3; ++g) values[g]->Set(i, inGroup[g]);
     }
     return r;
 }

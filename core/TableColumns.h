@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/CellColumn.h"
+
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,9 +13,18 @@ struct TableColumn {
     int index = 0;      // grid column
     std::string header; // row 0
     int width = 0;      // column width in pixels; 0 leaves the width as it is
-    // cells[i] is the cell of grid row i + 1 (draw index i); rows past the end are not touched.
-    std::vector<std::string> cells;
+    // Cell i is the cell of grid row i + 1 (draw index i); rows past the end are not touched.
+    std::shared_ptr<const CellColumn> cells;
     int clearRows = 0; // rows 1..clearRows are emptied before the cells are written
+
+    std::size_t Rows() const { return cells ? cells->Count() : 0; }
+    std::string Cell(std::size_t i) const { return cells ? cells->Cell(i) : std::string(); }
+    // Every cell written out.
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> out(Rows());
+        for (std::size_t i = 0; i < out.size(); ++i) cells->Write(i, out[i]);
+        return out;
+    }
 };
 
 struct TableColumns {
@@ -25,6 +37,10 @@ struct TableColumns {
     };
     std::vector<Width> widths;
 };
+
+// What the column shows in rows 1..: its cells, then empty cells up to clearRows; none when it
+// neither clears nor writes.
+std::shared_ptr<const CellColumn> ClearedColumn(const TableColumn& column);
 
 // A command that shows its result in the table window.
 struct TableResult {

@@ -1,6 +1,7 @@
 #include "core/ZoneCommands.h"
 
 #include "core/NumberRoutines.h"
+#include "core/NumberWriter.h"
 
 #include <algorithm>
 
@@ -124,54 +125,122 @@ TableResult FinalSums(const DrawStore& store, const Edition& edition, Lang lang)
         c.index = first + p;
         c.header = "S" + std::to_string(p + 1);
         c.width = 20;
-        c.cells.reserve(store.DrawCount);
-        for (int i = 0; i < store.DrawCount; ++i)
-            c.cells.push_back(std::to_string(FinalSum(store[i][p])));
+        std::vector<std::int32_t> sums(static_cast<std::size_t>(std::max(store.DrawCount, 0)));
+        for (std::size_t i = 0; i < sums.size(); ++i)
+            sums[i] = FinalSum(store[static_cast<int>(i)][p]);
+        c.cells = std::make_shared<NumberColumn>(std::move(sums));
         r.table.columns.push_back(std::move(c));
     }
     return r;
 }
 
+namespace {
+
+// Prognosis's lines, made on demand: its fixed texts, and per passing draw k "k: " followed by
+// "#j-->v  " for each of the up to ten newer draws j whose lowest (highest) number v passes.
+class PrognosisLines final : public LineSource {
+public:
+    PrognosisLines(const DrawStore& store, int perDraw) : count_(std::max(store.DrawCount, 0)) {
+        width_ = IntDigits(count_);
+        low_.resize(static_cast<std::size_t>(count_) + 1);
+        high_.resize(low_.size());
+        sum_.resize(low_.size());
+        for (int k = 1; k <= count_; ++k) {
+            const Draw& d = store[count_ - k];
+            low_[k] = static_cast<std::uint8_t>(Lowest(d, perDraw));
+            high_[k] = static_cast<std::uint8_t>(Highest(d, perDraw));
+            sum_[k] = Sum(d, perDraw);
+        }
+    }
+
+    void AddText(std::string text) {
+        rows_.push_back({static_cast<int>(texts_.size()), 0, false});
+        texts_.push_back(std::move(text));
+    }
+    // Draws whose sum passes, followed by the newer draws whose lowest (highest) number passes.
+    void AddRule(bool lowest) {
+        for (int k = 1; k <= count_; ++k)
+            if (lowest ? sum_[k] >= 180 : sum_[k] <= 120) rows_.push_back({-1, k, lowest});
+    }
+    void Done() { MeasureLines(); }
+
+    std::size_t Count() const override { return rows_.size(); }
+    std::size_t LineBytes(std::size_t i) const override {
+        const Row& row = rows_[i];
+        if (row.text >= 0) return texts_[row.text].size();
+        std::size_t bytes = static_cast<std::size_t>(width_) + 2;
+        Visit(row, [&](int, int v) {
+            bytes += 1 + static_cast<std::size_t>(width_) + 3 + std::max(2, IntDigits(v)) + 2;
+        });
+        return bytes;
+    }
+    void Write(std::size_t i, std::string& out) const override {
+        const Row& row = rows_[i];
+        if (row.text >= 0) {
+            out = texts_[row.text];
+            return;
+        }
+        out.clear();
+        AppendPadded(out, row.k, width_);
+        out += ": ";
+        Visit(row, [&](int j, int v) {
+            out += '#';
+            AppendPadded(out, j, width_);
+            out += "-->";
+            AppendPadded(out, v, 2);
+            out += "  ";
+        });
+    }
+
+private:
+    struct Row {
+        int text; // a fixed text, or -1 for draw k of a rule
+        int k;
+        bool lowest;
+    };
+    template <class Sink> void Visit(const Row& row, Sink sink) const {
+        for (int j = row.k + 1; j <= std::min(row.k + 10, count_); ++j) {
+            const int v = row.lowest ? low_[j] : high_[j];
+            if (row.lowest ? v >= 10 : v <= 36) sink(j, v);
+        }
+    }
+
+    int count_;
+    int width_ = 1;
+    // Of draw k (1 the oldest); index 0 unused.
+    std::vector<std::uint8_t> low_, high_;
+    std::vector<int> sum_;
+    std::vector<std::string> texts_;
+    std::vector<Row> rows_;
+};
+
+} // namespace
+
 CommandResult Prognosis(const DrawStore& store, const Game& game, Lang lang) {
-    const int count = store.DrawCount;
-    const int perDraw = game.perDraw;
     CommandResult r;
     r.caption = Tr(lang, "Прогноз", "Prognosis");
-    // One rule: draws whose sum passes, each followed by the up to ten newer draws whose
-    // lowest (highest) number passes too.
-    auto rule = [&](bool (*sumPasses)(int), bool (*extremePasses)(int), bool lowest) {
-        for (int k = 1; k <= count; ++k) {
-            const Draw& d = store[count - k];
-            if (!sumPasses(Sum(d, perDraw))) continue;
-            std::string line = ZeroPad(k, count) + ": ";
-            for (int j = k + 1; j <= std::min(k + 10, count); ++j) {
-                const Draw& next = store[count - j];
-                const int v = lowest ? Lowest(next, perDraw) : Highest(next, perDraw);
-                if (extremePasses(v))
-                    line += "#" + ZeroPad(j, count) + "-->" + ZeroPad(v, 45) + "  ";
-            }
-            r.lines.push_back(std::move(line));
-        }
-    };
-    r.lines.push_back(Tr(lang,
-                         "Если сумма всех чисел тиража больше 180, то в ближацшие 10 розыгрышей "
-                         "может выпасть такая комбинация, в которой минимальное число будет 10. "
-                         "[10..45]",
-                         "If the sum of the 6 regular numbers is greater then 180, then in the "
-                         "next 10 draws there should be a draw where the lowest number will be "
-                         "10. [10..45]"));
-    r.lines.emplace_back();
-    rule([](int s) { return s >= 180; }, [](int v) { return v >= 10; }, true);
-    r.lines.emplace_back();
-    r.lines.push_back(Tr(lang,
-                         "Если сумма всех чисел в тираже не превышает 120, то в ближайшие 10 "
-                         "тиражей может выпасть такая комбинация, в которой самое большое число "
-                         "будет 36. [1..36].",
-                         "If the sum of the 6 regular numbers is lower then 120, then in the next "
-                         "10 draws there should be a draw which the highest number is lower then "
-                         "37. [1..36]."));
-    r.lines.emplace_back();
-    rule([](int s) { return s <= 120; }, [](int v) { return v <= 36; }, false);
+    auto lines = std::make_shared<PrognosisLines>(store, game.perDraw);
+    lines->AddText(Tr(lang,
+                      "Если сумма всех чисел тиража больше 180, то в ближацшие 10 розыгрышей "
+                      "может выпасть такая комбинация, в которой минимальное число будет 10. "
+                      "[10..45]",
+                      "If the sum of the 6 regular numbers is greater then 180, then in the "
+                      "next 10 draws there should be a draw where the lowest number will be "
+                      "10. [10..45]"));
+    lines->AddText("");
+    lines->AddRule(true);
+    lines->AddText("");
+    lines->AddText(Tr(lang,
+                      "Если сумма всех чисел в тираже не превышает 120, то в ближайшие 10 "
+                      "тиражей может выпасть такая комбинация, в которой самое большое число "
+                      "будет 36. [1..36].",
+                      "If the sum of the 6 regular numbers is lower then 120, then in the next "
+                      "10 draws there should be a draw which the highest number is lower then "
+                      "37. [1..36]."));
+    lines->AddText("");
+    lines->AddRule(false);
+    lines->Done();
+    r.source = std::move(lines);
     return r;
 }
 

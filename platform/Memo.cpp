@@ -1,5 +1,7 @@
 #include "platform/Memo.h"
 
+#include "platform/ClipboardText.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetricsF>
@@ -204,19 +206,9 @@ void TMemo::SelectAll() {
 
 void TMemo::CopyToClipboard() {
     if (anchor_ == caret_) return;
-    const std::size_t size = text_.RangeSize(anchor_, caret_, 1);
-    // Hundreds of megabytes take a second or two: the pointer says the window is working.
-    const bool slow = size > (std::size_t{32} << 20);
-    if (slow) QApplication::setOverrideCursor(Qt::WaitCursor);
-    QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(size));
-    text_.Visit(anchor_, caret_, "\n", [&bytes](std::string_view s) {
-        bytes.append(s.data(), static_cast<qsizetype>(s.size()));
-    });
-    auto mime = std::make_unique<QMimeData>();
-    mime->setData(QStringLiteral("text/plain"), bytes);
+    // The text is written only when a program pastes.
+    auto mime = std::make_unique<ClipboardText>(text_, anchor_, caret_, "\n");
     QApplication::clipboard()->setMimeData(mime.release()); // the clipboard owns it
-    if (slow) QApplication::restoreOverrideCursor();
 }
 
 void TMemo::CutToClipboard() {

@@ -63,7 +63,7 @@ MemoText::MemoText() {
 }
 
 void MemoText::Clear() {
-    base_ = Base{};
+    base_ = std::make_shared<Base>();
     pieces_.clear();
     Piece empty;
     empty.owned = true;
@@ -81,11 +81,11 @@ void MemoText::SetLines(std::vector<std::string>&& lines) {
         bytes += l.size() + 1;
         longest = std::max(longest, l.size());
     }
-    base_.lines = std::move(lines);
-    base_.bytes = base_.textBytes = bytes;
+    base_->lines = std::move(lines);
+    base_->bytes = base_->textBytes = bytes;
     maxBytes_ = longest;
     Piece all;
-    all.count = base_.lines.size();
+    all.count = base_->lines.size();
     pieces_.insert(pieces_.begin(), std::move(all));
     Reindex();
 }
@@ -108,11 +108,11 @@ void MemoText::SetText(std::string&& text) {
     longest = std::max<std::size_t>(longest, t.size() - b.starts.back());
     b.bytes = t.size() + b.starts.size() * sizeof(std::uint64_t);
     b.textBytes = t.size();
-    base_ = std::move(b);
+    base_ = std::make_shared<Base>(std::move(b));
     maxBytes_ = longest;
     pieces_.clear();
     Piece all;
-    all.count = base_.Size();
+    all.count = base_->Size();
     pieces_.push_back(std::move(all));
     Reindex();
 }
@@ -121,10 +121,10 @@ void MemoText::SetSource(std::shared_ptr<const core::LineSource> source) {
     Clear();
     if (!source || source->Count() == 0) return;
     const std::size_t count = source->Count();
-    base_.made.resize(std::min(count, MadeLines));
-    base_.textBytes = source->TextBytes() + count;
+    base_->made.resize(std::min(count, MadeLines));
+    base_->textBytes = source->TextBytes() + count;
     maxBytes_ = source->MaxLineBytes();
-    base_.source = std::move(source);
+    base_->source = std::move(source);
     Piece all;
     all.count = count;
     pieces_.insert(pieces_.begin(), std::move(all));
@@ -153,7 +153,7 @@ std::string_view MemoText::Line(std::size_t i) const {
     if (p >= pieces_.size()) return {};
     const Piece& piece = pieces_[p];
     if (piece.owned) return piece.own[off];
-    return base_.At(piece.reversed ? piece.first + piece.count - 1 - off : piece.first + off);
+    return base_->At(piece.reversed ? piece.first + piece.count - 1 - off : piece.first + off);
 }
 
 std::size_t MemoText::LineSize(std::size_t i) const {
@@ -162,7 +162,7 @@ std::size_t MemoText::LineSize(std::size_t i) const {
     if (p >= pieces_.size()) return 0;
     const Piece& piece = pieces_[p];
     if (piece.owned) return piece.own[off].size();
-    return base_.SizeAt(piece.reversed ? piece.first + piece.count - 1 - off : piece.first + off);
+    return base_->SizeAt(piece.reversed ? piece.first + piece.count - 1 - off : piece.first + off);
 }
 
 std::size_t MemoText::LineCount() const {
@@ -284,7 +284,7 @@ TextPos MemoText::Replace(TextPos from, TextPos to, std::string_view text) {
     }
     pieces_.insert(pieces_.begin() + static_cast<std::ptrdiff_t>(at), std::move(edited));
     if (std::none_of(pieces_.begin(), pieces_.end(), [](const Piece& p) { return !p.owned; }))
-        base_ = Base{};
+        base_ = std::make_shared<Base>();
     Reindex();
     return end;
 }

@@ -31,7 +31,7 @@ struct TextPos {
 // command's lines moved in, one buffer with line starts, or a source making lines on demand);
 // Reverse flips an index and edits live in a small overlay of changed lines, so neither copies
 // the rest. A line's view stays valid until the text changes; one from a source, until many
-// other lines have been asked for.
+// other lines have been asked for. Copies share the text handed over.
 class MemoText {
 public:
     MemoText();
@@ -52,9 +52,9 @@ public:
     std::size_t MaxLineBytes() const { return maxBytes_; }
     TextPos End() const { return {Count() - 1, LineSize(Count() - 1)}; }
     // Bytes held by the text handed over (not by the overlay).
-    std::size_t HeldBytes() const { return base_.bytes; }
+    std::size_t HeldBytes() const { return base_->bytes; }
     // Bytes of the text handed over, line ends counted as one.
-    std::size_t TextBytes() const { return base_.textBytes; }
+    std::size_t TextBytes() const { return base_->textBytes; }
 
     // The string-list view: the lines without the empty line after a final line end.
     std::vector<std::string> Lines() const;
@@ -111,7 +111,9 @@ private:
     std::size_t SplitAt(std::size_t line);
     void Reindex();
 
-    Base base_;
+    // Shared by copies: once handed over it is never changed, so a copy of the text (the
+    // clipboard's) costs only its edited lines.
+    std::shared_ptr<Base> base_;
     std::vector<Piece> pieces_;
     std::vector<std::size_t> ends_; // lines up to and including each piece
     std::size_t maxBytes_ = 0;

@@ -20,20 +20,29 @@ public:
     }
 
     QVariant data(const QModelIndex& index, int role) const override {
-        if (role == Qt::DisplayRole)
-            return QString::fromStdString(Cell(index.column(), index.row() + 1));
+        if (role == Qt::DisplayRole) {
+            std::string text;
+            Cell(index.column(), index.row() + 1, text);
+            return QString::fromStdString(text);
+        }
         return {};
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-            return QString::fromStdString(Cell(section, 0));
+            return QString::fromStdString(Stored(section, 0));
         if (orientation == Qt::Horizontal && role == Qt::BackgroundRole)
             return ToQColor(grid_->fixedColor_);
         return {};
     }
 
-    const std::string& Cell(int col, int row) const {
+    const core::CellColumn* SourceOf(int col, int row) const {
+        if (row < 1 || col < 0 || col >= static_cast<int>(sources_.size())) return nullptr;
+        const core::CellColumn* s = sources_[col].get();
+        return s && static_cast<std::size_t>(row - 1) < s->Count() ? s : nullptr;
+    }
+
+    const std::string& Stored(int col, int row) const {
         static const std::string empty;
         if (row < 0 || row >= static_cast<int>(cells_.size())) return empty;
         const auto& r = cells_[row];
@@ -41,7 +50,32 @@ public:
         return r[col];
     }
 
+    void Cell(int col, int row, std::string& out) const {
+        if (const core::CellColumn* s = SourceOf(col, row))
+            s->Write(static_cast<std::size_t>(row - 1), out);
+        else
+            out = Stored(col, row);
+    }
+
+    void SetSource(int col, std::shared_ptr<const core::CellColumn> source) {
+        if (col < 0) return;
+        if (col >= static_cast<int>(sources_.size())) sources_.resize(col + 1);
+        sources_[col] = std::move(source);
+    }
+
+    // A cell written by hand in a column made on demand: the column becomes written cells.
+    void Detach(int col) {
+        if (col < 0 || col >= static_cast<int>(sources_.size()) || !sources_[col]) return;
+        const auto source = std::move(sources_[col]);
+        std::string text;
+        for (std::size_t i = 0; i < source->Count(); ++i) {
+            source->Write(i, text);
+            CellRef(col, static_cast<int>(i) + 1) = text;
+        }
+    }
+
     std::string& CellRef(int col, int row) {
+        if (row >= 1) Detach(col);
         if (row >= static_cast<int>(cells_.size())) cells_.resize(row + 1);
         auto& r = cells_[row];
         if (col >= static_cast<int>(r.size())) r.resize(col + 1);
@@ -74,9 +108,12 @@ public:
     }
 
     std::vector<std::vector<std::string>> cells_;
+    // Columns made on demand, over rows 1..Count(); below them the written cells show.
+    std::vector<std::shared_ptr<const core::CellColumn>> sources_;
     int cols_ = 5;
     int rows_ = 5;
     int updating_ = 0;
+    std::string paintText_; // reused by every painted cell
 
 private:
     TStringGrid* grid_;
@@ -155,8 +192,16 @@ TStringGrid::~TStringGrid() {
     setModel(nullptr);
 }
 
-const std::string& TStringGrid::Cells(int col, int row) const {
-    return model_->Cell(col, row);
+std::string TStringGrid::Cells(int col, int row) const {
+    std::string text;
+    model_->Cell(col, row, text);
+    return text;
+}
+
+void TStringGrid::SetColumn(int col, std::shared_ptr<const core::CellColumn> cells) {
+    if (col < 0) return;
+    model_->SetSource(col, std::move(cells));
+    if (model_->updating_ == 0) Invalidate();
 }
 
 void TStringGrid::SetCells(int col, int row, std::string text) {
@@ -165,12 +210,22 @@ void TStringGrid::SetCells(int col, int row, std::string text) {
     model_->Changed(col, row);
 }
 
+std::shared_ptr<const core::CellColumn> TStringGrid::Column(int col) const {
+    const std::size_t rows = static_cast<std::size_t>(RowCount() - 1);
+    if (col >= 0 && col < static_cast<int>(model_->sources_.size())) {
+        const auto& source = model_->sources_[col];
+        if (source && source->Count() == rows) return source;
+    }
+    std::vector<std::string> cells(rows);
+    for (std::size_t i = 0; i < rows; ++i) model_->Cell(col, static_cast<int>(i) + 1, cells[i]);
+    return std::make_shared<core::TextColumn>(std::move(cells));
+}
+
 void TStringGrid::SetRowCells(int row, std::vector<std::string> cells) {
     if (row < 0) return;
     if (row >= static_cast<int>(model_->cells_.size())) model_->cells_.resize(row + 1);
-    auto& r = model_->cells_[row];
-    if (r.size() < cells.size()) r.resize(cells.size());
-    for (std::size_t c = 0; c < cells.size(); ++c) r[c] = std::move(cells[c]);
+    for (std::size_t c = 0; c < cells.size(); ++c)
+        model_->CellRef(static_cast<int>(c), row) = std::move(cells[c]);
     if (model_->updating_ == 0) Invalidate();
 }
 
@@ -178,6 +233,7 @@ void TStringGrid::ClearCells() {
     BeginUpdate();
     for (auto& r : model_->cells_)
         for (auto& c : r) c.clear();
+    model_->sources_.clear();
     EndUpdate();
 }
 
@@ -275,8 +331,10 @@ void TStringGrid::DefaultDrawCell(QPainter& p, const QRect& rect, int col, int r
                                   bool selected) const {
     p.fillRect(rect, selected ? ToQColor(core::clHighlight) : QColor(Qt::white));
     p.setPen(selected ? QColor(Qt::white) : QColor(Qt::black));
+    std::string& text = model_->paintText_;
+    model_->Cell(col, row, text);
     p.drawText(rect.adjusted(2, 2, -1, -1), Qt::AlignLeft | Qt::AlignTop,
-               QString::fromStdString(Cells(col, row)));
+               QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void TStringGrid::Invalidate() {

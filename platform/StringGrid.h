@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/CellColumn.h"
 #include "platform/Colors.h"
 
 #include <QTableView>
@@ -23,8 +24,14 @@ public:
     explicit TStringGrid(QWidget* parent = nullptr);
     ~TStringGrid() override;
 
-    const std::string& Cells(int col, int row) const;
+    std::string Cells(int col, int row) const;
     void SetCells(int col, int row, std::string text);
+    // Rows 1..cells->Count() of the column, made when they are painted or asked for; writing
+    // one of its cells turns the column into written cells.
+    void SetColumn(int col, std::shared_ptr<const core::CellColumn> cells);
+    // Rows 1..RowCount() - 1 of the column: the column made on demand when it covers them,
+    // otherwise a copy of the cells.
+    std::shared_ptr<const core::CellColumn> Column(int col) const;
     // Writes a whole row of cells from column 0 on.
     void SetRowCells(int row, std::vector<std::string> cells);
     // Empties every cell (the counts stay).

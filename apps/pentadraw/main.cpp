@@ -11,6 +11,7 @@
 #include "components/skin/TB97Ctls.h"
 #include "components/skin/xpButton.h"
 #include "components/skin/xpWindow.h"
+#include "core/GridColumns.h"
 #include "core/Find.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramFolder.h"
@@ -233,11 +234,8 @@ bool TForm1::LoadDrawFile(const std::string& fileName) {
 
 void TForm1::FillGrid() {
     StringGrid1->BeginUpdate();
-    for (int i = 0; i < DrawCount; ++i) {
-        const core::DrawLabel* label =
-            i < static_cast<int>(Labels.size()) ? &Labels[static_cast<std::size_t>(i)] : nullptr;
-        StringGrid1->SetRowCells(i + 1, core::MainGridRow(Draws, i, edition_.game, label));
-    }
+    const auto columns = core::MainGridSources(Draws, edition_.game, Labels);
+    for (int c = 0; c < core::MainGridColumns; ++c) StringGrid1->SetColumn(c, columns[c]);
     StringGrid1->SetRowCount(DrawCount + 1);
     StringGrid1->EndUpdate();
 }
@@ -342,12 +340,12 @@ void TForm1::OpenCtrlO1Click() {
 void TForm1::Button_find_numbersClick() {
     const std::string cleaned = core::CleanFindText(Edit_find->text().toStdString());
     Edit_find->setText(QString::fromStdString(cleaned));
-    std::vector<std::string> lines;
+    std::shared_ptr<const core::LineSource> lines;
     try {
-        lines = core::FindLines(Draws, cleaned, edition_.game.perDraw);
+        lines = core::FindSource(Draws, cleaned, edition_.game.perDraw);
     } catch (const core::ConversionError& e) {
         platform::Dialogs().ShowMessage(e.what());
         return;
     }
-    Form_memo->ShowLines(edition_.findCaption(Lang()), lines);
+    Form_memo->ShowSource(edition_.findCaption(Lang()), std::move(lines));
 }

@@ -33,7 +33,7 @@ core::TableColumns ColumnsFrom(const platform::TStringGrid& grid, int first) {
         col.index = c;
         col.header = grid.Cells(c, 0);
         col.width = grid.ColWidths(c);
-        for (int row = 1; row < grid.RowCount(); ++row) col.cells.push_back(grid.Cells(c, row));
+        col.cells = grid.Column(c);
         t.columns.push_back(std::move(col));
     }
     return t;

@@ -6,6 +6,7 @@
 #include "components/skin/xpCombo.h"
 #include "components/skin/xpWindow.h"
 #include "core/ColumnChart.h"
+#include "core/GridColumns.h"
 #include "core/Groups.h"
 #include "platform/Dialogs.h"
 
@@ -112,11 +113,8 @@ void TForm_StringGrid::fill_grid() {
     const core::TColor fixed =
         edition_.skinFixedColor ? xpWindow1->WinBackground.StartColor : core::TColor{0xC0C0C0};
     if (g.FixedColor() != fixed) g.SetFixedColor(fixed);
-    for (int i = 0; i < store.DrawCount; ++i) {
-        const core::Draw& d = store[i];
-        g.SetCells(0, i + 1, std::to_string(store.DrawCount - i));
-        for (int p = 0; p < perDraw; ++p) g.SetCells(2 + p, i + 1, std::to_string(d[p]));
-    }
+    g.SetColumn(0, core::DrawNumberColumn(store));
+    for (int p = 0; p < perDraw; ++p) g.SetColumn(2 + p, core::PositionColumn(store, p));
     g.EndUpdate();
     g.SetColWidths(0, 30);
 }
@@ -127,9 +125,7 @@ void TForm_StringGrid::PutColumns(const core::TableColumns& columns) {
     g.SetColCount(columns.colCount);
     for (const auto& c : columns.columns) {
         g.SetCells(c.index, 0, c.header);
-        for (int row = 1; row <= c.clearRows; ++row) g.SetCells(c.index, row, "");
-        for (std::size_t i = 0; i < c.cells.size(); ++i)
-            g.SetCells(c.index, static_cast<int>(i) + 1, c.cells[i]);
+        if (auto cells = core::ClearedColumn(c)) g.SetColumn(c.index, std::move(cells));
     }
     g.EndUpdate();
     for (const auto& c : columns.columns)
@@ -215,7 +211,7 @@ bool TForm_StringGrid::StringGrid1DrawCell(QPainter& painter, const QRect& rect,
     if (mark == core::TableMark::None) return true;
     painter.fillRect(rect, platform::ToQColor(core::MarkColor(mark)));
     // The text is the cell's own, in every column (column 0 keeps its draw number).
-    const std::string& text = StringGrid1->Cells(col, row);
+    const std::string text = StringGrid1->Cells(col, row);
     painter.setPen(platform::ToQColor(core::MarkTextColor));
     painter.drawText(rect.adjusted(2, 2, -1, -1), Qt::AlignLeft | Qt::AlignTop,
                      QString::fromStdString(text));

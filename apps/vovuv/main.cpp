@@ -14,6 +14,7 @@
 #include "components/skin/TB97Ctls.h"
 #include "components/skin/xpButton.h"
 #include "components/skin/xpWindow.h"
+#include "core/GridColumns.h"
 #include "core/DrawFile.h"
 #include "core/Find.h"
 #include "platform/Dialogs.h"
@@ -234,8 +235,8 @@ bool TForm1::LoadDrawFile(const std::string& fileName) {
 
 void TForm1::FillGrid() {
     StringGrid1->BeginUpdate();
-    for (int i = 0; i < DrawCount; ++i)
-        StringGrid1->SetRowCells(i + 1, core::MainGridRow(Draws, i));
+    const auto columns = core::MainGridSources(Draws, game_, {});
+    for (int c = 0; c < core::MainGridColumns; ++c) StringGrid1->SetColumn(c, columns[c]);
     StringGrid1->SetRowCount(DrawCount + 1);
     StringGrid1->EndUpdate();
 }
@@ -360,12 +361,12 @@ void TForm1::Button_OpenClick() {
 void TForm1::Button_find_numbersClick() {
     const std::string cleaned = core::CleanFindText(Edit_find->text().toStdString());
     Edit_find->setText(QString::fromStdString(cleaned));
-    std::vector<std::string> lines;
+    std::shared_ptr<const core::LineSource> lines;
     try {
-        lines = core::FindLines(Draws, cleaned);
+        lines = core::FindSource(Draws, cleaned);
     } catch (const core::ConversionError& e) {
         platform::Dialogs().ShowMessage(e.what());
         return;
     }
-    Form_memo->ShowLines(core::FindCaption(Lang()), std::move(lines));
+    Form_memo->ShowSource(core::FindCaption(Lang()), std::move(lines));
 }

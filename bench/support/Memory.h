@@ -2,6 +2,7 @@
 
 #include "core/CommandResult.h"
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 
@@ -24,5 +25,27 @@ inline double TextMB(const core::CommandResult& r) {
     for (const auto& l : r.lines) bytes += static_cast<double>(l.size()) + 1;
     return bytes / (1024.0 * 1024.0);
 }
+
+// Writes lines [first, first + count) of a result as the text window does when they come on
+// screen or are copied; returns their bytes.
+inline std::size_t WriteLines(const core::CommandResult& r, std::size_t first, std::size_t count) {
+    std::size_t bytes = 0;
+    if (r.source) {
+        std::string line;
+        const std::size_t total = r.source->Count();
+        const std::size_t end = first >= total ? first : first + std::min(count, total - first);
+        for (std::size_t i = first; i < end; ++i) {
+            r.source->Write(i, line);
+            bytes += line.size() + 1;
+        }
+    } else {
+        for (std::size_t i = first; i < r.lines.size() && i - first < count; ++i)
+            bytes += r.lines[i].size() + 1;
+    }
+    return bytes;
+}
+
+// Lines one screen of the text window shows.
+inline constexpr std::size_t ScreenLines = 40;
 
 } // namespace bench_support

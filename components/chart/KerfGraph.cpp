@@ -20,6 +20,12 @@ TKerfsoftGraph::TKerfsoftGraph(QWidget* parent) : TImage(parent) {
 void TKerfsoftGraph::UpdateGraph() {
     const kerfgraph::CanvasMetrics metrics(*this);
     PrepareDrawing(metrics.TextHeight(FontKind::Header, "Mg"));
+    if (Data.GraphType != 6 && Data.GraphType != 9) {
+        int widest = 0;
+        for (int k = 1; k <= Data.NumYLegends + 1; ++k)
+            widest = std::max(widest, metrics.TextWidth(FontKind::Axis, Data.YLabels[k]));
+        FitLeftMargin(widest);
+    }
     layout_ = kerfgraph::LayOutChart(*this, metrics);
     // An empty picture is not drawn on.
     if (Picture().Width() > 0 && Picture().Height() > 0)

@@ -3,6 +3,7 @@
 #include "core/Format.h"
 #include "platform/Dialogs.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -155,9 +156,57 @@ void KerfGraphModel::AutoScale() {
     if (Data.NumYLegends == 0) Data.NumYLegends = 1;
     Data.NumSeries = usedSeries;
     Data.NumPoints = usedPoints;
+    ReachTop(Data.GraphType == 2 ? TallestStack() : static_cast<double>(mx), mn);
     ComputeYLabels();
     CalcAverages();
     UpdateGraph();
+}
+
+double KerfGraphModel::TallestStack() const {
+    double tallest = 0;
+    for (int p = 1; p <= Data.NumPoints; ++p) {
+        double stack = 0;
+        for (int s = 1; s <= Data.NumSeries; ++s) stack += Values(s, p);
+        tallest = std::max(tallest, stack);
+    }
+    return tallest;
+}
+
+void KerfGraphModel::ReachTop(double top, double bottom) {
+    auto& d = Data;
+    // What a drawing shows: at most kMaxYLegends steps, the stacked type from zero.
+    auto gapFor = [&](double step) {
+        if (d.GraphType == 2) return 0;
+        return bottom < 0 ? RoundInt(-bottom / static_cast<long double>(step))
+                          : d.YNegativeGapCount;
+    };
+    auto reaches = [&](double step, int steps) {
+        return static_cast<long double>(step) * (steps - gapFor(step)) >= top;
+    };
+    const int drawn = std::clamp(d.NumYLegends, 1, kMaxYLegends);
+    if (top <= 0 || reaches(d.YStep, drawn)) return;
+    // More steps of the same size while the drawing has room for them, else a larger step.
+    const int gap = gapFor(d.YStep);
+    const long double needed = std::ceil(top / static_cast<long double>(d.YStep)) + gap;
+    if (needed <= kMaxYLegends) {
+        d.NumYLegends = static_cast<int>(needed);
+        return;
+    }
+    d.NumYLegends = kMaxYLegends;
+    double step = std::max({d.YStep + 1, std::floor(top / kMaxYLegends),
+                            std::floor((top - std::min(bottom, 0.0)) / kMaxYLegends)});
+    while (!reaches(step, kMaxYLegends) || gapFor(step) >= kMaxYLegends) ++step;
+    d.YStep = step;
+    if (d.GraphType != 2 && bottom < 0) d.YNegativeGapCount = gapFor(step);
+}
+
+void KerfGraphModel::FitLeftMargin(int widestYLabel) {
+    auto& d = Data;
+    // Room for the widest label right-aligned 3 pixels left of the axis, and 2 before it; the
+    // plot's right end moves with the axis so the legend keeps its place.
+    const int margin = std::max(kDefaultMarginLeft, widestYLabel + 5);
+    d.PlotWidth = std::max(10, d.PlotWidth - (margin - d.MarginLeft));
+    d.MarginLeft = margin;
 }
 
 void KerfGraphModel::CalcAverages() {

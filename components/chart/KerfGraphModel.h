@@ -13,6 +13,7 @@ inline constexpr int kMaxSeries = 100;
 inline constexpr int kMaxPoints = 100;
 inline constexpr int kMaxYLegends = 30;
 inline constexpr int kMaxText = 70;
+inline constexpr int kDefaultMarginLeft = 45; // x of the Y axis unless a label needs more
 
 // Nearest integer, halves to even, at extended precision; NaN gives 0 and values beyond the int
 // range are clamped, so a degenerate scale cannot overflow.
@@ -36,7 +37,7 @@ struct TGraphData {
     std::array<std::string, kMaxSeries + 1> SeriesLegends;
     double YStep = 1.0;
     int YNegativeGapCount = 0;
-    int MarginLeft = 45;
+    int MarginLeft = kDefaultMarginLeft;
     int MarginTop = 40;
     int PlotWidth = 360;
     int PlotHeight = 250;
@@ -124,6 +125,13 @@ public:
     // from the header font's height, the Y labels and the saved scale with the per-type
     // overrides (stacked and percent bars, horizontal bars).
     void PrepareDrawing(int headerTextHeight);
+    // The Y axis moves right as far as the widest Y label needs (never left of its default).
+    void FitLeftMargin(int widestYLabel);
+    // The scale's top never below `top`: the step and step count stand where they reach it;
+    // otherwise more steps, and past the drawing's limit of steps a larger step.
+    void ReachTop(double top, double bottom);
+    // The highest sum of a point's values over the series shown.
+    double TallestStack() const;
 
     // The info box's value text: fixed point, 3 decimals, 7 significant digits.
     static std::string ValueText(double value);

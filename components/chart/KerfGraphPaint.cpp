@@ -165,11 +165,19 @@ public:
         // axes after the grid.
         std::size_t axis = 0;
         if (!horizontal && !l.axes.empty()) WideLine(l.axes[axis++], m_.AxisLineWidth);
-        for (std::size_t i = 0; i < l.gridLines.size(); ++i) {
-            c_.TextOut(l.scaleLabels[i].x, l.scaleLabels[i].y, l.scaleLabels[i].text);
-            const auto& g = l.gridLines[i];
-            DottedLine(c_, g.x1, g.y1, g.x2, g.y2);
+        // Each label on its white box, the boxes first: where a row is lower than the font,
+        // a box would otherwise erase the top of the label below it.
+        const std::size_t labels = std::min(l.scaleLabels.size(), l.gridLines.size());
+        for (std::size_t i = 0; i < labels; ++i) {
+            const Text& t = l.scaleLabels[i];
+            c_.FillRect(t.x, t.y, t.x + c_.TextWidth(t.text), t.y + c_.TextHeight(t.text));
         }
+        const platform::BrushStyle brush = c_.Brush.Style;
+        c_.Brush.Style = platform::BrushStyle::Clear;
+        for (std::size_t i = 0; i < labels; ++i)
+            c_.TextOut(l.scaleLabels[i].x, l.scaleLabels[i].y, l.scaleLabels[i].text);
+        c_.Brush.Style = brush;
+        for (const auto& g : l.gridLines) DottedLine(c_, g.x1, g.y1, g.x2, g.y2);
         for (; axis < l.axes.size(); ++axis) WideLine(l.axes[axis], m_.AxisLineWidth);
 
         SelectFont(c_, m_, FontKind::Legend);

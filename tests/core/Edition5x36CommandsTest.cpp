@@ -100,9 +100,9 @@ TEST(Edition5x36, FrequencyStrategyGroupsOfFiveThirteenAndEighteen) {
     ASSERT_EQ(r.table.columns.size(), 4u);
     const auto& cols = r.table.columns;
     EXPECT_EQ(cols[3].index, 8);
-    EXPECT_EQ(cols[3].cells, Lines(4, ""));
+    EXPECT_EQ(cols[3].Texts(), Lines(4, ""));
     for (const auto& c : cols) EXPECT_EQ(c.width, 20);
-    EXPECT_EQ(cols[0].cells[0] + cols[1].cells[0] + cols[2].cells[0], "320");
+    EXPECT_EQ(cols[0].Cell(0) + cols[1].Cell(0) + cols[2].Cell(0), "320");
 }
 
 TEST(Edition5x36, FilterAnyColumns) {

@@ -12,13 +12,13 @@ using testing_support::StoreOf;
 
 Cells AnyOf(const core::TableResult& r, int row) {
     Cells c;
-    for (int k = 0; k < 6; ++k) c.push_back(r.table.columns[k].cells.at(row));
+    for (int k = 0; k < 6; ++k) c.push_back(r.table.columns[k].Texts().at(row));
     return c;
 }
 
 Cells PosOf(const core::TableResult& r, int row) {
     Cells c;
-    for (int k = 7; k < 13; ++k) c.push_back(r.table.columns[k].cells.at(row));
+    for (int k = 7; k < 13; ++k) c.push_back(r.table.columns[k].Texts().at(row));
     return c;
 }
 
@@ -39,7 +39,7 @@ TEST(FilterAny, ColumnsHeadersAndWidths) {
     // Column 15 separates the groups: emptied in every row, header included.
     EXPECT_EQ(r.table.columns[6].index, 15);
     EXPECT_EQ(r.table.columns[6].header, "");
-    EXPECT_EQ(r.table.columns[6].cells, Cells(2, ""));
+    EXPECT_EQ(r.table.columns[6].Texts(), Cells(2, ""));
     EXPECT_EQ(core::FilterAny(core::DrawStore{}, core::Edition6x45, Lang::Russian).caption,
               "Фильтр Any и фильтр позиций Pos");
 }

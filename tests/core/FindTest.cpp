@@ -13,9 +13,13 @@ TEST(Find, ListsTheQueryNumbersOfEveryDraw) {
     std::vector<std::string> lines(120, "1 2 3 4 6 7");
     lines[0] = "5 17 20 31 40 44";
     LoadDrawLines(lines, Game6x45, store);
-    const auto found = FindLines(store, CleanFindText("5 17"));
+    const auto source = FindSource(store, CleanFindText("5 17 17"));
+    const auto found = source->Lines();
     ASSERT_EQ(found.size(), 120u);
-    EXPECT_EQ(found[0], "120:2 -->  5 17");
+    std::size_t bytes = 0;
+    for (const auto& l : found) bytes += l.size();
+    EXPECT_EQ(source->TextBytes(), bytes); // the sizes a view scrolls by agree with the lines
+    EXPECT_EQ(found[0], "120:3 -->  5 17 17");
     EXPECT_EQ(found[1], "119:0");
     EXPECT_EQ(found[119], "1:0");
 }
@@ -23,14 +27,14 @@ TEST(Find, ListsTheQueryNumbersOfEveryDraw) {
 TEST(Find, EmptyQueryAndRepeatedNumbers) {
     DrawStore store;
     LoadDrawLines({"5 17 20 31 40 44", "1 2 3 4 5 6"}, Game6x45, store);
-    EXPECT_EQ(FindLines(store, ""), (std::vector<std::string>{"2:0", "1:0"}));
-    EXPECT_EQ(FindLines(store, "5 5")[0], "2:2 -->  5 5");
+    EXPECT_EQ(FindSource(store, "")->Lines(), (std::vector<std::string>{"2:0", "1:0"}));
+    EXPECT_EQ(FindSource(store, "5 5")->Line(0), "2:2 -->  5 5");
 }
 
 TEST(Find, CleansTheEditText) {
     EXPECT_EQ(CleanFindText("5,17;;  x20"), "5 17 20");
     EXPECT_EQ(CleanFindText("  1"), " 1");
-    EXPECT_THROW(FindLines(DrawStore{}, "99999999999"), ConversionError);
+    EXPECT_THROW(FindSource(DrawStore{}, "99999999999"), ConversionError);
 }
 
 TEST(Find, Captions) {
@@ -42,5 +46,5 @@ TEST(Find, FiveNumberDrawsNeverLookAtTheSixthPlace) {
     DrawStore store;
     LoadDrawLines({"7 01.01.2000 1 2 3 4 5"}, Edition5x36.drawFile, store);
     store.PutDraw(Draw{1, 2, 3, 4, 5, 9}, 0);
-    EXPECT_EQ(FindLines(store, "9 5", 5), (std::vector<std::string>{"1:1 -->  5"}));
+    EXPECT_EQ(FindSource(store, "9 5", 5)->Lines(), (std::vector<std::string>{"1:1 -->  5"}));
 }

@@ -1,6 +1,9 @@
 #include "core/Format.h"
+#include "core/NumberWriter.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdint>
 
 using namespace core;
 
@@ -48,4 +51,26 @@ TEST(RoundEven, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(RoundEven(13.5L), 14);
     EXPECT_EQ(RoundEven(-2.5L), -2);
     EXPECT_EQ(RoundEven(2.51L), 3);
+}
+
+TEST(NumberWriter, DigitsAndPaddingAgreeWithTheText) {
+    const struct {
+        long long value;
+        int width;
+        const char* padded;
+    } cases[] = {{0, 0, "0"},
+                 {7, 3, "007"},
+                 {-5, 0, "-5"},
+                 {99, 2, "99"},
+                 {100, 2, "100"},
+                 {10000, 5, "10000"},
+                 {INT64_MAX, 1, "9223372036854775807"},
+                 {INT64_MIN, 0, "-9223372036854775808"}};
+    for (const auto& c : cases) {
+        std::string padded = "x";
+        core::AppendPadded(padded, c.value, c.width);
+        EXPECT_EQ(padded, std::string("x") + c.padded) << c.value;
+        EXPECT_EQ(core::IntDigits(c.value), static_cast<int>(std::to_string(c.value).size()))
+            << c.value;
+    }
 }

@@ -57,7 +57,7 @@ TEST(GroupsAnswer, DigitsOnlyEmptyGivesDecadesAboveThePoolGivesThePool) {
 
 std::vector<std::string> Row(const core::TableResult& r, int i) {
     std::vector<std::string> cells;
-    for (const auto& c : r.table.columns) cells.push_back(c.cells.at(i));
+    for (const auto& c : r.table.columns) cells.push_back(c.Texts().at(i));
     return cells;
 }
 

@@ -99,10 +99,12 @@ TEST(CheckSumTest, WritesSumsAndChartsThemByDrawNumber) {
     draws[11] = {2, 9, 15, 28, 31, 44};
     const auto r = core::CheckSumCommand(StoreOf(draws), core::Edition6x45, Lang::English);
     EXPECT_EQ(r.caption, "check sums");
-    ASSERT_EQ(r.lines.size(), 12u);
-    EXPECT_EQ(r.lines[0], "12:255");
-    EXPECT_EQ(r.lines[1], "11:21");
-    EXPECT_EQ(r.lines[11], "01:129");
+    const auto lines = core::AllLines(r);
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines[0], "12:255");
+    EXPECT_EQ(lines[1], "11:21");
+    EXPECT_EQ(lines[11], "01:129");
+    EXPECT_EQ(r.source->TextBytes(), 6u + 10 * 5 + 6); // the sizes agree with the lines
     ASSERT_EQ(r.charts.size(), 2u);
     const auto& sums = r.charts[0];
     EXPECT_TRUE(sums.caption.empty());
@@ -140,7 +142,7 @@ TEST(CheckSumTest, EqualSumsGiveOneRun) {
     const std::vector<core::Draw> draws(7, core::Draw{3, 15, 20, 31, 29, 40}); // 138
     const auto r = core::CheckSumCommand(StoreOf(draws), core::Edition6x45, Lang::Russian);
     EXPECT_EQ(r.caption, "Суммы номеров в каждом тираже");
-    EXPECT_EQ(r.lines.front(), "7:138");
+    EXPECT_EQ(core::AllLines(r).front(), "7:138");
     const auto& dist = r.charts.at(1);
     EXPECT_EQ(dist.caption, "Распределение");
     ASSERT_EQ(dist.values.size(), 2u);
@@ -151,13 +153,14 @@ TEST(CheckSumTest, EqualSumsGiveOneRun) {
 TEST(CheckSumTest, PadsDrawNumbersToDrawCount) {
     const auto r =
         core::CheckSumCommand(freq_test::RandomStore(512, 3), core::Edition6x45, Lang::English);
-    EXPECT_EQ(r.lines.front().substr(0, 4), "512:");
-    EXPECT_EQ(r.lines.back().substr(0, 4), "001:");
+    const auto lines = core::AllLines(r);
+    EXPECT_EQ(lines.front().substr(0, 4), "512:");
+    EXPECT_EQ(lines.back().substr(0, 4), "001:");
 }
 
 TEST(CheckSumTest, EmptyStoreGivesEmptyResults) {
     const auto r = core::CheckSumCommand(core::DrawStore{}, core::Edition6x45, Lang::English);
-    EXPECT_TRUE(r.lines.empty());
+    EXPECT_TRUE(core::AllLines(r).empty());
     ASSERT_EQ(r.charts.size(), 2u);
     EXPECT_TRUE(r.charts[0].values.empty());
     EXPECT_TRUE(r.charts[1].values.empty());

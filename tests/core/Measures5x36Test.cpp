@@ -21,7 +21,7 @@ void ExpectPaged(const core::CommandResult& r, const std::string& caption, const
                  const std::vector<std::int32_t>& series, std::optional<double> yMax) {
     SCOPED_TRACE(caption);
     EXPECT_EQ(r.caption, caption);
-    EXPECT_EQ(r.lines, lines);
+    EXPECT_EQ(core::AllLines(r), lines);
     ASSERT_FALSE(r.charts.empty());
     const auto& chart = r.charts[0];
     ASSERT_TRUE(chart.pagedSeries.has_value());

@@ -202,9 +202,9 @@ TEST(FrequencyStrategy, OneDrawRanksThePreviousDrawFirst) {
     EXPECT_EQ(r.table.columns[0].header, "G1");
     EXPECT_EQ(r.table.columns[2].index, 11);
     EXPECT_EQ(r.table.columns[2].header, "G3");
-    ASSERT_EQ(r.table.columns[0].cells.size(), 199u); // the oldest row is not written
+    ASSERT_EQ(r.table.columns[0].Rows(), 199u); // the oldest row is not written
     for (int i = 0; i + 1 < s.DrawCount; ++i)
-        EXPECT_EQ(r.table.columns[0].cells[i],
+        EXPECT_EQ(r.table.columns[0].Cell(i),
                   std::to_string(core::CountCommon(s[i].data(), 6, s[i + 1].data(), 6)))
             << i;
 }
@@ -217,7 +217,7 @@ TEST(FrequencyStrategy, TheThreeGroupsHoldTheWholeDraw) {
                                  " предыдущих тиражах");
         for (int i = 0; i + 1 < s.DrawCount; ++i) {
             int sum = 0;
-            for (const auto& c : r.table.columns) sum += std::stoi(c.cells[i]);
+            for (const auto& c : r.table.columns) sum += std::stoi(c.Cell(i));
             ASSERT_EQ(sum, 6) << n << " " << i;
         }
     }
@@ -226,7 +226,7 @@ TEST(FrequencyStrategy, TheThreeGroupsHoldTheWholeDraw) {
 TEST(FrequencyStrategy, NoRowsForOneDraw) {
     const auto s = StoreOf({{1, 2, 3, 4, 5, 6}});
     const auto r = core::FrequencyStrategy(s, core::Edition6x45, 1, Lang::English);
-    for (const auto& c : r.table.columns) EXPECT_TRUE(c.cells.empty());
+    for (const auto& c : r.table.columns) EXPECT_EQ(c.Rows(), 0u);
 }
 
 TEST(FreqAnalyse, CountsTheNumbersOfTheNextNewerDraw) {

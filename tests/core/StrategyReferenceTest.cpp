@@ -11,7 +11,7 @@ class StrategyAgainstLiteral : public testing::TestWithParam<core::Edition> {};
 std::vector<std::string> ColumnsOfRow(const core::TableColumns& t, std::size_t first,
                                       std::size_t count, int row) {
     std::vector<std::string> cells;
-    for (std::size_t c = first; c < first + count; ++c) cells.push_back(t.columns[c].cells[row]);
+    for (std::size_t c = first; c < first + count; ++c) cells.push_back(t.columns[c].Cell(row));
     return cells;
 }
 
@@ -26,7 +26,7 @@ TEST_P(StrategyAgainstLiteral, FrequencyStrategyKeepsRunningCounts) {
                 strategy_reference::FrequencyStrategy(s, g, n, core::FrequencyGroupsOf(e));
             // The oldest draw's row is written empty or not at all.
             const std::size_t oldest = e.strategy->emptiesOldestRow ? 1 : 0;
-            ASSERT_EQ(r.table.columns[0].cells.size(), want.size() + oldest);
+            ASSERT_EQ(r.table.columns[0].Rows(), want.size() + oldest);
             for (int i = 0; i < static_cast<int>(want.size()); ++i)
                 ASSERT_EQ(ColumnsOfRow(r.table, 0, 3, i), want[i])
                     << "n " << n << " row " << i << " odd " << odd;

@@ -187,9 +187,9 @@ TEST(FinalSums, ColumnsNineToFourteen) {
         EXPECT_EQ(c.index, 9 + p);
         EXPECT_EQ(c.header, "S" + std::to_string(p + 1));
         EXPECT_EQ(c.width, 20);
-        ASSERT_EQ(c.cells.size(), 2u);
-        EXPECT_EQ(c.cells[0], newest[p]);
-        EXPECT_EQ(c.cells[1], std::to_string(p + 1));
+        ASSERT_EQ(c.Rows(), 2u);
+        EXPECT_EQ(c.Cell(0), newest[p]);
+        EXPECT_EQ(c.Cell(1), std::to_string(p + 1));
     }
 }
 
@@ -221,7 +221,10 @@ TEST(Prognosis, BoundariesAreInclusiveAndTheWindowEndsAtTheNewest) {
         "2: #4-->36  ",
         "4: ",
     };
-    EXPECT_EQ(r.lines, expected);
+    EXPECT_EQ(core::AllLines(r), expected);
+    std::size_t bytes = 0;
+    for (const auto& l : expected) bytes += l.size();
+    EXPECT_EQ(r.source->TextBytes(), bytes); // the sizes a view scrolls by agree with the lines
     EXPECT_EQ(core::Prognosis(store, core::Game6x45, core::Lang::Russian).caption, "Прогноз");
 }
 
@@ -229,10 +232,10 @@ TEST(Prognosis, ListsAtMostTenFollowingDraws) {
     std::vector<core::Draw> newestFirst(15, core::Draw{30, 31, 32, 33, 34, 35});
     const auto store = StoreOf(newestFirst);
     const auto r = core::Prognosis(store, core::Game6x45, core::Lang::English);
-    EXPECT_EQ(r.lines[2],
-              "01: #02-->30  #03-->30  #04-->30  #05-->30  #06-->30  #07-->30  #08-->30  "
-              "#09-->30  #10-->30  #11-->30  ");
-    EXPECT_EQ(r.lines[2 + 14], "15: ");
+    const auto lines = core::AllLines(r);
+    EXPECT_EQ(lines[2], "01: #02-->30  #03-->30  #04-->30  #05-->30  #06-->30  #07-->30  #08-->30  "
+                        "#09-->30  #10-->30  #11-->30  ");
+    EXPECT_EQ(lines[2 + 14], "15: ");
 }
 
 // --- Spans ---

@@ -65,8 +65,8 @@ TEST(FinalSums5x36, ThirteenColumnsWithSOneToSFiveAfterTheClearedOnes) {
         headers.push_back(std::to_string(c.index) + c.header);
         EXPECT_EQ(c.width, c.header.empty() ? 0 : 20) << c.index;
         EXPECT_EQ(c.clearRows, c.header.empty() ? 2 : 0) << c.index;
-        newest.push_back(c.cells.empty() ? "-" : c.cells.at(0));
-        oldest.push_back(c.cells.empty() ? "-" : c.cells.at(1));
+        newest.push_back(c.Rows() == 0 ? "-" : c.Cell(0));
+        oldest.push_back(c.Rows() == 0 ? "-" : c.Cell(1));
     }
     EXPECT_EQ(headers, (Lines{"14", "8", "8S1", "9S2", "10S3", "11S4", "12S5"}));
     EXPECT_EQ(newest, (Lines{"-", "-", "2", "9", "6", "8", "9"}));

@@ -233,3 +233,29 @@ TEST(Memo, PaintsTheSelectionAndKeepsTheStringListView) {
     memo.Add("c");
     EXPECT_EQ(memo.Text(), "a\r\nb\r\nc\r\n");
 }
+
+// Copy offers the text without writing it: nothing is made until a paste asks, and the paste
+// gets the text as it was copied, after edits and after the text is gone.
+TEST(MemoClipboard, CopyIsWrittenOnlyWhenPasted) {
+    TMemo memo;
+    auto source = std::make_shared<BigSource>();
+    memo.SetSource(source);
+    memo.SelectAll();
+    const int madeBefore = source->made;
+    memo.CopyToClipboard();
+    EXPECT_EQ(source->made, madeBefore);
+
+    memo.SetSelection({0, 0}, {0, 0});
+    memo.InsertText("edited ");
+    memo.Release();
+    const QByteArray all = QApplication::clipboard()->mimeData()->data("text/plain");
+    EXPECT_EQ(static_cast<std::size_t>(all.size()), TextBytes(BigLines()));
+    EXPECT_EQ(std::string_view(all.constData(), BigLines()[0].size() + 1), BigLines()[0] + "\n");
+    EXPECT_EQ(source.use_count(), 2); // the clipboard's copy holds the source, not its text
+
+    memo.SetLines({"one", "two"});
+    memo.SetSelection({0, 1}, {1, 2});
+    memo.CutToClipboard();
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "ne\ntw");
+    EXPECT_EQ(memo.Lines(), (std::vector<std::string>{"oo"}));
+}

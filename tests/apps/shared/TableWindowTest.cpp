@@ -394,7 +394,8 @@ TEST(TableWindowColumns, PutColumnsWritesHeadersCellsWidthsAndCount) {
     TForm_StringGrid f(host);
     core::TableColumns t;
     t.colCount = 18;
-    t.columns.push_back({16, "X", 40, {"a", "b"}});
+    t.columns.push_back(
+        {16, "X", 40, std::make_shared<core::TextColumn>(std::vector<std::string>{"a", "b"})});
     f.PutColumns(t);
     auto& g = *f.StringGrid1;
     EXPECT_EQ(g.ColCount(), 18);

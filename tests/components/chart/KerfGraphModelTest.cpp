@@ -6,6 +6,8 @@
 #include <random>
 
 using kerfgraph::KerfGraphModel;
+using kerfgraph::kMaxYLegends;
+using kerfgraph::RoundInt;
 
 namespace {
 
@@ -275,7 +277,7 @@ TEST(KerfGraphModelAutoScale, SmallNegativeValueIsFoundByTheScan) {
     EXPECT_EQ(m.Data.YNegativeGapCount, 0); // RoundEven(0.5) = 0
 }
 
-TEST(KerfGraphModelAutoScale, StackedStepUsesTheSeriesCount) {
+TEST(KerfGraphModelAutoScale, StackedScaleReachesTheTallestStack) {
     KerfGraphModel m;
     m.ClearGraph();
     m.DefaultGraphType = 2;
@@ -283,8 +285,53 @@ TEST(KerfGraphModelAutoScale, StackedStepUsesTheSeriesCount) {
     m.SetValue(2, 1, 90);
     m.AutoScale();
     EXPECT_EQ(m.Data.GraphType, 2);
-    // RoundEven(100 / 1.9 / 20 x 2) = RoundEven(5.263)
-    EXPECT_EQ(m.Data.YStep, 5);
+    // RoundEven(100 / 1.9 / 20 x 2) = 5 over 20 steps reaches 100 of the stack of 190; 30 steps
+    // of 5 would not either, so the step is the next that fits: 7 x 30 = 210.
+    EXPECT_EQ(m.Data.YStep, 7);
+    EXPECT_EQ(m.Data.NumYLegends, 30);
+}
+
+// The scale's top, as a drawing shows it, is never below the largest value; where the step
+// and step count already reach it they stand as computed.
+TEST(KerfGraphModelAutoScale, TopNeverBelowTheLargestValue) {
+    struct Feed {
+        bool range1000; // the programs' SetYRange(1000, 0), or none (20 steps)
+        double min;
+    };
+    for (const Feed feed : {Feed{false, 0}, Feed{true, 0}, Feed{false, -7}, Feed{true, -300}}) {
+        std::vector<double> maxima;
+        for (int v = 0; v <= 200; ++v) maxima.push_back(v);
+        for (double v : {999.0, 1000.0, 12345.0, 2978283.0, 1e9}) maxima.push_back(v);
+        for (double mx : maxima) {
+            KerfGraphModel m, part;
+            for (KerfGraphModel* g : {&m, &part}) {
+                g->ClearGraph();
+                g->SetValue(1, 1, mx);
+                g->SetValue(1, 2, feed.min);
+                if (feed.range1000) g->SetYRange(1000, 0);
+            }
+            m.AutoScale();
+            const auto& d = m.Data;
+            const int drawn = std::min(d.NumYLegends, kMaxYLegends);
+            SCOPED_TRACE(::testing::Message() << mx << " " << feed.range1000 << " " << feed.min);
+            EXPECT_GE(d.YStep * (drawn - d.YNegativeGapCount), mx);
+            EXPECT_GE(d.YStep * d.YNegativeGapCount, -feed.min - d.YStep / 2);
+            // The step and count the rules give, where they already reach the top.
+            const double step = RoundInt(mx * 1.1L / 20) == 0 ? 1 : RoundInt(mx * 1.1L / 20);
+            if (feed.min == 0 && step * std::min(part.Data.NumYLegends, kMaxYLegends) >= mx &&
+                RoundInt(mx * 1.1L / 20) != 0) {
+                EXPECT_EQ(d.YStep, step);
+                EXPECT_EQ(d.NumYLegends, part.Data.NumYLegends);
+            }
+        }
+    }
+    // The case users met: a maximum of 27 over 20 steps of 1 gets 27 steps of 1.
+    KerfGraphModel m;
+    m.ClearGraph();
+    m.SetValue(1, 1, 27);
+    m.AutoScale();
+    EXPECT_EQ(m.Data.YStep, 1);
+    EXPECT_EQ(m.Data.NumYLegends, 27);
 }
 
 TEST(KerfGraphModelAverages, DivideBySeriesCount) {

@@ -1,4 +1,5 @@
 #include "components/chart/KerfGraph.h"
+#include "components/chart/KerfGraphPaint.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QClipboard>
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 
 using kerfgraph::RoundInt;
@@ -308,3 +310,65 @@ TEST(KerfGraphTypes, TransposedChartShowsOneColumnOfBars) {
 }
 
 } // namespace
+
+namespace {
+
+// The leftmost and rightmost columns holding a pixel of the axis font's colour in rows y0..y1.
+std::pair<int, int> InkColumns(TKerfsoftGraph& g, int x1, int y0, int y1, core::TColor ink) {
+    int first = -1, last = -1;
+    for (int x = 0; x < x1; ++x)
+        for (int y = y0; y <= y1; ++y)
+            if (Pixel(g, x, y) == ink) {
+                if (first < 0) first = x;
+                last = x;
+                break;
+            }
+    return {first, last};
+}
+
+} // namespace
+
+// A seven-digit label fits left of the axis, whole, and the axis moved no further than it.
+TEST(KerfGraphPixels, WideYLabelsFitLeftOfTheAxis) {
+    auto g = WindowChart({2978283, 1500000, 17});
+    const auto& l = g->Layout();
+    const auto& d = g->Data;
+    ASSERT_GT(d.MarginLeft, kerfgraph::kDefaultMarginLeft);
+    // Labels end 3 pixels left of the axis; the widest starts 2 pixels in.
+    int leftmost = INT_MAX;
+    for (const auto& t : l.scaleLabels) leftmost = std::min(leftmost, t.x);
+    EXPECT_EQ(leftmost, 2);
+    const auto [first, last] =
+        InkColumns(*g, d.MarginLeft - 1, d.MarginTop, l.AxisY, g->AxisFontColor);
+    EXPECT_GE(first, 2);
+    EXPECT_LE(last, d.MarginLeft - 3);
+
+    // Narrow labels keep the axis where it always stood.
+    auto narrow = WindowChart(Varied(45));
+    EXPECT_EQ(narrow->Data.MarginLeft, kerfgraph::kDefaultMarginLeft);
+}
+
+// Rows lower than the axis font: every label keeps its top row, as drawn alone.
+TEST(KerfGraphPixels, CrowdedYLabelsDoNotEraseEachOther) {
+    auto g = WindowChart({300, 5, 7});
+    g->resize(705, 300);
+    g->ResizeGraph();
+    const auto& l = g->Layout();
+    // Each label's glyphs, drawn alone on a white picture, against the chart.
+    platform::TBitmap alone(g->Picture().Width(), g->Picture().Height());
+    auto& c = alone.Canvas();
+    kerfgraph::SelectFont(c, *g, kerfgraph::FontKind::Axis);
+    const int h = c.TextHeight("0");
+    ASSERT_LT(l.RowHeight, h);
+    for (const auto& t : l.scaleLabels) {
+        kerfgraph::SelectFont(c, *g, kerfgraph::FontKind::Axis);
+        c.FillRect(0, 0, alone.Width(), alone.Height());
+        c.TextOut(t.x, t.y, t.text);
+        for (int y = t.y; y < t.y + h; ++y)
+            for (int x = t.x; x < g->Data.MarginLeft - 2; ++x)
+                if (c.Pixel(x, y) == g->AxisFontColor) {
+                    ASSERT_EQ(Pixel(*g, x, y), g->AxisFontColor)
+                        << t.text << " at " << x << "," << y;
+                }
+    }
+}
