@@ -43,7 +43,9 @@ public:
         return answer;
     }
     void ShowMessage(const std::string&) override {}
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    bool AskYesNo(const std::string&, const std::string&, platform::DefaultAnswer) override {
+        return false;
+    }
     std::optional<std::string> OpenFileName(const std::string&, const std::string&) override {
         return std::nullopt;
     }

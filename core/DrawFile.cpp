@@ -8,6 +8,12 @@
 
 namespace core {
 
+std::string_view WithoutByteOrderMark(std::string_view text) {
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    if (text.substr(0, kMark.size()) == kMark) text.remove_prefix(kMark.size());
+    return text;
+}
+
 bool IsDrawLine(std::string_view line, int perDraw) {
     int tokens = 0;
     bool inToken = false;
@@ -76,7 +82,8 @@ bool ParseDrawLine(std::string_view line, std::string& numbers, std::string& dat
 
 namespace {
 
-// Numbers of a line that passed IsDrawLine; false when one is outside 1..pool or repeated.
+// Numbers of a line that passed IsDrawLine; false when one is outside 1..pool or repeated, or
+// its field is longer than a 32-bit number may be written.
 bool ReadDraw(std::string_view line, const Game& game, Draw& draw) {
     draw = Draw{};
     std::vector<bool> seen(game.pool + 1, false);
@@ -85,14 +92,13 @@ bool ReadDraw(std::string_view line, const Game& game, Draw& draw) {
     while (i < line.size()) {
         while (i < line.size() && line[i] == ' ') ++i;
         long long v = 0;
-        bool any = false;
+        std::size_t digits = 0;
         while (i < line.size() && line[i] != ' ') {
             v = v * 10 + (line[i] - '0');
-            any = true;
-            if (v > game.pool) return false;
+            if (v > game.pool || ++digits > MaxNumberField) return false;
             ++i;
         }
-        if (!any) break;
+        if (digits == 0) break;
         if (v < 1 || seen[v] || k >= game.perDraw) return false;
         seen[v] = true;
         draw[k++] = static_cast<std::uint8_t>(v);
@@ -112,8 +118,7 @@ bool ReadLine(std::string_view line, const DrawFileRules& rules, Draw& draw, Dra
         return IsDrawLine(line, rules.game.perDraw) && ReadDraw(line, rules.game, draw);
     std::string numbers;
     if (!ParseDrawLine(line, numbers, label.date, label.drawNumber)) return false;
-    // Kept within 32 bits as every number the program reads.
-    if (label.drawNumber.size() > 9) return false;
+    if (label.drawNumber.size() > MaxNumberField) return false;
     return IsDrawLine(numbers, rules.game.perDraw) && ReadDraw(numbers, rules.game, draw);
 }
 
@@ -134,7 +139,9 @@ LoadReport LoadDrawLines(const std::vector<std::string>& lines, const DrawFileRu
     for (std::size_t i = 0; i < lines.size(); ++i) {
         Draw d;
         DrawLabel label;
-        if (!ReadLine(lines[i], rules, d, label)) {
+        // Common editors start a UTF-8 file with a byte-order mark.
+        const std::string_view line = i == 0 ? WithoutByteOrderMark(lines[i]) : lines[i];
+        if (!ReadLine(line, rules, d, label)) {
             report.incorrectLines.push_back(static_cast<int>(i) + 1);
         } else if (static_cast<int>(draws.size()) < MaxDraws) {
             draws.push_back(d);

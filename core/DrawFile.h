@@ -4,11 +4,19 @@
 #include "core/Game.h"
 #include "core/Lang.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace core {
+
+// The text without a UTF-8 byte-order mark at its start.
+std::string_view WithoutByteOrderMark(std::string_view text);
+
+// The longest number field a draw line may hold, leading zeros included: anything longer could
+// not be read as a 32-bit number.
+inline constexpr std::size_t MaxNumberField = 9;
 
 // A line of blanks and digits holding exactly perDraw numbers.
 bool IsDrawLine(std::string_view line, int perDraw = 6);
@@ -43,8 +51,9 @@ struct DrawLabel {
     std::string drawNumber, date;
 };
 
-// The line rule, and the numbers are distinct, within 1..pool and fit 32 bits (a draw number
-// too: at most 9 digits); only such lines are loaded, so every command can rely on valid draws.
+// The line rule, and the numbers are distinct, within 1..pool, and no number field (the draw
+// number included) is longer than MaxNumberField; only such lines are loaded, so every command
+// can rely on valid draws.
 bool IsValidDrawLine(std::string_view line, const DrawFileRules& rules);
 
 struct LoadReport {
@@ -56,8 +65,8 @@ struct LoadReport {
 };
 
 // Puts the valid lines of a draw file into the store, newest (first line) as record 0, each
-// sorted ascending. A file without a valid line leaves the store as it was, or empties it
-// when the rules say so.
+// sorted ascending; a byte-order mark before the first line is skipped. A file without a valid line
+// leaves the store as it was, or empties it when the rules say so.
 LoadReport LoadDrawLines(const std::vector<std::string>& lines, const DrawFileRules& rules,
                          DrawStore& store);
 

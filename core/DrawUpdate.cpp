@@ -30,7 +30,7 @@ bool IsDrawLine6x45(std::string_view line) {
 DrawDownload PrepareDrawDownload(const std::string& body, const DrawLineRule& isDrawLine) {
     DrawDownload d;
     bool allValid = true;
-    for (const std::string& line : SplitTextLines(body)) {
+    for (const std::string& line : SplitTextLines(std::string(WithoutByteOrderMark(body)))) {
         if (line.empty()) continue;
         if (d.lines > 0) d.fileBytes += "\r\n";
         d.fileBytes += line;
@@ -41,9 +41,19 @@ DrawDownload PrepareDrawDownload(const std::string& body, const DrawLineRule& is
     return d;
 }
 
+int CountDrawLines(const std::vector<std::string>& lines, const DrawLineRule& isDrawLine) {
+    int count = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        count += isDrawLine(i == 0 ? WithoutByteOrderMark(lines[i]) : lines[i]);
+    return count;
+}
+
 bool WholeFile(const TransferEnd& end) {
     if (end.status != 200) return false;
     if (end.contentLength >= 0 && end.bodyBytes != end.contentLength) return false;
+    if (end.contentLength < 0 &&
+        (end.body.empty() || (end.body.back() != '\n' && end.body.back() != '\r')))
+        return false;
     for (const std::string& line : end.headerLines) {
         const auto colon = line.find(':');
         if (colon == std::string::npos) continue;
@@ -80,6 +90,19 @@ std::string BackupFailedMessage(const std::string& fileName, Lang lang) {
     if (lang == Lang::Russian)
         return "Не удалось сохранить копию файла " + fileName + "; файл не обновлён";
     return "The old " + fileName + " could not be kept as a backup; the file was not updated";
+}
+
+std::string ShrinkQuestion(const std::string& fileName, int fileDraws, int downloadDraws,
+                           Lang lang) {
+    if (lang == Lang::Russian)
+        return "Тиражей в файле " + fileName + ": " + std::to_string(fileDraws) +
+               ", в загруженном: " + std::to_string(downloadDraws) + ". Заменить файл?";
+    return "Draws in " + fileName + ": " + std::to_string(fileDraws) +
+           ", in the download: " + std::to_string(downloadDraws) + ". Replace the file?";
+}
+
+std::string ShrinkCaption(Lang lang) {
+    return Tr(lang, "Обновление", "Update");
 }
 
 std::string SaveFailedMessage(const std::string& fileName, Lang lang) {

@@ -34,7 +34,11 @@ struct DrawDownload {
     bool allDrawLines = false;
 };
 
+// A byte-order mark before the first line is left out.
 DrawDownload PrepareDrawDownload(const std::string& body, const DrawLineRule& isDrawLine);
+
+// The draw lines of a draw file's lines, a byte-order mark before the first skipped.
+int CountDrawLines(const std::vector<std::string>& lines, const DrawLineRule& isDrawLine);
 
 // Sizes beyond which a download is refused as soon as they are exceeded: a 10,000-draw file is
 // about 200 KB, a version file one short line.
@@ -47,10 +51,12 @@ struct TransferEnd {
     long long contentLength = -1; // -1: the header gave none
     long long bodyBytes = 0;
     std::vector<std::string> headerLines;
+    std::string_view body; // what arrived
 };
 
 // The body is the whole file: status 200, no transfer coding this HTTP/1.0 client does not
 // undo (chunk sizes would be taken for lines), and exactly the Content-Length when one came.
+// Without a length a cut cannot be told from the end, so the body must end with a line end.
 bool WholeFile(const TransferEnd& end);
 
 // The backup name of a draw file: name + ".bak", or name + ".bak[n]" for the first free n of
@@ -61,6 +67,11 @@ std::optional<std::string> BackupName(const std::string& fileName,
 std::string UpdateSuccessMessage(const std::string& fileName, int draws, Lang lang);
 // Told when the old draw file could not be kept, so the new one was not saved.
 std::string BackupFailedMessage(const std::string& fileName, Lang lang);
+// Asked before a download of fewer draws than the draw file holds replaces it: a published
+// history only grows.
+std::string ShrinkQuestion(const std::string& fileName, int fileDraws, int downloadDraws,
+                           Lang lang);
+std::string ShrinkCaption(Lang lang);
 // Told when the new draw file could not be written; the old one is kept.
 std::string SaveFailedMessage(const std::string& fileName, Lang lang);
 

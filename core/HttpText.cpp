@@ -11,6 +11,12 @@ std::string ToLower(std::string text) {
     return text;
 }
 
+bool HasControlCharacter(const std::string& text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) < ' ' || c == '\x7F') return true;
+    return false;
+}
+
 namespace {
 
 bool StartsWith(const std::string& text, const std::string& head) {

@@ -87,4 +87,8 @@ std::string ApplyLocation(HttpTarget& target, const std::string& location, bool 
 
 std::string ToLower(std::string text);
 
+// Whether the text holds CR, LF or another control character: such a text would end a request
+// line early and start a header of its own, so it never goes into a request.
+bool HasControlCharacter(const std::string& text);
+
 } // namespace core

@@ -104,10 +104,13 @@ void QtDialogs::ShowMessage(const std::string& text) {
     box.exec();
 }
 
-bool QtDialogs::AskYesNo(const std::string& text, const std::string& caption) {
+bool QtDialogs::AskYesNo(const std::string& text, const std::string& caption,
+                         DefaultAnswer preset) {
     QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
                     QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow(), kBoxFlags);
+    box.setDefaultButton(preset == DefaultAnswer::No ? QMessageBox::No : QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
     box.setFont(FormFont());
     FitTitle(box);
     return box.exec() == QMessageBox::Yes;

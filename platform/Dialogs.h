@@ -8,6 +8,9 @@ namespace platform {
 
 class TForm;
 
+// The button a question box starts on (what Enter gives).
+enum class DefaultAnswer { Yes, No };
+
 // Every question and message the programs put to the user, and every modal showing, goes
 // through this seam, so a test can answer from a script and read what was shown.
 class DialogSeam {
@@ -19,7 +22,8 @@ public:
                                  const std::string& defaultText) = 0;
     virtual void ShowMessage(const std::string& text) = 0;
     // True for Yes; No, Esc and closing the box give false.
-    virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
+    virtual bool AskYesNo(const std::string& text, const std::string& caption,
+                          DefaultAnswer preset = DefaultAnswer::Yes) = 0;
     // A file name, or nothing when the user cancelled. filter: "desc|pattern|desc|pattern".
     virtual std::optional<std::string> OpenFileName(const std::string& filter,
                                                     const std::string& initialDir) = 0;
@@ -43,7 +47,8 @@ public:
     std::string InputBox(const std::string& caption, const std::string& prompt,
                          const std::string& defaultText) override;
     void ShowMessage(const std::string& text) override;
-    bool AskYesNo(const std::string& text, const std::string& caption) override;
+    bool AskYesNo(const std::string& text, const std::string& caption,
+                  DefaultAnswer preset = DefaultAnswer::Yes) override;
     std::optional<std::string> OpenFileName(const std::string& filter,
                                             const std::string& initialDir) override;
     std::optional<std::string> SaveFileName(const std::string& filter,

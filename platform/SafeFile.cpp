@@ -84,15 +84,21 @@ bool RenameNoReplace(const std::string& from, const std::string& to) {
     return true;
 }
 
-std::optional<std::string> WriteTempBeside(const std::string& path, const std::string& bytes,
-                                           unsigned mode) {
-    const std::optional<TempFile> temp = CreateTempBeside(path, mode);
+std::optional<std::string> WriteTempBeside(const std::string& path, std::string_view bytes) {
+    const std::optional<TempFile> temp = CreateTempBeside(path, kWrittenFileMode);
     if (!temp) return std::nullopt;
+    errno = 0;
     bool ok = WriteAll(temp->fd, bytes.data(), bytes.size());
+    if (!ok && errno == 0) errno = EIO;
     if (ok && ::fsync(temp->fd) != 0) ok = false;
-    if (::close(temp->fd) != 0) ok = false;
+    int error = errno;
+    if (::close(temp->fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
     if (!ok) {
         ::unlink(temp->name.c_str());
+        errno = error;
         return std::nullopt;
     }
     return temp->name;
@@ -104,8 +110,8 @@ bool KeepCopy(const std::string& path, const std::string& copyName) {
     // No hard links here (another filesystem kind): a copy, made as a new name only.
     const int in = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (in < 0) return false;
-    const int out =
-        ::open(copyName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    const int out = ::open(copyName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                           static_cast<mode_t>(kWrittenFileMode));
     if (out < 0) {
         ::close(in);
         return false;

@@ -2,8 +2,13 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace platform {
+
+// Every file the programs write is their user's alone: a settings file holds a password, and a
+// list or a draw file is nobody else's business either.
+inline constexpr unsigned kWrittenFileMode = 0600;
 
 // A new file beside path under a fresh unique name (path + ".tmp-" + six characters), created
 // exclusively with the permission bits given (less the umask) and never through a link.
@@ -19,10 +24,10 @@ void RemoveStaleTemps(const std::string& path);
 // Renames a file unless the new name is taken; an existing file is never replaced.
 bool RenameNoReplace(const std::string& from, const std::string& to);
 
-// Writes bytes to a fresh temporary file in the folder of path and flushes it to disk; its name,
-// or nothing when it could not be written completely (then nothing is left behind).
-std::optional<std::string> WriteTempBeside(const std::string& path, const std::string& bytes,
-                                           unsigned mode = 0666);
+// Writes bytes to a fresh temporary file (kWrittenFileMode) in the folder of path and flushes it
+// to disk; its name, or nothing when it could not be written completely (then nothing is left
+// behind, and errno tells why).
+std::optional<std::string> WriteTempBeside(const std::string& path, std::string_view bytes);
 
 // Gives the file at path a second name (a hard link, or else a copy), which must not exist yet
 // in any form; the file keeps its place.

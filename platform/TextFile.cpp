@@ -81,30 +81,12 @@ std::vector<std::string> ReadTextLines(const std::string& path, std::int64_t max
     }
 }
 
-void WriteFileAtomic(const std::string& path, std::string_view bytes, unsigned mode) {
-    const std::optional<TempFile> temp = CreateTempBeside(path, mode);
-    if (!temp) throw FileError("Cannot create file \"" + path + "\". " + std::strerror(errno));
-    const auto fail = [&](int e) {
-        ::close(temp->fd);
-        ::unlink(temp->name.c_str());
-        throw FileError("Cannot write file \"" + path + "\". " + std::strerror(e));
-    };
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(temp->fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) fail(n < 0 ? errno : EIO);
-        done += static_cast<std::size_t>(n);
-    }
-    if (::fsync(temp->fd) != 0) fail(errno);
-    if (::close(temp->fd) != 0) {
+void WriteFileAtomic(const std::string& path, std::string_view bytes) {
+    const std::optional<std::string> temp = WriteTempBeside(path, bytes);
+    if (!temp) throw FileError("Cannot write file \"" + path + "\". " + std::strerror(errno));
+    if (::rename(temp->c_str(), path.c_str()) != 0) {
         const int e = errno;
-        ::unlink(temp->name.c_str());
-        throw FileError("Cannot write file \"" + path + "\". " + std::strerror(e));
-    }
-    if (::rename(temp->name.c_str(), path.c_str()) != 0) {
-        const int e = errno;
-        ::unlink(temp->name.c_str());
+        ::unlink(temp->c_str());
         throw FileError("Cannot write file \"" + path + "\". " + std::strerror(e));
     }
 }

@@ -43,9 +43,10 @@ std::vector<std::string> ReadTextLines(const std::string& path,
                                        std::int64_t maxBytes = core::MaxDrawFileBytes);
 
 // Writes a temporary file beside path and then puts it in place, so an interrupted write never
-// leaves a truncated file. The temporary file gets a unique name and is created exclusively,
-// never through a planted link. mode: the permission bits of the new file.
-void WriteFileAtomic(const std::string& path, std::string_view bytes, unsigned mode = 0644);
+// leaves a truncated file. The temporary file gets a unique name and is created exclusively
+// (kWrittenFileMode), never through a planted link. Every file the programs write goes here or
+// through WriteTempBeside.
+void WriteFileAtomic(const std::string& path, std::string_view bytes);
 
 bool FileExists(const std::string& path);
 

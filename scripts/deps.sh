@@ -4,7 +4,7 @@ set -euo pipefail
 pkgs=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation)
 if [ "${1:-}" = "test" ]; then
   pkgs+=(libgtest-dev libgmock-dev libbenchmark-dev python3 dante-server microsocks nginx-light
-        xvfb openbox xdotool)
+        tinyproxy xvfb openbox xdotool)
 fi
 missing=()
 for p in "${pkgs[@]}"; do

@@ -6,6 +6,22 @@
 #include "platform/SafeFile.h"
 #include "platform/TextFile.h"
 
+#include <exception>
+
+namespace {
+
+// Valid draws of the file the download would replace; 0 when there is none to read.
+int DrawsInFile(const std::string& path, const core::DrawLineRule& isDrawLine) {
+    if (!platform::FileExists(path)) return 0;
+    try {
+        return core::CountDrawLines(platform::ReadTextLines(path), isDrawLine);
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
+
+} // namespace
+
 DrawFileUpdateEnd RunDrawFileUpdate(SiteTransfer& transfer, const DrawFileUpdateJob& job) {
     const SiteTransfer::Result got = transfer.Fetch(core::SiteFileURL(job.siteRoot, job.fileName),
                                                     job.siteRoot, core::MaxDrawDownloadBytes);
@@ -20,6 +36,12 @@ DrawFileUpdateEnd RunDrawFileUpdate(SiteTransfer& transfer, const DrawFileUpdate
     }
 
     const std::string path = platform::InProgramFolder(job.fileName);
+    if (const int held = DrawsInFile(path, job.isDrawLine);
+        download.lines < held &&
+        !platform::Dialogs().AskYesNo(
+            core::ShrinkQuestion(job.fileName, held, download.lines, job.lang),
+            core::ShrinkCaption(job.lang), platform::DefaultAnswer::No))
+        return DrawFileUpdateEnd::NotUpdated;
     platform::RemoveStaleTemps(path);
     // The new file is complete on disk before anything else changes.
     const std::optional<std::string> temp = platform::WriteTempBeside(path, download.fileBytes);

@@ -28,5 +28,6 @@ enum class DrawFileUpdateEnd {
 
 // Fetches the draw file from the site and puts it in place of the old one, which stays under
 // its backup name. The file changes only for a whole download whose every non-empty line is a
-// draw line of the edition, and there is no moment without a draw file.
+// draw line of the edition, and there is no moment without a draw file. A download of fewer
+// draws than the file holds replaces it only when the user says so.
 DrawFileUpdateEnd RunDrawFileUpdate(SiteTransfer& transfer, const DrawFileUpdateJob& job);

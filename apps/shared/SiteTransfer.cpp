@@ -46,6 +46,10 @@ SiteTransfer::Result SiteTransfer::Fetch(const std::string& url, const std::stri
     c.ReceiveStream = nullptr;
     c.URL = url;
     c.Reference = referrer;
+    c.Proxy = proxy.host;
+    if (!proxy.port.empty()) c.ProxyPort = proxy.port;
+    c.ProxyUsername = proxy.username;
+    c.ProxyPassword = proxy.password;
     c.ReceiveStream = &stream;
     c.OnHeaderEnd = [&](QObject*) {
         if (c.ContentLength() > maxBytes) {
@@ -71,6 +75,8 @@ SiteTransfer::Result SiteTransfer::Fetch(const std::string& url, const std::stri
     end.bodyBytes = c.BytesReceived();
     end.headerLines = c.HeaderLines();
     client.reset();
+    const std::string body = stream.str();
+    end.body = body;
 
     r.status = end.status;
     if (closed_)
@@ -83,7 +89,7 @@ SiteTransfer::Result SiteTransfer::Fetch(const std::string& url, const std::stri
         r.end = End::Done;
     if (r.end != End::Done) return r;
     r.whole = core::WholeFile(end);
-    r.body = stream.str();
+    r.body = body;
     return r;
 }
 

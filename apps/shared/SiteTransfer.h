@@ -28,6 +28,11 @@ public:
         std::string body;
     };
 
+    // An HTTP proxy the transfers go through; none while host is empty.
+    struct Proxy {
+        std::string host, port, username, password;
+    };
+
     explicit SiteTransfer(QObject* owner) : owner_(owner) {}
 
     Result Fetch(const std::string& url, const std::string& referrer, long long maxBytes);
@@ -42,6 +47,7 @@ public:
     // Menu items that start transfers; they are disabled while one runs.
     std::vector<QPointer<QAction>> items;
     int timeoutMs = THttpCli::DefaultTimeout;
+    Proxy proxy;
 
 private:
     QObject* owner_;

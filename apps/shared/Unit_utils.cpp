@@ -11,8 +11,10 @@
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramFolder.h"
+#include "platform/SafeFile.h"
 #include "platform/TextFile.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -373,10 +375,22 @@ void TForm_Utils::ExportPictures(int count, bool merge) {
     const core::DrawStore& store = host_.Store();
     const core::Game& game = host_.GameRules();
     const std::string folder = platform::ProgramFolder();
-    auto exists = [](const std::string& path) { return platform::FileExists(path); };
+    // Any entry counts as taken, a link too, so a picture never lands at another place.
+    auto exists = [](const std::string& path) { return platform::NameTaken(path); };
     auto save = [&](const QImage& picture, const std::string& name) {
         const std::string path = core::UniqueFileName(platform::InProgramFolder(name), exists);
-        if (picture.save(Q(path), "BMP")) return true;
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (picture.save(&buffer, "BMP")) {
+            try {
+                platform::WriteFileAtomic(
+                    path,
+                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+                return true;
+            } catch (const platform::FileError&) {
+            }
+        }
         platform::Dialogs().ShowMessage(
             core::Tr(l, "Не удалось сохранить файл ", "Could not save file ") + path);
         return false;

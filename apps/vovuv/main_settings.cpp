@@ -37,10 +37,9 @@ void TForm1::WriteSettings() {
     s.login = platform::Utf8ToCp1251(UserLogin);
     s.password = platform::Utf8ToCp1251(UserPassword);
     try {
-        // The file holds a password in plain text: readable by its owner only.
         platform::WriteFileAtomic(
             platform::InProgramFolder(game_.settingsFileName()),
-            platform::JoinLines(core::SettingsLines(s, EditionRules().settingsLineCount)), 0600);
+            platform::JoinLines(core::SettingsLines(s, EditionRules().settingsLineCount)));
     } catch (const platform::FileError& e) {
         platform::Dialogs().ShowMessage(e.what());
     }

@@ -45,7 +45,8 @@ void TForm1::CheckVersion() {
     case SiteTransfer::End::Closed:
         return;
     }
-    if (got.status < 200 || got.status >= 300) {
+    // Only a whole answer is a version: a chunk size or a part of a date is none.
+    if (!got.whole) {
         platform::Dialogs().ShowMessage("Error");
         return;
     }

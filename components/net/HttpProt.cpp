@@ -77,6 +77,14 @@ void THttpCli::RequestAsync(THttpRequest kind) {
     if (kind == httpPOST && !SendStream)
         throw EHttpException("HTTP component has nothing to post", httpErrNothingToPost);
 
+    // Nothing is sent that could carry a header of its own into the request.
+    for (const std::string* text : {&URL, &Proxy, &ProxyPort, &Sender, &Agent, &Accept, &Reference,
+                                    &Username, &Password, &ProxyUsername, &ProxyPassword, &Cookie,
+                                    &ContentTypePost, &ContentRangeBegin, &ContentRangeEnd})
+        if (core::HasControlCharacter(*text))
+            throw EHttpException("Control character in the request refused",
+                                 httpErrControlCharacter);
+
     const core::UrlParts url = core::SplitURL(URL);
     const std::string scheme = core::ToLower(url.scheme);
     if (scheme == "https")
@@ -473,6 +481,10 @@ void THttpCli::HeaderLine(const std::string& line) {
         if (auto field = core::SplitHeaderLine(line)) {
             const std::string& v = field->value;
             if (field->name == "location") {
+                if (core::HasControlCharacter(v)) {
+                    Fail("Relocation refused: control character", httpErrControlCharacter);
+                    return;
+                }
                 locationFlag_ = true;
                 const std::string scheme = core::ApplyLocation(target_, v, !Proxy.empty());
                 if (scheme != "http") {

@@ -35,6 +35,7 @@ constexpr int httpErrTooManyRelocations = 7;
 constexpr int httpErrTimeout = 8;
 constexpr int httpErrUnsupportedScheme = 9; // https and the like: never sent as plain HTTP
 constexpr int httpErrAborted = 10;          // ended by its owner (Abort)
+constexpr int httpErrControlCharacter = 11; // a text of the request holds CR, LF or the like
 
 enum THttpCliState : std::uint8_t {
     hsReady,

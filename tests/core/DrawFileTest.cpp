@@ -148,7 +148,7 @@ TEST(IsValidDrawLine, FiveOfThirtySixNeedsDistinctNumbersInRangeAndNineDigits) {
           Case{"1234 05.03.2013 3 12 17 25 25", false},
           Case{"123456789 05.03.2013 3 12 17 25 36", true},
           Case{"1234567890 05.03.2013 3 12 17 25 36", false},
-          Case{"1234 05.03.2013 3 12 17 25 0000000036", true}, Case{"1 2 3 4 5 6", false}})
+          Case{"1234 05.03.2013 3 12 17 25 0000000036", false}, Case{"1 2 3 4 5 6", false}})
         EXPECT_EQ(IsValidDrawLine(c.line, rules), c.valid) << c.line;
 }
 
@@ -195,4 +195,41 @@ TEST(LoadDrawLines, MoreThanTheStoreHoldsLoadsTheNewestUnderBothRules) {
     EXPECT_EQ(five.leftOut, 5);
     EXPECT_EQ(five.labels.front().drawNumber, "10005");
     EXPECT_EQ(five.labels.back().drawNumber, "6");
+}
+
+TEST(LoadDrawLines, AByteOrderMarkIsSkippedAndNoNumberFieldExceedsNineCharacters) {
+    const std::string mark = "\xEF\xBB\xBF";
+    struct Case {
+        std::string line;
+        bool valid;
+    };
+    const struct {
+        const DrawFileRules rules;
+        std::vector<Case> cases;
+    } editions[] = {
+        {Edition6x45.drawFile,
+         {{mark + "1 2 3 4 5 6", true},
+          {"000000007 1 2 3 4 5", true},
+          {"0000000007 1 2 3 4 5", false},
+          {"1 2 3 4 5 0000000045", false},
+          {mark + mark + "1 2 3 4 5 6", false}}},
+        {Edition5x36.drawFile,
+         {{mark + "12 01.01.2000 1 2 3 4 5", true},
+          {"000000012 01.01.2000 000000001 2 3 4 5", true},
+          {"0000000012 01.01.2000 1 2 3 4 5", false},
+          {"12 01.01.2000 0000000007 2 3 4 5", false},
+          {"12 01.01.2000 1 2 0000000003 4 5", false},
+          {"12 01.01.2000 1 2 3 4 0000000005", false}}},
+    };
+    for (const auto& e : editions) {
+        for (const Case& c : e.cases) {
+            DrawStore store;
+            const LoadReport report = LoadDrawLines({c.line}, e.rules, store);
+            EXPECT_EQ(report.loaded, c.valid ? 1 : 0) << c.line;
+        }
+        // The mark counts only at the start of the file.
+        DrawStore store;
+        const auto second = LoadDrawLines({e.cases[1].line, e.cases[0].line}, e.rules, store);
+        EXPECT_EQ(second.incorrectLines, std::vector<int>{2});
+    }
 }

@@ -39,6 +39,9 @@ TEST(PrepareDrawDownload, EveryNonEmptyLineMustBeADrawLine) {
         {"45 44 43 42 41 40\r\n1 2 3", false}, // cut short inside a line
         {"3\r\n1 2 3 4 5 6\r\n0\r\n", false},  // chunk sizes
         {"45 44 43 42 41 40\r\n\r\n1 2 3 4 5 6", true},
+        {"\xEF\xBB\xBF"
+         "45 44 43 42 41 40\r\n",
+         true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(core::PrepareDrawDownload(c.body, core::IsDrawLine6x45).allDrawLines, c.accepted)
@@ -47,6 +50,45 @@ TEST(PrepareDrawDownload, EveryNonEmptyLineMustBeADrawLine) {
     EXPECT_TRUE(core::PrepareDrawDownload("x\r\ny", [](std::string_view l) {
                     return l.size() == 1;
                 }).allDrawLines);
+}
+
+TEST(WholeFile, ALengthOrElseAFinalLineEndMarksTheEnd) {
+    const struct {
+        int status;
+        long long length;
+        const char* body;
+        std::vector<std::string> header;
+        bool whole;
+    } cases[] = {
+        {200, 5, "1 2\r\n", {}, true},
+        {200, 6, "1 2\r\n", {}, false},
+        {200, -1, "1 2\r\n", {}, true},
+        {200, -1, "1 2\r", {}, true},
+        {200, -1, "1 2\r\n3 4", {}, false}, // cut in a line
+        {200, -1, "1 2\r\n3", {}, false},   // cut in a number
+        {200, -1, "", {}, false},
+        {200, 0, "", {}, true},
+        {206, -1, "1 2\r\n", {}, false},
+        {200, -1, "1 2\r\n", {"Transfer-Encoding: chunked"}, false},
+        {200, -1, "1 2\r\n", {"Transfer-Encoding:  Identity "}, true},
+    };
+    for (const auto& c : cases) {
+        core::TransferEnd end;
+        end.status = c.status;
+        end.contentLength = c.length;
+        end.body = c.body;
+        end.bodyBytes = static_cast<long long>(end.body.size());
+        end.headerLines = c.header;
+        EXPECT_EQ(core::WholeFile(end), c.whole) << c.status << " " << c.length << " " << c.body;
+    }
+}
+
+TEST(CountDrawLines, SkipsTheMarkAndCountsOnlyDrawLines) {
+    EXPECT_EQ(core::CountDrawLines({"\xEF\xBB\xBF"
+                                    "1 2 3 4 5 6",
+                                    "", "x", "7 8 9 10 11 12"},
+                                   core::IsDrawLine6x45),
+              2);
 }
 
 TEST(BackupName, FirstFreeName) {
@@ -78,6 +120,13 @@ TEST(BackupName, NothingWhenAllNamesAreTaken) {
     const auto last = core::BackupName(
         "6x45.txt", [](const std::string& n) { return n != "6x45.txt.bak[9999]"; });
     EXPECT_EQ(last, "6x45.txt.bak[9999]");
+}
+
+TEST(UpdateMessages, TheShrinkQuestionNamesBothCounts) {
+    EXPECT_EQ(core::ShrinkQuestion("6x45.txt", 120, 21, core::Lang::English),
+              "Draws in 6x45.txt: 120, in the download: 21. Replace the file?");
+    EXPECT_EQ(core::ShrinkQuestion("5x36.txt", 3, 2, core::Lang::Russian),
+              "Тиражей в файле 5x36.txt: 3, в загруженном: 2. Заменить файл?");
 }
 
 TEST(UpdateMessages, BothLanguages) {

@@ -27,7 +27,7 @@ TEST(JoinLines, WithAndWithoutFinalLineEnd) {
 TEST(TextFile, ReadsAndWritesInPlace) {
     testing_support::TempDir dir;
     const std::string path = dir.file("x.txt");
-    WriteFileAtomic(path, "1 2\r\n3", 0600);
+    WriteFileAtomic(path, "1 2\r\n3");
     EXPECT_EQ(ReadTextLines(path), (Lines{"1 2", "3"}));
     struct stat st {};
     ASSERT_EQ(stat(path.c_str(), &st), 0);

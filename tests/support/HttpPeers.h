@@ -207,6 +207,33 @@ private:
     int port_ = 0;
 };
 
+// tinyproxy in the foreground on a free port, asking for the login and password given.
+class TinyProxy {
+public:
+    static constexpr const char* kProgram = "/usr/bin/tinyproxy";
+
+    TinyProxy(const std::string& folder, const std::string& user, const std::string& password) {
+        if (!HaveProgram(kProgram)) return;
+        for (int attempt = 0; attempt < 3 && port_ == 0; ++attempt) {
+            const int port = FreePort();
+            const std::string conf = folder + "/tinyproxy.conf";
+            std::ofstream(conf) << "Port " << port << "\nListen 127.0.0.1\nTimeout 10\n"
+                                << "MaxClients 8\nLogLevel Error\n"
+                                << "LogFile \"" << folder << "/tinyproxy.log\"\n"
+                                << "Allow 127.0.0.1\nBasicAuth " << user << " " << password << "\n";
+            process_.Stop();
+            if (!process_.Start({kProgram, "-d", "-c", conf})) continue;
+            if (WaitAccepting(port, 5000)) port_ = port;
+        }
+    }
+    bool ok() const { return port_ > 0; }
+    int port() const { return port_; }
+
+private:
+    Process process_;
+    int port_ = 0;
+};
+
 // One end of a scripted connection, on the server's thread.
 struct FakeConnection {
     int fd;

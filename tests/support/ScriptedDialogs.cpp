@@ -17,8 +17,10 @@ void ScriptedDialogs::ShowMessage(const std::string& text) {
     messages.push_back(text);
 }
 
-bool ScriptedDialogs::AskYesNo(const std::string& text, const std::string&) {
+bool ScriptedDialogs::AskYesNo(const std::string& text, const std::string&,
+                               platform::DefaultAnswer preset) {
     questions.push_back(text);
+    questionDefaults.push_back(preset);
     if (yesNo.empty()) return true;
     const bool a = yesNo.front();
     yesNo.pop_front();

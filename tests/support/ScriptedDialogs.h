@@ -32,13 +32,15 @@ public:
     std::vector<Prompt> prompts;
     std::vector<std::string> messages;
     std::vector<std::string> questions;
+    std::vector<platform::DefaultAnswer> questionDefaults; // per question
     std::vector<std::string> opened;
     std::vector<Modal> modals;
 
     std::string InputBox(const std::string& caption, const std::string& prompt,
                          const std::string& defaultText) override;
     void ShowMessage(const std::string& text) override;
-    bool AskYesNo(const std::string& text, const std::string& caption) override;
+    bool AskYesNo(const std::string& text, const std::string& caption,
+                  platform::DefaultAnswer preset = platform::DefaultAnswer::Yes) override;
     std::optional<std::string> OpenFileName(const std::string& filter,
                                             const std::string& initialDir) override;
     std::optional<std::string> SaveFileName(const std::string& filter,

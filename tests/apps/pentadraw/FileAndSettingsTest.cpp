@@ -70,6 +70,8 @@ TEST_F(FileTest, ASavedRussianStartsInRussianThePopUpItemSwitchesAndClosingWrite
     form->SetBounds(40, 50, 700, 520);
     form->close();
     EXPECT_EQ(dir.read(kSettings), "0\r\n700\r\n520\r\n40\r\n50\r\n1\r\n");
+    EXPECT_EQ(std::filesystem::status(dir.file(kSettings)).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
 TEST_F(FileTest, AltXClosesAndTheHelpItemDoesNothing) {

@@ -28,11 +28,67 @@ protected:
     void TearDown() override {
         PentadrawTest::TearDown();
         server.reset();
+        raw.reset();
     }
 
     testing_support::TempDir site;
     std::unique_ptr<http_peers::PythonServer> server;
+    std::unique_ptr<http_peers::FakeServer> raw;
 };
+
+TEST_F(Update, ThroughAProxyTheRightLoginUpdatesAndAWrongOneTouchesNothing) {
+    if (!http_peers::HaveProgram(http_peers::TinyProxy::kProgram))
+        GTEST_SKIP() << "tinyproxy is not installed (scripts/deps.sh test installs it)";
+    testing_support::TempDir proxyDir;
+    http_peers::TinyProxy proxy(proxyDir.path(), "ann", "p4ss");
+    ASSERT_TRUE(proxy.ok()) << "tinyproxy could not be started";
+    Serve(kNew);
+    form->Transfer.proxy = {"127.0.0.1", std::to_string(proxy.port()), "ann", "pass"};
+    form->Button_updateClick();
+    EXPECT_EQ(dialogs->messages, std::vector<std::string>{"Error"});
+    EXPECT_EQ(dir.read("5x36.txt"), kOld);
+    EXPECT_FALSE(platform::FileExists(dir.file("5x36.txt.bak")));
+
+    dialogs->messages.clear();
+    form->Transfer.proxy.password = "p4ss";
+    form->Button_updateClick();
+    EXPECT_EQ(dialogs->messages, std::vector<std::string>{kDone3});
+    EXPECT_EQ(dir.read("5x36.txt"), kSaved);
+    EXPECT_EQ(dir.read("5x36.txt.bak"), kOld);
+    EXPECT_EQ(form->DrawCount, 3);
+}
+
+TEST_F(Update, ACutOrShrinkingDownloadAsksInTheWindowsLanguageOrIsRefused) {
+    Start(kOld);
+    // Without a length the body ends with the connection.
+    auto serve = [&](const std::string& body) {
+        server.reset();
+        raw = std::make_unique<http_peers::FakeServer>(
+            [body](http_peers::FakeConnection& c) { c.Send("HTTP/1.0 200 OK\r\n\r\n" + body); });
+        form->SiteRoot = "http://127.0.0.1:" + std::to_string(raw->port());
+    };
+    // Cut in a number of the last line: never saved.
+    serve("13 13.03.2013 11 12 13 14 15\r\n12 09.03.2013 21 22 23 24 2");
+    form->Button_updateClick();
+    EXPECT_EQ(dialogs->messages, std::vector<std::string>{"Error"});
+    EXPECT_EQ(dir.read("5x36.txt"), kOld);
+
+    // Cut at a line end: one draw where the file holds two. The user is asked in the window's
+    // language, and No keeps the file.
+    serve("13 13.03.2013 11 12 13 14 15\r\n");
+    form->SetRussian();
+    dialogs->messages.clear();
+    dialogs->yesNo.push_back(false);
+    form->Button_updateClick();
+    EXPECT_EQ(
+        dialogs->questions,
+        std::vector<std::string>{"Тиражей в файле 5x36.txt: 2, в загруженном: 1. Заменить файл?"});
+    EXPECT_TRUE(dialogs->messages.empty());
+    EXPECT_EQ(dir.read("5x36.txt"), kOld);
+    EXPECT_FALSE(platform::FileExists(dir.file("5x36.txt.bak")));
+    EXPECT_EQ(form->DrawCount, 2);
+    raw.reset();
+}
 
 TEST_F(Update, SavesKeepsABackupReloadsAndSaysSoInEnglish) {
     Serve(kNew);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 #include <set>
 
 namespace {
@@ -33,8 +34,9 @@ Script Answer(const std::string& bytes, bool reset = false) {
 // file with the answer given.
 class HostileSite : public VovuvTest {
 protected:
-    void Start(Script drawFile, const std::string& version = Ok("17 April 2010")) {
-        VovuvTest::Start(kOld);
+    void Start(Script drawFile, const std::string& version = Ok("17 April 2010\r\n"),
+               const std::string& old = kOld) {
+        VovuvTest::Start(old);
         server = std::make_unique<http_peers::FakeServer>([drawFile, version](FakeConnection& c) {
             if (c.request.rfind("GET /6x45.txt ", 0) == 0) return drawFile(c);
             c.Send(version);
@@ -78,6 +80,10 @@ TEST_F(HostileSite, OnlyAWholeFileOfDrawLinesReplacesTheDrawFile) {
         {"longer than its length",
          Answer("HTTP/1.0 200 OK\r\nContent-Length: 19\r\n\r\n" + kDraws)},
         {"cut inside a line", Answer(Ok(kDraws.substr(0, 45)))},
+        // "31 32 33 34 35 3": six numbers still, but no line end says the body is all there.
+        {"cut inside a number", Answer(Ok(kDraws.substr(0, 54)))},
+        {"relocated by a location with a bare CR",
+         Answer("HTTP/1.0 302 Found\r\nLocation: /6x45.txt\rX-Injected: 1\r\n\r\n")},
         {"cut by a reset", Answer(Ok(kDraws.substr(0, 38)), true)},
         {"server error", Answer("HTTP/1.0 500 Oops\r\n\r\n" + kDraws)},
         {"endless body",
@@ -117,6 +123,9 @@ TEST_F(HostileSite, OnlyAWholeFileOfDrawLinesReplacesTheDrawFile) {
         EXPECT_EQ(form->DrawCount, 2);
         EXPECT_FALSE(form->HttpClient);
         EXPECT_TRUE(form->MainFileItem(1)->isEnabled());
+        EXPECT_TRUE(dialogs->questions.empty());
+        for (const std::string& request : server->requests())
+            EXPECT_EQ(request.find("Injected"), std::string::npos) << request;
         TearDown();
     }
     // The endless body was refused at the limit, not at its end.
@@ -139,6 +148,76 @@ TEST_F(HostileSite, AWholeFileIsSavedAndTheOldOneKeptUnderAFreeName) {
     EXPECT_EQ(Files(), (std::set<std::string>{"6x45.txt", "6x45.txt.bak", "6x45.txt.bak[1]",
                                               "6x45.txt.bak[2]"}));
     EXPECT_EQ(form->DrawCount, 3);
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.file("6x45.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST_F(HostileSite, ADownloadOfFewerDrawsReplacesTheFileOnlyWhenTheUserSaysYes) {
+    // Cut at a line end: whole by its look, but one draw where the file holds two.
+    const std::string cut = kDraws.substr(0, 19);
+    const struct {
+        bool russian;
+        bool yes;
+        const char* question;
+    } cases[] = {
+        {false, false, "Draws in 6x45.txt: 2, in the download: 1. Replace the file?"},
+        {true, false, "Тиражей в файле 6x45.txt: 2, в загруженном: 1. Заменить файл?"},
+        {false, true, "Draws in 6x45.txt: 2, in the download: 1. Replace the file?"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.question);
+        // A byte-order mark does not hide the draws the file holds.
+        Start(Answer(Ok(cut)), Ok("17 April 2010\r\n"), std::string("\xEF\xBB\xBF") + kOld);
+        if (c.russian) form->SetRussian();
+        dialogs->messages.clear();
+        dialogs->yesNo.push_back(c.yes);
+        form->Update1Click();
+        EXPECT_EQ(dialogs->questions, std::vector<std::string>{c.question});
+        EXPECT_EQ(dialogs->questionDefaults,
+                  std::vector<platform::DefaultAnswer>{platform::DefaultAnswer::No});
+        if (c.yes) {
+            EXPECT_EQ(dir.read("6x45.txt"), "11 12 13 14 15 16");
+            EXPECT_EQ(dir.read("6x45.txt.bak"), "\xEF\xBB\xBF" + std::string(kOld));
+            EXPECT_EQ(form->DrawCount, 1);
+            EXPECT_EQ(dialogs->messages.size(), 1u);
+        } else {
+            EXPECT_TRUE(dialogs->messages.empty());
+            EXPECT_EQ(Files(), std::set<std::string>{"6x45.txt"});
+            EXPECT_EQ(form->DrawCount, 2);
+        }
+        dialogs->questions.clear();
+        dialogs->questionDefaults.clear();
+        TearDown();
+    }
+}
+
+TEST_F(HostileSite, OnlyAWholeVersionAnswerIsShown) {
+    const std::string done = "File 6x45.txt has been updated successfully\r\n\r\nDraws: 3";
+    const struct {
+        const char* what;
+        std::string answer;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {"chunked",
+         "HTTP/1.0 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nd\r\n1 May 2011\r\n\r\n0\r\n\r\n",
+         {done, "Error"}},
+        {"partial",
+         "HTTP/1.0 206 Partial Content\r\nContent-Range: bytes 0-4/12\r\n\r\n1 May",
+         {done, "Error"}},
+        {"cut without a length", Ok("1 May 20"), {done, "Error"}},
+        {"whole",
+         Ok("1 May 2011\r\n"),
+         {done, "Your Version:  17 April 2010\r\n\r\nLatest Version:1 May 2011\r\n\r\n"
+                "Please, update this program"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Start(Answer(Ok(kDraws)), c.answer);
+        form->Update1Click();
+        EXPECT_EQ(dialogs->messages, c.messages);
+        TearDown();
+    }
 }
 
 TEST_F(HostileSite, ClosingTheWindowEndsTheTransferAndNothingFollows) {

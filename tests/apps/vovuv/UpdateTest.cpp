@@ -146,6 +146,29 @@ TEST_F(Update, WhenNoBackupNameIsFreeTheFileStays) {
     EXPECT_EQ(form().DrawCount, 2);
 }
 
+TEST_F(Update, ThroughAProxyTheRightLoginUpdatesAndAWrongOneTouchesNothing) {
+    if (!http_peers::HaveProgram(http_peers::TinyProxy::kProgram))
+        GTEST_SKIP() << "tinyproxy is not installed (scripts/deps.sh test installs it)";
+    testing_support::TempDir proxyDir;
+    http_peers::TinyProxy proxy(proxyDir.path(), "joe", "secret");
+    ASSERT_TRUE(proxy.ok()) << "tinyproxy could not be started";
+    Start(kOld, kNew, "17 April 2010");
+    form().Transfer.proxy = {"127.0.0.1", std::to_string(proxy.port()), "joe", "wrong"};
+    form().Update1Click();
+    EXPECT_EQ(dialogs->messages, std::vector<std::string>{"Error"});
+    EXPECT_EQ(folder.read("6x45.txt"), kOld);
+    EXPECT_FALSE(Exists("6x45.txt.bak"));
+    EXPECT_EQ(form().DrawCount, 2);
+
+    dialogs->messages.clear();
+    form().Transfer.proxy.password = "secret";
+    form().Update1Click();
+    EXPECT_EQ(dialogs->messages, std::vector<std::string>{kDone3});
+    EXPECT_EQ(folder.read("6x45.txt"), kSaved);
+    EXPECT_EQ(folder.read("6x45.txt.bak"), kOld);
+    EXPECT_EQ(form().DrawCount, 3);
+}
+
 TEST_F(Update, ASecondUpdateDuringTheTransferIsRefused) {
     Start(kOld, kNew, "17 April 2010");
     bool sawDisabled = false;

@@ -258,6 +258,8 @@ TEST_F(UtilsWindow, ReverseListsTheDrawsOldestFirst) {
               "08 13 18 23 28 33\r\n15 20 25 30 35 40\r\n02 22 27 32 37 42");
 }
 
+constexpr auto kPrivate = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+
 TEST_F(UtilsWindow, SaveAppendsTxtAndAsksBeforeReplacing) {
     Load(2);
     u->Memo1->SetText("01 02 03 04 05 06\r\n\r\n07 08 09 10 11 12\r\n");
@@ -286,6 +288,7 @@ TEST_F(UtilsWindow, SaveAppendsTxtAndAsksBeforeReplacing) {
     dialogs->yesNo.push_back(true);
     u->Button_Save->click();
     EXPECT_EQ(dir.read("list.txt"), "33\r\n");
+    EXPECT_EQ(std::filesystem::status(dir.file("list.txt")).permissions(), kPrivate);
 }
 
 TEST_F(UtilsWindow, SaveCancelledStillDropsEmptyLinesAndAFailureIsReported) {
@@ -321,6 +324,7 @@ TEST_F(UtilsWindow, ExportWritesOnePicturePerDrawWithFreeNames) {
     for (const auto& name : FilesIn(dir.path(), ".bmp")) {
         QImage picture(QString::fromStdString(dir.file(name)));
         EXPECT_EQ(picture.size(), QSize(345, 410)) << name;
+        EXPECT_EQ(std::filesystem::status(dir.file(name)).permissions(), kPrivate) << name;
     }
     // The board is left on the newest exported draw, which is what its picture shows.
     const QImage newest(QString::fromStdString(dir.file("120[0].bmp")));

@@ -285,6 +285,42 @@ TEST(HttpClient, RefusesHttpsWithoutSendingAnything) {
     EXPECT_TRUE(server.requests().empty());
 }
 
+TEST(HttpClient, AControlCharacterInAnyTextOfTheRequestSendsNothing) {
+    FakeServer server([](FakeConnection& c) { c.Send(kOk); });
+    const std::string url = "http://127.0.0.1:" + std::to_string(server.port());
+    const struct {
+        const char* what;
+        std::function<void(THttpCli&)> set;
+    } cases[] = {
+        {"url", [&](THttpCli& c) { c.URL = url + "/x\rX-Injected: 1"; }},
+        {"url with LF", [&](THttpCli& c) { c.URL = url + "/x\nX-Injected: 1"; }},
+        {"login", [](THttpCli& c) { c.Username = "joe\r\nX-Injected: 1"; }},
+        {"password", [](THttpCli& c) { c.Password = "pw\x01"; }},
+        {"proxy login", [](THttpCli& c) { c.ProxyUsername = "joe\t"; }},
+        {"cookie", [](THttpCli& c) { c.Cookie = "a=1\rX-Injected: 1"; }},
+        {"referrer", [](THttpCli& c) { c.Reference = "http://x\x7F"; }},
+    };
+    for (const auto& c : cases) {
+        const Outcome o = RunGet(url + "/x", 5000, c.set);
+        ASSERT_TRUE(o.errorCode) << c.what;
+        EXPECT_EQ(*o.errorCode, httpErrControlCharacter) << c.what;
+    }
+    http_peers::FakeConnection::Pause(100);
+    EXPECT_TRUE(server.requests().empty());
+}
+
+TEST(HttpFakeServer, ALocationWithABareCrEndsTheTransferBeforeTheNextRequest) {
+    FakeServer server([](FakeConnection& c) {
+        c.Send("HTTP/1.0 302 Found\r\nLocation: /x\rX-Injected: 1\r\n\r\n");
+    });
+    const Outcome o = RunGet(server.url("/first"));
+    ASSERT_TRUE(o.errorCode);
+    EXPECT_EQ(*o.errorCode, httpErrControlCharacter);
+    http_peers::FakeConnection::Pause(100);
+    ASSERT_EQ(server.requests().size(), 1u);
+    EXPECT_EQ(server.requests()[0].find("Injected"), std::string::npos);
+}
+
 TEST(HttpClient, RefusedConnection) {
     const int port = http_peers::FreePort();
     const Outcome o = RunGet("http://127.0.0.1:" + std::to_string(port) + "/x");
