@@ -5,8 +5,10 @@
 #include "components/skin/xpEdit.h"
 #include "components/skin/xpWindow.h"
 #include "core/HighLighter.h"
+#include "platform/Dialogs.h"
 #include "platform/TextFile.h"
 
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QSyntaxHighlighter>
 #include <QTextCharFormat>
@@ -68,6 +70,26 @@ void THighMemo::SetText(const std::string& text) {
 void THighMemo::mousePressEvent(QMouseEvent* event) {
     QPlainTextEdit::mousePressEvent(event);
     if (OnMouseDown) OnMouseDown(event->button());
+}
+
+bool THighMemo::canInsertFromMimeData(const QMimeData* source) const {
+    return source && source->hasText();
+}
+
+void THighMemo::insertFromMimeData(const QMimeData* source) {
+    // Only plain text, read once: asking another program's clipboard for a format waits in an
+    // event loop, and the data may be gone when it returns.
+    const QString text = source ? source->text() : QString();
+    if (text.isEmpty()) return;
+    // Colouring word by word, a text of many megabytes would hold the window for minutes.
+    if (text.size() > MaxPasteChars) {
+        // The window speaks English in both languages.
+        platform::Dialogs().ShowMessage(
+            "The text is too long to paste here: " + std::to_string(text.size() >> 20) +
+            " MB; the HighLighter takes at most " + std::to_string(MaxPasteChars >> 20) + " MB.");
+        return;
+    }
+    insertPlainText(text);
 }
 
 TForm_high::TForm_high(QWidget* parent) : TForm(parent) {

@@ -23,6 +23,8 @@ class THighMemo : public QPlainTextEdit {
 public:
     explicit THighMemo(QWidget* parent = nullptr);
     std::function<void(Qt::MouseButton)> OnMouseDown;
+    // Characters one paste may bring.
+    static constexpr qsizetype MaxPasteChars = qsizetype{4} << 20;
 
     void Clear() { clear(); }
     void SetWordWrap(bool on) { setLineWrapMode(on ? WidgetWidth : NoWrap); }
@@ -32,6 +34,8 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
 };
 
 // The HighLighter: pasted lines of numbers with the numbers of a set in red, and Execute,

@@ -5,8 +5,6 @@
 #include "components/skin/xpCheckBox.h"
 #include "components/skin/xpWindow.h"
 
-#include <QCloseEvent>
-
 TForm_memo* Form_memo = nullptr;
 
 TForm_memo::TForm_memo(const EditionHost& host, QWidget* parent) : TForm(parent), host_(host) {
@@ -60,12 +58,6 @@ void TForm_memo::FormResize() {
 void TForm_memo::Button_ReverseClick() {
     // An index flip: the lines are not copied.
     Memo1->Reverse();
-}
-
-void TForm_memo::closeEvent(QCloseEvent* event) {
-    TForm::closeEvent(event);
-    // Nothing reads the text of a closed window, and a result can hold hundreds of megabytes.
-    if (event->isAccepted()) Memo1->Release();
 }
 
 void TForm_memo::CheckBox_wrapClick() {

@@ -37,7 +37,6 @@ public:
 protected:
     void FormShow() override;
     void FormResize() override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     const EditionHost& host_;

@@ -6,7 +6,10 @@
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/WindowTestHost.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImage>
+#include <QMimeData>
 #include <QMenu>
 #include <QTest>
 #include <QTextBlock>
@@ -50,6 +53,33 @@ TEST(HighLighterWindow, TypingASetPaintsItsNumbersRedAndEnterAnnotatesTheMemo) {
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[0], "05 12 33         # [2]");
     EXPECT_EQ(form.Edit1->Text(), "5 12");
+}
+
+TEST(HighLighterWindow, PasteTakesOnlyPlainTextOfAReasonableSize) {
+    ScopedDialogs dialogs;
+    TForm_high form;
+    form.Memo1->setPlainText("1 2");
+    const auto paste = [&](QMimeData* data) {
+        QGuiApplication::clipboard()->setMimeData(data); // the clipboard owns it
+        form.Memo1->moveCursor(QTextCursor::End);
+        QTest::keyClick(form.Memo1, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(form.Memo1, Qt::Key_Insert, Qt::ShiftModifier);
+        return form.Memo1->toPlainText().toStdString();
+    };
+    auto image = std::make_unique<QMimeData>();
+    image->setImageData(QImage(4, 4, QImage::Format_RGB32));
+    EXPECT_EQ(paste(new QMimeData), "1 2");
+    EXPECT_EQ(paste(image.release()), "1 2");
+    auto nul = std::make_unique<QMimeData>();
+    nul->setText(QString::fromLatin1(" 3\0 4", 5));
+    EXPECT_EQ(paste(nul.release()), std::string("1 2 3\0 4 3\0 4", 13));
+    auto huge = std::make_unique<QMimeData>();
+    huge->setText(QString(THighMemo::MaxPasteChars + 1, QLatin1Char('7')));
+    form.Memo1->setPlainText("1 2");
+    EXPECT_EQ(paste(huge.release()), "1 2");
+    ASSERT_EQ(dialogs->messages.size(), 2u);
+    EXPECT_EQ(dialogs->messages[0],
+              "The text is too long to paste here: 4 MB; the HighLighter takes at most 4 MB.");
 }
 
 class Map2Window : public ::testing::Test {
