@@ -58,7 +58,7 @@ void BM_Prognosis(benchmark::State& s) {
 void BM_Find(benchmark::State& s) {
     Run(s, [](auto& st) {
         core::CommandResult r;
-        r.source = core::FindSource(st, core::CleanFindText("3 17 22 31 40 45"));
+        r.source = core::FindSource(st, core::CleanFindText("3 17 22 31 40 45"), 6);
         return r;
     });
 }
@@ -66,9 +66,10 @@ void BM_ColumnChart(benchmark::State& state) {
     // The Average column of the main grid, as the double click reads it.
     const auto& store = Store();
     std::vector<std::string> cells = {"Average"};
-    for (int i = 0; i < store.DrawCount; ++i) cells.push_back(core::MainGridRow(store, i)[10]);
+    for (int i = 0; i < store.DrawCount; ++i)
+        cells.push_back(core::MainGridRow(store, i, core::Game6x45)[10]);
     for (auto _ : state) {
-        auto chart = core::ColumnChart(10, cells);
+        auto chart = core::ColumnChart(10, cells, core::Edition6x45);
         benchmark::DoNotOptimize(chart);
     }
 }

@@ -91,16 +91,15 @@ BENCHMARK(BM_Combinations5)->Unit(benchmark::kMillisecond);
 
 class Host536 : public EditionHost {
 public:
+    Host536() : EditionHost(Bundle5x36) {}
     bool IsRussian() const override { return false; }
     const core::DrawStore& Store() const override { return ::Store(); }
-    const core::Game& GameRules() const override { return core::Game5x36; }
-    const core::Edition& EditionRules() const override { return core::Edition5x36; }
 };
 
 // The table commands with the table filling and one screen of cells, as the program runs them.
 template <class Command> void Table(benchmark::State& state, Command command) {
     Host536 host;
-    TForm_StringGrid form(host, TableWindow5x36);
+    TForm_StringGrid form(host);
     for (auto _ : state) {
         const core::TableResult r = command(Store());
         form.fill_grid();

@@ -59,9 +59,9 @@ BENCHMARK(BM_Separation)->Arg(0)->Arg(5000)->Unit(benchmark::kMillisecond);
 // Filter Any with the table filling and one screen of cells, as the command runs it.
 class BenchHost : public EditionHost {
 public:
+    BenchHost() : EditionHost(Bundle6x45) {}
     bool IsRussian() const override { return false; }
     const core::DrawStore& Store() const override { return ::Store(); }
-    const core::Game& GameRules() const override { return core::Game6x45; }
 };
 
 void BM_FilterAnyIntoTable(benchmark::State& state) {

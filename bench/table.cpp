@@ -20,10 +20,9 @@ namespace {
 
 class BenchHost : public EditionHost {
 public:
-    BenchHost() : store(bench_support::HistoryStore(10000)) {}
+    BenchHost() : EditionHost(Bundle6x45), store(bench_support::HistoryStore(10000)) {}
     bool IsRussian() const override { return false; }
     const core::DrawStore& Store() const override { return store; }
-    const core::Game& GameRules() const override { return core::Game6x45; }
     core::DrawStore store;
 };
 

@@ -25,10 +25,10 @@ inline constexpr BoardRules Board5x36{18, {15, 20, 7}, false};
 
 // Later rules override earlier ones, so the narrowest boards (p < 3) get the small squares
 // again; from p = 19 on the squares overlap their neighbours by one pixel.
-BoardGeometry BoardCellGeometry(int perRow, const BoardRules& rules = Board6x45);
+BoardGeometry BoardCellGeometry(int perRow, const BoardRules& rules);
 
 // pool div perRow + 1: the last row may be empty and is then left undrawn.
-int BoardRows(int perRow, int pool = 45);
+int BoardRows(int perRow, int pool);
 
 struct BoardCell {
     int number;
@@ -36,7 +36,7 @@ struct BoardCell {
 };
 
 // Every number of the pool with the corner of its square, in drawing order.
-std::vector<BoardCell> BoardCells(int perRow, int pool = 45, const BoardRules& rules = Board6x45);
+std::vector<BoardCell> BoardCells(int perRow, int pool, const BoardRules& rules);
 
 // The text in a square: one-digit numbers get a leading blank so they stand centred.
 std::string BoardLabel(int number);

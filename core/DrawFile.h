@@ -19,7 +19,7 @@ std::string_view WithoutByteOrderMark(std::string_view text);
 inline constexpr std::size_t MaxNumberField = 9;
 
 // A line of blanks and digits holding exactly perDraw numbers.
-bool IsDrawLine(std::string_view line, int perDraw = 6);
+bool IsDrawLine(std::string_view line, int perDraw);
 
 // Splits a line "draw-number date n1 n2 n3 n4 n5": the five numbers are cut from the end, then
 // the draw number and the date; blanks and control characters separate. False when a field is
@@ -76,20 +76,20 @@ inline constexpr std::size_t MaxListedLines = 20;
 // The message a load shows, or "" when there is nothing to say.
 std::string LoadMessage(const LoadReport& report, Lang lang);
 
-int DrawSpan(Draw d, int perDraw = 6);
-long double DrawAverage(Draw d, int perDraw = 6);
-void DrawDeltas(Draw& d, int perDraw = 6);
+int DrawSpan(Draw d, int perDraw);
+long double DrawAverage(Draw d, int perDraw);
+void DrawDeltas(Draw& d, int perDraw);
 int CountOdd(const Draw& d, int n);
 int CountEven(const Draw& d, int n);
 // Pairs of equal numbers between two draws.
-int CountEqualPairs(const Draw& a, const Draw& b, int perDraw = 6);
+int CountEqualPairs(const Draw& a, const Draw& b, int perDraw);
 
 // The main grid of both editions: 22 columns, row 0 the headers.
 inline constexpr int MainGridColumns = 22;
 // The cells of the grid row showing record index (row index + 1): the numbers from column 2,
 // the differences from column 12. With a label, columns 0 and 1 show its draw number and date
 // as the file wrote them; without, column 0 is the draw number DrawCount - index.
-std::vector<std::string> MainGridRow(const DrawStore& store, int index, const Game& game = Game6x45,
+std::vector<std::string> MainGridRow(const DrawStore& store, int index, const Game& game,
                                      const DrawLabel* label = nullptr);
 
 } // namespace core

@@ -27,7 +27,7 @@ CommandResult MapCommand(const DrawStore& store, const Game& game, Lang lang,
     result.lines.reserve(count);
     for (int i = 0; i < count; ++i) {
         std::string line = ZeroPad(store.DrawCount - i, store.DrawCount) + ":";
-        line += NumbersToText(map.row(i).data(), false, "", columns);
+        line += NumbersToText(map.row(i).data(), false, "", columns, game.pool);
         result.lines.push_back(std::move(line));
     }
     return result;

@@ -23,10 +23,6 @@ std::vector<std::string> SplitTextLines(const std::string& bytes) {
     return lines;
 }
 
-bool IsDrawLine6x45(std::string_view line) {
-    return IsValidDrawLine(line, Game6x45);
-}
-
 DrawDownload PrepareDrawDownload(const std::string& body, const DrawLineRule& isDrawLine) {
     DrawDownload d;
     bool allValid = true;

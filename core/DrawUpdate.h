@@ -22,9 +22,6 @@ std::vector<std::string> SplitTextLines(const std::string& bytes);
 // An edition's draw-file line rule: true for a line its loader takes as a draw.
 using DrawLineRule = std::function<bool(std::string_view line)>;
 
-// The 6-of-45 rule.
-bool IsDrawLine6x45(std::string_view line);
-
 struct DrawDownload {
     std::string fileBytes; // the non-empty lines joined by CR LF, without a final line end
     int lines = 0;         // the non-empty lines

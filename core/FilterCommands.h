@@ -54,6 +54,6 @@ std::vector<Draw> SeparationRecords(const DrawStore& store, int perDraw, int s, 
 // The line of one Separation record: the numbers two digits wide, the removed ones as
 // blanks at the end, the given numbers marked.
 std::string SeparationLine(const std::uint8_t* record, const std::uint8_t* marked, int perDraw,
-                           int pool = 45);
+                           int pool);
 
 } // namespace core

@@ -18,7 +18,7 @@ std::string CleanFindText(std::string_view text);
 // ConversionError for a number beyond 32 bits.
 // The lines are made on demand.
 std::shared_ptr<const LineSource> FindSource(const DrawStore& store, std::string_view cleaned,
-                                             int perDraw = 6);
+                                             int perDraw);
 
 std::string FindCaption(Lang lang);
 

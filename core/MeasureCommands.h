@@ -24,7 +24,7 @@ struct Characteristic {
     int pairSum;
     int left;
 };
-Characteristic DrawCharacteristic(const Draw& draw, int perDraw = 6);
+Characteristic DrawCharacteristic(const Draw& draw, int perDraw);
 
 // The chart of one value per draw number, as the edition hands it over: points 1..100, or a
 // series over every draw.
@@ -69,6 +69,6 @@ double StrToFloat(const std::string& text);
 // an empty header). A paged chart rounds each value halves to even and takes an empty cell as
 // 0. Throws FloatConversionError for a cell that is not a number.
 std::optional<ChartData> ColumnChart(int col, const std::vector<std::string>& cells,
-                                     const Edition& edition = Edition6x45);
+                                     const Edition& edition);
 
 } // namespace core

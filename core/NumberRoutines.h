@@ -26,7 +26,7 @@ void ParseNumbers(std::string_view text, std::uint8_t* numbers, int capacity);
 
 // The first count numbers joined by separator; Pad writes them two digits wide against pool.
 std::string NumbersToText(const std::uint8_t* numbers, bool pad, std::string_view separator,
-                          int count, int pool = 45);
+                          int count, int pool);
 
 // number left-padded with zeros to as many digits as reference has.
 std::string ZeroPad(long long number, long long reference);

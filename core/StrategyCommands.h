@@ -29,7 +29,7 @@ void RankByFrequency(const DrawStore& store, const Game& game, int start, int le
 
 // The 32-bit twin of NumbersToText: the values joined by separator, padded against pool.
 std::string IntsToText(const std::int32_t* values, int count, std::string_view separator, bool pad,
-                       int pool = 45);
+                       int pool);
 
 Prompt SkipStrategyPrompt(int drawCount, const Edition& edition, Lang lang);
 // The last-N rule without the lower bound: 0 stays 0 (an empty window). Throws

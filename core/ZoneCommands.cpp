@@ -278,7 +278,7 @@ std::array<int, 45> SpanBins(const DrawStore& store, int perDraw) {
         for (int k = 0; k + 1 < perDraw; ++k) {
             // Gaps of 0 (neighbouring numbers) are not counted; nor is anything out of order.
             const int g = d[k + 1] - d[k] - 1;
-            if (g >= 1 && g <= 45) ++bins[g - 1];
+            if (g >= 1 && g <= static_cast<int>(bins.size())) ++bins[g - 1];
         }
     }
     return bins;
@@ -333,7 +333,8 @@ CommandResult Band(const DrawStore& store, const Game& game) {
         auto& c = collected[n];
         std::sort(c.begin(), c.end());
         const int left = StripLeadingZeros(c);
-        r.lines.push_back(ZeroPad(n, 12) + ": " + NumbersToText(c.data(), true, " ", left));
+        r.lines.push_back(ZeroPad(n, 12) + ": " +
+                          NumbersToText(c.data(), true, " ", left, game.pool));
     }
     return r;
 }

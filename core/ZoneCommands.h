@@ -34,7 +34,7 @@ int ZoneAnswer(std::string_view answer, int pool);
 std::vector<ZoneRange> ZoneRanges(int z, int pool);
 
 // Every range as lo + ".." + hi + " ".
-std::string ZoneRangesText(int z, int pool = 45);
+std::string ZoneRangesText(int z, int pool);
 
 // How many of the draw's numbers lie in each range.
 std::vector<int> ZoneCounts(const Draw& draw, const std::vector<ZoneRange>& ranges, int perDraw);
@@ -58,7 +58,7 @@ TableResult FinalSums(const DrawStore& store, const Edition& edition, Lang lang)
 CommandResult Prognosis(const DrawStore& store, const Game& game, Lang lang);
 
 // The gaps of a sorted draw: a(k+1) - a(k) - 1 for neighbours; the remaining bytes are 0.
-Draw DrawGaps(const Draw& draw, int perDraw = 6);
+Draw DrawGaps(const Draw& draw, int perDraw);
 
 // Drops the leading zeros of a sorted list and returns how many entries remain.
 int StripLeadingZeros(std::vector<std::uint8_t>& bytes);
@@ -72,7 +72,7 @@ struct SpansResult {
     std::array<int, 45> bins{}; // bin j counts gaps of j + 1
     int firstLabel = 0;         // the bars are labelled like the text, 0..44
 };
-std::array<int, 45> SpanBins(const DrawStore& store, int perDraw = 6);
+std::array<int, 45> SpanBins(const DrawStore& store, int perDraw);
 SpansResult Spans(const DrawStore& store, const Game& game);
 
 CommandResult SortByGroups(const DrawStore& store, const Game& game);

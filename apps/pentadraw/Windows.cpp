@@ -13,7 +13,7 @@
 // read the store as it is then.
 PentadrawWindows::PentadrawWindows()
     : form1(Form1), memo(Form_memo, *form1), display(Form_Display, *form1),
-      utils(Form_Utils, *form1), stringGrid(Form_StringGrid, *form1, TableWindow5x36),
-      graph2(Form_graph2, *form1), high(Form_high), map2(Form_map_2, *form1) {}
+      utils(Form_Utils, *form1), stringGrid(Form_StringGrid, *form1), graph2(Form_graph2, *form1),
+      high(Form_high), map2(Form_map_2, *form1) {}
 
 PentadrawWindows::~PentadrawWindows() = default;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "apps/shared/UtilsEdition.h"
+#include "apps/shared/EditionBundle.h"
 #include "core/DrawStore.h"
 #include "core/Edition.h"
 #include "core/Game.h"
@@ -15,12 +15,17 @@ class TBitmap;
 // What the shared windows read from their edition's main window.
 class EditionHost {
 public:
+    explicit EditionHost(const EditionBundle& bundle) : bundle_(bundle) {}
     virtual ~EditionHost() = default;
     virtual bool IsRussian() const = 0;
     virtual const core::DrawStore& Store() const = 0;
-    virtual const core::Game& GameRules() const = 0;
-    // The edition's table: its texts, layouts and rule differences.
-    virtual const core::Edition& EditionRules() const { return core::Edition6x45; }
+
+    // The edition's rules, texts and window layouts, as the program chose them.
+    const EditionBundle& Bundle() const { return bundle_; }
+    const core::Game& GameRules() const { return bundle_.rules.game; }
+    const core::Edition& EditionRules() const { return bundle_.rules; }
+    const UtilsEdition& UtilsRules() const { return bundle_.utils; }
+    const TableWindowEdition& TableRules() const { return bundle_.table; }
 
     core::Lang Language() const { return IsRussian() ? core::Lang::Russian : core::Lang::English; }
 
@@ -31,9 +36,11 @@ public:
         return nullptr;
     }
     // The draw-map window's square size at start and its width.
-    virtual int MapStartZoom() const { return EditionRules().mapStartZoom; }
-    virtual int MapWindowWidth() const { return EditionRules().mapWindowWidth; }
-    // The utilities window's layout and texts, and the window its Highlighter button opens.
-    virtual const UtilsEdition& UtilsRules() const { return Utils6x45; }
+    int MapStartZoom() const { return EditionRules().mapStartZoom; }
+    int MapWindowWidth() const { return EditionRules().mapWindowWidth; }
+    // The window the utilities window's Highlighter button opens.
     virtual void ShowHighlighter() {}
+
+private:
+    const EditionBundle& bundle_;
 };

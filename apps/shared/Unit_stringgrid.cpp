@@ -44,7 +44,7 @@ void TStringGrid::wheelEvent(QWheelEvent* event) {
 }
 
 TForm_StringGrid::TForm_StringGrid(const EditionHost& host, QWidget* parent)
-    : TForm_StringGrid(host, TableWindow6x45, parent) {}
+    : TForm_StringGrid(host, host.TableRules(), parent) {}
 
 TForm_StringGrid::TForm_StringGrid(const EditionHost& host, const TableWindowEdition& edition,
                                    QWidget* parent)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "apps/shared/TableWindowEdition.h"
 #include "core/TableColumns.h"
 #include "core/TableMarking.h"
 #include "platform/Form.h"
@@ -32,23 +33,6 @@ protected:
 private:
     int pendingDelta_ = 0;
 };
-
-// What sets one edition's table window apart.
-struct TableWindowEdition {
-    int width;           // at creation
-    bool skinFixedColor; // fixed cells in the skin's StartColor instead of $C0C0C0
-    bool unlimitedMode;  // the Unlimited box sets UnlimitedMode; otherwise the trace reads the box
-    bool separationBox;  // the Separation box and its marking
-    bool pagedChart;     // the column chart as a paged series of every draw
-    int gridTop;         // where the grid starts
-    int numberBoxX;      // CheckBox_number; the combo box 80 pixels to its right
-    core::TableRules rules;
-};
-
-inline constexpr TableWindowEdition TableWindow6x45{650,   false, true, false,
-                                                    false, 32,    392,  core::TableRules6x45};
-inline constexpr TableWindowEdition TableWindow5x36{500,  true, false, true,
-                                                    true, 25,   304,   core::TableRules5x36};
 
 // The table window: every draw (fill_grid) with the columns of the command that shows it.
 //

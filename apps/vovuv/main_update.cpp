@@ -1,6 +1,5 @@
 #include "apps/vovuv/main.h"
 
-#include "apps/shared/DrawFileUpdate.h"
 #include "core/DrawUpdate.h"
 #include "platform/Dialogs.h"
 
@@ -18,16 +17,7 @@ void TForm1::Button_updateClick() {
 }
 
 void TForm1::UpdateDrawFile() {
-    DrawFileUpdateJob job;
-    job.siteRoot = SiteRoot;
-    job.fileName = DrawFileName;
-    job.isDrawLine = core::IsDrawLine6x45;
-    job.lang = Lang();
-    job.reload = [this](const std::string& path) { return LoadDrawFile(path); };
-    job.successMessage = [this] {
-        return core::UpdateSuccessMessage(DrawFileName, DrawCount, Lang());
-    };
-    if (RunDrawFileUpdate(Transfer, job) == DrawFileUpdateEnd::Updated) CheckVersion();
+    if (RunUpdate()) CheckVersion();
 }
 
 void TForm1::CheckVersion() {

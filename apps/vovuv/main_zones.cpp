@@ -1,10 +1,8 @@
 #include "apps/vovuv/main.h"
 
 #include "apps/shared/Unit_memo.h"
-#include "apps/shared/Unit_stringgrid.h"
 #include "apps/vovuv/Unit_graph.h"
 #include "core/ZoneCommands.h"
-#include "platform/Dialogs.h"
 
 namespace {
 
@@ -25,40 +23,20 @@ void ShowSpansHistogram(const std::array<int, 45>& bins, int firstLabel,
 
 } // namespace
 
-void TForm1::Button_ZoneClick() {
-    const core::ZonePrompt p = core::ZonesPrompt(core::Edition6x45, Lang());
-    const std::string answer = platform::Dialogs().InputBox(p.caption, p.prompt, p.defaultText);
-    int z = 0;
-    try {
-        z = core::ZoneAnswer(answer, game_.pool);
-    } catch (const core::ConversionError& e) {
-        platform::Dialogs().ShowMessage(e.what());
-        return;
-    }
-    ShowResult(core::Zones(Draws, core::Edition6x45, z, Lang()));
-}
-
-void TForm1::Button_final_sum_of_numbersClick() {
-    const core::TableResult r = core::FinalSums(Draws, core::Edition6x45, Lang());
-    Form_StringGrid->fill_grid();
-    Form_StringGrid->PutColumns(r.table);
-    Form_StringGrid->ShowTable(r.caption);
-}
-
 void TForm1::Button_PrognosisClick() {
-    ShowResult(core::Prognosis(Draws, game_, Lang()));
+    ShowResult(core::Prognosis(Draws, GameRules(), Lang()));
 }
 
 void TForm1::Button_Spans_graphClick() {
-    core::SpansResult r = core::Spans(Draws, game_);
+    core::SpansResult r = core::Spans(Draws, GameRules());
     ShowResult(std::move(r.text));
     ShowSpansHistogram(r.bins, r.firstLabel, Form_memo->Caption());
 }
 
 void TForm1::Button_bandClick() {
-    ShowResult(core::Band(Draws, game_));
+    ShowResult(core::Band(Draws, GameRules()));
 }
 
 void TForm1::Button_Sort_by_groupsClick() {
-    ShowResult(core::SortByGroups(Draws, game_));
+    ShowResult(core::SortByGroups(Draws, GameRules()));
 }

@@ -14,7 +14,7 @@ class BoardGeometryTest : public ::testing::TestWithParam<GeometryCase> {};
 
 TEST_P(BoardGeometryTest, FollowsTheRuleTable) {
     const auto c = GetParam();
-    const core::BoardGeometry g = core::BoardCellGeometry(c.perRow);
+    const core::BoardGeometry g = core::BoardCellGeometry(c.perRow, core::Board6x45);
     EXPECT_EQ(g.size, c.size);
     EXPECT_EQ(g.step, c.step);
     EXPECT_EQ(g.fontSize, c.font);
@@ -30,19 +30,19 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, BoardGeometryTest,
                                            GeometryCase{23, 14, 13, 6}));
 
 TEST(BoardRows, IsPoolDivWidthPlusOne) {
-    EXPECT_EQ(core::BoardRows(6), 8);
-    EXPECT_EQ(core::BoardRows(2), 23);
-    EXPECT_EQ(core::BoardRows(5), 10);
-    EXPECT_EQ(core::BoardRows(9), 6);
-    EXPECT_EQ(core::BoardRows(15), 4);
-    EXPECT_EQ(core::BoardRows(23), 2);
+    EXPECT_EQ(core::BoardRows(6, 45), 8);
+    EXPECT_EQ(core::BoardRows(2, 45), 23);
+    EXPECT_EQ(core::BoardRows(5, 45), 10);
+    EXPECT_EQ(core::BoardRows(9, 45), 6);
+    EXPECT_EQ(core::BoardRows(15, 45), 4);
+    EXPECT_EQ(core::BoardRows(23, 45), 2);
     EXPECT_EQ(core::BoardRows(6, 36), 7);
 }
 
 TEST(BoardCells, HoldEveryNumberOnceInOrderForEveryWidth) {
     for (int pool : {45, 36})
         for (int p = 2; p <= 23; ++p) {
-            const auto cells = core::BoardCells(p, pool);
+            const auto cells = core::BoardCells(p, pool, core::Board6x45);
             ASSERT_EQ(static_cast<int>(cells.size()), pool) << "p=" << p;
             for (int i = 0; i < pool; ++i) EXPECT_EQ(cells[i].number, i + 1);
         }
@@ -50,8 +50,8 @@ TEST(BoardCells, HoldEveryNumberOnceInOrderForEveryWidth) {
 
 TEST(BoardCells, RowsStartAtOneStepAndTwentyDown) {
     for (int p = 2; p <= 23; ++p) {
-        const auto g = core::BoardCellGeometry(p);
-        for (const auto& c : core::BoardCells(p)) {
+        const auto g = core::BoardCellGeometry(p, core::Board6x45);
+        for (const auto& c : core::BoardCells(p, 45, core::Board6x45)) {
             const int r = (c.number - 1) / p, j = (c.number - 1) % p;
             EXPECT_EQ(c.x, (j + 1) * g.step) << "p=" << p << " n=" << c.number;
             EXPECT_EQ(c.y, 20 + r * g.step) << "p=" << p << " n=" << c.number;
@@ -71,7 +71,8 @@ TEST(BoardCells, CornersOfTheDocumentedBoards) {
     };
     for (const auto& c : cases) {
         std::map<int, core::BoardCell> byNumber;
-        for (const auto& cell : core::BoardCells(c.perRow)) byNumber[cell.number] = cell;
+        for (const auto& cell : core::BoardCells(c.perRow, 45, core::Board6x45))
+            byNumber[cell.number] = cell;
         ASSERT_TRUE(byNumber.count(c.number));
         EXPECT_EQ(byNumber[c.number].x, c.x) << "p=" << c.perRow << " n=" << c.number;
         EXPECT_EQ(byNumber[c.number].y, c.y) << "p=" << c.perRow << " n=" << c.number;
@@ -79,8 +80,8 @@ TEST(BoardCells, CornersOfTheDocumentedBoards) {
 }
 
 TEST(BoardCells, NarrowestBoardEndsWithinTheShownArea) {
-    const auto cells = core::BoardCells(2);
-    const auto g = core::BoardCellGeometry(2);
+    const auto cells = core::BoardCells(2, 45, core::Board6x45);
+    const auto g = core::BoardCellGeometry(2, core::Board6x45);
     EXPECT_EQ(cells.back().y + g.size, 387);
     EXPECT_LE(cells.back().y + g.size, 410);
 }

@@ -20,7 +20,7 @@ TEST(IsDrawLine, SixNumbersOfDigitsAndBlanksDistinctAndInRange) {
           Case{"0 2 3 4 5 6", true, false}, Case{"1 2 3 4 5 46", true, false},
           Case{"1 2 3 4 5 301", true, false}, Case{"1 2 3 4 5 5", true, false},
           Case{"1 2 3 4 5 99999999999999", true, false}, Case{"001 2 3 4 5 6", true, true}}) {
-        EXPECT_EQ(IsDrawLine(c.line), c.drawLine) << "'" << c.line << "'";
+        EXPECT_EQ(IsDrawLine(c.line, 6), c.drawLine) << "'" << c.line << "'";
         EXPECT_EQ(IsValidDrawLine(c.line, Game6x45), c.valid) << "'" << c.line << "'";
     }
 }
@@ -34,13 +34,13 @@ TEST(LoadDrawLines, ThreeLineExampleRowByRow) {
     EXPECT_EQ(store.DrawCount, 3);
     EXPECT_EQ(store[2], (Draw{1, 2, 12, 33, 40, 45}));
 
-    const auto row1 = MainGridRow(store, 0);
+    const auto row1 = MainGridRow(store, 0, core::Game6x45);
     const std::pair<int, const char*> cells[] = {
         {0, "3"},  {1, ""},   {9, "5"},  {10, "3.50"}, {12, "1"},  {13, "1"}, {14, "1"},
         {15, "1"}, {16, "1"}, {18, "3"}, {19, "3"},    {20, "21"}, {21, "3"}};
     for (const auto& [col, text] : cells) EXPECT_EQ(row1.at(col), text) << "column " << col;
-    EXPECT_EQ(MainGridRow(store, 1)[0], "2");
-    const auto row3 = MainGridRow(store, 2);
+    EXPECT_EQ(MainGridRow(store, 1, core::Game6x45)[0], "2");
+    const auto row3 = MainGridRow(store, 2, core::Game6x45);
     EXPECT_EQ(row3[0], "1");
     EXPECT_EQ((std::vector<std::string>(row3.begin() + 2, row3.begin() + 8)),
               (std::vector<std::string>{"1", "2", "12", "33", "40", "45"}));
@@ -92,14 +92,14 @@ TEST(LoadDrawLines, AShorterFileKeepsTheOlderRecordsBeyondIt) {
 
 TEST(DerivedMeasures, OfOneDraw) {
     const Draw d{3, 8, 15, 22, 30, 44};
-    EXPECT_EQ(DrawSpan(d), 41);
-    EXPECT_NEAR(static_cast<double>(DrawAverage(d)), 122.0 / 6, 1e-12);
+    EXPECT_EQ(DrawSpan(d, 6), 41);
+    EXPECT_NEAR(static_cast<double>(DrawAverage(d, 6)), 122.0 / 6, 1e-12);
     Draw deltas = d;
-    DrawDeltas(deltas);
+    DrawDeltas(deltas, 6);
     EXPECT_EQ(deltas, (Draw{5, 7, 7, 8, 14, 44}));
     EXPECT_EQ(CountOdd(d, 6), 2);
     EXPECT_EQ(CountEven(d, 6), 4);
-    EXPECT_EQ(CountEqualPairs(d, Draw{1, 3, 15, 30, 40, 45}), 3);
+    EXPECT_EQ(CountEqualPairs(d, Draw{1, 3, 15, 30, 40, 45}, 6), 3);
 }
 
 TEST(ParseDrawLine, CutsFiveNumbersFromTheEndThenNumberAndDate) {

@@ -1,10 +1,15 @@
 #include "core/DrawUpdate.h"
+#include "core/DrawFile.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
 namespace {
+
+bool IsDrawLine6x45(std::string_view line) {
+    return core::IsValidDrawLine(line, core::Game6x45);
+}
 
 TEST(SplitTextLines, AnyLineEnd) {
     using V = std::vector<std::string>;
@@ -18,7 +23,7 @@ TEST(SplitTextLines, AnyLineEnd) {
 
 TEST(PrepareDrawDownload, DropsEmptyLinesAndTheFinalLineEnd) {
     const auto d = core::PrepareDrawDownload(
-        "1 2 3 4 5 6\r\n\r\n7 8 9 10 11 12\n\n13 14 15 16 17 18\r\n", core::IsDrawLine6x45);
+        "1 2 3 4 5 6\r\n\r\n7 8 9 10 11 12\n\n13 14 15 16 17 18\r\n", IsDrawLine6x45);
     EXPECT_EQ(d.fileBytes, "1 2 3 4 5 6\r\n7 8 9 10 11 12\r\n13 14 15 16 17 18");
     EXPECT_EQ(d.lines, 3);
     EXPECT_TRUE(d.allDrawLines);
@@ -44,7 +49,7 @@ TEST(PrepareDrawDownload, EveryNonEmptyLineMustBeADrawLine) {
          true},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(core::PrepareDrawDownload(c.body, core::IsDrawLine6x45).allDrawLines, c.accepted)
+        EXPECT_EQ(core::PrepareDrawDownload(c.body, IsDrawLine6x45).allDrawLines, c.accepted)
             << c.body;
     // The rule is the edition's.
     EXPECT_TRUE(core::PrepareDrawDownload("x\r\ny", [](std::string_view l) {
@@ -87,7 +92,7 @@ TEST(CountDrawLines, SkipsTheMarkAndCountsOnlyDrawLines) {
     EXPECT_EQ(core::CountDrawLines({"\xEF\xBB\xBF"
                                     "1 2 3 4 5 6",
                                     "", "x", "7 8 9 10 11 12"},
-                                   core::IsDrawLine6x45),
+                                   IsDrawLine6x45),
               2);
 }
 

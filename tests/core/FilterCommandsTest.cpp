@@ -114,7 +114,7 @@ class SeparationLines : public testing::TestWithParam<LineCase> {};
 
 TEST_P(SeparationLines, RemovedNumbersAndMarks) {
     const auto& c = GetParam();
-    EXPECT_EQ(core::SeparationLine(c.record.data(), c.marked ? c.marked->data() : nullptr, 6),
+    EXPECT_EQ(core::SeparationLine(c.record.data(), c.marked ? c.marked->data() : nullptr, 6, 45),
               c.line);
 }
 

@@ -13,7 +13,7 @@ TEST(Find, ListsTheQueryNumbersOfEveryDraw) {
     std::vector<std::string> lines(120, "1 2 3 4 6 7");
     lines[0] = "5 17 20 31 40 44";
     LoadDrawLines(lines, Game6x45, store);
-    const auto source = FindSource(store, CleanFindText("5 17 17"));
+    const auto source = FindSource(store, CleanFindText("5 17 17"), 6);
     const auto found = source->Lines();
     ASSERT_EQ(found.size(), 120u);
     std::size_t bytes = 0;
@@ -27,14 +27,14 @@ TEST(Find, ListsTheQueryNumbersOfEveryDraw) {
 TEST(Find, EmptyQueryAndRepeatedNumbers) {
     DrawStore store;
     LoadDrawLines({"5 17 20 31 40 44", "1 2 3 4 5 6"}, Game6x45, store);
-    EXPECT_EQ(FindSource(store, "")->Lines(), (std::vector<std::string>{"2:0", "1:0"}));
-    EXPECT_EQ(FindSource(store, "5 5")->Line(0), "2:2 -->  5 5");
+    EXPECT_EQ(FindSource(store, "", 6)->Lines(), (std::vector<std::string>{"2:0", "1:0"}));
+    EXPECT_EQ(FindSource(store, "5 5", 6)->Line(0), "2:2 -->  5 5");
 }
 
 TEST(Find, CleansTheEditText) {
     EXPECT_EQ(CleanFindText("5,17;;  x20"), "5 17 20");
     EXPECT_EQ(CleanFindText("  1"), " 1");
-    EXPECT_THROW(FindSource(DrawStore{}, "99999999999"), ConversionError);
+    EXPECT_THROW(FindSource(DrawStore{}, "99999999999", 6), ConversionError);
 }
 
 TEST(Find, Captions) {

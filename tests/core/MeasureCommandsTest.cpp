@@ -23,7 +23,7 @@ class DrawCharacteristicTest : public testing::TestWithParam<TriangleCase> {};
 
 TEST_P(DrawCharacteristicTest, TakesTheTopOfTheDifferenceTriangle) {
     const auto& c = GetParam();
-    const auto t = core::DrawCharacteristic(c.draw);
+    const auto t = core::DrawCharacteristic(c.draw, 6);
     EXPECT_EQ(t.top, c.top);
     EXPECT_EQ(t.pairSum, c.pairSum);
     EXPECT_EQ(t.left, c.left);
@@ -70,7 +70,7 @@ TEST(CharacterTest, HandlesTenThousandDraws) {
     for (const auto& v : chart.values) {
         ASSERT_GE(v.point, 1);
         ASSERT_LE(v.point, 100);
-        EXPECT_EQ(v.value, core::DrawCharacteristic(store[10000 - v.point]).top);
+        EXPECT_EQ(v.value, core::DrawCharacteristic(store[10000 - v.point], 6).top);
     }
 }
 
@@ -262,13 +262,14 @@ TEST(StrToFloatTest, RefusesWhatIsNotANumber) {
 
 TEST(ColumnChartTest, RefusesTheEmptySeparatorColumns) {
     const std::vector<std::string> cells = {"", "", ""};
-    for (int col : {1, 8, 11, 17}) EXPECT_FALSE(core::ColumnChart(col, cells)) << col;
+    for (int col : {1, 8, 11, 17})
+        EXPECT_FALSE(core::ColumnChart(col, cells, core::Edition6x45)) << col;
 }
 
 TEST(ColumnChartTest, ChartsCellsByDrawNumberUnrounded) {
     // Rows 1..4 hold draws 4..1; the oldest row has no "Prev" cell.
     const std::vector<std::string> cells = {"Average", "20.50", "8.17", "", "33.33"};
-    const auto chart = core::ColumnChart(10, cells);
+    const auto chart = core::ColumnChart(10, cells, core::Edition6x45);
     ASSERT_TRUE(chart);
     EXPECT_EQ(chart->caption, "Average");
     EXPECT_EQ(chart->yMax, 1000);
@@ -287,7 +288,7 @@ TEST(ColumnChartTest, ChartsCellsByDrawNumberUnrounded) {
 TEST(ColumnChartTest, KeepsTheOldestHundredRows) {
     std::vector<std::string> cells = {"№"};
     for (int number = 250; number >= 1; --number) cells.push_back(std::to_string(number));
-    const auto chart = core::ColumnChart(0, cells);
+    const auto chart = core::ColumnChart(0, cells, core::Edition6x45);
     ASSERT_TRUE(chart);
     EXPECT_EQ(chart->caption, "№");
     ASSERT_EQ(chart->values.size(), 100u);
@@ -296,11 +297,11 @@ TEST(ColumnChartTest, KeepsTheOldestHundredRows) {
 
 TEST(ColumnChartTest, ReportsACellThatIsNotANumber) {
     const std::vector<std::string> cells = {"Sum", "100", "x1"};
-    EXPECT_THROW(core::ColumnChart(20, cells), core::FloatConversionError);
+    EXPECT_THROW(core::ColumnChart(20, cells, core::Edition6x45), core::FloatConversionError);
 }
 
 TEST(ColumnChartTest, EmptyGridGivesAnEmptyChart) {
-    const auto chart = core::ColumnChart(2, {"A1"});
+    const auto chart = core::ColumnChart(2, {"A1"}, core::Edition6x45);
     ASSERT_TRUE(chart);
     EXPECT_TRUE(chart->values.empty());
     EXPECT_EQ(chart->caption, "A1");

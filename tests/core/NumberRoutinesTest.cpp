@@ -33,10 +33,10 @@ TEST(ParseNumbers, RefusesANumberBeyond32Bits) {
 
 TEST(NumbersToText, PadsAndSeparates) {
     const std::uint8_t n[] = {3, 17, 44};
-    EXPECT_EQ(NumbersToText(n, true, ", ", 3), "03, 17, 44");
-    EXPECT_EQ(NumbersToText(n, false, " ", 3), "3 17 44");
-    EXPECT_EQ(NumbersToText(n, false, " ", 0), "");
-    EXPECT_EQ(NumbersToText(n, false, " ", -1), "");
+    EXPECT_EQ(NumbersToText(n, true, ", ", 3, 45), "03, 17, 44");
+    EXPECT_EQ(NumbersToText(n, false, " ", 3, 45), "3 17 44");
+    EXPECT_EQ(NumbersToText(n, false, " ", 0, 45), "");
+    EXPECT_EQ(NumbersToText(n, false, " ", -1, 45), "");
 }
 
 TEST(ZeroPad, PadsToTheReferenceDigitCount) {

@@ -174,9 +174,9 @@ TEST(StrategyRoutines, PermuteByNumbersTakesValuesThroughAByte) {
 
 TEST(StrategyRoutines, IntsToTextPadsOnRequest) {
     const std::int32_t v[3] = {3, 17, 144};
-    EXPECT_EQ(core::IntsToText(v, 3, " ", true), "03 17 144");
-    EXPECT_EQ(core::IntsToText(v, 3, ", ", false), "3, 17, 144");
-    EXPECT_EQ(core::IntsToText(v, 0, " ", true), "");
+    EXPECT_EQ(core::IntsToText(v, 3, " ", true, 45), "03 17 144");
+    EXPECT_EQ(core::IntsToText(v, 3, ", ", false, 45), "3, 17, 144");
+    EXPECT_EQ(core::IntsToText(v, 0, " ", true, 45), "");
 }
 
 TEST(StrategyRoutines, RankByFrequencyCutsTheWindowAtTheOldestDraw) {

@@ -96,8 +96,8 @@ TEST(ZoneRanges, FiveOfThirtySixExamples) {
 }
 
 TEST(ZoneRangesText, ListsEveryRangeWithATrailingBlank) {
-    EXPECT_EQ(core::ZoneRangesText(2), "1..22 23..45 ");
-    EXPECT_EQ(core::ZoneRangesText(1), "1..45 ");
+    EXPECT_EQ(core::ZoneRangesText(2, 45), "1..22 23..45 ");
+    EXPECT_EQ(core::ZoneRangesText(1, 45), "1..45 ");
 }
 
 TEST(ZoneAnswer, CleansAndBoundsTheAnswer) {
@@ -241,16 +241,16 @@ TEST(Prognosis, ListsAtMostTenFollowingDraws) {
 // --- Spans ---
 
 TEST(DrawGaps, NumbersStrictlyBetweenNeighbours) {
-    EXPECT_EQ(core::DrawGaps({1, 2, 3, 4, 5, 6}), (core::Draw{0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(core::DrawGaps({1, 3, 5, 7, 9, 11}), (core::Draw{1, 1, 1, 1, 1, 0}));
-    EXPECT_EQ(core::DrawGaps({1, 10, 11, 20, 44, 45}), (core::Draw{8, 0, 8, 23, 0, 0}));
+    EXPECT_EQ(core::DrawGaps({1, 2, 3, 4, 5, 6}, 6), (core::Draw{0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(core::DrawGaps({1, 3, 5, 7, 9, 11}, 6), (core::Draw{1, 1, 1, 1, 1, 0}));
+    EXPECT_EQ(core::DrawGaps({1, 10, 11, 20, 44, 45}, 6), (core::Draw{8, 0, 8, 23, 0, 0}));
 }
 
 TEST(SpanBins, GapOfOneGoesToBinZeroAndZerosAreNotCounted) {
-    const auto bins = core::SpanBins(StoreOf({{1, 2, 3, 4, 5, 6}, {1, 3, 5, 7, 9, 11}}));
+    const auto bins = core::SpanBins(StoreOf({{1, 2, 3, 4, 5, 6}, {1, 3, 5, 7, 9, 11}}), 6);
     EXPECT_EQ(bins[0], 5);
     EXPECT_EQ(std::accumulate(bins.begin(), bins.end(), 0), 5);
-    const auto wide = core::SpanBins(StoreOf({{1, 2, 3, 4, 5, 45}}));
+    const auto wide = core::SpanBins(StoreOf({{1, 2, 3, 4, 5, 45}}), 6);
     EXPECT_EQ(wide[38], 1); // 45 - 5 - 1 = 39 -> bin 38
 }
 
@@ -258,11 +258,11 @@ TEST(SpanBins, MatchTheLiteralCountOnARandomHistory) {
     const auto store = RandomStore(1000, 11);
     std::array<int, 45> literal{};
     for (int i = 0; i < store.DrawCount; ++i) {
-        const auto g = core::DrawGaps(store[i]);
+        const auto g = core::DrawGaps(store[i], 6);
         for (int k = 0; k < 5; ++k)
             if (g[k] >= 1 && g[k] <= 45) ++literal[g[k] - 1];
     }
-    EXPECT_EQ(core::SpanBins(store), literal);
+    EXPECT_EQ(core::SpanBins(store, 6), literal);
 }
 
 TEST(CountLevels, DescendingDistinctValuesThenZeros) {

@@ -9,22 +9,24 @@
 namespace testing_support {
 
 // An edition's main window as the shared windows see it: its draws, its rules, its language.
+// The utilities and table windows take the 6-of-45 layouts unless a test names others.
 class WindowTestHost : public EditionHost {
 public:
     explicit WindowTestHost(const core::Edition& edition = core::Edition5x36,
-                            const std::vector<core::Draw>& newestFirst = {})
-        : store(StoreOf(newestFirst)), edition_(edition) {}
+                            const std::vector<core::Draw>& newestFirst = {},
+                            const UtilsEdition& utils = Utils6x45)
+        : EditionHost(bundle_),
+          store(StoreOf(newestFirst)), bundle_{edition, utils, TableWindow6x45} {}
 
     bool IsRussian() const override { return russian; }
     const core::DrawStore& Store() const override { return store; }
-    const core::Game& GameRules() const override { return edition_.game; }
-    const core::Edition& EditionRules() const override { return edition_; }
 
     core::DrawStore store;
     bool russian = false;
 
 private:
-    const core::Edition& edition_;
+    // Only its address is taken before it is made.
+    EditionBundle bundle_;
 };
 
 } // namespace testing_support

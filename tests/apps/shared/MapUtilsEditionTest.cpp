@@ -26,7 +26,7 @@ class TicketHost : public testing_support::WindowTestHost {
 public:
     TicketHost(const core::Edition& edition, const std::vector<core::Draw>& newestFirst,
                const UtilsEdition& utils = Utils6x45)
-        : WindowTestHost(edition, newestFirst), utils_(utils), board_(540, 640) {}
+        : WindowTestHost(edition, newestFirst, utils), board_(540, 640) {}
 
     const platform::TBitmap* TicketPicture(const std::string& numbersText) override {
         drawn.push_back(numbersText);
@@ -44,14 +44,12 @@ public:
         }
         return &board_;
     }
-    const UtilsEdition& UtilsRules() const override { return utils_; }
     void ShowHighlighter() override { ++highlighters; }
 
     std::vector<std::string> drawn;
     int highlighters = 0;
 
 private:
-    const UtilsEdition& utils_;
     platform::TBitmap board_;
 };
 

@@ -21,10 +21,11 @@ namespace {
 
 class TableHost : public EditionHost {
 public:
-    explicit TableHost(core::Game game = core::Game6x45) : game_(game) {}
+    explicit TableHost(core::Game game = core::Game6x45)
+        : EditionHost(bundle_), game_(game),
+          edition_(WithGame(game)), bundle_{edition_, Utils6x45, TableWindow6x45} {}
     bool IsRussian() const override { return false; }
     const core::DrawStore& Store() const override { return store; }
-    const core::Game& GameRules() const override { return game_; }
 
     void Put(const std::vector<core::Draw>& newestFirst) {
         store.Clear();
@@ -43,7 +44,15 @@ public:
     core::DrawStore store;
 
 private:
+    // The 6-of-45 table with another game's pool and draw size.
+    static core::Edition WithGame(core::Game game) {
+        core::Edition e = core::Edition6x45;
+        e.game = game;
+        return e;
+    }
     core::Game game_;
+    core::Edition edition_;
+    EditionBundle bundle_;
 };
 
 // A table window over a loaded store, shown so that its grid has its real size.

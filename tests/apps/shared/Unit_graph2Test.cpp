@@ -18,9 +18,9 @@ namespace {
 
 class Host : public EditionHost {
 public:
+    Host() : EditionHost(Bundle6x45) {}
     bool IsRussian() const override { return false; }
     const core::DrawStore& Store() const override { return store_; }
-    const core::Game& GameRules() const override { return core::Game6x45; }
 
 private:
     core::DrawStore store_;

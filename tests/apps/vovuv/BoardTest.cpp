@@ -87,9 +87,9 @@ TEST_F(BoardTest, SixPerRowPutsTheFirstSquareAndSevenWhereExpected) {
 
 TEST_F(BoardTest, EveryWidthPlacesEverySquare) {
     for (int p = 2; p <= 23; ++p) {
-        const auto g = core::BoardCellGeometry(p);
+        const auto g = core::BoardCellGeometry(p, core::Board6x45);
         Draw(p, "1 23 45");
-        const auto cells = core::BoardCells(p);
+        const auto cells = core::BoardCells(p, 45, core::Board6x45);
         auto isDrawn = [](int n) { return n == 1 || n == 23 || n == 45; };
         // From 19 per row on, a later square covers one pixel of its neighbours.
         auto underLime = [&](int x, int y) {
@@ -137,8 +137,8 @@ TEST_F(BoardTest, TwoPerRowRunsTwentyThreeRowsBelowTheFrame) {
 
 TEST_F(BoardTest, AnEmptyLastRowDrawsNothing) {
     for (int p : {5, 9, 15}) {
-        const auto g = core::BoardCellGeometry(p);
-        const int rows = core::BoardRows(p);
+        const auto g = core::BoardCellGeometry(p, core::Board6x45);
+        const int rows = core::BoardRows(p, 45);
         Draw(p, "");
         const int lastY = 20 + (rows - 1) * g.step;
         SCOPED_TRACE("p=" + std::to_string(p));
@@ -168,7 +168,7 @@ TEST_F(BoardTest, ANewBoardClearsTheOldOne) {
 
 TEST_F(BoardTest, TheLoadShowsTheNewestDraw) {
     for (int n : {7, 10, 13, 19, 27, 40}) {
-        const auto c = core::BoardCells(6)[n - 1];
+        const auto c = core::BoardCells(6, 45, core::Board6x45)[n - 1];
         EXPECT_EQ(Pixel(c.x + 1, c.y + 1), clLime) << n;
     }
     EXPECT_EQ(CountColor(clLime, QRect(0, 0, 345, 410)) > 0, true);
@@ -178,10 +178,10 @@ TEST_F(BoardTest, AGridClickShowsTheRowAndFillsTheSearchEdit) {
     form->StringGrid1->SetRow(2);
     form->StringGrid1Click();
     for (int n : {2, 14, 18, 20, 31, 45}) {
-        const auto c = core::BoardCells(6)[n - 1];
+        const auto c = core::BoardCells(6, 45, core::Board6x45)[n - 1];
         EXPECT_EQ(Pixel(c.x + 1, c.y + 1), clLime) << n;
     }
-    const auto seven = core::BoardCells(6)[6];
+    const auto seven = core::BoardCells(6, 45, core::Board6x45)[6];
     EXPECT_EQ(Pixel(seven.x + 1, seven.y + 1), clWhite);
     EXPECT_EQ(form->Edit_find->text().toStdString(), "2 14 18 20 31 45");
 }

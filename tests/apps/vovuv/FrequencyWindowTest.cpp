@@ -181,7 +181,7 @@ TEST_F(ColumnChartWindowTest, ColumnIsChartedUnderItsHeader) {
     const auto& grid = *Form().StringGrid1;
     std::vector<std::string> cells;
     for (int row = 0; row < grid.RowCount(); ++row) cells.push_back(grid.Cells(21, row));
-    const auto chart = core::ColumnChart(21, cells);
+    const auto chart = core::ColumnChart(21, cells, core::Edition6x45);
     ASSERT_TRUE(chart);
     ASSERT_EQ(chart->values.size(), 2u);
     EXPECT_EQ(chart->values[0].point, 3);

@@ -1,23 +1,26 @@
-#include "apps/vovuv/main.h"
+#include "apps/shared/MainForm.h"
 
+#include "apps/shared/DrawFileUpdate.h"
 #include "apps/shared/WindowSettings.h"
+#include "core/DrawUpdate.h"
 #include "core/SettingsFile.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramFolder.h"
+#include "platform/SafeFile.h"
 #include "platform/TextFile.h"
 
 #include <QAction>
 
 #include <exception>
 
-void TForm1::ReadSettings() {
+void TMainForm::ReadSettings() {
     try {
         const auto lines = platform::ReadTextLines(
-            platform::InProgramFolder(game_.settingsFileName()), core::MaxSettingsFileBytes);
+            platform::InProgramFolder(GameRules().settingsFileName()), core::MaxSettingsFileBytes);
         const core::SettingsRead s = core::ParseSettingsLines(lines);
         ApplyWindowSettings(*this, s);
         if (s.russian) {
-            MainFileItem(2)->setChecked(*s.russian);
+            LanguageItem()->setChecked(*s.russian);
             if (*s.russian)
                 SetRussian();
             else
@@ -30,17 +33,35 @@ void TForm1::ReadSettings() {
     }
 }
 
-void TForm1::WriteSettings() {
+void TMainForm::WriteSettings() {
     core::SettingsToWrite s = WindowSettingsOf(*this);
-    s.russian = MainFileItem(2)->isChecked();
+    s.russian = LanguageItem()->isChecked();
     // The dialog lets through only what the code page holds.
     s.login = platform::Utf8ToCp1251(UserLogin);
     s.password = platform::Utf8ToCp1251(UserPassword);
     try {
         platform::WriteFileAtomic(
-            platform::InProgramFolder(game_.settingsFileName()),
+            platform::InProgramFolder(GameRules().settingsFileName()),
             platform::JoinLines(core::SettingsLines(s, EditionRules().settingsLineCount)));
     } catch (const platform::FileError& e) {
         platform::Dialogs().ShowMessage(e.what());
     }
+}
+
+bool TMainForm::RunUpdate() {
+    const core::Edition& rules = EditionRules();
+    DrawFileUpdateJob job;
+    job.siteRoot = SiteRoot;
+    job.fileName = DrawFileName;
+    job.isDrawLine = [&rules](std::string_view line) {
+        return core::IsValidDrawLine(line, rules.drawFile);
+    };
+    job.lang = Lang();
+    job.reload = [this](const std::string& path) { return LoadDrawFile(path); };
+    // It counts the draws loaded, not the lines saved.
+    job.successMessage = [this, &rules] {
+        return core::UpdateSuccessMessage(DrawFileName, DrawCount,
+                                          rules.englishFileMessages ? core::Lang::English : Lang());
+    };
+    return RunDrawFileUpdate(Transfer, job) == DrawFileUpdateEnd::Updated;
 }

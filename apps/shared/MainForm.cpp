@@ -1,0 +1,314 @@
+#include "apps/shared/MainForm.h"
+
+#include "apps/shared/BoardPicture.h"
+#include "apps/shared/DrawFileRead.h"
+#include "apps/shared/Handover.h"
+#include "apps/shared/PopupPlace.h"
+#include "apps/shared/Prompts.h"
+#include "apps/shared/Unit_memo.h"
+#include "apps/shared/Unit_utils.h"
+#include "components/net/HttpProt.h"
+#include "components/skin/TB97Ctls.h"
+#include "components/skin/xpButton.h"
+#include "components/skin/xpWindow.h"
+#include "core/Find.h"
+#include "core/GridColumns.h"
+#include "platform/Dialogs.h"
+#include "platform/ProgramFolder.h"
+#include "platform/StringGrid.h"
+#include "platform/TextFile.h"
+#include "platform/UpDown.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPainter>
+
+TMainForm::TMainForm(const EditionBundle& bundle, const MainWindowLook& look, QWidget* parent)
+    : TForm(parent), EditionHost(bundle), look_(look) {}
+
+TMainForm::~TMainForm() = default;
+
+TxpButton* TMainForm::CommandButton(const char* caption, int x, int y, int width,
+                                    const core::BiText& texts) {
+    auto* b = new TxpButton(clientArea());
+    b->setGeometry(x, y, width > 0 ? width : look_.commandWidth, 20);
+    b->SetCaption(caption);
+    if (texts.russian) commandTexts_.push_back({b, texts});
+    return b;
+}
+
+void TMainForm::CreateCommonControls() {
+    xpWindow1 = new TxpWindow(this);
+    QWidget* c = clientArea();
+
+    ToolbarButton97_file = new TToolbarButton97(c);
+    ToolbarButton97_file->setGeometry(0, 0, 41, 17);
+    ToolbarButton97_file->SetCaption("File");
+    ToolbarButton97_file->OnClick = [this] { ToolbarButton97_fileClick(); };
+    ToolbarButton97_Help = new TToolbarButton97(c);
+    ToolbarButton97_Help->setGeometry(40, 0, 57, 17);
+    ToolbarButton97_Help->SetCaption("Help");
+    ToolbarButton97_Help->OnClick = [this] { ToolbarButton97_HelpClick(); };
+
+    Edit_find = new TFindEdit(c);
+    Edit_find->setGeometry(look_.findBoxX, 6, 177, 21);
+    Edit_find->OnEnter = [this] { Button_find_numbersClick(); };
+    Button_find_numbers = CommandButton("Find", look_.findX, look_.findY, 57, look_.findCaption);
+    Button_find_numbers->resize(57, look_.findHeight);
+    Button_find_numbers->OnClick = [this] { Button_find_numbersClick(); };
+
+    UpDown1 = new TUpDown(c);
+    UpDown1->setGeometry(360, 208, 17, 57);
+    UpDown1->Min = 2;
+    UpDown1->Max = EditionRules().board.maxPerRow;
+    UpDown1->SetPosition(6);
+    UpDown1->OnClick = [this] { UpDown1Click(); };
+
+    StringGrid1 = new platform::TStringGrid(c);
+    StringGrid1->setGeometry(2, look_.gridTop, 647, 113);
+    StringGrid1->OnClick = [this] { StringGrid1Click(); };
+    StringGrid1->OnDblClick = [this] { StringGrid1DblClick(); };
+}
+
+QAction* TMainForm::MainFileItem(int index) const {
+    return MenuFile->actions().value(index);
+}
+QAction* TMainForm::MainHelpItem(int index) const {
+    return MenuHelp->actions().value(index);
+}
+QAction* TMainForm::PopupFileItem(int index) const {
+    return PopupMenu_File->actions().value(index);
+}
+QAction* TMainForm::PopupHelpItem(int index) const {
+    return PopupMenu_Help->actions().value(index);
+}
+
+void TMainForm::SetUpGrid() {
+    // The grid is set up before the first load, so the loaded cells are written once.
+    StringGrid1->SetColCount(core::MainGridColumns);
+    StringGrid1->SetRowCount(1);
+    StringGrid1->SetDefaultColWidth(20);
+    StringGrid1->SetDefaultRowHeight(20);
+    StringGrid1->SetColWidths(1, look_.labelWidth);
+    StringGrid1->SetCells(9, 0, "Max-Min");
+    StringGrid1->SetColWidths(9, 50);
+    StringGrid1->SetFixedColor(look_.skinFixedColor ? xpWindow1->WinBackground.StartColor
+                                                    : 0xC0C0C0);
+    StringGrid1->SetCells(0, 0, "№");
+    StringGrid1->SetColWidths(0, 30);
+    const int n = GameRules().perDraw;
+    for (int k = 0; k < n; ++k) StringGrid1->SetCells(2 + k, 0, "A" + std::to_string(k + 1));
+    StringGrid1->SetCells(10, 0, "Average");
+    StringGrid1->SetColWidths(10, 50);
+    for (int k = 0; k + 1 < n; ++k) StringGrid1->SetCells(12 + k, 0, "d" + std::to_string(k + 1));
+    const char* tail[] = {"Odd", "Even", "Sum", "Prev"};
+    for (int k = 0; k < 4; ++k) {
+        StringGrid1->SetCells(18 + k, 0, tail[k]);
+        StringGrid1->SetColWidths(18 + k, 30);
+    }
+}
+
+void TMainForm::LoadStartFile() {
+    const std::string path = platform::InProgramFolder(DrawFileName);
+    if (platform::FileExists(path)) LoadDrawFile(path);
+}
+
+bool TMainForm::LoadDrawFile(const std::string& fileName) {
+    const core::Lang lang = EditionRules().englishFileMessages ? core::Lang::English : Lang();
+    std::optional<core::LoadReport> read =
+        ReadDrawFile(fileName, EditionRules().drawFile, Draws, lang);
+    if (!read) return false;
+    core::LoadReport& report = *read;
+    const std::string message = core::LoadMessage(report, lang);
+    if (!message.empty()) platform::Dialogs().ShowMessage(message);
+    if (report.loaded == 0 && !report.emptied) return true;
+    Labels = std::move(report.labels);
+    FillGrid();
+    // An emptied store shows an empty ticket, not the draw that was there before.
+    core::Draw newest{};
+    if (DrawCount > 0) GetDraw(newest, 0);
+    DrawBoard(newest.data());
+    if (look_.findFollowsNewDraw)
+        Edit_find->setText(QString::fromStdString(RowNumbersText(*StringGrid1)));
+    return true;
+}
+
+void TMainForm::FillGrid() {
+    StringGrid1->BeginUpdate();
+    const auto columns = core::MainGridSources(Draws, GameRules(), Labels);
+    for (int c = 0; c < core::MainGridColumns; ++c) StringGrid1->SetColumn(c, columns[c]);
+    StringGrid1->SetRowCount(DrawCount + 1);
+    StringGrid1->EndUpdate();
+}
+
+std::string TMainForm::RowNumbersText(const platform::TStringGrid& grid) const {
+    std::vector<std::string> cells;
+    const int row = grid.Row();
+    for (int c = 2; c < 2 + GameRules().perDraw; ++c)
+        cells.push_back(row < grid.RowCount() ? grid.Cells(c, row) : "");
+    return core::RowNumbersText(cells);
+}
+
+int TMainForm::AskNumber(int def, const std::string& caption, const std::string& prompt) {
+    return ::AskNumber(def, caption, prompt);
+}
+
+std::optional<int> TMainForm::AskLastN(const std::string& caption, core::LastNVariant variant) {
+    return ::AskLastN(*this, caption, variant);
+}
+
+std::optional<int> TMainForm::AskLastN(const std::string& caption, const std::string& prompt,
+                                       core::LastNVariant variant) {
+    return ::AskLastN(*this, caption, prompt, variant);
+}
+
+void TMainForm::ShowResult(core::CommandResult result) {
+    ::ShowResult(std::move(result));
+}
+
+void TMainForm::DrawBoard(const std::uint8_t* numbers) {
+    if (!BoardBitmap) return;
+    PaintBoard(*BoardBitmap, numbers, GameRules().perDraw, UpDown1->Position(), EditionRules());
+    // Only a repaint: FormPaint copies the bitmap over what is there.
+    clientArea()->update(0, 0, BoardBitmap->Width(), BoardBitmap->Height());
+}
+
+void TMainForm::DrawBoard(const std::string& numbersText) {
+    std::uint8_t numbers[core::MaxPerDraw];
+    core::ParseNumbers(numbersText, numbers, GameRules().perDraw);
+    DrawBoard(numbers);
+}
+
+void TMainForm::StringGrid1Click() {
+    const std::string numbers = RowNumbersText(*StringGrid1);
+    DrawBoard(numbers);
+    Edit_find->setText(QString::fromStdString(numbers));
+}
+
+void TMainForm::UpDown1Click() {
+    DrawBoard(RowNumbersText(*StringGrid1));
+}
+
+// The export leaves the main window's picture on the last ticket it drew.
+const platform::TBitmap* TMainForm::TicketPicture(const std::string& numbersText) {
+    DrawBoard(numbersText);
+    return BoardBitmap.get();
+}
+
+void TMainForm::FormResize() {
+    // From the second resize on, the grid's bottom stays 50 pixels above the window's bottom.
+    StringGrid1->move(StringGrid1->x(), Height() - StringGrid1->height() - 50);
+    StringGrid1->resize(Width() - StringGrid1->x() - 10, 250);
+    Button_show->move(Button_show->x(), StringGrid1->y() - 30);
+}
+
+void TMainForm::FormPaint(QPainter& painter) {
+    if (FirstPaint) {
+        auto& canvas = BoardBitmap->Canvas();
+        // Otherwise in the canvas's font colour as it stands: blue once a board was drawn.
+        if (look_.tagInLime) canvas.Font.Color = core::clLime;
+        canvas.Font.Size = 24;
+        canvas.TextOut(210, 80, GameRules().tag());
+        FirstPaint = false;
+    }
+    painter.drawImage(QRect(5, look_.boardTop, 345, 410), BoardBitmap->Image(),
+                      QRect(0, 0, 345, 410));
+}
+
+bool TMainForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+    if (key == Qt::Key_Escape && modifiers == Qt::NoModifier) {
+        ToggleMaximized();
+        return true;
+    }
+    if (key == Qt::Key_O && modifiers == Qt::ControlModifier) {
+        OpenClick();
+        return true;
+    }
+    return false;
+}
+
+void TMainForm::FormClose() {
+    // A transfer still running must not write or show anything once the window is gone.
+    Transfer.Close();
+    WriteSettings();
+    BoardBitmap.reset();
+}
+
+QPoint TMainForm::PopupPoint(const TToolbarButton97& button) const {
+    return ::PopupPoint(button);
+}
+
+void TMainForm::About1Click() {
+    platform::Dialogs().ShowMessage(Caption() + "\r\n\r\n" + std::string(kSiteRoot) + "  ");
+}
+
+void TMainForm::Button_UtilsClick() {
+    Form_Utils->SetCaption(RussianUI ? "Утилиты" : "Utils");
+    Form_Utils->ShowModal();
+}
+
+void TMainForm::OpenDrawFile() {
+    const auto file = platform::Dialogs().OpenFileName("*.txt|*.txt|*.dat|*.dat|*.*|*.*",
+                                                       platform::ProgramFolder());
+    if (file) LoadDrawFile(*file);
+}
+
+void TMainForm::Button_find_numbersClick() {
+    const std::string cleaned = core::CleanFindText(Edit_find->text().toStdString());
+    Edit_find->setText(QString::fromStdString(cleaned));
+    std::shared_ptr<const core::LineSource> lines;
+    try {
+        lines = core::FindSource(Draws, cleaned, GameRules().perDraw);
+    } catch (const core::ConversionError& e) {
+        platform::Dialogs().ShowMessage(e.what());
+        return;
+    }
+    Form_memo->ShowSource(EditionRules().findCaption(Lang()), std::move(lines));
+}
+
+namespace {
+
+struct HeaderText {
+    int col;
+    core::BiText text;
+    int widthRu, widthEn; // 0: the width stays
+};
+
+const HeaderText kHeaders[] = {
+    {9, {"Макс-Мин", "Max-Min"}, 60, 50}, {10, {"Среднее", "Average"}, 0, 0},
+    {18, {"Нечет", "Odd"}, 40, 30},       {19, {"Чёт", "Even"}, 30, 30},
+    {20, {"Сумма", "Sum"}, 40, 30},       {21, {"Пред", "Prev"}, 35, 30},
+};
+
+} // namespace
+
+void TMainForm::ApplySharedTexts(core::Lang lang) {
+    const bool ru = lang == core::Lang::Russian;
+    for (const ButtonTexts& b : commandTexts_) b.button->SetCaption(b.texts(lang));
+    Button_find_numbers->SetHint(ru ? "Искать номера в предыдущих розыгрышах"
+                                    : "Find numbers in previous draws");
+    Button_stat_duples->SetHint(ru ? "Дубли" : "Duples");
+    for (const HeaderText& h : kHeaders) {
+        StringGrid1->SetCells(h.col, 0, h.text(lang));
+        if (h.widthRu > 0) StringGrid1->SetColWidths(h.col, ru ? h.widthRu : h.widthEn);
+    }
+    MenuFile->setTitle(QString::fromUtf8(ru ? "Файл" : "&File"));
+    MenuHelp->setTitle(QString::fromUtf8(ru ? "Помощь" : "&Help"));
+    ToolbarButton97_file->SetCaption(ru ? "Файл" : "&File");
+    ToolbarButton97_Help->SetCaption(ru ? "Помощь" : "&Help");
+    for (QAction* item : {MainHelpItem(0), PopupHelpItem(0)})
+        if (item) item->setText(QString::fromUtf8(ru ? "Помощь" : "&Help"));
+    for (QAction* item : {MainHelpItem(1), PopupHelpItem(1)})
+        if (item) item->setText(QString::fromUtf8(ru ? "О программе" : "&About"));
+    ApplyLanguage(lang);
+}
+
+void TMainForm::SetRussian() {
+    RussianUI = true;
+    ApplySharedTexts(core::Lang::Russian);
+}
+
+void TMainForm::SetEnglish() {
+    RussianUI = false;
+    ApplySharedTexts(core::Lang::English);
+}

@@ -1,0 +1,248 @@
+#pragma once
+
+#include "apps/shared/EditionHost.h"
+#include "apps/shared/EditionBundle.h"
+#include "apps/shared/FindEdit.h"
+#include "apps/shared/Site.h"
+#include "apps/shared/SiteTransfer.h"
+#include "components/skin/xpButton.h"
+#include "core/BiText.h"
+#include "core/CommandResult.h"
+#include "core/DrawFile.h"
+#include "core/DrawStore.h"
+#include "core/Lang.h"
+#include "core/NumberRoutines.h"
+#include "platform/Canvas.h"
+#include "platform/Form.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+class QAction;
+class QMenu;
+class TUpDown;
+class TxpWindow;
+class TToolbarButton97;
+namespace platform {
+class TStringGrid;
+}
+
+// Where an edition's main window differs in looks, as data.
+struct MainWindowLook {
+    int findBoxX;             // the Find box, at y 6
+    int findX, findY;         // the Find button
+    int findHeight;           //
+    core::BiText findCaption; // the Find button's caption in each language
+    int gridTop;              // until the first resize
+    int labelWidth;           // the grid's second column
+    bool skinFixedColor;      // fixed cells in the skin's colour instead of $C0C0C0
+    int commandWidth;         // of a command button, unless its row says otherwise
+    int boardTop;             // where the ticket picture is shown
+    bool tagInLime;           // the tag on the first picture: lime, or the canvas's colour
+    bool findFollowsNewDraw;  // a loaded file puts its newest draw into the Find box
+};
+
+// One command button of a main window: where it sits, its caption at start and in each
+// language, and its handler.
+template <class Form> struct MainCommand {
+    TxpButton* Form::*button;
+    int x, y, width; // width 0: the look's command width
+    const char* startCaption;
+    core::BiText caption; // {nullptr, nullptr}: the language leaves it alone
+    void (Form::*handler)();
+};
+
+// What both editions' main windows share: the draw store and its file, the grid of draws,
+// the ticket picture, the Find box, the menus' items and the commands both have.
+class TMainForm : public platform::TForm, public EditionHost {
+    Q_OBJECT
+
+public:
+    ~TMainForm() override;
+
+    // EditionHost
+    bool IsRussian() const override { return RussianUI; }
+    const core::DrawStore& Store() const override { return Draws; }
+    const platform::TBitmap* TicketPicture(const std::string& numbersText) override;
+
+    // The store and its file.
+    core::DrawStore Draws;
+    int& DrawCount = Draws.DrawCount;
+    // Draw number and date of each loaded record, where the edition's file carries them.
+    std::vector<core::DrawLabel> Labels;
+    std::string DrawFileName;
+    bool RussianUI = false;
+    bool FirstPaint = false;
+    std::unique_ptr<platform::TBitmap> BoardBitmap;
+    // The site transfer; its client is the one of the transfer in progress.
+    SiteTransfer Transfer{this};
+    std::unique_ptr<THttpCli>& HttpClient = Transfer.client;
+    // Where the update fetches its files; tests point it at their own server.
+    std::string SiteRoot = kSiteRoot;
+    std::string UserLogin;
+    std::string UserPassword;
+
+    // Controls.
+    TxpWindow* xpWindow1;
+    TToolbarButton97* ToolbarButton97_file;
+    TToolbarButton97* ToolbarButton97_Help;
+    TFindEdit* Edit_find;
+    TxpButton* Button_find_numbers;
+    TUpDown* UpDown1;
+    platform::TStringGrid* StringGrid1;
+    QMenu* MenuFile;
+    QMenu* MenuHelp;
+    QMenu* PopupMenu_File;
+    QMenu* PopupMenu_Help;
+
+    TxpButton* Button_stat;
+    TxpButton* Button_stat_duples;
+    TxpButton* Button_Cold_numbers;
+    TxpButton* Button_triples;
+    TxpButton* Button_Skip_strategy;
+    TxpButton* Button_Numbers;
+    TxpButton* Button_Freq_strategy;
+    TxpButton* Button_Match_in_draws;
+    TxpButton* Button_Separation;
+    TxpButton* Button_probability;
+    TxpButton* Button_Character;
+    TxpButton* Button_Combinations;
+    TxpButton* Button_delta;
+    TxpButton* Button_map;
+    TxpButton* Button_Check_sum;
+    TxpButton* Button_Numbers_in_past_draws;
+    TxpButton* Button_Zone;
+    TxpButton* Button_final_sum_of_numbers;
+    TxpButton* Button_Utils;
+    TxpButton* Button_Period;
+    TxpButton* Button_Freq_Analyse;
+    TxpButton* Button_show;
+
+    // Menu items by position, as the commands address them.
+    QAction* MainFileItem(int index) const;
+    QAction* MainHelpItem(int index) const;
+    QAction* PopupFileItem(int index) const;
+    QAction* PopupHelpItem(int index) const;
+
+    // Store and file.
+    void GetDraw(core::Draw& dest, int index) const { Draws.GetDraw(dest, index); }
+    void PutDraw(const core::Draw& src, int index) { Draws.PutDraw(src, index); }
+    // Loads a draw file (full path); false when it could not be read (the user was told).
+    bool LoadDrawFile(const std::string& fileName);
+    // Fills the grid from the store and the labels.
+    void FillGrid();
+
+    // Number routines.
+    std::string RowNumbersText(const platform::TStringGrid& grid) const;
+    int AskNumber(int def, const std::string& caption, const std::string& prompt);
+    // The last-N prompt with the standard prompt text; nothing when the answer was unusable
+    // (the user was told).
+    std::optional<int> AskLastN(const std::string& caption,
+                                core::LastNVariant variant = core::LastNVariant::Standard);
+    std::optional<int> AskLastN(const std::string& caption, const std::string& prompt,
+                                core::LastNVariant variant = core::LastNVariant::Standard);
+    // Shows a command's text, then its charts, each after the previous window closed.
+    void ShowResult(core::CommandResult result);
+    core::Lang Lang() const { return Language(); }
+
+    // The ticket picture of a draw's numbers, or of the numbers in a text.
+    void DrawBoard(const std::uint8_t* numbers);
+    void DrawBoard(const std::string& numbersText);
+
+    // Language.
+    void SetRussian();
+    void SetEnglish();
+
+    // Settings file: the window's place, the language and the site login.
+    void ReadSettings();
+    void WriteSettings();
+
+    // Frame commands.
+    void About1Click();
+    void Button_UtilsClick();
+    void Button_find_numbersClick();
+    void UpDown1Click();
+    void StringGrid1Click();
+    void StringGrid1DblClick();
+    virtual void ToolbarButton97_fileClick() = 0;
+    virtual void ToolbarButton97_HelpClick() = 0;
+
+    // The commands both editions have.
+    void Button_statClick();
+    void Button_deltaClick();
+    void Button_Average_Click();
+    void Button_Cold_numbersClick();
+    void Button_Numbers_in_past_drawsClick();
+    void Button_CharacterClick();
+    void Button_Check_sumClick();
+    void Button_ZoneClick();
+    void Button_final_sum_of_numbersClick();
+    void Button_triplesClick();
+    void Button_NumbersClick();
+    void Button_stat_duplesClick();
+    void Button_Match_in_drawsClick();
+    void Button_PeriodClick();
+    void Button_CombinationsClick();
+    void Button_Skip_strategyClick();
+    void Button_Freq_strategyClick();
+    void Button_Freq_AnalyseClick();
+    void Button_SeparationClick();
+    void Button_showClick();
+    void Button_mapClick();
+    // Frequency of A1 to the last position, and Filter Any, under each edition's name.
+    void FreqA1Click();
+    void FilterAnyClick();
+
+    // Where a toolbar pop-up opens: under its button, below the skinned caption.
+    QPoint PopupPoint(const TToolbarButton97& button) const;
+
+protected:
+    TMainForm(const EditionBundle& bundle, const MainWindowLook& look, QWidget* parent);
+
+    // The controls both windows have, placed by the look; the Find button and the grid call
+    // back into the handlers above.
+    void CreateCommonControls();
+    // The grid's columns and headers, before the first load.
+    void SetUpGrid();
+    // The draw file beside the program, when there is one.
+    void LoadStartFile();
+    // Every command button of a table, in its order.
+    template <class Form> void AddCommands(Form& form, std::span<const MainCommand<Form>> rows) {
+        for (const MainCommand<Form>& r : rows) {
+            TxpButton* b = CommandButton(r.startCaption, r.x, r.y, r.width, r.caption);
+            b->OnClick = [&form, h = r.handler] { (form.*h)(); };
+            form.*r.button = b;
+        }
+    }
+    // The window's own texts of a language, after the shared ones.
+    virtual void ApplyLanguage(core::Lang lang) = 0;
+    // The draw file opened with Ctrl+O.
+    virtual void OpenClick() = 0;
+    void OpenDrawFile();
+    // The menu item whose check carries the language.
+    virtual QAction* LanguageItem() const = 0;
+    // Fetches the draw file from the site and loads it; true when it was saved.
+    bool RunUpdate();
+
+    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers) override;
+    void FormResize() override;
+    void FormClose() override;
+    void FormPaint(QPainter& painter) override;
+
+    const MainWindowLook& look_;
+
+private:
+    TxpButton* CommandButton(const char* caption, int x, int y, int width,
+                             const core::BiText& texts);
+    void ApplySharedTexts(core::Lang lang);
+
+    struct ButtonTexts {
+        TxpButton* button;
+        core::BiText texts;
+    };
+    std::vector<ButtonTexts> commandTexts_;
+};
