@@ -15,7 +15,7 @@ int PointsToPixels(int points) {
 namespace {
 
 QString FamilyFor(const std::string& name) {
-    // The fonts of the original desktop map to metric-compatible ones of this one.
+    // Windows font names map to metric-compatible free fonts, so text keeps its widths.
     if (name == "MS Sans Serif" || name == "Arial" || name == "Tahoma" || name == "Verdana")
         return QStringLiteral("Liberation Sans");
     if (name == "Courier New" || name == "Courier") return QStringLiteral("Liberation Mono");

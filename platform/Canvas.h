@@ -66,9 +66,9 @@ struct TFont {
     bool Underline = false;
 };
 
-// A drawing surface with the rules of the original platform's canvas: rectangles exclude
-// their right and bottom edges, lines exclude their end pixel, text is placed by its top-left
-// corner with the brush behind it. It draws on a QImage, so tests can read the pixels.
+// A drawing surface whose pixels follow fixed rules: rectangles exclude their right and bottom
+// edges, lines exclude their end pixel, text is placed by its top-left corner with the brush
+// behind it. It draws on a QImage, so tests can read the pixels.
 class TCanvas {
 public:
     explicit TCanvas(QImage* image) : image_(image) {}
@@ -161,7 +161,7 @@ private:
 // The region of a rectangle whose corners are rounded by an ellipse of cw x ch.
 QRegion RoundRectRegion(int x1, int y1, int x2, int y2, int cw, int ch);
 
-// Pixel size of a font of the given point size at 96 dpi, as the original platform uses.
+// Pixel size of a font of the given point size; the layouts assume 96 dpi.
 int PointsToPixels(int points);
 
 } // namespace platform

@@ -54,7 +54,7 @@ void FitTitle(QMessageBox& box) {
                       grid->rowCount(), 0, 1, grid->columnCount());
 }
 
-// Boxes have a caption and a close button only, as on the original platform.
+// Boxes have a caption and a close button only: no minimise, maximise or resize.
 constexpr Qt::WindowFlags kBoxFlags =
     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 

@@ -12,7 +12,7 @@ namespace platform {
 
 // The base of every window: a top-level widget whose controls are children of clientArea(),
 // placed at the layouts' client coordinates. Left, Top, Width and Height are the whole window's,
-// frame included, as on the original platform; FrameMargins is the one place that says how
+// frame included, not the client area's; FrameMargins is the one place that says how
 // wide the frame around the client area is.
 class TForm : public QWidget {
     Q_OBJECT
@@ -33,8 +33,7 @@ public:
     int Height() const;
     void SetBounds(int left, int top, int width, int height);
 
-    // A menu bar above the client area, outside the client coordinates as on the original
-    // platform.
+    // A menu bar above the client area, outside the client coordinates (they start below it).
     void SetMainMenu(QMenuBar* menu);
     // A frame the form paints itself (caption and border) inside a frameless window.
     void SetFrameMargins(const QMargins& margins);

@@ -22,7 +22,7 @@ public:
     explicit TMemo(QWidget* parent = nullptr);
 
     void Clear();
-    // Appends one line (the text then ends with a line end, as the original control's does).
+    // Appends one line; the text then ends with a line end.
     void Add(const std::string& line);
     // Replaces the text with these lines; a command's lines are moved in, not copied.
     void SetLines(std::vector<std::string> lines);

@@ -14,7 +14,7 @@ namespace platform {
 
 class GridModel;
 
-// The string grid with the original's addressing: Cells(col, row), row 0 the header row.
+// The string grid addressed as Cells(col, row), column first, row 0 the header row.
 // Cells are kept apart from the counts, so shrinking and growing ColCount or RowCount keeps
 // what was written.
 class TStringGrid : public QTableView {

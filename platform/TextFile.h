@@ -50,7 +50,7 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes);
 
 bool FileExists(const std::string& path);
 
-// Code page 1251 <-> UTF-8, for the files that the original kept in that code page.
+// Code page 1251 <-> UTF-8, for the files kept in that code page (settings, saved lists).
 std::string Cp1251ToUtf8(std::string_view bytes);
 // Characters the code page cannot hold become '?'; lossy is set when that happened.
 std::string Utf8ToCp1251(std::string_view text, bool* lossy = nullptr);

@@ -25,7 +25,7 @@ public:
 
     void SetCaption(const std::string& caption);
     std::string Caption() const { return text().toStdString(); }
-    // The background, as the original's label colour is.
+    // The background; FontColor colours the text.
     void SetColor(core::TColor color);
     core::TColor Color() const { return color_; }
     void SetFontColor(core::TColor color);

@@ -221,6 +221,7 @@ void THttpCli::EndFailed(const std::string& message, int code) {
     try {
         socket_->Abort();
     } catch (...) {
+        // Dropped: the request has failed already and keeps its first reason.
     }
     connected_ = false;
     if (!closedHandled_) SessionClosedHandling(0);
@@ -250,9 +251,11 @@ void THttpCli::CloseSession() {
     try {
         socket_->Close();
     } catch (...) {
+        // A close that fails falls back to the abort.
         try {
             socket_->Abort();
         } catch (...) {
+            // Dropped: the session is being given up either way.
         }
     }
     connected_ = false;
@@ -315,6 +318,7 @@ void THttpCli::SocketSessionConnected(std::uint16_t error) {
             break;
         }
     } catch (...) {
+        // A request that cannot go out ends the session.
         CloseSession();
         if (!closedHandled_) SessionClosedHandling(0);
     }

@@ -1,278 +1,15 @@
-#include "components/net/WSocket.h"
-
-#include "platform/EventWait.h"
+#include "components/net/WSocketInternal.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 
-#include <cctype>
-#include <chrono>
-
 using namespace platform;
-
-namespace {
-
-constexpr const char* kLibraryName = "wsock32.dll";
-
-// The binding every socket shares: the library is loaded and started at the first call that
-// needs it and released with the last socket.
-struct Binding {
-    std::unique_ptr<SocketApi> lib;
-    TWSAData data;
-    int socketCount = 0;
-
-    ~Binding() { Release(); }
-
-    void Release() {
-        if (lib) {
-            lib->WSACleanup();
-            lib.reset();
-        }
-        socketCount = 0;
-    }
-};
-
-Binding& TheBinding() {
-    static Binding binding;
-    return binding;
-}
-
-SocketApi& Api() {
-    return WSocketApi();
-}
-
-std::string Trim(const std::string& s) {
-    size_t b = 0, e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
-    return s.substr(b, e - b);
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// Four decimal groups of at most 255 joined by dots, blanks allowed around.
-bool IsDottedAddress(const std::string& s) {
-    size_t i = 0;
-    while (i < s.size() && s[i] == ' ') ++i;
-    if (i < s.size() && s[i] == '.') return false;
-    int dots = 0;
-    long group = 0;
-    for (; i < s.size(); ++i) {
-        const char c = s[i];
-        if (c == '.') {
-            if (group > 255 || i + 1 >= s.size() || !IsDigit(s[i + 1]) || ++dots > 3) return false;
-            group = 0;
-        } else if (IsDigit(c)) {
-            group = std::min<long>(group * 10 + (c - '0'), 1000);
-        } else {
-            for (; i < s.size(); ++i)
-                if (s[i] != ' ') return false;
-            break;
-        }
-    }
-    return dots == 3 && group <= 255;
-}
-
-long DecimalPrefix(const std::string& s) {
-    size_t i = 0;
-    while (i < s.size() && s[i] == ' ') ++i;
-    long v = 0;
-    for (; i < s.size() && IsDigit(s[i]); ++i) v = std::min<long>(v * 10 + (s[i] - '0'), 1L << 30);
-    return v;
-}
-
-} // namespace
-
-SocketApi& WSocketApi() {
-    auto& b = TheBinding();
-    if (!b.lib) {
-        int error = 0;
-        auto lib = LoadSocketLibrary(kLibraryName, error);
-        if (!lib)
-            throw ESocketException(std::string("Unable to load ") + kLibraryName + " Error #" +
-                                   std::to_string(error));
-        const int rc = lib->WSAStartup(0x0101, b.data);
-        // Not kept when it did not start, so the next call tries the whole start again.
-        if (rc != 0)
-            throw ESocketException(std::string(kLibraryName) + ": WSAStartup error #" +
-                                   std::to_string(rc));
-        b.lib = std::move(lib);
-    }
-    return *b.lib;
-}
-
-bool WSocketLibraryLoaded() {
-    return TheBinding().lib != nullptr;
-}
-
-int WSocketCount() {
-    return TheBinding().socketCount;
-}
-
-std::string WinsockErrorText(int error) {
-    switch (error) {
-    case 0:
-        return "No Error";
-    case 10004:
-        return "Interrupted system call";
-    case 10009:
-        return "Bad file number";
-    case 10013:
-        return "Permission denied";
-    case 10014:
-        return "Bad address";
-    case 10022:
-        return "Invalid argument";
-    case 10024:
-        return "Too many open files";
-    case 10035:
-        return "Operation would block";
-    case 10036:
-        return "Operation now in progress";
-    case 10037:
-        return "Operation already in progress";
-    case 10038:
-        return "Socket operation on non-socket";
-    case 10039:
-        return "Destination address required";
-    case 10040:
-        return "Message too long";
-    case 10041:
-        return "Protocol wrong type for socket";
-    case 10042:
-        return "Protocol not available";
-    case 10043:
-        return "Protocol not supported";
-    case 10044:
-        return "Socket type not supported";
-    case 10045:
-        return "Operation not supported on socket";
-    case 10046:
-        return "Protocol family not supported";
-    case 10047:
-        return "Address family not supported by protocol family";
-    case 10048:
-        return "Address already in use";
-    case 10049:
-        return "Address not available";
-    case 10050:
-        return "Network is down";
-    case 10051:
-        return "Network is unreachable";
-    case 10052:
-        return "Network dropped connection on reset";
-    case 10053:
-        return "Connection aborted";
-    case 10054:
-        return "Connection reset by peer";
-    case 10055:
-        return "No buffer space available";
-    case 10056:
-        return "Socket is already connected";
-    case 10057:
-        return "Socket is not connected";
-    case 10058:
-        return "Can't send after socket shutdown";
-    case 10059:
-        return "Too many references: can't splice";
-    case 10060:
-        return "Connection timed out";
-    case 10061:
-        return "Connection refused";
-    case 10062:
-        return "Too many levels of symbolic links";
-    case 10063:
-        return "File name too long";
-    case 10064:
-        return "Host is down";
-    case 10065:
-        return "No route to host";
-    case 10066:
-        return "Directory not empty";
-    case 10067:
-        return "Too many processes";
-    case 10068:
-        return "Too many users";
-    case 10069:
-        return "Disc quota exceeded";
-    case 10070:
-        return "Stale NFS file handle";
-    case 10071:
-        return "Too many levels of remote in path";
-    case 10091:
-        return "Network sub-system is unusable";
-    case 10092:
-        return "WinSock DLL cannot support this application";
-    case 10093:
-        return "WinSock not initialized";
-    case 11001:
-        return "Host not found";
-    case 11002:
-        return "Non-authoritative host not found";
-    case 11003:
-        return "Non-recoverable error";
-    case 11004:
-        return "No Data";
-    default:
-        return "Not a WinSock error";
-    }
-}
-
-std::uint32_t WSocketResolveHost(const std::string& host) {
-    if (host.empty() || host.size() > 256)
-        throw ESocketException("WSocketResolveHost: '" + host + "' Invalid Hostname.");
-    const std::string h = Trim(host);
-    auto& api = Api();
-    if (IsDottedAddress(h)) {
-        const std::uint32_t a = api.inet_addr(h);
-        if (a == INADDR_NONE_W && h != "255.255.255.255")
-            throw ESocketException("WSocketResolveHost: '" + host + "' Invalid IP address.");
-        return a;
-    }
-    auto entry = api.gethostbyname(h);
-    if (!entry || entry->h_addr_list.empty())
-        throw ESocketException("WSocketResolveHost: Cannot convert host address '" + host +
-                               "', Error #" + std::to_string(api.WSAGetLastError()));
-    return entry->h_addr_list.front();
-}
-
-std::uint16_t WSocketResolvePort(const std::string& port, const std::string& proto) {
-    if (port.empty() || port.size() >= 32)
-        throw ESocketException("WSocketResolvePort: Invalid Port.");
-    if (IsDigit(port[0])) {
-        // A number past the last port would wrap to another port.
-        const long v = DecimalPrefix(port);
-        if (v > 65535) throw ESocketException("WSocketResolvePort: Invalid Port.");
-        return static_cast<std::uint16_t>(v);
-    }
-    auto& api = Api();
-    auto s = api.getservbyname(Trim(port), Trim(proto));
-    if (!s)
-        throw ESocketException("WSocketResolvePort: Cannot convert port '" + port + "', Error #" +
-                               std::to_string(api.WSAGetLastError()));
-    return api.NetToHostShort(*s);
-}
-
-int WSocketResolveProto(const std::string& proto) {
-    if (proto.empty() || proto.size() >= 32)
-        throw ESocketException("WSocketResolveProto: Invalid Protocol.");
-    const std::string p = Trim(proto);
-    if (!p.empty() && IsDigit(p[0])) return static_cast<int>(DecimalPrefix(p));
-    auto& api = Api();
-    auto n = api.getprotobyname(p);
-    if (!n)
-        throw ESocketException("WSocketResolveProto: Cannot convert protocol '" + proto +
-                               "', Error #" + std::to_string(api.WSAGetLastError()));
-    return *n;
-}
-
-// ---- TCustomWSocket ----
+using net_internal::Api;
+using net_internal::Trim;
 
 TCustomWSocket::TCustomWSocket(QObject* owner) : QObject(owner) {
     ResetDefaults();
-    ++TheBinding().socketCount;
+    net_internal::SocketCreated();
 }
 
 TCustomWSocket::~TCustomWSocket() {
@@ -280,6 +17,7 @@ TCustomWSocket::~TCustomWSocket() {
     try {
         CancelLookup();
     } catch (...) {
+        // Dropped: a destructor may not throw, and the lookup's answer has no one to go to.
     }
     try {
         if (state_ != wsClosed || hSocket_ != INVALID_SOCKET) {
@@ -292,9 +30,9 @@ TCustomWSocket::~TCustomWSocket() {
             }
         }
     } catch (...) {
+        // Dropped: a destructor may not throw; the handle is gone either way.
     }
-    auto& b = TheBinding();
-    if (--b.socketCount <= 0) b.Release();
+    net_internal::SocketDestroyed();
 }
 
 void TCustomWSocket::SetAddr(const std::string& value) {
@@ -389,44 +127,21 @@ int TCustomWSocket::GetPeerSockAddr(TSockAddrIn& name, int& nameLen) {
     return Api().getpeername(hSocket_, name, nameLen);
 }
 
+bool TCustomWSocket::TimevalIsSet(const TTimeVal& tv) {
+    return tv.tv_sec != 0 || tv.tv_usec != 0;
+}
+
+void TCustomWSocket::TimevalClear(TTimeVal& tv) {
+    tv = TTimeVal{};
+}
+
+bool TCustomWSocket::TimevalCompare(const TTimeVal& a, const TTimeVal& b, bool isEqual) {
+    const bool same = a.tv_sec == b.tv_sec && a.tv_usec == b.tv_usec;
+    return same == isEqual;
+}
+
 int TCustomWSocket::GetLocalSockAddr(TSockAddrIn& name, int& nameLen) {
     return Api().getsockname(hSocket_, name, nameLen);
-}
-
-int TCustomWSocket::SocketPending() {
-    std::uint32_t n = 0;
-    if (hSocket_ == INVALID_SOCKET) return 0;
-    if (Api().ioctlsocket(hSocket_, WS_FIONREAD, &n) != 0) {
-        lastError_ = Api().WSAGetLastError();
-        return -1;
-    }
-    return static_cast<int>(n);
-}
-
-int TCustomWSocket::RcvdCount() {
-    // A socket without a handle has nothing waiting.
-    if (hSocket_ == INVALID_SOCKET) return 0;
-    std::uint32_t n = 0;
-    if (Api().ioctlsocket(hSocket_, WS_FIONREAD, &n) != 0) {
-        ReportSocketError("ioctlSocket");
-        return -1;
-    }
-    return static_cast<int>(n);
-}
-
-TSocketSendFlags TCustomWSocket::SendFlags() const {
-    if (sendFlags_ == 0) return wsSendNormal;
-    if (sendFlags_ == WS_MSG_OOB) return wsSendUrgent;
-    throw ESocketException("Invalid internal SendFlags");
-}
-
-void TCustomWSocket::SetSendFlags(TSocketSendFlags value) {
-    if (value == wsSendNormal)
-        sendFlags_ = 0;
-    else if (value == wsSendUrgent)
-        sendFlags_ = WS_MSG_OOB;
-    else
-        RaiseSocketError("Invalid SendFlags");
 }
 
 void TCustomWSocket::PostMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
@@ -498,43 +213,6 @@ void TCustomWSocket::HandleSocketEvent(const TSocketMessage& msg) {
     }
 }
 
-void TCustomWSocket::RaiseSocketError(const std::string& msg) {
-    if (OnError) {
-        TriggerError();
-        return;
-    }
-    throw ESocketException(msg);
-}
-
-void TCustomWSocket::ReportSocketError(const std::string& name) {
-    const int n = Api().WSAGetLastError();
-    const std::string msg =
-        "Error " + std::to_string(n) + " in function " + name + "\r\n" + WinsockErrorText(n);
-    if (n == WSAECONNRESET || n == WSAENOTCONN) {
-        if (hSocket_ != INVALID_SOCKET) Api().closesocket(hSocket_);
-        hSocket_ = INVALID_SOCKET;
-        if (state_ != wsClosed) ChangeState(wsClosed);
-    }
-    lastError_ = n;
-    RaiseSocketError(msg);
-}
-
-void TCustomWSocket::HandleBgException(const std::exception& e) {
-    bool canClose = true;
-    if (OnBgException) {
-        try {
-            OnBgException(this, e, canClose);
-        } catch (...) {
-        }
-    }
-    if (canClose) {
-        try {
-            Abort();
-        } catch (...) {
-        }
-    }
-}
-
 void TCustomWSocket::ChangeState(TSocketState newState) {
     const TSocketState old = state_;
     state_ = newState;
@@ -603,33 +281,6 @@ void TCustomWSocket::TriggerDnsLookupDone(std::uint16_t error) {
 
 void TCustomWSocket::TriggerError() {
     if (OnError) OnError(this);
-}
-
-bool TCustomWSocket::ResolveForOpen(const char* what) {
-    try {
-        if (!protoResolved_) {
-            proto_ = WSocketResolveProto(protoStr_);
-            type_ = proto_ == WS_IPPROTO_UDP ? WS_SOCK_DGRAM : WS_SOCK_STREAM;
-            protoResolved_ = true;
-        }
-        if (!portResolved_) {
-            portNum_ = WSocketResolvePort(portStr_, protoStr_);
-            sin_.sin_port = Api().HostToNetShort(portNum_);
-            portResolved_ = true;
-        }
-        if (!localPortResolved_) {
-            localPortNum_ = WSocketResolvePort(localPortStr_, protoStr_);
-            localPortResolved_ = true;
-        }
-        if (!addrResolved_) {
-            sin_.sin_addr = WSocketResolveHost(addrStr_);
-            addrResolved_ = true;
-        }
-    } catch (const std::exception& e) {
-        RaiseSocketError(std::string(what) + e.what());
-        return false;
-    }
-    return true;
 }
 
 void TCustomWSocket::Connect() {
@@ -735,11 +386,6 @@ void TCustomWSocket::SetLingerOption() {
         ReportSocketError("setsockopt(SO_LINGER)");
 }
 
-void TCustomWSocket::DeleteBufferedData() {
-    bufList_.clear();
-    allSent_ = true;
-}
-
 void TCustomWSocket::Close() {
     DoClose(true, 0);
 }
@@ -786,6 +432,7 @@ void TCustomWSocket::DoClose(bool shutdown, std::uint16_t error) {
     try {
         ResetDefaults();
     } catch (...) {
+        // Dropped: the socket is closed already; defaults are only a fresh start.
     }
 }
 
@@ -799,207 +446,6 @@ void TCustomWSocket::PostClose() {
 
 void TCustomWSocket::PostFree() {
     PostMessage(WM_SOCKET_FREE);
-}
-
-int TCustomWSocket::RecvRaw(void* buffer, int len, int flags) {
-    return Api().recv(hSocket_, buffer, len, flags);
-}
-
-int TCustomWSocket::RecvFromRaw(void* buffer, int len, int flags, TSockAddrIn& from, int& fromLen) {
-    return Api().recvfrom(hSocket_, buffer, len, flags, &from, &fromLen);
-}
-
-int TCustomWSocket::Receive(void* buffer, int len) {
-    const int n = RecvRaw(buffer, len, 0);
-    if (n < 0)
-        lastError_ = Api().WSAGetLastError();
-    else
-        readCount_ += n;
-    return n;
-}
-
-std::string TCustomWSocket::ReceiveText() {
-    const int n = RcvdCount();
-    if (n <= 0) return {};
-    std::string text(static_cast<size_t>(n), '\0');
-    const int got = Receive(text.data(), n);
-    if (got <= 0) return {};
-    text.resize(static_cast<size_t>(got));
-    return text;
-}
-
-int TCustomWSocket::ReceiveFrom(void* buffer, int len, TSockAddrIn& from, int& fromLen) {
-    const int n = RecvFromRaw(buffer, len, 0, from, fromLen);
-    if (n < 0)
-        lastError_ = Api().WSAGetLastError();
-    else
-        readCount_ += n;
-    return n;
-}
-
-void TCustomWSocket::ASyncReceive(std::uint16_t error) {
-    for (;;) {
-        lastError_ = 0;
-        const std::int64_t before = readCount_;
-        bool dropped = false;
-        try {
-            if (!TriggerDataAvailable(error)) {
-                char junk[1024];
-                const int n = RecvRaw(junk, sizeof junk, 0);
-                if (n < 0) {
-                    const int err = Api().WSAGetLastError();
-                    if (err == WSAEWOULDBLOCK) {
-                        lastError_ = 0;
-                        return;
-                    }
-                    lastError_ = err;
-                }
-                dropped = n > 0;
-            }
-            if (componentOptions_ & wsoNoReceiveLoop) return;
-            if (lastError_ != 0 || hSocket_ == INVALID_SOCKET) return;
-            // A pass that read nothing ends the loop: the data waits for the next notice
-            // instead of spinning here while the handler leaves it.
-            if (!dropped && readCount_ == before) return;
-            if (SocketPending() <= 0) return;
-        } catch (...) {
-            return;
-        }
-    }
-}
-
-void TCustomWSocket::DrainUntilClosed() {
-    const auto deadline =
-        WaitClock::now() + std::chrono::seconds(flushTimeout_ > 0 ? flushTimeout_ : 60);
-    while (hSocket_ != INVALID_SOCKET && state_ != wsClosed) {
-        if (WaitClock::now() >= deadline) {
-            Api().WSASetLastError(WSAETIMEDOUT);
-            ReportSocketError("DrainUntilClosed");
-            return;
-        }
-        WaitForEvents(deadline);
-        if (hSocket_ == INVALID_SOCKET || state_ == wsClosed) break;
-        const int n = SocketPending();
-        if (n < 0) break;
-        if (n > 0) TriggerDataAvailable(0);
-        if (hSocket_ == INVALID_SOCKET) break;
-        char dummy;
-        if (RecvRaw(&dummy, 0, 0) < 0) {
-            const int err = Api().WSAGetLastError();
-            if (err != WSAEWOULDBLOCK) {
-                lastError_ = err;
-                break;
-            }
-        }
-    }
-}
-
-int TCustomWSocket::Send(const void* data, int len) {
-    if (state_ != wsConnected) {
-        Api().WSASetLastError(WSAENOTCONN);
-        ReportSocketError("Send");
-        return -1;
-    }
-    allSent_ = false;
-    if (len <= 0) {
-        len = 0;
-    } else {
-        const char* p = static_cast<const char*>(data);
-        int left = len;
-        if (!bufList_.empty()) {
-            const int n = bufList_.back()->Write(p, left);
-            p += n;
-            left -= n;
-        }
-        while (left > 0) {
-            auto chunk = std::make_unique<TBuffer>(bufSize_);
-            const int n = chunk->Write(p, left);
-            p += n;
-            left -= n;
-            bufList_.push_back(std::move(chunk));
-        }
-    }
-    TryToSend();
-    if (allSent_)
-        PostMessage(WM_SOCKET_EVENT, static_cast<std::uintptr_t>(hSocket_),
-                    MakeSelectReply(FD_WRITE, 0));
-    return len;
-}
-
-int TCustomWSocket::SendText(const std::string& text) {
-    return Send(text.data(), static_cast<int>(text.size()));
-}
-
-int TCustomWSocket::SendRaw(const void* data, int len) {
-    auto& api = Api();
-    const int n = type_ == WS_SOCK_DGRAM
-                      ? api.sendto(hSocket_, data, len, sendFlags_, sin_, sizeof sin_)
-                      : api.send(hSocket_, data, len, sendFlags_);
-    if (n > 0 && OnSendData) OnSendData(this, n);
-    return n;
-}
-
-int TCustomWSocket::SendTo(const TSockAddrIn& dest, int destLen, const void* data, int len) {
-    const int n = Api().sendto(hSocket_, data, len, sendFlags_, dest, destLen);
-    if (n > 0 && OnSendData) OnSendData(this, n);
-    return n;
-}
-
-void TCustomWSocket::TryToSend() {
-    if (hSocket_ == INVALID_SOCKET) return;
-    if (bufList_.empty()) {
-        allSent_ = true;
-        return;
-    }
-    if (lineLimitedSend_ && lineCount_ >= lineLimit_) return;
-    while (!bufList_.empty()) {
-        TBuffer& chunk = *bufList_.front();
-        int len = 0;
-        const char* p = chunk.Peek(len);
-        if (len <= 0) {
-            if (bufList_.size() > 1) {
-                bufList_.pop_front();
-                continue;
-            }
-            allSent_ = true;
-            return;
-        }
-        const int count = SendRaw(p, len);
-        if (count == 0) return;
-        if (count < 0) {
-            const int err = Api().WSAGetLastError();
-            if (err == WSAEWOULDBLOCK) return;
-            if (err == WSAEINVAL || err == WSAENOTSOCK || err == WSAECONNABORTED ||
-                err == WSAECONNRESET || err == WSAENOTCONN) {
-                // The peer is gone: one session-closed with the reason, no exception.
-                closeInvoked_ = true;
-                Close();
-                TriggerSessionClosed(static_cast<std::uint16_t>(err));
-                return;
-            }
-            lastError_ = err;
-            ReportSocketError("TryToSend failed");
-            return;
-        }
-        chunk.Remove(count);
-        if (count < len) return;
-    }
-}
-
-void TCustomWSocket::Flush() {
-    const auto deadline =
-        WaitClock::now() + std::chrono::seconds(flushTimeout_ > 0 ? flushTimeout_ : 60);
-    while (hSocket_ != INVALID_SOCKET && !allSent_) {
-        TryToSend();
-        if (hSocket_ == INVALID_SOCKET || allSent_) return;
-        // A peer that stops reading ends in an error, not in a hung program.
-        if (WaitClock::now() >= deadline) {
-            Api().WSASetLastError(WSAETIMEDOUT);
-            ReportSocketError("Flush");
-            return;
-        }
-        WaitForEvents(deadline);
-    }
 }
 
 void TCustomWSocket::Listen() {
@@ -1090,70 +536,6 @@ void TCustomWSocket::Dup(TSocket newHandle) {
         return;
     }
     ChangeState(wsConnected);
-}
-
-void TCustomWSocket::StartLookup(const std::string& text, bool byName) {
-    if (text.empty()) {
-        RaiseSocketError("DNS lookup: invalid host name.");
-        TriggerDnsLookupDone(WSAEINVAL);
-        return;
-    }
-    auto& api = Api();
-    if (dnsTask_ != 0) {
-        api.WSACancelAsyncRequest(dnsTask_);
-        dnsTask_ = 0;
-    }
-    dnsResult_.clear();
-    dnsResultList_.clear();
-    const std::uint32_t a = api.inet_addr(text);
-    if (byName) {
-        if (a != INADDR_NONE_W) {
-            dnsResult_ = api.inet_ntoa(a);
-            TriggerDnsLookupDone(0);
-            return;
-        }
-        dnsTask_ = api.WSAAsyncGetHostByName(this, WM_NAME_LOOKUP_DONE, text);
-    } else {
-        dnsTask_ = api.WSAAsyncGetHostByAddr(this, WM_ADDR_LOOKUP_DONE, a, WS_AF_INET);
-    }
-    if (dnsTask_ == 0)
-        RaiseSocketError(text + ": can't start DNS lookup, error #" +
-                         std::to_string(api.WSAGetLastError()));
-}
-
-void TCustomWSocket::DnsLookup(const std::string& hostName) {
-    StartLookup(hostName, true);
-}
-
-void TCustomWSocket::AddrLookup(const std::string& address) {
-    StartLookup(address, false);
-}
-
-void TCustomWSocket::HandleLookupDone(const TSocketMessage& msg, bool byName) {
-    if (dnsTask_ == 0 || msg.WParam != dnsTask_) return;
-    dnsTask_ = 0;
-    const std::uint16_t err = SelectError(msg.LParam);
-    if (err == 0 && msg.Host) {
-        if (byName) {
-            for (auto a : msg.Host->h_addr_list) dnsResultList_.push_back(Api().inet_ntoa(a));
-            if (!dnsResultList_.empty()) dnsResult_ = dnsResultList_.front();
-        } else {
-            dnsResult_ = msg.Host->h_name;
-            dnsResultList_ = {dnsResult_};
-        }
-    }
-    TriggerDnsLookupDone(err);
-}
-
-void TCustomWSocket::CancelLookup() {
-    if (dnsTask_ == 0) return;
-    if (Api().WSACancelAsyncRequest(dnsTask_) != 0) {
-        dnsTask_ = 0;
-        ReportSocketError("WSACancelAsyncRequest");
-        return;
-    }
-    dnsTask_ = 0;
-    if (!destroying_) TriggerDnsLookupDone(WSAEINTR);
 }
 
 void TCustomWSocket::PauseEvents() {

@@ -47,6 +47,12 @@ using TBgExceptionEvent =
     std::function<void(QObject* Sender, const std::exception& E, bool& CanClose)>;
 using TNotifyEvent = std::function<void(QObject* Sender)>;
 
+// WinSock's time value.
+struct TTimeVal {
+    std::int32_t tv_sec = 0;
+    std::int32_t tv_usec = 0;
+};
+
 // The messages of the socket's own queue (the numbers WinSock-era code used for them).
 constexpr unsigned WM_USER = 0x0400;
 constexpr unsigned WM_SOCKET_EVENT = WM_USER + 1;
@@ -137,6 +143,11 @@ public:
     virtual void AddrLookup(const std::string& address);
     virtual void CancelLookup();
     virtual int GetPeerSockAddr(platform::TSockAddrIn& name, int& nameLen);
+    // Set when either field is not 0.
+    virtual bool TimevalIsSet(const TTimeVal& tv);
+    virtual void TimevalClear(TTimeVal& tv);
+    // isEqual when both fields match, its negation otherwise.
+    virtual bool TimevalCompare(const TTimeVal& a, const TTimeVal& b, bool isEqual);
     virtual int GetLocalSockAddr(platform::TSockAddrIn& name, int& nameLen);
     virtual void Dup(platform::TSocket newHandle);
     virtual void ShutdownSocket(int how);

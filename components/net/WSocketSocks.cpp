@@ -1,19 +1,13 @@
-#include "components/net/WSocket.h"
+#include "components/net/WSocketInternal.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstring>
 
 using namespace platform;
+using net_internal::Trim;
 
 namespace {
-
-std::string Trim(const std::string& s) {
-    size_t b = 0, e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
-    return s.substr(b, e - b);
-}
 
 std::string LowerCase(std::string s) {
     for (auto& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -137,6 +131,7 @@ void TCustomSocksWSocket::SendRequest(const std::string& bytes) {
     try {
         SendText(bytes);
     } catch (...) {
+        // Dropped: LastError keeps it; an unsent request gets no reply and the wait times out.
     }
 }
 
