@@ -229,6 +229,34 @@ void TxpWindow::RefreshFrame() {
     if (form_) form_->update();
 }
 
+void TxpWindow::StyleChangedByHand() {
+    Style = xwsCustom;
+}
+
+bool TxpWindow::CustomDrawTitle(void* sender, TCanvas& canvas, TRect r, bool active, bool& goOn) {
+    if (!OnCustomDrawTitle) return false;
+    OnCustomDrawTitle(sender, canvas, r, active, goOn);
+    return true;
+}
+
+bool TxpWindow::CustomButtonDraw(void* sender, TCanvas& canvas, TRect r, int index, int state) {
+    if (!OnCustomButtonDraw) return false;
+    OnCustomButtonDraw(sender, canvas, r, index, state);
+    return true;
+}
+
+bool TxpWindow::CustomSysBtnDraw(TCanvas& canvas, TRect r, int kind, int state) {
+    if (!OnCustomSysBtnDraw) return false;
+    OnCustomSysBtnDraw(this, canvas, r, kind, state);
+    return true;
+}
+
+bool TxpWindow::CustomBorderDraw(TCanvas& canvas, TRect r, bool active, bool& goOn) {
+    if (!OnCustomBorderDraw) return false;
+    OnCustomBorderDraw(this, canvas, r, active, goOn);
+    return true;
+}
+
 void TxpWindow::InvalidateClient() {
     backgroundDirty_ = true;
     if (client_) client_->update();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/skin/xpCaption.h"
+#include "components/skin/xpWindowHost.h"
 #include "components/skin/xpWindowParts.h"
 
 #include <QObject>
@@ -15,7 +16,7 @@ class QTimer;
 // The skin of one window: a frameless top-level window whose caption, border and buttons are
 // painted here, with the client area moved inside them by the frame margins, so no control
 // moves.
-class TxpWindow : public QObject {
+class TxpWindow : public QObject, public TxpWindowHost {
     Q_OBJECT
 
 public:
@@ -47,11 +48,21 @@ public:
     QImage RenderFrame();
 
     // Called by the parts when their values change.
-    void RefreshFrame();
-    void Relayout();
-    void InvalidateClient();
-    void ApplySizeLimits();
+    void StyleChangedByHand() override;
+    void RefreshFrame() override;
+    void Relayout() override;
+    void InvalidateClient() override;
+    void ApplySizeLimits() override;
     void ApplyRegion();
+
+    bool CustomDrawTitle(void* sender, platform::TCanvas& canvas, platform::TRect r, bool active,
+                         bool& goOn) override;
+    bool CustomButtonDraw(void* sender, platform::TCanvas& canvas, platform::TRect r, int index,
+                          int state) override;
+    bool CustomSysBtnDraw(platform::TCanvas& canvas, platform::TRect r, int kind,
+                          int state) override;
+    bool CustomBorderDraw(platform::TCanvas& canvas, platform::TRect r, bool active,
+                          bool& goOn) override;
 
     // Caption and border while the skin is on (the window's frame is ours).
     bool OwnsFrame() const;

@@ -1,7 +1,5 @@
 #include "components/skin/xpWindowParts.h"
 
-#include "components/skin/xpWindow.h"
-
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -78,7 +76,7 @@ void TxpWindowBackground::PaintBackground(TCanvas& canvas, TRect r, core::TColor
     }
 }
 
-TWindowSizeInfo::TWindowSizeInfo(TxpWindow* owner) : owner_(owner) {
+TWindowSizeInfo::TWindowSizeInfo(TxpWindowHost* owner) : owner_(owner) {
     // The owner is still being built: no notification.
     UseSystemSettings.Store(true);
     FillSystemMetrics();
