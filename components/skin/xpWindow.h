@@ -89,6 +89,14 @@ private:
     void UpdateFrameActive();
     void RunButton(int index);
     void PaintClient(QWidget* client, const QRect& area);
+    bool SizeLimitsOn() const;
+    QMargins SystemFrame() const;
+    QRect MaximizedPlace() const;
+    void SchedulePlaceMaximized();
+    void PlaceMaximized();
+    // The window's place while the user drags or sizes it by hand.
+    QRect Snapped(QRect g) const;
+    QRect Resized(QPoint delta) const;
     platform::TRect WindowRect() const;
     platform::TRect CaptionRect() const;
 
@@ -112,5 +120,10 @@ private:
     QTimer* iconMenuTimer_ = nullptr;
     QShortcut* menuKey_ = nullptr;
     bool limitsApplied_ = false;
+    bool placingMaximized_ = false;
+    bool placePending_ = false;
+    // A window system that insists on its own maximised place is asked only a few times.
+    static constexpr int kPlaceTries = 3;
+    int placeTries_ = 0;
     QMetaObject::Connection focusWatch_;
 };

@@ -65,6 +65,8 @@ public:
     // The tracking limits to apply, the maximum never below the minimum.
     QSize MinTrack() const;
     QSize MaxTrack() const;
+    // Where a maximised window goes on a screen with the given work area.
+    QRect Maximized(QRect workArea) const;
 
 private:
     void SetActive(bool value);
