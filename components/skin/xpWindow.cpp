@@ -310,11 +310,30 @@ void TxpWindow::SchedulePlaceMaximized() {
     });
 }
 
+void TxpWindow::MaximizedChanged(const QWindowStateChangeEvent* e) {
+    const bool was = e->oldState() & Qt::WindowMaximized, is = form_->isMaximized();
+    if (!was && is) {
+        // Still the normal place: the window system moves a maximised window later.
+        normalPlace_ = form_->geometry();
+        placedMaximized_ = false;
+        placeTries_ = kPlaceTries;
+        SchedulePlaceMaximized();
+    } else if (was && !is && placedMaximized_) {
+        // A window system that saw the window placed by hand leaves it there on restoring.
+        placedMaximized_ = false;
+        QTimer::singleShot(0, this, [this] {
+            if (form_ && form_->windowState() == Qt::WindowNoState)
+                form_->setGeometry(normalPlace_);
+        });
+    }
+}
+
 void TxpWindow::PlaceMaximized() {
     if (!SizeLimitsOn() || !form_->isMaximized() || placeTries_ <= 0) return;
     const QRect want = MaximizedPlace();
     if (want.isNull() || form_->geometry() == want) return;
     --placeTries_;
+    placedMaximized_ = true;
     placingMaximized_ = true;
     // Placing a window drops Qt's maximised mark: it is set again without asking the window
     // system, which would place the window once more.
@@ -439,8 +458,7 @@ bool TxpWindow::FormEvent(QEvent* event) {
         UpdateFrameActive();
         return false;
     case QEvent::WindowStateChange:
-        if (!placingMaximized_) placeTries_ = kPlaceTries;
-        SchedulePlaceMaximized();
+        if (!placingMaximized_) MaximizedChanged(static_cast<QWindowStateChangeEvent*>(event));
         RefreshFrame();
         return false;
     case QEvent::WindowTitleChange:

@@ -10,6 +10,7 @@
 class QMenu;
 class QMouseEvent;
 class QShortcut;
+class QWindowStateChangeEvent;
 class QTimer;
 #include <QWidget>
 
@@ -93,6 +94,7 @@ private:
     QMargins SystemFrame() const;
     QRect MaximizedPlace() const;
     void SchedulePlaceMaximized();
+    void MaximizedChanged(const QWindowStateChangeEvent* e);
     void PlaceMaximized();
     // The window's place while the user drags or sizes it by hand.
     QRect Snapped(QRect g) const;
@@ -122,6 +124,8 @@ private:
     bool limitsApplied_ = false;
     bool placingMaximized_ = false;
     bool placePending_ = false;
+    bool placedMaximized_ = false;
+    QRect normalPlace_;
     // A window system that insists on its own maximised place is asked only a few times.
     static constexpr int kPlaceTries = 3;
     int placeTries_ = 0;
