@@ -318,7 +318,7 @@ void TxpWindow::MaximizedChanged(const QWindowStateChangeEvent* e) {
         placedMaximized_ = false;
         placeTries_ = kPlaceTries;
         SchedulePlaceMaximized();
-    } else if (was && !is && placedMaximized_) {
+    } else if (was && !is && placedMaximized_ && normalPlace_.isValid()) {
         // A window system that saw the window placed by hand leaves it there on restoring.
         placedMaximized_ = false;
         QTimer::singleShot(0, this, [this] {
@@ -333,6 +333,8 @@ void TxpWindow::PlaceMaximized() {
     const QRect want = MaximizedPlace();
     if (want.isNull() || form_->geometry() == want) return;
     --placeTries_;
+    // Maximised before the limits came on: Qt's own record of the normal place.
+    if (!placedMaximized_ && !normalPlace_.isValid()) normalPlace_ = form_->normalGeometry();
     placedMaximized_ = true;
     placingMaximized_ = true;
     // Placing a window drops Qt's maximised mark: it is set again without asking the window
