@@ -142,8 +142,17 @@ void TForm::LayoutFrame() {
 }
 
 void TForm::ShowModal() {
+    modalResult_ = 0;
+    showingModal_ = true;
     FormShow();
     Dialogs().RunModal(*this);
+    showingModal_ = false;
+}
+
+void TForm::SetModalResult(int value) {
+    modalResult_ = value;
+    // A scripted showing (never on screen) ends when its script does.
+    if (value != 0 && showingModal_ && isVisible()) close();
 }
 
 void TForm::ExecModal() {

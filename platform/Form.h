@@ -43,6 +43,10 @@ public:
 
     // Shows the form modally through the dialog seam; FormShow runs first.
     void ShowModal();
+    // Set by the form's buttons; a showing starts at 0, and a non-zero value closes the form
+    // while it is shown modally.
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int value);
     // The real modal loop (the Qt seam calls it): returns when the form is closed.
     void ExecModal();
     // Runs FormClose; the seam calls it when a scripted showing ends.
@@ -96,6 +100,8 @@ private:
     QMargins placedWith_;
     bool placing_ = false;
     QEventLoop* loop_ = nullptr;
+    int modalResult_ = 0;
+    bool showingModal_ = false;
 };
 
 } // namespace platform

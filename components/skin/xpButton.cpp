@@ -2,6 +2,7 @@
 
 #include "components/skin/XPGraphUtil.h"
 #include "components/skin/xpCaptionText.h"
+#include "platform/Form.h"
 
 #include <QKeyEvent>
 
@@ -57,7 +58,46 @@ void TxpButton::SetFont(const platform::TFont& font) {
 }
 
 void TxpButton::Click() {
+    const QPointer<TxpButton> self(this);
     if (enabled_ && OnClick) OnClick();
+    // An OnClick that disabled the button keeps its form open.
+    if (!self || !enabled_ || modalResult_ == 0) return;
+    if (auto* form = qobject_cast<platform::TForm*>(window())) form->SetModalResult(modalResult_);
+}
+
+void TxpButton::SetDefault(bool on) {
+    default_ = on;
+    WatchWindowKeys();
+}
+
+void TxpButton::SetCancel(bool on) {
+    cancel_ = on;
+    WatchWindowKeys();
+}
+
+void TxpButton::WatchWindowKeys() {
+    QWidget* w = (default_ || cancel_) ? window() : nullptr;
+    if (w == keyWindow_) return;
+    if (keyWindow_) keyWindow_->removeEventFilter(this);
+    keyWindow_ = w;
+    if (w && w != this) w->installEventFilter(this);
+}
+
+bool TxpButton::event(QEvent* e) {
+    if (e->type() == QEvent::ParentChange) WatchWindowKeys();
+    return TxpPressControl::event(e);
+}
+
+bool TxpButton::eventFilter(QObject* watched, QEvent* e) {
+    // A key reaches the window itself only when no control took it.
+    if (watched == keyWindow_ && e->type() == QEvent::KeyPress && enabled_) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        const bool enter = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
+        if (!k->isAutoRepeat() && ((default_ && enter) || (cancel_ && k->key() == Qt::Key_Escape)))
+            Click();
+    }
+    // Other Default and Cancel buttons see the key as well.
+    return false;
 }
 
 void TxpButton::PaintTo(TCanvas& c) const {

@@ -2,6 +2,8 @@
 
 #include "components/skin/xpPressControl.h"
 
+#include <QPointer>
+
 #include <string>
 
 // The owner-painted push button: XP gradient face, orange ring under the mouse, shadowed
@@ -21,7 +23,17 @@ public:
     const platform::TFont& Font() const { return font_; }
     void SetFont(const platform::TFont& font);
 
-    // Runs OnClick when enabled; every user path ends here.
+    // Non-zero: a click hands it to the button's form, which closes a modal form.
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int value) { modalResult_ = value; }
+    // Enter (Default) or Esc (Cancel) clicks the button when neither the form's own key
+    // handling nor the focused control used the key.
+    bool Default() const { return default_; }
+    void SetDefault(bool on);
+    bool Cancel() const { return cancel_; }
+    void SetCancel(bool on);
+
+    // Runs OnClick when enabled, then hands ModalResult to the form; every user path ends here.
     void Click();
     void PaintTo(platform::TCanvas& canvas) const override;
 
@@ -31,9 +43,18 @@ protected:
         return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
     }
     bool ActsWhileDisabled() const override { return true; }
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    // The window whose unused keys the button watches while it is Default or Cancel.
+    void WatchWindowKeys();
+
     std::string caption_ = "XP Button";
     bool gradient_ = true;
     platform::TFont font_;
+    int modalResult_ = 0;
+    bool default_ = false;
+    bool cancel_ = false;
+    QPointer<QWidget> keyWindow_;
 };

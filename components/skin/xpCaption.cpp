@@ -1,7 +1,5 @@
 #include "components/skin/xpCaption.h"
 
-#include "components/skin/xpWindow.h"
-
 #include <algorithm>
 
 using core::TColor;
@@ -73,10 +71,10 @@ QRegion RoundedWindowRegion(TRoundedCorners corners, int r, int w, int h) {
     return rgn;
 }
 
-TxpCaption::TxpCaption(TxpWindow* owner) : owner_(owner) {}
+TxpCaption::TxpCaption(TxpWindowHost* owner) : owner_(owner) {}
 
 void TxpCaption::Custom() {
-    if (owner_) owner_->Style = xwsCustom;
+    if (owner_) owner_->StyleChangedByHand();
 }
 
 void TxpCaption::Repaint() {

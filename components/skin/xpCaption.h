@@ -2,6 +2,7 @@
 
 #include "components/skin/Property.h"
 #include "components/skin/XPGraphUtil.h"
+#include "components/skin/xpWindowHost.h"
 
 #include <QImage>
 #include <QPoint>
@@ -86,7 +87,7 @@ QRegion RoundedWindowRegion(TRoundedCorners corners, int radius, int w, int h);
 // The caption bar, border and buttons of a skinned window, and its presets.
 class TxpCaption {
 public:
-    explicit TxpCaption(TxpWindow* owner);
+    explicit TxpCaption(TxpWindowHost* owner);
     TxpCaption(const TxpCaption&) = delete;
     TxpCaption& operator=(const TxpCaption&) = delete;
 
@@ -194,5 +195,5 @@ private:
                         const TFrameInfo& frame);
     void ZebButtonPaint(platform::TCanvas& canvas, platform::TRect square, int kind, int state);
 
-    TxpWindow* owner_;
+    TxpWindowHost* owner_;
 };

@@ -1,7 +1,5 @@
 #include "components/skin/xpCaption.h"
 
-#include "components/skin/xpWindow.h"
-
 #include <algorithm>
 
 using core::TColor;
@@ -104,8 +102,7 @@ void TxpCaption::PaintTitle(TCanvas& canvas, TRect t, const TFrameInfo& frame) {
     }
 
     bool goOn = true;
-    if (owner_ && owner_->OnCustomDrawTitle)
-        owner_->OnCustomDrawTitle(this, canvas, t, FrameActive, goOn);
+    if (owner_) owner_->CustomDrawTitle(this, canvas, t, FrameActive, goOn);
     if (DisplayAppIcon && goOn && !frame.Icon.isNull()) {
         const int side = Height - b - 4;
         if (side > 0)
@@ -135,9 +132,8 @@ void TxpCaption::PaintTitle(TCanvas& canvas, TRect t, const TFrameInfo& frame) {
 
 void TxpCaption::PaintBuiltIn(TCanvas& canvas, int index, int state, TRect square, int shift) {
     const int kind = 3 - index;
-    if (owner_ && owner_->OnCustomSysBtnDraw)
-        owner_->OnCustomSysBtnDraw(owner_, canvas, square, kind, state);
-    else if (SysButtonHook)
+    if (owner_ && owner_->CustomSysBtnDraw(canvas, square, kind, state)) return;
+    if (SysButtonHook)
         SysButtonHook(canvas, square, kind, state);
     else {
         PaintButtonFace(canvas, square, state, index == btnClose);
@@ -152,8 +148,8 @@ void TxpCaption::PaintButtons(TCanvas& canvas, TRect t, const TFrameInfo& frame)
         PaintBuiltIn(canvas, i, PressedButton == i ? tbsDown : tbsUp, square, 0);
     }
     for (int i = 1; i <= CustomButtonCount; ++i)
-        if (owner_ && owner_->OnCustomButtonDraw)
-            owner_->OnCustomButtonDraw(
+        if (owner_)
+            owner_->CustomButtonDraw(
                 this, canvas, ButtonRect(btnFirstCustom + i - 1, t, frame.BorderIcons), i, tbsUp);
 }
 
@@ -162,8 +158,7 @@ void TxpCaption::PaintButton(TCanvas& canvas, int index, int state, TRect captio
     const TRect square = ButtonRect(index, captionRect, frame.BorderIcons);
     if (square.IsEmpty()) return;
     if (index >= btnFirstCustom) {
-        if (owner_ && owner_->OnCustomButtonDraw)
-            owner_->OnCustomButtonDraw(this, canvas, square, index - 2, state);
+        if (owner_) owner_->CustomButtonDraw(this, canvas, square, index - 2, state);
         return;
     }
     PaintBuiltIn(canvas, index, state, square, state == tbsDown ? 1 : 0);
@@ -213,11 +208,8 @@ void TxpCaption::DrawGlyph(TCanvas& canvas, TRect r, int index, int d) {
 }
 
 void TxpCaption::PaintBorder(TCanvas& canvas, TRect w, const TFrameInfo& frame) {
-    if (owner_ && owner_->OnCustomBorderDraw) {
-        bool goOn = false;
-        owner_->OnCustomBorderDraw(owner_, canvas, w, FrameActive, goOn);
-        return;
-    }
+    bool goOn = false;
+    if (owner_ && owner_->CustomBorderDraw(canvas, w, FrameActive, goOn)) return;
     if (BorderHook) {
         BorderHook(canvas, w, FrameActive, frame);
         return;

@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+
 using platform::TCanvas;
 using platform::TRect;
 
@@ -207,6 +209,7 @@ void TxpWindow::Relayout() {
         margins = QMargins(client.Left, client.Top, -client.Right, -client.Bottom);
     }
     if (auto* f = qobject_cast<platform::TForm*>(form_.data())) f->SetFrameMargins(margins);
+    ApplySizeLimits();
     ApplyRegion();
     RefreshFrame();
 }
@@ -229,22 +232,143 @@ void TxpWindow::RefreshFrame() {
     if (form_) form_->update();
 }
 
+void TxpWindow::StyleChangedByHand() {
+    Style = xwsCustom;
+}
+
+bool TxpWindow::CustomDrawTitle(void* sender, TCanvas& canvas, TRect r, bool active, bool& goOn) {
+    if (!OnCustomDrawTitle) return false;
+    OnCustomDrawTitle(sender, canvas, r, active, goOn);
+    return true;
+}
+
+bool TxpWindow::CustomButtonDraw(void* sender, TCanvas& canvas, TRect r, int index, int state) {
+    if (!OnCustomButtonDraw) return false;
+    OnCustomButtonDraw(sender, canvas, r, index, state);
+    return true;
+}
+
+bool TxpWindow::CustomSysBtnDraw(TCanvas& canvas, TRect r, int kind, int state) {
+    if (!OnCustomSysBtnDraw) return false;
+    OnCustomSysBtnDraw(this, canvas, r, kind, state);
+    return true;
+}
+
+bool TxpWindow::CustomBorderDraw(TCanvas& canvas, TRect r, bool active, bool& goOn) {
+    if (!OnCustomBorderDraw) return false;
+    OnCustomBorderDraw(this, canvas, r, active, goOn);
+    return true;
+}
+
 void TxpWindow::InvalidateClient() {
     backgroundDirty_ = true;
     if (client_) client_->update();
 }
 
+bool TxpWindow::SizeLimitsOn() const {
+    return form_ && Active && SizeInfo.Active;
+}
+
+QMargins TxpWindow::SystemFrame() const {
+    // The limits are the whole window's; a frame the window system draws lies outside the widget.
+    const auto* f = qobject_cast<const platform::TForm*>(form_.data());
+    if (!f || OwnsFrame()) return {};
+    const int left = form_->x() - f->Left(), top = form_->y() - f->Top();
+    return QMargins(left, top, f->Width() - form_->width() - left,
+                    f->Height() - form_->height() - top);
+}
+
 void TxpWindow::ApplySizeLimits() {
     if (!form_) return;
-    if (SizeInfo.Active) {
-        form_->setMinimumSize(SizeInfo.MinTrack());
-        form_->setMaximumSize(SizeInfo.MaxTrack());
+    if (SizeLimitsOn()) {
+        const QMargins m = SystemFrame();
+        const QSize frame(m.left() + m.right(), m.top() + m.bottom());
+        form_->setMinimumSize((SizeInfo.MinTrack() - frame).expandedTo(QSize(0, 0)));
+        form_->setMaximumSize((SizeInfo.MaxTrack() - frame).expandedTo(QSize(0, 0)));
         limitsApplied_ = true;
+        placeTries_ = kPlaceTries;
+        SchedulePlaceMaximized();
     } else if (limitsApplied_) {
         form_->setMinimumSize(0, 0);
         form_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         limitsApplied_ = false;
     }
+}
+
+QRect TxpWindow::MaximizedPlace() const {
+    const QScreen* s = form_->screen();
+    return s ? SizeInfo.Maximized(s->availableGeometry()).marginsRemoved(SystemFrame()) : QRect();
+}
+
+void TxpWindow::SchedulePlaceMaximized() {
+    if (placePending_ || placingMaximized_ || !SizeLimitsOn() || !form_->isMaximized()) return;
+    // After the window system's own handling of the event: it places the window itself there.
+    placePending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        placePending_ = false;
+        PlaceMaximized();
+    });
+}
+
+void TxpWindow::MaximizedChanged(const QWindowStateChangeEvent* e) {
+    const bool was = e->oldState() & Qt::WindowMaximized, is = form_->isMaximized();
+    if (!was && is) {
+        // Still the normal place: the window system moves a maximised window later.
+        normalPlace_ = form_->geometry();
+        placedMaximized_ = false;
+        placeTries_ = kPlaceTries;
+        SchedulePlaceMaximized();
+    } else if (was && !is && placedMaximized_ && normalPlace_.isValid()) {
+        // A window system that saw the window placed by hand leaves it there on restoring.
+        placedMaximized_ = false;
+        QTimer::singleShot(0, this, [this] {
+            if (form_ && form_->windowState() == Qt::WindowNoState)
+                form_->setGeometry(normalPlace_);
+        });
+    }
+}
+
+void TxpWindow::PlaceMaximized() {
+    if (!SizeLimitsOn() || !form_->isMaximized() || placeTries_ <= 0) return;
+    const QRect want = MaximizedPlace();
+    if (want.isNull() || form_->geometry() == want) return;
+    --placeTries_;
+    // Maximised before the limits came on: Qt's own record of the normal place.
+    if (!placedMaximized_ && !normalPlace_.isValid()) normalPlace_ = form_->normalGeometry();
+    placedMaximized_ = true;
+    placingMaximized_ = true;
+    // Placing a window drops Qt's maximised mark: it is set again without asking the window
+    // system, which would place the window once more.
+    form_->setGeometry(want);
+    form_->overrideWindowState(form_->windowState() | Qt::WindowMaximized);
+    placingMaximized_ = false;
+}
+
+QRect TxpWindow::Snapped(QRect g) const {
+    if (!StickWindow.Active) return g;
+    const QScreen* s = form_->screen();
+    return s ? StickWindow.Snap(g, s->availableGeometry()) : g;
+}
+
+QRect TxpWindow::Resized(QPoint delta) const {
+    QRect g = pressGeometry_;
+    const Qt::Edges edges = EdgesOf(dragEdge_);
+    const QSize min = form_->minimumSize().expandedTo(QSize(1, 1));
+    const QSize max = form_->maximumSize().expandedTo(min);
+    // The dragged edge moves; the opposite one stays, whatever the limits.
+    if (edges & Qt::LeftEdge)
+        g.setLeft(std::clamp(g.left() + delta.x(), g.right() - max.width() + 1,
+                             g.right() - min.width() + 1));
+    if (edges & Qt::RightEdge)
+        g.setRight(std::clamp(g.right() + delta.x(), g.left() + min.width() - 1,
+                              g.left() + max.width() - 1));
+    if (edges & Qt::TopEdge)
+        g.setTop(std::clamp(g.top() + delta.y(), g.bottom() - max.height() + 1,
+                            g.bottom() - min.height() + 1));
+    if (edges & Qt::BottomEdge)
+        g.setBottom(std::clamp(g.bottom() + delta.y(), g.top() + min.height() - 1,
+                               g.top() + max.height() - 1));
+    return g;
 }
 
 TFrameInfo TxpWindow::FrameInfo() const {
@@ -320,20 +444,27 @@ bool TxpWindow::FormEvent(QEvent* event) {
         }
         return true;
     case QEvent::Resize:
+        SchedulePlaceMaximized();
         if (OwnsFrame()) ApplyRegion();
         frameDirty_ = true;
         if (Active && WinBackground.Active &&
             (WinBackground.Style == wbgGradient || WinBackground.Style == wbgStretched))
             InvalidateClient();
         return false;
+    case QEvent::Move:
+        SchedulePlaceMaximized();
+        return false;
     case QEvent::ActivationChange:
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:
         UpdateFrameActive();
         return false;
+    case QEvent::WindowStateChange:
+        if (!placingMaximized_) MaximizedChanged(static_cast<QWindowStateChangeEvent*>(event));
+        RefreshFrame();
+        return false;
     case QEvent::WindowTitleChange:
     case QEvent::WindowIconChange:
-    case QEvent::WindowStateChange:
         RefreshFrame();
         return false;
     case QEvent::Leave:
@@ -400,8 +531,9 @@ bool TxpWindow::MousePress(QMouseEvent* e) {
     }
     if (!IsEdge(code)) return false;
     if (zoomed) return true;
+    // A window that snaps sizes itself: the window system's sizing can't be snapped.
     QWindow* w = form_->windowHandle();
-    if (!(w && w->startSystemResize(EdgesOf(code)))) {
+    if (StickWindow.Active || !(w && w->startSystemResize(EdgesOf(code)))) {
         drag_ = Drag::Resize;
         dragEdge_ = code;
     }
@@ -414,30 +546,15 @@ bool TxpWindow::MouseMove(QMouseEvent* e) {
     if (drag_ == Drag::Pending && (e->buttons() & Qt::LeftButton) &&
         delta.manhattanLength() >= QApplication::startDragDistance()) {
         QWindow* w = form_->windowHandle();
-        drag_ = (w && w->startSystemMove()) ? Drag::None : Drag::Move;
+        const bool system = !StickWindow.Active && w && w->startSystemMove();
+        drag_ = system ? Drag::None : Drag::Move;
     }
     if (drag_ == Drag::Move) {
-        QRect g = pressGeometry_.translated(delta);
-        if (StickWindow.Active) {
-            const QScreen* s = form_->screen();
-            if (s) g = StickWindow.Snap(g, s->availableGeometry());
-        }
-        form_->move(g.topLeft());
+        form_->move(Snapped(pressGeometry_.translated(delta)).topLeft());
         return true;
     }
     if (drag_ == Drag::Resize) {
-        QRect g = pressGeometry_;
-        const Qt::Edges edges = EdgesOf(dragEdge_);
-        const QSize min = form_->minimumSize().expandedTo(QSize(1, 1));
-        if (edges & Qt::LeftEdge)
-            g.setLeft(std::min(g.left() + delta.x(), g.right() - min.width() + 1));
-        if (edges & Qt::RightEdge)
-            g.setRight(std::max(g.right() + delta.x(), g.left() + min.width() - 1));
-        if (edges & Qt::TopEdge)
-            g.setTop(std::min(g.top() + delta.y(), g.bottom() - min.height() + 1));
-        if (edges & Qt::BottomEdge)
-            g.setBottom(std::max(g.bottom() + delta.y(), g.top() + min.height() - 1));
-        form_->setGeometry(g);
+        form_->setGeometry(Snapped(Resized(delta)));
         return true;
     }
     if (drag_ == Drag::Pending) return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/skin/xpCaption.h"
+#include "components/skin/xpWindowHost.h"
 #include "components/skin/xpWindowParts.h"
 
 #include <QObject>
@@ -9,13 +10,14 @@
 class QMenu;
 class QMouseEvent;
 class QShortcut;
+class QWindowStateChangeEvent;
 class QTimer;
 #include <QWidget>
 
 // The skin of one window: a frameless top-level window whose caption, border and buttons are
 // painted here, with the client area moved inside them by the frame margins, so no control
 // moves.
-class TxpWindow : public QObject {
+class TxpWindow : public QObject, public TxpWindowHost {
     Q_OBJECT
 
 public:
@@ -47,11 +49,21 @@ public:
     QImage RenderFrame();
 
     // Called by the parts when their values change.
-    void RefreshFrame();
-    void Relayout();
-    void InvalidateClient();
-    void ApplySizeLimits();
+    void StyleChangedByHand() override;
+    void RefreshFrame() override;
+    void Relayout() override;
+    void InvalidateClient() override;
+    void ApplySizeLimits() override;
     void ApplyRegion();
+
+    bool CustomDrawTitle(void* sender, platform::TCanvas& canvas, platform::TRect r, bool active,
+                         bool& goOn) override;
+    bool CustomButtonDraw(void* sender, platform::TCanvas& canvas, platform::TRect r, int index,
+                          int state) override;
+    bool CustomSysBtnDraw(platform::TCanvas& canvas, platform::TRect r, int kind,
+                          int state) override;
+    bool CustomBorderDraw(platform::TCanvas& canvas, platform::TRect r, bool active,
+                          bool& goOn) override;
 
     // Caption and border while the skin is on (the window's frame is ours).
     bool OwnsFrame() const;
@@ -78,6 +90,15 @@ private:
     void UpdateFrameActive();
     void RunButton(int index);
     void PaintClient(QWidget* client, const QRect& area);
+    bool SizeLimitsOn() const;
+    QMargins SystemFrame() const;
+    QRect MaximizedPlace() const;
+    void SchedulePlaceMaximized();
+    void MaximizedChanged(const QWindowStateChangeEvent* e);
+    void PlaceMaximized();
+    // The window's place while the user drags or sizes it by hand.
+    QRect Snapped(QRect g) const;
+    QRect Resized(QPoint delta) const;
     platform::TRect WindowRect() const;
     platform::TRect CaptionRect() const;
 
@@ -101,5 +122,12 @@ private:
     QTimer* iconMenuTimer_ = nullptr;
     QShortcut* menuKey_ = nullptr;
     bool limitsApplied_ = false;
+    bool placingMaximized_ = false;
+    bool placePending_ = false;
+    bool placedMaximized_ = false;
+    QRect normalPlace_;
+    // A window system that insists on its own maximised place is asked only a few times.
+    static constexpr int kPlaceTries = 3;
+    int placeTries_ = 0;
     QMetaObject::Connection focusWatch_;
 };

@@ -1,7 +1,5 @@
 #include "components/skin/xpWindowParts.h"
 
-#include "components/skin/xpWindow.h"
-
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -78,7 +76,7 @@ void TxpWindowBackground::PaintBackground(TCanvas& canvas, TRect r, core::TColor
     }
 }
 
-TWindowSizeInfo::TWindowSizeInfo(TxpWindow* owner) : owner_(owner) {
+TWindowSizeInfo::TWindowSizeInfo(TxpWindowHost* owner) : owner_(owner) {
     // The owner is still being built: no notification.
     UseSystemSettings.Store(true);
     FillSystemMetrics();
@@ -104,8 +102,9 @@ void TWindowSizeInfo::SetUseSystemSettings(bool value) {
 }
 
 void TWindowSizeInfo::FillSystemMetrics() {
-    // The metrics of the running desktop: a maximised window fills the work area; a window is
-    // tracked between the classic minimum and the whole virtual desktop.
+    // The metrics of the running desktop: a maximised window fills the work area (its position
+    // counts from the work area's corner); a window is tracked between the classic minimum and
+    // the whole virtual desktop.
     const QScreen* s = QGuiApplication::primaryScreen();
     const QRect work = s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
     const QRect all = s ? s->virtualGeometry() : work;
@@ -129,14 +128,20 @@ QSize TWindowSizeInfo::MaxTrack() const {
                  std::max(min.height(), int(MaxTrackHeight)));
 }
 
+QRect TWindowSizeInfo::Maximized(QRect workArea) const {
+    return QRect(workArea.x() + MaxPositionX, workArea.y() + MaxPositionY,
+                 std::max(0, int(MaxSizeWidth)), std::max(0, int(MaxSizeHeight)));
+}
+
 QRect TStickWindow::Snap(QRect w, QRect wa) const {
-    // Work-area edges as exclusive right and bottom, as the window rectangle's are.
+    // Work-area edges as exclusive right and bottom, as the window rectangle's are. Only the left
+    // test looks both ways: a window pushed past any other edge is pulled back onto it.
     const int waRight = wa.x() + wa.width(), waBottom = wa.y() + wa.height();
     int x = w.x(), y = w.y();
     const int cx = w.width(), cy = w.height();
     if ((DockBorders & dbLeft) && std::abs(x - wa.x()) <= StickAt) x = wa.x();
-    if ((DockBorders & dbRight) && std::abs(waRight - x - cx) <= StickAt) x = waRight - cx;
-    if ((DockBorders & dbTop) && std::abs(y - wa.y()) <= StickAt) y = wa.y();
-    if ((DockBorders & dbBottom) && std::abs(y + cy - waBottom) <= StickAt) y = waBottom - cy;
+    if ((DockBorders & dbRight) && waRight - x - cx <= StickAt) x = waRight - cx;
+    if ((DockBorders & dbTop) && y <= wa.y() + StickAt) y = wa.y();
+    if ((DockBorders & dbBottom) && y + cy >= waBottom - StickAt) y = waBottom - cy;
     return QRect(x, y, cx, cy);
 }

@@ -2,20 +2,19 @@
 
 #include "components/skin/Property.h"
 #include "components/skin/XPGraphUtil.h"
+#include "components/skin/xpWindowHost.h"
 
 #include <QImage>
 #include <QRect>
 
 #include <cstdint>
 
-class TxpWindow;
-
 enum TwgbStyle : std::uint8_t { wbgNone, wbgGradient, wbgTiled, wbgStretched };
 
 // The client background of a skinned window.
 class TxpWindowBackground {
 public:
-    explicit TxpWindowBackground(TxpWindow* owner) : owner_(owner) {}
+    explicit TxpWindowBackground(TxpWindowHost* owner) : owner_(owner) {}
     TxpWindowBackground(const TxpWindowBackground&) = delete;
     TxpWindowBackground& operator=(const TxpWindowBackground&) = delete;
 
@@ -41,13 +40,13 @@ private:
     void SetImage(QImage value);
     void Invalidate();
 
-    TxpWindow* owner_;
+    TxpWindowHost* owner_;
 };
 
 // Fixed size limits of the window.
 class TWindowSizeInfo {
 public:
-    explicit TWindowSizeInfo(TxpWindow* owner);
+    explicit TWindowSizeInfo(TxpWindowHost* owner);
     TWindowSizeInfo(const TWindowSizeInfo&) = delete;
     TWindowSizeInfo& operator=(const TWindowSizeInfo&) = delete;
 
@@ -66,6 +65,8 @@ public:
     // The tracking limits to apply, the maximum never below the minimum.
     QSize MinTrack() const;
     QSize MaxTrack() const;
+    // Where a maximised window goes on a screen with the given work area.
+    QRect Maximized(QRect workArea) const;
 
 private:
     void SetActive(bool value);
@@ -81,7 +82,7 @@ private:
     void SetMaxTrackWidth(int v) { SetValue(MaxTrackWidth, v); }
     void SetMaxTrackHeight(int v) { SetValue(MaxTrackHeight, v); }
 
-    TxpWindow* owner_;
+    TxpWindowHost* owner_;
 };
 
 enum TDockBorder : unsigned { dbLeft = 1, dbRight = 2, dbTop = 4, dbBottom = 8 };

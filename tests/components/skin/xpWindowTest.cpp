@@ -1,6 +1,9 @@
 #include "components/skin/xpWindow.h"
 #include "tests/support/SkinTestPixels.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -216,9 +219,11 @@ TEST(xpWindow, BackgroundRowsAndPlainStyles) {
     }
 }
 
-TEST(xpWindow, SizeLimitsAndSnapping) {
+TEST(xpWindow, SizeLimitsFollowTheSystemUntilSet) {
     TxpWindow skin(nullptr, false);
     TWindowSizeInfo& s = skin.SizeInfo;
+    const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(QSize(s.MaxSizeWidth, s.MaxSizeHeight), work.size());
     s.MaxSizeWidth = s.MaxSizeWidth(); // the same value keeps the system's settings
     EXPECT_TRUE(s.UseSystemSettings);
     s.MinTrackWidth = 500;
@@ -227,20 +232,27 @@ TEST(xpWindow, SizeLimitsAndSnapping) {
     EXPECT_EQ(s.MaxTrack().width(), 500);
     s.UseSystemSettings = true;
     EXPECT_EQ(s.MinTrackWidth(), 112);
+}
 
+// Steps in order: left (both ways), right, top, bottom (pulled back from beyond).
+TEST(xpWindow, SnapsToTheWorkAreaEdges) {
     TStickWindow stick;
-    const QRect wa(0, 0, 1000, 700);
-    const std::pair<QPoint, QPoint> cases[] = {
-        {{15, 100}, {0, 100}},    {{-15, 100}, {0, 100}},   {{-25, 100}, {-25, 100}},
-        {{790, 100}, {800, 100}}, {{815, 100}, {800, 100}}, {{830, 100}, {830, 100}},
-        {{300, -10}, {300, 0}},   {{300, -30}, {300, -30}}, {{300, 590}, {300, 600}},
-        {{300, 615}, {300, 600}},
+    constexpr unsigned all = dbLeft | dbRight | dbTop | dbBottom, tb = dbTop | dbBottom;
+    const int cases[][7] = {
+        // x, y, width, height, borders, snapped x, y
+        {15, 100, 200, 100, all, 0, 100},    {-15, 100, 200, 100, all, 0, 100},
+        {-25, 100, 200, 100, all, -25, 100}, {790, 100, 200, 100, all, 800, 100},
+        {830, 100, 200, 100, all, 800, 100}, {300, 15, 200, 100, all, 300, 0},
+        {300, -30, 200, 100, all, 300, 0},   {300, 585, 200, 100, all, 300, 600},
+        {300, 650, 200, 100, all, 300, 600}, {10, 100, 1100, 100, all, -100, 100},
+        {10, 10, 200, 800, tb, 10, -100},    {830, -30, 200, 100, dbLeft, 830, -30},
     };
-    for (const auto& [in, out] : cases)
-        EXPECT_EQ(stick.Snap(QRect(in, QSize(200, 100)), wa).topLeft(), out)
-            << in.x() << "," << in.y();
-    // Wider than the area: only the near edge holds.
-    EXPECT_EQ(stick.Snap(QRect(10, 100, 1100, 100), wa).topLeft(), QPoint(0, 100));
+    for (const auto& c : cases) {
+        stick.DockBorders = c[4];
+        EXPECT_EQ(stick.Snap({c[0], c[1], c[2], c[3]}, {0, 0, 1000, 700}).topLeft(),
+                  QPoint(c[5], c[6]))
+            << c[0] << "," << c[1];
+    }
 }
 
 // A title longer than the caption ends 2 pixels before the first caption button: from there on
