@@ -142,6 +142,7 @@ void TForm::LayoutFrame() {
 }
 
 void TForm::ShowModal() {
+    modalResult_ = 0;
     FormShow();
     Dialogs().RunModal(*this);
 }
@@ -155,6 +156,11 @@ void TForm::ExecModal() {
     loop_ = &loop;
     if (isVisible()) loop.exec();
     loop_ = nullptr;
+}
+
+void TForm::SetModalResult(int value) {
+    modalResult_ = value;
+    if (value != 0 && loop_) close();
 }
 
 void TForm::NotifyClosed() {

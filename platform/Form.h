@@ -46,6 +46,9 @@ public:
     void ShowModal();
     // The real modal loop (the Qt seam calls it): returns when the form is closed.
     void ExecModal();
+    // A value other than 0 closes a form shown modally; ShowModal starts it at 0.
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int value);
     // Runs FormClose; the seam calls it when a scripted showing ends.
     void NotifyClosed();
 
@@ -97,6 +100,7 @@ private:
     QMargins placedWith_;
     bool placing_ = false;
     QEventLoop* loop_ = nullptr;
+    int modalResult_ = 0;
 };
 
 } // namespace platform

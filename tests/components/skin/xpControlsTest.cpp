@@ -155,6 +155,7 @@ TEST(TToolbarButton97, FlatRaisedSunkenAndUpAfterItsCommand) {
     b.SetCaption("&File");
     const TColor bg = Rgb(10, 20, 30), hi = Sys(core::clBtnHighlight), sh = Sys(core::clBtnShadow);
     b.SetColor(bg);
+    b.SetShowBorderWhenInactive(true); // no window is active here
     int clicks = 0;
     b.OnClick = [&] { ++clicks; };
     ExpectPixels(Render(b), {{0, 0, bg}, {40, 16, bg}}, "up");
