@@ -6,7 +6,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-TToolbarButton97::TToolbarButton97(QWidget* parent) : QAbstractButton(parent) {
+TToolbarButton97::TToolbarButton97(QWidget* parent)
+    : QAbstractButton(parent), glyph_(std::make_unique<TButtonGlyph>()) {
+    glyph_->OnChange = [this] { update(); };
     resize(22, 23);
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
@@ -17,6 +19,8 @@ TToolbarButton97::TToolbarButton97(QWidget* parent) : QAbstractButton(parent) {
 
 TToolbarButton97::~TToolbarButton97() {
     if (keyWindow_) keyWindow_->removeEventFilter(this);
+    disconnect(imagesChange_);
+    disconnect(imagesGone_);
 }
 
 void TToolbarButton97::SetCaption(const std::string& caption) {

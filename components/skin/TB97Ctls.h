@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/skin/TAlignment.h"
+#include "components/skin/TB97Glyph.h"
 #include "components/skin/TB97Layout.h"
 #include "components/skin/TB97States.h"
 #include "components/skin/TB97Timer.h"
@@ -79,6 +80,29 @@ public:
     void SetRepeatInterval(int ms) { repeatInterval_ = ms; }
     void SetTimerFactory(TimerFactory97 factory) { timerFactory_ = std::move(factory); }
 
+    // The picture: NumGlyphs images side by side (up, disabled, pressed, latched, hot), or
+    // image ImageIndex of Images; the caption beside it by Layout, Margin and Spacing.
+    const QImage& Glyph() const { return glyph_->Glyph(); }
+    void SetGlyph(const QImage& glyph);
+    const QImage& GlyphMask() const { return glyph_->GlyphMask(); }
+    void SetGlyphMask(const QImage& mask);
+    int NumGlyphs() const { return glyph_->NumGlyphs(); }
+    void SetNumGlyphs(int count);
+    TImageList* Images() const { return images_; }
+    void SetImages(TImageList* images);
+    int ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(int index);
+    TButtonDisplayMode DisplayMode() const { return displayMode_; }
+    void SetDisplayMode(TButtonDisplayMode mode);
+    TButtonLayout Layout() const { return layout_; }
+    void SetLayout(TButtonLayout layout);
+    int Margin() const { return margin_; }
+    void SetMargin(int margin);
+    int Spacing() const { return spacing_; }
+    void SetSpacing(int spacing);
+    bool OldDisabledStyle() const { return oldDisabledStyle_; }
+    void SetOldDisabledStyle(bool on);
+
     // Shows pressed while OnClick runs, then up and no longer hot.
     void Click();
     void PaintTo(platform::TCanvas& canvas) const;
@@ -136,6 +160,15 @@ private:
     std::unique_ptr<TTimer97> repeatTimer_;
     QPoint lastMouse_; // where the last mouse message was, for the repeat's face test
     QPointer<QWidget> keyWindow_;
+    std::unique_ptr<TButtonGlyph> glyph_;
+    QPointer<TImageList> images_;
+    QMetaObject::Connection imagesChange_, imagesGone_;
+    int imageIndex_ = -1;
+    TButtonDisplayMode displayMode_ = dmBoth;
+    TButtonLayout layout_ = blGlyphLeft;
+    int margin_ = -1;
+    int spacing_ = 4;
+    bool oldDisabledStyle_ = false;
 };
 
 // The checkered brush of a latched button: button face, button highlight where x + y is even.

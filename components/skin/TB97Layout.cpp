@@ -1,9 +1,13 @@
 #include "components/skin/TB97Layout.h"
 
+#include <algorithm>
+
 ButtonLayoutOut CalcButtonLayout(const ButtonLayoutIn& in) {
     const int cw = in.client.width(), ch = in.client.height();
-    const int gw = in.glyph.width(), gh = in.glyph.height();
-    const int tw = in.text.width(), th = in.text.height(), aw = in.arrowWidth;
+    // An invalid size (-1 x -1) is no glyph or no caption.
+    const int gw = std::max(in.glyph.width(), 0), gh = std::max(in.glyph.height(), 0);
+    const int tw = std::max(in.text.width(), 0), th = std::max(in.text.height(), 0);
+    const int aw = in.arrowWidth;
     const bool horizontal = in.layout == blGlyphLeft || in.layout == blGlyphRight;
     ButtonLayoutOut out{};
     // Across the layout's axis both parts are centred; the arrow travels with the caption.

@@ -32,7 +32,7 @@ namespace {
 
 // The caption's size as the layout takes it: one line, or wrapped to the content's width.
 QSize CaptionSize(const TCanvas& c, const std::string& caption, bool wordWrap, int width) {
-    if (caption.empty()) return {};
+    if (caption.empty()) return {0, 0};
     if (!wordWrap) {
         const std::string shown = SplitAccelerator(caption).text;
         return {c.TextWidth(shown), c.TextHeight(shown)};
@@ -83,10 +83,18 @@ void TToolbarButton97::PaintTo(TCanvas& c) const {
         c.FillRect(content.Left, content.Top, content.Right, content.Bottom);
     }
     c.Font = font_;
-    const std::string caption = Caption();
+    const std::string caption = displayMode_ == dmGlyphOnly ? std::string() : Caption();
+    const QSize glyph = displayMode_ == dmTextOnly ? QSize(0, 0) : glyph_->Size();
     const QSize text = CaptionSize(c, caption, wordWrap_, content.Width());
     const ButtonLayoutOut at = CalcButtonLayout(
-        {QSize(content.Width(), content.Height()), {}, text, 0, blGlyphLeft, -1, 4});
+        {QSize(content.Width(), content.Height()), glyph, text, 0, layout_, margin_, spacing_});
+    if (!glyph.isEmpty()) {
+        const QImage picture = glyph_->StateImage(state);
+        if (!picture.isNull())
+            c.Draw(content.Left + at.glyph.x() + offset, content.Top + at.glyph.y() + offset,
+                   picture);
+    }
+    if (caption.empty()) return;
     const int x = content.Left + at.text.x() + offset, y = content.Top + at.text.y() + offset;
     c.Brush.Style = BrushStyle::Clear;
     c.Brush.Bitmap = {};
