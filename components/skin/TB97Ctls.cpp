@@ -147,9 +147,14 @@ void TToolbarButton97::Click() {
     }
     const QPointer<TToolbarButton97> self(this);
     if (groupIndex_ != 0 && !flags_.menuDown) SetDown(!flags_.down);
+    const bool showMenu = UsesDropdown() && (!dropdownCombo_ || flags_.menuDown);
     Step(ToolbarInput::ClickBegin);
-    GiveModalResult();
-    if (OnClick) OnClick();
+    if (showMenu) {
+        DropDown();
+    } else {
+        GiveModalResult();
+        if (OnClick) OnClick();
+    }
     if (self) Step(ToolbarInput::ClickEnd);
 }
 
@@ -163,7 +168,8 @@ void TToolbarButton97::GiveModalResult() {
 }
 
 bool TToolbarButton97::PointInFace(QPoint p) const {
-    return p.x() >= 0 && p.x() < width() && p.y() >= 0 && p.y() < height();
+    const int arrow = dropdownCombo_ && UsesDropdown() ? dropdownArrowWidth_ + 2 : 0;
+    return p.x() >= 0 && p.x() < width() - arrow && p.y() >= 0 && p.y() < height();
 }
 
 bool TToolbarButton97::event(QEvent* e) {
@@ -229,8 +235,12 @@ void TToolbarButton97::mousePressEvent(QMouseEvent* e) {
         return;
     }
     const QPointer<TToolbarButton97> self(this);
+    flags_.menuDown =
+        UsesDropdown() && (!dropdownCombo_ || lastMouse_.x() >= width() - dropdownArrowWidth_ - 2);
     Step(ToolbarInput::LeftDown);
-    if (repeating_) {
+    if (flags_.menuDown) {
+        Click();
+    } else if (repeating_) {
         Click();
         if (!self) return;
         if (!repeatTimer_) {
@@ -239,6 +249,10 @@ void TToolbarButton97::mousePressEvent(QMouseEvent* e) {
         }
         repeatTimer_->SetInterval(repeatDelay_);
         repeatTimer_->SetEnabled(true);
+    }
+    if (self && flags_.menuDown) {
+        flags_.menuDown = false;
+        update();
     }
 }
 

@@ -8,6 +8,7 @@
 #include "platform/Canvas.h"
 
 #include <QAbstractButton>
+#include <QMenu>
 #include <QPointer>
 
 #include <functional>
@@ -103,6 +104,19 @@ public:
     bool OldDisabledStyle() const { return oldDisabledStyle_; }
     void SetOldDisabledStyle(bool on);
 
+    // A click drops the menu down under the button. DropdownCombo gives the arrow a part of
+    // its own at the right: only a press there drops the menu, the rest clicks.
+    QMenu* DropdownMenu() const { return dropdownMenu_; }
+    void SetDropdownMenu(QMenu* menu);
+    bool DropdownArrow() const { return dropdownArrow_; }
+    void SetDropdownArrow(bool on);
+    bool DropdownAlways() const { return dropdownAlways_; }
+    void SetDropdownAlways(bool on);
+    int DropdownArrowWidth() const { return dropdownArrowWidth_; }
+    void SetDropdownArrowWidth(int width);
+    bool DropdownCombo() const { return dropdownCombo_; }
+    void SetDropdownCombo(bool on);
+
     // Shows pressed while OnClick runs, then up and no longer hot.
     void Click();
     void PaintTo(platform::TCanvas& canvas) const;
@@ -111,6 +125,8 @@ public:
     std::function<void()> OnDblClick; // a double click on a latched button
     std::function<void()> OnMouseEnter;
     std::function<void()> OnMouseExit;
+    // Before the menu drops: may keep it up, or let a click that closes it reach the button.
+    std::function<void(bool& showMenu, bool& removeClicks)> OnDropdown;
 
 protected:
     bool event(QEvent* e) override;
@@ -137,6 +153,10 @@ private:
     bool PointInFace(QPoint p) const;
     void RepeatTick();
     void GiveModalResult();
+    bool UsesDropdown() const { return dropdownAlways_ || dropdownMenu_; }
+    void DropDown();
+    void ShowDropdownMenu(bool removeClicks);
+    void PaintArrow(platform::TCanvas& c, int x, int y, int width) const;
 
     core::TColor color_ = core::clBtnFace;
     platform::TFont font_;
@@ -169,6 +189,12 @@ private:
     int margin_ = -1;
     int spacing_ = 4;
     bool oldDisabledStyle_ = false;
+    QPointer<QMenu> dropdownMenu_;
+    QMetaObject::Connection menuGone_;
+    bool dropdownArrow_ = true;
+    bool dropdownAlways_ = false;
+    int dropdownArrowWidth_ = 9;
+    bool dropdownCombo_ = false;
 };
 
 // The checkered brush of a latched button: button face, button highlight where x + y is even.

@@ -61,18 +61,29 @@ void TToolbarButton97::PaintTo(TCanvas& c) const {
     }
     const TButtonState97 state = flags_.state;
     const bool disabled = state == bsDisabled;
-    const bool pushed = state == bsExclusive || state == bsDown || isDown();
-    const TRect face{0, 0, W, H};
-    const bool border =
-        !noBorder_ && (!flat_ || pushed || state == bsExclusive || (flags_.mouseIn && !disabled));
-    if (border) {
+    const bool combo = dropdownCombo_ && UsesDropdown();
+    const bool menuPressed = flags_.menuDown && state == bsDown;
+    const bool pushed =
+        state == bsExclusive || (state == bsDown && !(combo && flags_.menuDown)) || isDown();
+    const int part = combo ? dropdownArrowWidth_ + 2 : 0;
+    const TRect face{0, 0, W - part, H};
+    const bool framed = !noBorder_ && (!flat_ || (flags_.mouseIn && !disabled));
+    auto edge = [&](const TRect& r, bool sunken) {
         if (flat_) {
-            c.DrawEdge(face, pushed ? EdgeStyle::SunkenOuter : EdgeStyle::RaisedInner);
-        } else {
-            c.Brush = {core::clBtnFace, BrushStyle::Solid, {}};
-            c.FillRect(face.Left, face.Top, face.Right, face.Bottom);
-            c.DrawEdge(face, pushed ? EdgeStyle::Sunken : EdgeStyle::Raised);
+            c.DrawEdge(r, sunken ? EdgeStyle::SunkenOuter : EdgeStyle::RaisedInner);
+            return;
         }
+        c.Brush = {core::clBtnFace, BrushStyle::Solid, {}};
+        c.FillRect(r.Left, r.Top, r.Right, r.Bottom);
+        c.DrawEdge(r, sunken ? EdgeStyle::Sunken : EdgeStyle::Raised);
+    };
+    if (framed || (!noBorder_ && pushed)) edge(face, pushed);
+    if (combo) {
+        const TRect arrowPart{W - part, 0, W, H};
+        if (framed || (!noBorder_ && (menuPressed || state == bsExclusive)))
+            edge(arrowPart, menuPressed);
+        const int shift = menuPressed ? 1 : 0;
+        PaintArrow(c, arrowPart.Left + shift, (H - 3) / 2 + shift, part);
     }
     const int inset = noBorder_ ? 0 : flat_ ? 1 : 2;
     const TRect content{face.Left + inset, face.Top + inset, face.Right - inset,
@@ -86,8 +97,12 @@ void TToolbarButton97::PaintTo(TCanvas& c) const {
     const std::string caption = displayMode_ == dmGlyphOnly ? std::string() : Caption();
     const QSize glyph = displayMode_ == dmTextOnly ? QSize(0, 0) : glyph_->Size();
     const QSize text = CaptionSize(c, caption, wordWrap_, content.Width());
+    const int arrow = dropdownArrow_ && !combo && UsesDropdown() ? dropdownArrowWidth_ : 0;
     const ButtonLayoutOut at = CalcButtonLayout(
-        {QSize(content.Width(), content.Height()), glyph, text, 0, layout_, margin_, spacing_});
+        {QSize(content.Width(), content.Height()), glyph, text, arrow, layout_, margin_, spacing_});
+    if (arrow > 0)
+        PaintArrow(c, content.Left + at.arrowX + offset,
+                   content.Top + (content.Height() - 3) / 2 + offset, arrow);
     if (!glyph.isEmpty()) {
         const QImage picture = glyph_->StateImage(state);
         if (!picture.isNull())
