@@ -11,30 +11,22 @@ public:
     TimerFactory97 Factory() {
         return [this] { return std::make_unique<Timer>(*this); };
     }
-
+    long Now() const { return now_; }
     void Advance(int ms) {
         const long until = now_ + ms;
-        for (;;) {
-            Timer* next = nullptr;
-            for (Timer* t : timers_)
-                if (t->on && t->due <= until && (!next || t->due < next->due)) next = t;
-            if (!next) break;
+        for (Timer* next = Due(until); next; next = Due(until)) {
             now_ = next->due;
             next->due += next->interval;
             if (next->OnTimer) next->OnTimer();
         }
         now_ = until;
     }
-    long Now() const { return now_; }
 
 private:
     struct Timer : TTimer97 {
         explicit Timer(ManualClock& c) : clock(c) { clock.timers_.push_back(this); }
         ~Timer() override { std::erase(clock.timers_, this); }
-        void SetInterval(int ms) override {
-            interval = ms;
-            due = clock.now_ + ms;
-        }
+        void SetInterval(int ms) override { interval = ms, due = clock.now_ + ms; }
         void SetEnabled(bool v) override {
             if (v && !on) due = clock.now_ + interval;
             on = v;
@@ -45,6 +37,12 @@ private:
         bool on = false;
         long due = 0;
     };
+    Timer* Due(long until) const {
+        Timer* next = nullptr;
+        for (Timer* t : timers_)
+            if (t->on && t->due <= until && (!next || t->due < next->due)) next = t;
+        return next;
+    }
     long now_ = 0;
     std::vector<Timer*> timers_;
 };
