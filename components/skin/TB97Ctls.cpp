@@ -175,7 +175,9 @@ bool TToolbarButton97::PointInFace(QPoint p) const {
 bool TToolbarButton97::event(QEvent* e) {
     if (e->type() == QEvent::Shortcut) {
         const QWidget* parent = parentWidget();
-        if (parent && parent->isEnabled() && Enabled() && isVisible()) Click();
+        if (parent && parent->isEnabled() && Enabled() && isVisible() &&
+            displayMode_ != dmGlyphOnly)
+            Click();
         return true;
     }
     if (e->type() == QEvent::ParentChange || e->type() == QEvent::Show) WatchWindowKeys();

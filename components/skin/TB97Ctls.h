@@ -117,6 +117,10 @@ public:
     bool DropdownCombo() const { return dropdownCombo_; }
     void SetDropdownCombo(bool on);
 
+    // A fixed text; writing it changes nothing.
+    std::string Version() const { return "Toolbar button 1.0"; }
+    void SetVersion(const std::string&) {}
+
     // Shows pressed while OnClick runs, then up and no longer hot.
     void Click();
     void PaintTo(platform::TCanvas& canvas) const;

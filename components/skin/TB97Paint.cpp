@@ -67,7 +67,8 @@ void TToolbarButton97::PaintTo(TCanvas& c) const {
         state == bsExclusive || (state == bsDown && !(combo && flags_.menuDown)) || isDown();
     const int part = combo ? dropdownArrowWidth_ + 2 : 0;
     const TRect face{0, 0, W - part, H};
-    const bool framed = !noBorder_ && (!flat_ || (flags_.mouseIn && !disabled));
+    const bool border = !noBorder_ && (!flat_ || state == bsDown || state == bsExclusive ||
+                                       isDown() || (flags_.mouseIn && !disabled));
     auto edge = [&](const TRect& r, bool sunken) {
         if (flat_) {
             c.DrawEdge(r, sunken ? EdgeStyle::SunkenOuter : EdgeStyle::RaisedInner);
@@ -77,11 +78,11 @@ void TToolbarButton97::PaintTo(TCanvas& c) const {
         c.FillRect(r.Left, r.Top, r.Right, r.Bottom);
         c.DrawEdge(r, sunken ? EdgeStyle::Sunken : EdgeStyle::Raised);
     };
-    if (framed || (!noBorder_ && pushed)) edge(face, pushed);
+    if (border) edge(face, pushed);
     if (combo) {
+        // The arrow part sinks only under a press on itself.
         const TRect arrowPart{W - part, 0, W, H};
-        if (framed || (!noBorder_ && (menuPressed || state == bsExclusive)))
-            edge(arrowPart, menuPressed);
+        if (border) edge(arrowPart, menuPressed);
         const int shift = menuPressed ? 1 : 0;
         PaintArrow(c, arrowPart.Left + shift, (H - 3) / 2 + shift, part);
     }
@@ -100,9 +101,11 @@ void TToolbarButton97::PaintTo(TCanvas& c) const {
     const int arrow = dropdownArrow_ && !combo && UsesDropdown() ? dropdownArrowWidth_ : 0;
     const ButtonLayoutOut at = CalcButtonLayout(
         {QSize(content.Width(), content.Height()), glyph, text, arrow, layout_, margin_, spacing_});
+    // The arrow stands beside the caption's middle, or the content's without a caption.
+    const int arrowTop =
+        text.height() > 0 ? at.text.y() + (text.height() - 3) / 2 : (content.Height() - 3) / 2;
     if (arrow > 0)
-        PaintArrow(c, content.Left + at.arrowX + offset,
-                   content.Top + (content.Height() - 3) / 2 + offset, arrow);
+        PaintArrow(c, content.Left + at.arrowX + offset, content.Top + arrowTop + offset, arrow);
     if (!glyph.isEmpty()) {
         const QImage picture = glyph_->StateImage(state);
         if (!picture.isNull())

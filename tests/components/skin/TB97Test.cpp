@@ -2,6 +2,7 @@
 #include "platform/Form.h"
 #include "tests/components/skin/ManualClock.h"
 #include "tests/components/skin/SkinTestEvents.h"
+#include "tests/support/SkinTestPixels.h"
 
 #include <QTest>
 #include <QTimer>
@@ -27,6 +28,15 @@ TEST(TToolbarButton97, EnterExitAndDoubleClickEvents) {
     b.SetDown(true);
     Mouse(b, QEvent::MouseButtonDblClick, {5, 5});
     EXPECT_EQ(seen, "EXEXED") << "a double click reports only on a latched button";
+    // The program losing the activation ends the hot look, unless asked to keep it.
+    Mouse(b, QEvent::MouseButtonRelease, {5, 5});
+    Enter(b);
+    QEvent activation(QEvent::ActivationChange);
+    QApplication::sendEvent(&b, &activation);
+    EXPECT_TRUE(b.Flags().mouseIn);
+    b.SetShowBorderWhenInactive(false);
+    QApplication::sendEvent(&b, &activation);
+    EXPECT_FALSE(b.Flags().mouseIn);
 }
 
 TEST(TToolbarButton97, ClickGivesTheFormItsModalResult) {
@@ -132,9 +142,10 @@ TEST(TToolbarButton97, ClickDropsTheMenuUnderTheButton) {
     int shown = 0;
     QPoint menuAt;
     ToolbarFlags look;
+    QImage picture;
     QObject::connect(&menu, &QMenu::aboutToShow, &menu, [&] {
         QTimer::singleShot(0, &menu, [&] {
-            ++shown, menuAt = menu.pos(), look = b->Flags();
+            ++shown, menuAt = menu.pos(), look = b->Flags(), picture = Render(*b);
             menu.close();
         });
     });
@@ -157,6 +168,8 @@ TEST(TToolbarButton97, ClickDropsTheMenuUnderTheButton) {
     Mouse(*b, QEvent::MouseButtonRelease, {5, 5});
     Mouse(*b, QEvent::MouseButtonPress, {45, 5});
     EXPECT_EQ(std::tuple(shown, seen, look.menuDown), std::tuple(2, "CCDC", true));
+    const TColor hi = Sys(core::clBtnHighlight), sh = Sys(core::clBtnShadow);
+    ExpectPixels(picture, {{0, 0, hi}, {41, 0, sh}, {51, 16, hi}}, "raised face, sunken arrow");
     auto gone = std::make_unique<QMenu>();
     b->SetDropdownMenu(gone.get());
     gone.reset();
