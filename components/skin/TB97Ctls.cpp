@@ -42,8 +42,8 @@ void TToolbarButton97::SetFont(const platform::TFont& font) {
 
 void TToolbarButton97::SetEnabled(bool on) {
     if (on == Enabled()) return;
-    if (!on) CancelMode();
     Step(on ? ToolbarInput::Enable : ToolbarInput::Disable);
+    if (!on) repeatTimer_.reset(); // the press itself ended with the disabling
 }
 
 void TToolbarButton97::SetFlat(bool on) {
