@@ -1,20 +1,26 @@
 #include "components/skin/TB97Ctls.h"
 
-#include "components/skin/xpCaptionText.h"
+#include "platform/Form.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 
-using platform::BrushStyle;
-using platform::TCanvas;
-
-TToolbarButton97::TToolbarButton97(QWidget* parent) : QAbstractButton(parent) {
+TToolbarButton97::TToolbarButton97(QWidget* parent)
+    : QAbstractButton(parent), glyph_(std::make_unique<TButtonGlyph>()) {
+    glyph_->OnChange = [this] { update(); };
     resize(22, 23);
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    UpdateOpaque();
     connect(this, &QAbstractButton::clicked, this, [this] { Click(); });
+    WatchWindowKeys();
+}
+
+TToolbarButton97::~TToolbarButton97() {
+    if (keyWindow_) keyWindow_->removeEventFilter(this);
+    disconnect(imagesChange_);
+    disconnect(imagesGone_);
 }
 
 void TToolbarButton97::SetCaption(const std::string& caption) {
@@ -29,34 +35,185 @@ void TToolbarButton97::SetColor(core::TColor color) {
     update();
 }
 
+void TToolbarButton97::SetFont(const platform::TFont& font) {
+    font_ = font;
+    update();
+}
+
 void TToolbarButton97::SetEnabled(bool on) {
+    if (on == Enabled()) return;
     Step(on ? ToolbarInput::Enable : ToolbarInput::Disable);
+    if (!on) repeatTimer_.reset(); // the press itself ended with the disabling
+}
+
+void TToolbarButton97::SetFlat(bool on) {
+    if (on == flat_) return;
+    flat_ = on;
+    UpdateOpaque();
+    update();
+}
+
+void TToolbarButton97::SetOpaque(bool on) {
+    if (on == opaque_) return;
+    opaque_ = on;
+    UpdateOpaque();
+    update();
+}
+
+// An opaque button paints every pixel, so the parent need not paint behind it.
+void TToolbarButton97::UpdateOpaque() {
+    setAttribute(Qt::WA_OpaquePaintEvent, opaque_ || !flat_);
+}
+
+void TToolbarButton97::SetNoBorder(bool on) {
+    if (on == noBorder_) return;
+    noBorder_ = on;
+    update();
+}
+
+void TToolbarButton97::SetWordWrap(bool on) {
+    if (on == wordWrap_) return;
+    wordWrap_ = on;
+    update();
+}
+
+void TToolbarButton97::SetAlignment(TAlignment alignment) {
+    if (alignment == alignment_) return;
+    alignment_ = alignment;
+    update();
+}
+
+void TToolbarButton97::SetGroupIndex(int index) {
+    if (index == groupIndex_) return;
+    groupIndex_ = index;
+    UpdateGroup();
+}
+
+void TToolbarButton97::SetAllowAllUp(bool on) {
+    if (on == allowAllUp_) return;
+    allowAllUp_ = on;
+    UpdateGroup();
+}
+
+void TToolbarButton97::SetHighlightWhenDown(bool on) {
+    if (on == highlightWhenDown_) return;
+    highlightWhenDown_ = on;
+    if (flags_.down) update();
+}
+
+void TToolbarButton97::SetDown(bool on) {
+    if (groupIndex_ == 0) on = false;
+    if (on == flags_.down || (flags_.down && !allowAllUp_)) return;
+    Step(on ? ToolbarInput::Latch : ToolbarInput::Unlatch);
+    if (on) UpdateGroup();
+}
+
+// The others of the group take this button's AllowAllUp and go up when it went down.
+void TToolbarButton97::UpdateGroup() {
+    if (groupIndex_ == 0 || !parentWidget()) return;
+    const auto siblings =
+        parentWidget()->findChildren<TToolbarButton97*>(Qt::FindDirectChildrenOnly);
+    for (TToolbarButton97* b : siblings) {
+        if (b == this || b->groupIndex_ != groupIndex_) continue;
+        b->allowAllUp_ = allowAllUp_;
+        if (flags_.down && b->flags_.down) b->Step(ToolbarInput::Unlatch);
+    }
 }
 
 void TToolbarButton97::Step(ToolbarInput input) {
     const ToolbarStep s = ToolbarNext(flags_, input);
     flags_ = s.flags;
     if (s.redraw) repaint();
+    if (s.entered && OnMouseEnter) OnMouseEnter();
+    if (s.left && OnMouseExit) OnMouseExit();
     if (s.click) Click();
+}
+
+void TToolbarButton97::EnterIfActive() {
+    if (showBorderWhenInactive_ || QApplication::activeWindow()) Step(ToolbarInput::EnterHot);
+}
+
+// The press and its repeat end when another window takes the mouse or the button is disabled.
+void TToolbarButton97::CancelMode() {
+    repeatTimer_.reset();
+    if (flags_.mouseDown) Step(ToolbarInput::CancelMode);
 }
 
 void TToolbarButton97::Click() {
     if (!Enabled()) return;
+    if (repeating_ && !flags_.menuDown) {
+        if (OnClick) OnClick();
+        return;
+    }
+    const QPointer<TToolbarButton97> self(this);
+    if (groupIndex_ != 0 && !flags_.menuDown) SetDown(!flags_.down);
+    const bool showMenu = UsesDropdown() && (!dropdownCombo_ || flags_.menuDown);
     Step(ToolbarInput::ClickBegin);
-    if (OnClick) OnClick();
-    Step(ToolbarInput::ClickEnd);
+    if (showMenu) {
+        DropDown();
+    } else {
+        GiveModalResult();
+        if (OnClick) OnClick();
+    }
+    if (self) Step(ToolbarInput::ClickEnd);
+}
+
+void TToolbarButton97::GiveModalResult() {
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+        if (auto* form = qobject_cast<platform::TForm*>(w)) {
+            form->SetModalResult(modalResult_);
+            return;
+        }
+    }
+}
+
+bool TToolbarButton97::PointInFace(QPoint p) const {
+    const int arrow = dropdownCombo_ && UsesDropdown() ? dropdownArrowWidth_ + 2 : 0;
+    return p.x() >= 0 && p.x() < width() - arrow && p.y() >= 0 && p.y() < height();
 }
 
 bool TToolbarButton97::event(QEvent* e) {
     if (e->type() == QEvent::Shortcut) {
-        Click();
+        const QWidget* parent = parentWidget();
+        if (parent && parent->isEnabled() && Enabled() && isVisible() &&
+            displayMode_ != dmGlyphOnly)
+            Click();
         return true;
     }
+    if (e->type() == QEvent::ParentChange || e->type() == QEvent::Show) WatchWindowKeys();
     return QAbstractButton::event(e);
 }
 
+// Enter and Esc that no control of the window used come up to the window, where the default
+// and cancel buttons take them.
+void TToolbarButton97::WatchWindowKeys() {
+    QWidget* w = window();
+    if (w == this) w = nullptr;
+    if (w == keyWindow_) return;
+    if (keyWindow_) keyWindow_->removeEventFilter(this);
+    keyWindow_ = w;
+    if (w) w->installEventFilter(this);
+}
+
+bool TToolbarButton97::IsDialogKey(const QKeyEvent& key) const {
+    const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+    if (!((enter && default_) || (key.key() == Qt::Key_Escape && cancel_))) return false;
+    if (key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) return false;
+    const QWidget* parent = parentWidget();
+    return parent && parent->isEnabled() && parent->isVisible() && Enabled() && isVisible();
+}
+
+bool TToolbarButton97::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == keyWindow_ && e->type() == QEvent::KeyPress &&
+        IsDialogKey(*static_cast<QKeyEvent*>(e))) {
+        Click();
+        return true;
+    }
+    return QAbstractButton::eventFilter(watched, e);
+}
+
 void TToolbarButton97::enterEvent(QEnterEvent*) {
-    Step(ToolbarInput::EnterHot);
+    EnterIfActive();
 }
 
 void TToolbarButton97::leaveEvent(QEvent*) {
@@ -65,72 +222,81 @@ void TToolbarButton97::leaveEvent(QEvent*) {
 
 void TToolbarButton97::changeEvent(QEvent* e) {
     // The hot look goes with the program's activation.
-    if (e->type() == QEvent::ActivationChange && !isActiveWindow()) Step(ToolbarInput::LeaveHot);
+    if (e->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        CancelMode();
+        if (!showBorderWhenInactive_) Step(ToolbarInput::LeaveHot);
+    }
     QAbstractButton::changeEvent(e);
 }
 
 void TToolbarButton97::mousePressEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) Step(ToolbarInput::LeftDown);
+    lastMouse_ = e->position().toPoint();
+    if (!Enabled()) return;
+    if (e->button() != Qt::LeftButton) {
+        Step(ToolbarInput::EnterHot);
+        return;
+    }
+    const QPointer<TToolbarButton97> self(this);
+    flags_.menuDown =
+        UsesDropdown() && (!dropdownCombo_ || lastMouse_.x() >= width() - dropdownArrowWidth_ - 2);
+    Step(ToolbarInput::LeftDown);
+    if (flags_.menuDown) {
+        Click();
+    } else if (repeating_) {
+        Click();
+        if (!self) return;
+        if (!repeatTimer_) {
+            repeatTimer_ = timerFactory_();
+            repeatTimer_->OnTimer = [this] { RepeatTick(); };
+        }
+        repeatTimer_->SetInterval(repeatDelay_);
+        repeatTimer_->SetEnabled(true);
+    }
+    if (self && flags_.menuDown) {
+        flags_.menuDown = false;
+        update();
+    }
+}
+
+void TToolbarButton97::RepeatTick() {
+    repeatTimer_->SetInterval(repeatInterval_);
+    if (repeating_ && flags_.mouseDown && PointInFace(lastMouse_))
+        Click();
+    else
+        repeatTimer_->SetEnabled(false);
 }
 
 void TToolbarButton97::mouseMoveEvent(QMouseEvent* e) {
-    const bool onFace = rect().contains(e->position().toPoint());
+    lastMouse_ = e->position().toPoint();
+    const bool onFace = PointInFace(lastMouse_);
     // After a click the button is up under a still mouse; the next move makes it hot again.
-    if (onFace && !flags_.mouseIn) Step(ToolbarInput::EnterHot);
-    if (flags_.mouseDown) Step(onFace ? ToolbarInput::MoveOnFace : ToolbarInput::MoveOffFace);
+    if (onFace && !flags_.mouseIn) EnterIfActive();
+    if (!flags_.mouseDown) return;
+    if (onFace && repeatTimer_) repeatTimer_->SetEnabled(true);
+    Step(onFace ? ToolbarInput::MoveOnFace : ToolbarInput::MoveOffFace);
 }
 
 void TToolbarButton97::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() != Qt::LeftButton) return;
-    const bool onFace = rect().contains(e->position().toPoint());
-    Step(onFace ? ToolbarInput::LeftUpOnFace : ToolbarInput::LeftUpOffFace);
+    lastMouse_ = e->position().toPoint();
+    repeatTimer_.reset();
+    if (e->button() == Qt::RightButton && Enabled()) Step(ToolbarInput::CancelMode);
+    if (e->button() != Qt::LeftButton || !flags_.mouseDown) return;
+    const bool clicks = PointInFace(lastMouse_) && !repeating_;
+    Step(clicks ? ToolbarInput::LeftUpOnFace : ToolbarInput::LeftUpOffFace);
 }
 
 void TToolbarButton97::mouseDoubleClickEvent(QMouseEvent* e) {
+    const QPointer<TToolbarButton97> self(this);
     mousePressEvent(e);
+    if (self && e->button() == Qt::LeftButton && flags_.down && OnDblClick) OnDblClick();
 }
 
-// No focus, no keys: the button is reached by the mouse and its Alt letter.
+// No focus, no keys: the button is reached by the mouse, its Alt letter and the window's
+// Enter and Esc.
 void TToolbarButton97::keyPressEvent(QKeyEvent* e) {
     e->ignore();
 }
 
 void TToolbarButton97::keyReleaseEvent(QKeyEvent* e) {
     e->ignore();
-}
-
-void TToolbarButton97::paintEvent(QPaintEvent*) {
-    QImage image(size(), QImage::Format_RGB32);
-    TCanvas canvas(&image);
-    PaintTo(canvas);
-    QPainter(this).drawImage(0, 0, image);
-}
-
-void TToolbarButton97::PaintTo(TCanvas& c) const {
-    const int W = c.Width(), H = c.Height();
-    c.Pen = {};
-    c.Brush = {color_, BrushStyle::Solid, {}};
-    c.FillRect(0, 0, W, H);
-    const bool disabled = flags_.state == bsDisabled;
-    const bool pushed = flags_.state == bsDown || flags_.state == bsExclusive || isDown();
-    if (pushed)
-        c.DrawEdge({0, 0, W, H}, platform::EdgeStyle::SunkenOuter);
-    else if (flags_.mouseIn && !disabled)
-        c.DrawEdge({0, 0, W, H}, platform::EdgeStyle::RaisedInner);
-    const int offset = pushed ? 1 : 0;
-    const platform::TRect content{1, 1, W - 1, H - 1};
-    c.Font = {};
-    const std::string caption = Caption();
-    const std::string shown = SplitAccelerator(caption).text;
-    const int tw = c.TextWidth(shown), th = c.TextHeight(shown);
-    const int x = content.Left + (content.Width() - tw + 1) / 2 + offset;
-    const int y = content.Top + (content.Height() - th + 1) / 2 + offset;
-    c.Brush.Style = BrushStyle::Clear;
-    const unsigned flags = platform::dtCenter | platform::dtSingleLine | platform::dtVCenter;
-    if (disabled) {
-        c.Font.Color = core::clBtnHighlight;
-        c.DrawText({x + 1, y + 1, x + 1 + tw, y + 1 + th}, caption, flags);
-        c.Font.Color = core::clBtnShadow;
-    }
-    c.DrawText({x, y, x + tw, y + th}, caption, flags);
 }

@@ -2,70 +2,85 @@
 
 namespace {
 
-// Leaving ends the hot look, and a press that is not a running click; a tracked press keeps it.
-void Leave(ToolbarFlags& f) {
-    if (f.state == bsDisabled || !f.mouseIn || f.mouseDown) return;
-    f.mouseIn = false;
-    if (f.state == bsMouseIn || (f.state == bsDown && !f.inClick)) f.state = bsUp;
+TButtonState97 Rest(const ToolbarFlags& f) {
+    return f.down ? bsExclusive : bsUp;
 }
 
-void Enter(ToolbarFlags& f) {
-    if (f.state == bsDisabled || f.mouseIn) return;
+// Leaving ends the hot look, and a press that is not a running click; a tracked press keeps it.
+bool Leave(ToolbarFlags& f) {
+    if (f.state == bsDisabled || !f.mouseIn || f.mouseDown) return false;
+    f.mouseIn = false;
+    if (f.state == bsMouseIn || (f.state == bsDown && !f.inClick)) f.state = Rest(f);
+    return true;
+}
+
+bool Enter(ToolbarFlags& f) {
+    if (f.state == bsDisabled || f.mouseIn) return false;
     f.mouseIn = true;
     if (f.state == bsUp) f.state = bsMouseIn;
+    return true;
 }
 
 } // namespace
 
 ToolbarStep ToolbarNext(ToolbarFlags f, ToolbarInput input) {
     const ToolbarFlags before = f;
-    bool click = false;
+    ToolbarStep s;
     const bool enabled = f.state != bsDisabled;
     switch (input) {
     case ToolbarInput::EnterHot:
-        Enter(f);
+        s.entered = Enter(f);
         break;
     case ToolbarInput::LeaveHot:
-        Leave(f);
+        s.left = Leave(f);
         break;
     case ToolbarInput::LeftDown:
         if (!enabled) break;
-        Enter(f);
-        f.state = bsDown;
-        f.mouseDown = true;
+        s.entered = Enter(f);
+        if (!f.down) f.state = bsDown;
+        if (!f.menuDown) f.mouseDown = true;
         break;
     case ToolbarInput::MoveOnFace:
-        if (f.mouseDown) f.state = bsDown;
+        if (f.mouseDown) f.state = f.down ? bsExclusive : bsDown;
         break;
     case ToolbarInput::MoveOffFace:
-        if (f.mouseDown) f.state = bsUp;
+        if (f.mouseDown) f.state = Rest(f);
         break;
     case ToolbarInput::LeftUpOnFace:
         if (!f.mouseDown) break;
         f.mouseDown = false;
-        click = true;
+        s.click = true;
         break;
     case ToolbarInput::LeftUpOffFace:
-        if (!f.mouseDown) break;
+    case ToolbarInput::CancelMode:
+        if (!f.mouseDown && input == ToolbarInput::LeftUpOffFace) break;
         f.mouseDown = false;
-        Leave(f);
+        s.left = Leave(f);
         break;
     case ToolbarInput::ClickBegin:
         f.inClick = true;
         if (f.state == bsUp || f.state == bsMouseIn) f.state = bsDown;
-        Leave(f);
+        s.left = Leave(f);
         break;
     case ToolbarInput::ClickEnd:
         f.inClick = false;
         if (f.state == bsDown) f.state = bsUp;
-        Leave(f);
+        s.left = Leave(f);
         break;
     case ToolbarInput::Disable:
-        f = {bsDisabled, false, false, f.inClick};
+        f.state = bsDisabled;
+        f.mouseIn = f.mouseDown = false;
         break;
     case ToolbarInput::Enable:
-        if (f.state == bsDisabled) f.state = bsUp;
+        if (f.state == bsDisabled) f.state = Rest(f);
+        break;
+    case ToolbarInput::Latch:
+    case ToolbarInput::Unlatch:
+        f.down = input == ToolbarInput::Latch;
+        if (enabled) f.state = Rest(f);
         break;
     }
-    return {f, f != before, click};
+    s.flags = f;
+    s.redraw = f != before;
+    return s;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "components/skin/TAlignment.h"
 #include "platform/Canvas.h"
 #include "platform/Colors.h"
 
@@ -9,7 +10,6 @@
 #include <string>
 
 enum TxpEditStyle { esXP = 0, esFlat = 1 };
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 // How a frame of the skinned edit looks at one moment.
 struct TxpEditFrame {

@@ -27,6 +27,11 @@ inline TColor Band(TColor from, TColor to, int i, int n) {
     return Rgb(ch(0), ch(8), ch(16));
 }
 
+// A system colour as it shows on the screen.
+inline TColor Sys(TColor c) {
+    return platform::FromQColor(platform::ToQColor(c));
+}
+
 inline TColor At(const QImage& image, int x, int y) {
     return platform::FromQColor(image.pixelColor(x, y));
 }

@@ -80,6 +80,11 @@ TEST(ToolbarStates, SequencesEndInTheirState) {
         {"menu running", {EnterHot, ClickBegin, LeaveHot}, bsDown, false, 0},
         {"disabled ignores the mouse", {Disable, EnterHot, LeftDown}, bsDisabled, false, 0},
         {"enabled again", {EnterHot, Disable, Enable}, bsUp, false, 0},
+        {"latched stays latched under the mouse", {Latch, EnterHot}, bsExclusive, true, 0},
+        {"latched press dragged off", {Latch, LeftDown, MoveOffFace}, bsExclusive, true, 0},
+        {"enabled back to latched", {Latch, Disable, Enable}, bsExclusive, false, 0},
+        {"raised from code", {Latch, EnterHot, Unlatch}, bsUp, true, 0},
+        {"a right release leaves", {EnterHot, CancelMode}, bsUp, false, 0},
     };
     for (const Case& k : cases) {
         ToolbarFlags f;
