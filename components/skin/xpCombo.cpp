@@ -102,6 +102,7 @@ TxpComboBox::~TxpComboBox() {
 
 void TxpComboBox::Restyle() {
     view()->setItemDelegate(itemDelegate());
+    view()->doItemsLayout(); // item heights follow the images
     if (isEditable() && !XPStyle.Active()) {
         // Let the platform box lay its edit out again.
         QResizeEvent e(size(), size());

@@ -1,6 +1,7 @@
 #include "components/skin/xpCombo.h"
 #include "tests/support/SkinTestPixels.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -181,6 +182,7 @@ TEST(xpComboImages, TheStripShowsTheItemsImageOrTheDefaultsInGreyWhenDisabled) {
     platform::TImageList tall(20, 20);
     box->XPStyle.SetImages(&tall);
     EXPECT_EQ(box->ListItemHeight(), 22);
+    EXPECT_EQ(box->view()->visualRect(box->model()->index(0, 0)).height(), 22);
 }
 
 TEST(xpComboList, BackgroundOfTheOpenListByStyle) {
