@@ -160,6 +160,17 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
     penPos_ = {x + TextWidth(text), y};
 }
 
+std::string TCanvas::EndEllipsis(const std::string& text, int width) const {
+    const QFontMetrics m(QtFont());
+    QString s = QString::fromStdString(text);
+    if (m.horizontalAdvance(s) <= width) return text;
+    const QString dots = QStringLiteral("...");
+    while (!s.isEmpty() && m.horizontalAdvance(s + dots) > width) s.chop(1);
+    // A surrogate pair is never split in half.
+    if (!s.isEmpty() && s.back().isHighSurrogate()) s.chop(1);
+    return (s + dots).toStdString();
+}
+
 int TCanvas::TextWidth(const std::string& text) const {
     return QFontMetrics(QtFont()).horizontalAdvance(QString::fromStdString(text));
 }
@@ -324,7 +335,8 @@ void TCanvas::DrawEdge(const TRect& r, EdgeStyle style) {
 }
 
 void TCanvas::DrawText(const TRect& r, const std::string& text, unsigned flags) {
-    const QString s = QString::fromStdString(text);
+    const bool elide = (flags & dtEndEllipsis) && (flags & dtSingleLine);
+    const QString s = QString::fromStdString(elide ? EndEllipsis(text, r.Width()) : text);
     int align = Qt::AlignLeft;
     if (flags & dtCenter) align = Qt::AlignHCenter;
     if (flags & dtRight) align = Qt::AlignRight;

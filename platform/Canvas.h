@@ -52,6 +52,7 @@ enum TextFlag : unsigned {
     dtBottom = 8,
     dtSingleLine = 0x20,
     dtNoPrefix = 0x800,
+    dtEndEllipsis = 0x8000, // single line: text too wide ends in "..." inside the rectangle
 };
 
 // Edges of DrawEdge: raised or sunken, two pixels deep, on the four sides.
@@ -117,6 +118,8 @@ public:
     void TextOut(int x, int y, const std::string& text);
     int TextWidth(const std::string& text) const;
     int TextHeight(const std::string& text) const;
+    // The text cut to fit width pixels, ending in "..." when cut.
+    std::string EndEllipsis(const std::string& text, int width) const;
     void SetPixel(int x, int y, TColor color);
     TColor Pixel(int x, int y) const;
     // Copies src (of source) into dst of this canvas, stretched when the sizes differ.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/skin/Property.h"
+#include "components/skin/HitCodes.h"
 #include "components/skin/XPGraphUtil.h"
 #include "components/skin/xpWindowHost.h"
 
@@ -38,25 +39,6 @@ enum TTitleButtonState : int { tbsUp = 0, tbsHot = 1, tbsDown = 2, tbsInactive =
 
 enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
 inline constexpr unsigned biAll = biSystemMenu | biMinimize | biMaximize;
-
-// Where a point of the window lies, by the codes the window system uses.
-enum THitCode : int {
-    HTCLIENT = 1,
-    HTCAPTION = 2,
-    HTSYSMENU = 3,
-    HTMINBUTTON = 8,
-    HTMAXBUTTON = 9,
-    HTLEFT = 10,
-    HTRIGHT = 11,
-    HTTOP = 12,
-    HTTOPLEFT = 13,
-    HTTOPRIGHT = 14,
-    HTBOTTOM = 15,
-    HTBOTTOMLEFT = 16,
-    HTBOTTOMRIGHT = 17,
-    HTOBJECT = 19,
-    HTCLOSE = 20,
-};
 
 // Caption button indices: the icon, the three built-in buttons, custom ones from 3, none.
 inline constexpr int btnIcon = -1, btnClose = 0, btnMaximize = 1, btnMinimize = 2,

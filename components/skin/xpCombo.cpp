@@ -1,67 +1,93 @@
 #include "components/skin/xpCombo.h"
 
-#include <QAbstractItemView>
+#include "platform/Font.h"
 
-#include <algorithm>
-#include <QPainter>
-#include <QScreen>
-#include <QStyledItemDelegate>
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QMouseEvent>
 
 using core::TColor;
-using platform::BrushStyle;
-using platform::TCanvas;
 using platform::TRect;
 
-namespace {
-
-// Entries of the open list drawn by the box itself.
-class ComboItemDelegate : public QStyledItemDelegate {
-public:
-    explicit ComboItemDelegate(TxpComboBox& box) : QStyledItemDelegate(&box), box_(box) {}
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        if (!box_.XPStyle.Active()) {
-            QStyledItemDelegate::paint(painter, option, index);
-            return;
-        }
-        QImage image(option.rect.size(), QImage::Format_RGB32);
-        TCanvas canvas(&image);
-        box_.DrawListItem(canvas, index.row(), option.state & QStyle::State_Selected);
-        painter->drawImage(option.rect.topLeft(), image);
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QSize s = QStyledItemDelegate::sizeHint(option, index);
-        s.setHeight(16);
-        return s;
-    }
-
-private:
-    TxpComboBox& box_;
-};
-
-void ArrowLines(TCanvas& c, int x0, int y0) {
-    const int rows[][2] = {{0, 5}, {1, 4}, {2, 3}};
-    for (int i = 0; i < 3; ++i) {
-        c.MoveTo(x0 + rows[i][0], y0 + i);
-        c.LineTo(x0 + rows[i][1], y0 + i);
-    }
+TxpComboStyle::~TxpComboStyle() {
+    if (images_) QObject::disconnect(images_, nullptr, &owner_, nullptr);
 }
-
-} // namespace
 
 void TxpComboStyle::SetActive(bool value) {
     TxpControlStyle::SetActive(value);
     owner_.Restyle();
 }
 
+void TxpComboStyle::SetImages(platform::TImageList* images) {
+    if (images_) QObject::disconnect(images_, nullptr, &owner_, nullptr);
+    images_ = images;
+    if (!images) {
+        owner_.update();
+        return;
+    }
+    QObject::connect(images, &platform::TImageList::Change, &owner_, [this] { owner_.update(); });
+    // A freed list leaves the box without images.
+    QObject::connect(images, &QObject::destroyed, &owner_, [this] { SetImages(nullptr); });
+    owner_.Restyle();
+}
+
+template <class T> void TxpComboStyle::Repaint(TProperty<Self, T>& property, T value) {
+    if (property() == value) return;
+    property.Store(value);
+    owner_.update();
+}
+
+void TxpComboStyle::SetButtonWidth(int value) {
+    if (ButtonWidth() == value) return;
+    ButtonWidth.Store(value);
+    owner_.Restyle();
+}
+
+void TxpComboStyle::SetAutoHeight(bool value) {
+    if (AutoHeight() == value) return;
+    AutoHeight.Store(value);
+    owner_.Restyle();
+}
+
+void TxpComboStyle::SetButtonStyle(TxpComboButtonStyle value) {
+    Repaint(ButtonStyle, value);
+}
+
+void TxpComboStyle::SetDefaultImageIndex(int value) {
+    Repaint(DefaultImageIndex, std::max(value, -1));
+}
+
+void TxpComboStyle::SetDefaultListImageIndex(int value) {
+    Repaint(DefaultListImageIndex, std::max(value, -1));
+}
+
+void TxpComboStyle::SetActiveBorderColor(TColor value) {
+    Repaint(ActiveBorderColor, value);
+}
+
+void TxpComboStyle::SetInActiveBorderColor(TColor value) {
+    Repaint(InActiveBorderColor, value);
+}
+
+void TxpComboStyle::SetActiveButtonColor(TColor value) {
+    Repaint(ActiveButtonColor, value);
+}
+
+void TxpComboStyle::SetInActiveButtonColor(TColor value) {
+    Repaint(InActiveButtonColor, value);
+}
+
 TxpComboBox::TxpComboBox(QWidget* parent) : QComboBox(parent) {
-    setItemDelegate(new ComboItemDelegate(*this));
+    InstallListDelegate();
     setAttribute(Qt::WA_Hover);
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
         update();
         if (OnChange) OnChange();
+    });
+    connect(this, &QComboBox::activated, this, [this] {
+        if (!XPStyle.Active()) return;
+        lastText_ = currentText();
+        update();
     });
     connect(this, &QComboBox::highlighted, this, [this](int index) {
         hotIndex_ = index;
@@ -76,6 +102,13 @@ TxpComboBox::~TxpComboBox() {
 
 void TxpComboBox::Restyle() {
     view()->setItemDelegate(itemDelegate());
+    view()->doItemsLayout(); // item heights follow the images
+    if (isEditable() && !XPStyle.Active()) {
+        // Let the platform box lay its edit out again.
+        QResizeEvent e(size(), size());
+        QComboBox::resizeEvent(&e);
+    }
+    PlaceEdit();
     update();
 }
 
@@ -89,23 +122,143 @@ void TxpComboBox::SetColor(TColor color) {
     update();
 }
 
-void TxpComboBox::showPopup() {
-    dropped_ = true;
-    hotIndex_ = currentIndex();
-    QComboBox::showPopup();
-    // The list drops below the box, so the box keeps showing the entry under the mouse.
-    QWidget* list = view()->window();
-    const QPoint below = mapToGlobal(QPoint(0, height()));
-    const int room = screen()->availableGeometry().bottom() + 1 - below.y();
-    if (!XPStyle.Active() || room < 4 * 16) return;
-    list->setGeometry(below.x(), below.y(), list->width(), std::min(list->height(), room));
+void TxpComboBox::SetStyle(TComboBoxStyle style) {
+    if (style_ == style) return;
+    style_ = style;
+    const bool editable = style == csDropDown || style == csSimple;
+    if (editable != isEditable()) {
+        setEditable(editable);
+        if (editable) {
+            // The platform box neither completes nor adds what is typed on its own.
+            setCompleter(nullptr);
+            setInsertPolicy(QComboBox::NoInsert);
+            lineEdit()->setFont(platform::FormFont());
+            connect(lineEdit(), &QLineEdit::textEdited, this, [this] { EditUpdate(); });
+            connect(lineEdit(), &QLineEdit::textChanged, this, [this] { update(); });
+        }
+    }
+    Restyle();
 }
 
-void TxpComboBox::hidePopup() {
-    QComboBox::hidePopup();
-    dropped_ = false;
-    hot_ = underMouse();
-    update();
+TRect TxpComboBox::ClientRect() const {
+    const platform::TImageList* images = XPStyle.Images();
+    TRect r{0, 0, width(), height()};
+    if (images) r.Left += images->Width() + 4;
+    r = {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
+    if (style_ != csSimple) r.Right -= XPStyle.ButtonWidth + 1;
+    return r;
+}
+
+TRect TxpComboBox::ButtonRect() const {
+    return {width() - XPStyle.ButtonWidth - 2, 1, width() - 1, height() - 1};
+}
+
+THitCode TxpComboBox::HitTest(int x, int y) const {
+    switch (style_) {
+    case csDropDown:
+        return ButtonRect().Contains(x, y) ? HTCLIENT : HTNOWHERE;
+    case csSimple:
+        return HTNOWHERE;
+    default:
+        return HTCLIENT;
+    }
+}
+
+namespace {
+
+// The 8-bit upper-casing of the platform: only a..z change.
+QChar UpLatin(QChar c) {
+    return c >= u'a' && c <= u'z' ? QChar(c.unicode() - u'a' + u'A') : c;
+}
+
+} // namespace
+
+int TxpComboBox::FindItemByPrefix(const QString& s) const {
+    if (s.isEmpty()) return -1;
+    for (int i = 0; i < count(); ++i) {
+        const QString item = itemText(i);
+        if (item.size() < s.size()) continue;
+        bool same = true;
+        for (qsizetype k = 0; k < s.size() && same; ++k) same = UpLatin(item[k]) == UpLatin(s[k]);
+        if (same) return i;
+    }
+    return -1;
+}
+
+int TxpComboBox::FindItemExact(const QString& s) const {
+    const int n = count();
+    for (int k = 1; k <= n; ++k) {
+        const int i = k % n;
+        if (itemText(i).compare(s, Qt::CaseInsensitive) == 0) return i;
+    }
+    return -1;
+}
+
+void TxpComboBox::EditUpdate() {
+    if (!XPStyle.Active() || !XPStyle.AutoSearch) return;
+    QLineEdit* edit = lineEdit();
+    const QString typed = edit->text();
+    if (inSearch_ || typed.size() <= lastText_.size()) {
+        // A deletion: the next letter typed compares with what stands before the caret.
+        const int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+        lastText_ = typed.left(start + 1);
+        return;
+    }
+    inSearch_ = true;
+    const int i = FindItemByPrefix(typed);
+    if (i >= 0) {
+        lastText_ = typed;
+        setCurrentIndex(i);
+        const QString item = itemText(i);
+        setEditText(item); // also when the index was already this item
+        if (item.size() > typed.size())
+            edit->setSelection(static_cast<int>(typed.size()),
+                               static_cast<int>(item.size() - typed.size()));
+        else
+            edit->setCursorPosition(static_cast<int>(typed.size()));
+        update();
+    }
+    inSearch_ = false;
+}
+
+void TxpComboBox::PlaceEdit() {
+    if (!isEditable() || !XPStyle.Active()) return;
+    const TRect r = ClientRect();
+    lineEdit()->setGeometry(r.Left + 3, r.Top + 3, r.Width() - 5, r.Height() - 5);
+}
+
+bool TxpComboBox::event(QEvent* e) {
+    const bool done = QComboBox::event(e);
+    // The platform box lays its edit out on these; the skinned one keeps it in its client area.
+    switch (e->type()) {
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::StyleChange:
+    case QEvent::FontChange:
+    case QEvent::LayoutDirectionChange:
+        PlaceEdit();
+        break;
+    default:
+        break;
+    }
+    return done;
+}
+
+void TxpComboBox::mousePressEvent(QMouseEvent* e) {
+    if (!XPStyle.Active()) {
+        QComboBox::mousePressEvent(e);
+        return;
+    }
+    const QPoint p = e->position().toPoint();
+    if (HitTest(p.x(), p.y()) == HTNOWHERE) return;
+    // A press on the painted button opens or closes the list, whatever the platform box did.
+    const bool was = dropped_;
+    QComboBox::mousePressEvent(e);
+    if (dropped_ != was) return;
+    if (was)
+        hidePopup();
+    else
+        showPopup();
 }
 
 void TxpComboBox::enterEvent(QEnterEvent* e) {
@@ -132,100 +285,15 @@ void TxpComboBox::focusInEvent(QFocusEvent* e) {
 
 void TxpComboBox::focusOutEvent(QFocusEvent* e) {
     QComboBox::focusOutEvent(e);
+    // Leaving the box settles the typed text on the item it names; opening the list is no leave.
+    if (XPStyle.Active() && XPStyle.AutoSearch && isEditable() &&
+        e->reason() != Qt::PopupFocusReason) {
+        const int i = FindItemExact(currentText());
+        if (i >= 0) {
+            setCurrentIndex(i);
+            setEditText(itemText(i));
+        }
+    }
     focused_ = false;
     update();
-}
-
-void TxpComboBox::paintEvent(QPaintEvent* e) {
-    if (!XPStyle.Active()) {
-        QComboBox::paintEvent(e);
-        return;
-    }
-    QImage image(size(), QImage::Format_RGB32);
-    TCanvas canvas(&image);
-    PaintTo(canvas);
-    QPainter(this).drawImage(0, 0, image);
-}
-
-void TxpComboBox::DrawBorder(TCanvas& c) const {
-    const bool active = focused_ || hot_;
-    c.Brush = {
-        active ? XPStyle.ActiveBorderColor : XPStyle.InActiveBorderColor, BrushStyle::Solid, {}};
-    c.FrameRect(0, 0, c.Width(), c.Height());
-}
-
-void TxpComboBox::DrawButton(TCanvas& c, TRect r, TxpComboButtonStyle style) const {
-    const bool active = focused_ || hot_;
-    if (style == cbsFlat) {
-        c.Pen = {active ? XPStyle.ActiveBorderColor : color_, 1};
-        c.Brush = {active ? XPStyle.ActiveButtonColor : XPStyle.InActiveButtonColor,
-                   BrushStyle::Solid,
-                   {}};
-        c.MoveTo(r.Left, r.Top);
-        c.LineTo(r.Left, r.Bottom);
-        if (active) r = {r.Left, r.Top - 1, r.Right + 1, r.Bottom + 1};
-        c.Rectangle(r.Left, r.Top, r.Right, r.Bottom);
-        c.Pen = {core::clBlack, 1};
-    } else {
-        c.Brush = {color_, BrushStyle::Solid, {}};
-        c.FillRect(r.Left, r.Top, r.Right, r.Bottom);
-        r = {r.Left, r.Top + 1, r.Right - 1, r.Bottom - 1};
-        const TColor face = active ? XPStyle.ActiveButtonColor : XPStyle.InActiveButtonColor;
-        c.Brush.Color = face;
-        c.Pen = {DarkenColor(face, 20), 1};
-        c.RoundRect(r.Left, r.Top, r.Right, r.Bottom, 2, 2);
-        r = {r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2};
-        DrawGradient(c, r, face, DarkenColor(face, 10), fdTopToBottom, 5);
-        c.Pen = {core::clNavy, 1};
-    }
-    ArrowLines(c, (r.Left + r.Right - 5) / 2, (r.Top + r.Bottom) / 2);
-}
-
-void TxpComboBox::DrawEditItem(TCanvas& c, TRect r, bool focused, int index) const {
-    c.Pen = {};
-    c.Brush = {color_, BrushStyle::Solid, {}};
-    c.FillRect(r.Left - 1, r.Top - 1, r.Right + 1, r.Bottom + 1);
-    TRect text{r.Left + 3, r.Top + 3, r.Right - 2, r.Bottom - 2};
-    if (isEditable()) return;
-    if (focused && !dropped_)
-        DrawGradient(c, text, XPStyle.SelStartColor, XPStyle.SelEndColor,
-                     XPStyle.SelGradientFillDir, text.Width() / 2);
-    if (index < 0 || index >= count()) return;
-    c.Brush.Style = BrushStyle::Clear;
-    c.Font = font_;
-    if (!isEnabled()) c.Font.Color = core::clGrayText;
-    text.Left += 2;
-    text.Right -= 2;
-    c.DrawText(text, itemText(index).toStdString(),
-               platform::dtSingleLine | platform::dtVCenter | platform::dtNoPrefix);
-}
-
-void TxpComboBox::DrawListItem(TCanvas& c, int index, bool selected) const {
-    TRect r{0, 0, c.Width(), c.Height()};
-    c.Pen = {};
-    c.Brush = {color_, BrushStyle::Solid, {}};
-    c.FillRect(r.Left, r.Top, r.Right, r.Bottom);
-    if (selected) {
-        --r.Bottom;
-        DrawGradient(c, r, XPStyle.SelStartColor, XPStyle.SelEndColor, XPStyle.SelGradientFillDir,
-                     r.Width() / 2);
-    }
-    r.Left += 4;
-    c.Brush.Style = BrushStyle::Clear;
-    c.Font = font_;
-    c.DrawText(r, itemText(index).toStdString(),
-               platform::dtSingleLine | platform::dtVCenter | platform::dtNoPrefix);
-}
-
-void TxpComboBox::PaintTo(TCanvas& c) const {
-    const int W = c.Width(), H = c.Height(), bw = XPStyle.ButtonWidth;
-    // The edit part first: its fill may reach one pixel beyond the client area.
-    QImage client(std::max(1, W - bw - 3), std::max(1, H - 2), QImage::Format_RGB32);
-    TCanvas cc(&client);
-    const bool followList = XPStyle.HotTrack && dropped_;
-    DrawEditItem(cc, {0, 0, client.width(), client.height()}, focused_,
-                 followList ? hotIndex_ : currentIndex());
-    c.Draw(1, 1, client);
-    DrawBorder(c);
-    DrawButton(c, {W - bw - 2, 1, W - 1, H - 1}, XPStyle.ButtonStyle);
 }

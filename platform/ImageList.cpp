@@ -1,0 +1,29 @@
+#include "platform/ImageList.h"
+
+#include <algorithm>
+
+namespace platform {
+
+TImageList::TImageList(int width, int height, QObject* parent)
+    : QObject(parent), width_(std::max(width, 1)), height_(std::max(height, 1)) {}
+
+int TImageList::Add(const QImage& image) {
+    QImage picture = image.convertToFormat(QImage::Format_ARGB32);
+    if (picture.size() != QSize(width_, height_))
+        picture = picture.scaled(width_, height_, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    images_.push_back(std::move(picture));
+    emit Change();
+    return Count() - 1;
+}
+
+void TImageList::Clear() {
+    images_.clear();
+    emit Change();
+}
+
+QImage TImageList::Image(int index) const {
+    if (index < 0 || index >= Count()) return {};
+    return images_[static_cast<std::size_t>(index)];
+}
+
+} // namespace platform

@@ -1,0 +1,237 @@
+#include "components/skin/xpCombo.h"
+#include "tests/support/SkinTestPixels.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace skin_test;
+
+namespace {
+
+const TColor kBg = Rgb(10, 20, 30);
+
+std::unique_ptr<TxpComboBox> Box(const QStringList& items, TComboBoxStyle style, int w = 80) {
+    auto box = std::make_unique<TxpComboBox>();
+    box->resize(w, 22);
+    box->SetStyle(style);
+    box->addItems(items);
+    box->SetItemIndex(-1);
+    box->SetColor(kBg);
+    return box;
+}
+
+QStringList Numbers() {
+    QStringList items;
+    for (int n = 1; n <= 45; ++n) items << QString::number(n);
+    return items;
+}
+
+const QStringList kWords{"apple", "Apricot", "banana", "Мир"};
+
+QImage Solid(TColor c, int w = 16, int h = 16) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(platform::ToQColor(c));
+    return image;
+}
+
+// Letters as the keyboard types them, Cyrillic ones too.
+void Type(QWidget* edit, const QString& text) {
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(edit, &press);
+    }
+}
+
+} // namespace
+
+TEST(xpComboSearch, TypedTextCompletesToTheFirstItemWithThatStart) {
+    struct Row {
+        QStringList items;
+        const char* typed;
+        QString text, selected;
+        int index;
+    };
+    const Row rows[] = {
+        {Numbers(), "4", "4", "", 3},
+        {Numbers(), "46", "46", "", 3},
+        {Numbers(), "40", "40", "", 39},
+        {kWords, "a", "apple", "pple", 0},
+        {kWords, "apr", "Apricot", "icot", 1},
+        {kWords, "B", "banana", "anana", 2},
+        {kWords, "x", "x", "", -1},
+        {kWords, "м", "м", "", -1},
+    };
+    for (const Row& r : rows) {
+        auto box = Box(r.items, csDropDown);
+        box->XPStyle.AutoSearch = true;
+        Type(box->lineEdit(), QString::fromUtf8(r.typed));
+        EXPECT_EQ(box->lineEdit()->text(), r.text) << r.typed;
+        EXPECT_EQ(box->lineEdit()->selectedText(), r.selected) << r.typed;
+        EXPECT_EQ(box->ItemIndex(), r.index) << r.typed;
+    }
+    auto plain = Box(kWords, csDropDown);
+    Type(plain->lineEdit(), "a");
+    EXPECT_EQ(plain->lineEdit()->text(), "a");
+}
+
+TEST(xpComboSearch, AfterADeletionTheNextLetterSearchesAgain) {
+    auto box = Box(kWords, csDropDown);
+    box->XPStyle.AutoSearch = true;
+    Type(box->lineEdit(), "a");
+    QTest::keyClick(box->lineEdit(), Qt::Key_Backspace);
+    EXPECT_EQ(box->lineEdit()->text(), "a");
+    Type(box->lineEdit(), "pr");
+    EXPECT_EQ(box->lineEdit()->text(), "Apricot");
+    EXPECT_EQ(box->lineEdit()->selectedText(), "icot");
+}
+
+TEST(xpComboSearch, PrefixAndExactLookUps) {
+    auto box = Box(QStringList{"apple", "Apricot", "b", "Мир", "APPLE"}, csDropDown);
+    const std::pair<QString, int> prefix[] = {{"", -1}, {"AP", 0}, {"apri", 1}, {"м", -1},
+                                              {"М", 3}, {"b", 2},  {"bb", -1}};
+    for (const auto& [s, i] : prefix) EXPECT_EQ(box->FindItemByPrefix(s), i) << s.toStdString();
+    // Exact look-ups start after item 0 and wrap round to it.
+    const std::pair<QString, int> exact[] = {{"Apple", 4}, {"B", 2}, {"apricot", 1}, {"ap", -1}};
+    for (const auto& [s, i] : exact) EXPECT_EQ(box->FindItemExact(s), i) << s.toStdString();
+    EXPECT_EQ(Box({"x", "y"}, csDropDown)->FindItemExact("X"), 0);
+}
+
+TEST(xpComboSearch, LeavingSelectsTheItemTheTextNamesInAnyCase) {
+    for (const bool autoSearch : {true, false}) {
+        auto box = Box(kWords, csDropDown);
+        box->XPStyle.AutoSearch = autoSearch;
+        box->lineEdit()->setText("APRICOT");
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(box.get(), &out);
+        EXPECT_EQ(box->ItemIndex(), autoSearch ? 1 : -1);
+        EXPECT_EQ(box->lineEdit()->text(), autoSearch ? "Apricot" : "APRICOT");
+    }
+}
+
+TEST(xpComboHit, PressesCountOnTheButtonOfAnEditableBoxAndAnywhereOnAListBox) {
+    struct Row {
+        TComboBoxStyle style;
+        int x, y;
+        THitCode hit;
+    };
+    // An 80-pixel box with the 20-pixel button at x 58..78.
+    const Row rows[] = {
+        {csDropDown, 60, 10, HTCLIENT},          {csDropDown, 78, 20, HTCLIENT},
+        {csDropDown, 57, 10, HTNOWHERE},         {csDropDown, 10, 10, HTNOWHERE},
+        {csSimple, 60, 10, HTNOWHERE},           {csSimple, 10, 10, HTNOWHERE},
+        {csDropDownList, 10, 10, HTCLIENT},      {csOwnerDrawFixed, 0, 0, HTCLIENT},
+        {csOwnerDrawVariable, 60, 10, HTCLIENT},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(Box(kWords, r.style)->HitTest(r.x, r.y), r.hit) << r.style << " " << r.x;
+
+    auto box = Box(kWords, csDropDown);
+    QTest::mousePress(box.get(), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_FALSE(box->Dropped());
+    QTest::mousePress(box.get(), Qt::LeftButton, {}, QPoint(65, 10));
+    EXPECT_TRUE(box->Dropped());
+    box->hidePopup();
+    // The simple box has no button: its edit part reaches the frame.
+    EXPECT_EQ(At(Render(*Box(kWords, csSimple)), 75, 10), kBg);
+}
+
+TEST(xpComboImages, TheStripShowsTheItemsImageOrTheDefaultsInGreyWhenDisabled) {
+    platform::TImageList images;
+    const TColor orange = Rgb(200, 100, 30), green = Rgb(0, 150, 0);
+    images.Add(Solid(orange));
+    images.Add(Solid(green));
+    struct Row {
+        int index, defaultIndex, defaultListIndex;
+        bool enabled;
+        TColor shown;
+    };
+    const Row rows[] = {
+        {0, -1, -1, true, orange},
+        {1, 0, 0, true, green},
+        {-1, -1, 0, true, kBg},
+        {-1, 1, -1, true, green},
+        {2, 1, -1, true, kBg},
+        {2, -1, 0, true, orange},
+        {0, -1, -1, false, Rgb(110, 110, 110)},
+    };
+    for (const Row& r : rows) {
+        auto box = Box({"one", "two", "three"}, csOwnerDrawFixed);
+        box->XPStyle.SetImages(&images);
+        box->XPStyle.DefaultImageIndex = r.defaultIndex;
+        box->XPStyle.DefaultListImageIndex = r.defaultListIndex;
+        box->SetItemIndex(r.index);
+        box->setEnabled(r.enabled);
+        // The image at (2, 3) of the 16-pixel list in a 22-pixel box; the strip ends at x 20.
+        ExpectPixels(Render(*box), {{10, 10, r.shown}, {1, 1, kBg}, {20, 20, kBg}}, "strip");
+        EXPECT_EQ(box->ClientRect().Left, 21);
+    }
+    auto box = Box({"one"}, csOwnerDrawFixed);
+    box->XPStyle.DefaultImageIndex = -7;
+    EXPECT_EQ(box->XPStyle.DefaultImageIndex, -1);
+    box->XPStyle.SetImages(&images);
+    EXPECT_EQ(box->ListItemHeight(), 16);
+    box->XPStyle.AutoHeight = true;
+    platform::TImageList tall(20, 20);
+    box->XPStyle.SetImages(&tall);
+    EXPECT_EQ(box->ListItemHeight(), 22);
+    EXPECT_EQ(box->view()->visualRect(box->model()->index(0, 0)).height(), 22);
+}
+
+TEST(xpComboList, BackgroundOfTheOpenListByStyle) {
+    const TColor red = Rgb(255, 0, 0), green = Rgb(0, 255, 0), white = core::clWhite;
+    QImage columns = Solid(red, 8, 8); // left half red, right half green
+    for (int y = 0; y < 8; ++y)
+        for (int x = 4; x < 8; ++x) columns.setPixelColor(x, y, platform::ToQColor(green));
+    QImage pair = Solid(red, 2, 1);
+    pair.setPixelColor(1, 0, platform::ToQColor(green));
+    struct Row {
+        TComboBGStyle style;
+        QImage picture;
+        Pixel a, b;
+    };
+    // A 40 x 100 list; the item at (0, 32) of it, its text at the left.
+    const Row rows[] = {
+        {cbgsNone, {}, {20, 8, kBg}, {39, 8, kBg}},
+        {cbgsGradient, {}, {20, 8, Band(white, 0xF0E2C1, 20, 40)}, {39, 8, 0xF0E2C1}},
+        {cbgsTiledImage, columns, {13, 3, green}, {25, 3, red}},
+        {cbgsTiledImage, {}, {20, 8, kBg}, {39, 8, kBg}},
+        {cbgsStretchedImage, pair, {15, 3, red}, {30, 3, green}},
+        {cbgsStretchedImage, {}, {20, 8, kBg}, {39, 8, kBg}},
+    };
+    for (const Row& r : rows) {
+        auto box = Box({"1"}, csOwnerDrawFixed);
+        box->XPStyle.BGStyle = r.style;
+        box->XPStyle.BGImage = r.picture;
+        box->BuildListBackground(40, 100);
+        QImage item(40, 16, QImage::Format_RGB32);
+        platform::TCanvas c(&item);
+        box->DrawListItem(c, 0, false, QPoint(0, 32));
+        ExpectPixels(item, {r.a, r.b}, "list");
+    }
+}
+
+TEST(xpComboText, TooLongTextEndsInDotsInsideItsRectangle) {
+    auto box = Box({QString(20, u'W')}, csOwnerDrawFixed);
+    QImage part = Solid(core::clWhite, 60, 20);
+    platform::TCanvas c(&part);
+    box->DrawEditItem(c, {0, 0, 30, 20}, false, 0);
+    // The text rectangle ends at x 26; the dots end just before it.
+    bool inkNearEnd = false;
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 26; x < 60; ++x) ASSERT_NE(At(part, x, y), core::clBlack) << x << "," << y;
+        for (int x = 20; x < 26; ++x) inkNearEnd |= At(part, x, y) == core::clBlack;
+    }
+    EXPECT_TRUE(inkNearEnd);
+    const std::string cut = c.EndEllipsis(std::string(20, 'W'), 21);
+    EXPECT_TRUE(cut.ends_with("...")) << cut;
+    EXPECT_LE(c.TextWidth(cut), 21);
+    EXPECT_EQ(c.EndEllipsis("WW", 200), "WW");
+}
