@@ -20,6 +20,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 class QAction;
@@ -46,14 +47,26 @@ struct MainWindowLook {
     bool findFollowsNewDraw;  // a loaded file puts its newest draw into the Find box
 };
 
-// One command button of a main window: where it sits, its caption at start and in each
-// language, and its handler.
-template <class Form> struct MainCommand {
+// What a command button is called and what it runs; where it sits is each window's own.
+template <class Form> struct CommandName {
+    CommandName(TxpButton* Form::*b, const char* start, core::BiText texts, void (Form::*h)())
+        : button(b), startCaption(start), caption(texts), handler(h) {}
+    // A command of the shared window serves the window derived from it.
+    template <class Base>
+    requires std::is_base_of_v<Base, Form> CommandName(const CommandName<Base>& c)
+        : button(c.button), startCaption(c.startCaption), caption(c.caption), handler(c.handler) {}
+
     TxpButton* Form::*button;
-    int x, y, width; // width 0: the look's command width
     const char* startCaption;
     core::BiText caption; // {nullptr, nullptr}: the language leaves it alone
     void (Form::*handler)();
+};
+
+// One command button of a main window and its place.
+template <class Form> struct MainCommand {
+    CommandName<Form> name;
+    int x, y;
+    int width = 0; // 0: the look's command width
 };
 
 // What both editions' main windows share: the draw store and its file, the grid of draws,
@@ -213,9 +226,10 @@ protected:
     // Every command button of a table, in its order.
     template <class Form> void AddCommands(Form& form, std::span<const MainCommand<Form>> rows) {
         for (const MainCommand<Form>& r : rows) {
-            TxpButton* b = CommandButton(r.startCaption, r.x, r.y, r.width, r.caption);
-            b->OnClick = [&form, h = r.handler] { (form.*h)(); };
-            form.*r.button = b;
+            const CommandName<Form>& n = r.name;
+            TxpButton* b = CommandButton(n.startCaption, r.x, r.y, r.width, n.caption);
+            b->OnClick = [&form, h = n.handler] { (form.*h)(); };
+            form.*n.button = b;
         }
     }
     // The window's own texts of a language, after the shared ones.
@@ -246,3 +260,52 @@ private:
     };
     std::vector<ButtonTexts> commandTexts_;
 };
+
+// The command buttons both editions have, as both call them.
+namespace shared_commands {
+using M = TMainForm;
+using Name = CommandName<M>;
+// clang-format off
+inline const Name Stat{&M::Button_stat, "Statistics", {"Статистика", "Statistics"},
+                       &M::Button_statClick};
+inline const Name StatDuples{&M::Button_stat_duples, "Stats duples",
+                             {"Статистика дублей", "Stats duples"}, &M::Button_stat_duplesClick};
+inline const Name ColdNumbers{&M::Button_Cold_numbers, "Cold numbers",
+                              {"Холодные/Горячие", "Cold numbers"}, &M::Button_Cold_numbersClick};
+inline const Name Triples{&M::Button_triples, "Triples", {"Тройки", "Triples"},
+                          &M::Button_triplesClick};
+inline const Name SkipStrategy{&M::Button_Skip_strategy, "Skip strategy",
+                               {"Пропуски", "Skip strategy"}, &M::Button_Skip_strategyClick};
+inline const Name Numbers{&M::Button_Numbers, "Numbers", {"Числа", "Numbers"},
+                          &M::Button_NumbersClick};
+inline const Name FreqStrategy{&M::Button_Freq_strategy, "Frequency strategy",
+                               {"Статистика частоты", "Frequency strategy"},
+                               &M::Button_Freq_strategyClick};
+inline const Name MatchInDraws{&M::Button_Match_in_draws, "Match in draws",
+                               {"Совпадения", "Match in draws"}, &M::Button_Match_in_drawsClick};
+inline const Name Separation{&M::Button_Separation, "Separation", {"Сепарация", "Separation"},
+                             &M::Button_SeparationClick};
+inline const Name Average{&M::Button_probability, "Average", {"Среднее", "Average"},
+                          &M::Button_Average_Click};
+inline const Name Character{&M::Button_Character, "Character", {"Характер. число", "Character"},
+                            &M::Button_CharacterClick};
+inline const Name Combinations{&M::Button_Combinations, "Combinations",
+                               {"Комбинации", "Combinations"}, &M::Button_CombinationsClick};
+inline const Name Delta{&M::Button_delta, "Delta", {"Дельта", "Delta"}, &M::Button_deltaClick};
+inline const Name Map{&M::Button_map, "Map", {"Карта", "Map"}, &M::Button_mapClick};
+inline const Name CheckSum{&M::Button_Check_sum, "Check Sum", {"Суммы", "Check Sum"},
+                           &M::Button_Check_sumClick};
+inline const Name Frequency{&M::Button_Numbers_in_past_draws, "Frequency",
+                            {"Частота", "Frequency"}, &M::Button_Numbers_in_past_drawsClick};
+inline const Name Zones{&M::Button_Zone, "Zones", {"Зоны", "Zones"}, &M::Button_ZoneClick};
+inline const Name FinalSums{&M::Button_final_sum_of_numbers, "Final sum",
+                            {"Конечные суммы", "Final sums"},
+                            &M::Button_final_sum_of_numbersClick};
+inline const Name Utils{&M::Button_Utils, "Utils", {"Утилиты", "Utils"}, &M::Button_UtilsClick};
+inline const Name Period{&M::Button_Period, "Period", {"Период", "Period"},
+                         &M::Button_PeriodClick};
+inline const Name FreqAnalyse{&M::Button_Freq_Analyse, "Freq Analyse",
+                              {"Частотный анализ", "Freq Analyse"}, &M::Button_Freq_AnalyseClick};
+inline const Name Show{&M::Button_show, "Show", {"Таблица", "Show"}, &M::Button_showClick};
+// clang-format on
+} // namespace shared_commands
