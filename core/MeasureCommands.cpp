@@ -50,36 +50,62 @@ Characteristic DrawCharacteristic(const Draw& draw, int perDraw) {
     return {std::abs(row[0] - row[1]), row[0] + row[1], row[0]};
 }
 
+namespace {
+
+// "N: top", "N: 1 (sum)" or "N: 0 (sum) (left)" per draw, newest first: made on demand.
+class CharacterLines final : public LineSource {
+public:
+    explicit CharacterLines(std::vector<Characteristic> values)
+        : values_(std::move(values)), width_(IntDigits(static_cast<int>(values_.size()))) {
+        MeasureLines();
+    }
+    std::size_t Count() const override { return values_.size(); }
+    std::size_t LineBytes(std::size_t i) const override {
+        const Characteristic& c = values_[i];
+        std::size_t n = static_cast<std::size_t>(width_) + 2;
+        if (c.top == 1) return n + 3 + IntDigits(c.pairSum) + 1;
+        if (c.top == 0) return n + 3 + IntDigits(c.pairSum) + 3 + IntDigits(c.left) + 1;
+        return n + IntDigits(c.top);
+    }
+    void Write(std::size_t i, std::string& out) const override {
+        const Characteristic& c = values_[i];
+        out.clear();
+        AppendPadded(out, static_cast<int>(values_.size() - i), width_);
+        out += ": ";
+        if (c.top == 1) {
+            out += "1 (";
+            AppendInt(out, c.pairSum);
+            out += ')';
+        } else if (c.top == 0) {
+            out += "0 (";
+            AppendInt(out, c.pairSum);
+            out += ") (";
+            AppendInt(out, c.left);
+            out += ')';
+        } else {
+            AppendInt(out, c.top);
+        }
+    }
+
+private:
+    std::vector<Characteristic> values_;
+    int width_;
+};
+
+} // namespace
+
 CommandResult CharacterCommand(const DrawStore& store, const Edition& edition, Lang lang) {
     const Game& game = edition.game;
     const int count = std::max(store.DrawCount, 0);
     PerDrawChart chart(edition, count);
     CommandResult r;
     r.caption = Tr(lang, "Характеристическое число", "Characteristic number");
-    r.lines.reserve(count);
-    const int width = IntDigits(count);
+    std::vector<Characteristic> values(count);
     for (int i = 0; i < count; ++i) {
-        const auto c = DrawCharacteristic(store[i], game.perDraw);
-        std::string line;
-        line.reserve(24);
-        AppendPadded(line, count - i, width);
-        line += ": ";
-        if (c.top == 1) {
-            line += "1 (";
-            AppendInt(line, c.pairSum);
-            line += ')';
-        } else if (c.top == 0) {
-            line += "0 (";
-            AppendInt(line, c.pairSum);
-            line += ") (";
-            AppendInt(line, c.left);
-            line += ')';
-        } else {
-            AppendInt(line, c.top);
-        }
-        r.lines.push_back(std::move(line));
-        chart.Set(count - i, c.top);
+        values[i] = DrawCharacteristic(store[i], game.perDraw);
+        chart.Set(count - i, values[i].top);
     }
+    r.source = std::make_shared<CharacterLines>(std::move(values));
     r.charts.push_back(chart.Take(edition.measures->characterYMax));
     return r;
 }

@@ -40,8 +40,9 @@ TEST(CharacterTest, WritesOneLinePerDrawNewestFirst) {
     const auto store = StoreOf(
         {{1, 2, 3, 4, 5, 10}, {2, 9, 15, 28, 31, 44}, {1, 2, 4, 8, 16, 32}, {1, 2, 3, 4, 5, 6}});
     const auto r = core::CharacterCommand(store, core::Edition6x45, Lang::English);
+    const auto lines = core::AllLines(r);
     EXPECT_EQ(r.caption, "Characteristic number");
-    EXPECT_EQ(r.lines, (Lines{"4: 4", "3: 0 (6) (3)", "2: 1 (3)", "1: 0 (0) (0)"}));
+    EXPECT_EQ(lines, (Lines{"4: 4", "3: 0 (6) (3)", "2: 1 (3)", "1: 0 (0) (0)"}));
     const auto& chart = r.charts.at(0);
     ASSERT_EQ(chart.values.size(), 4u);
     // Point = draw number, value = T.
@@ -61,9 +62,13 @@ TEST(CharacterTest, WritesOneLinePerDrawNewestFirst) {
 TEST(CharacterTest, HandlesTenThousandDraws) {
     const auto store = freq_test::RandomStore(10000, 11);
     const auto r = core::CharacterCommand(store, core::Edition6x45, Lang::English);
-    ASSERT_EQ(r.lines.size(), 10000u);
-    EXPECT_EQ(r.lines.front().substr(0, 7), "10000: ");
-    EXPECT_EQ(r.lines.back().substr(0, 7), "00001: ");
+    const auto lines = core::AllLines(r);
+    ASSERT_EQ(lines.size(), 10000u);
+    EXPECT_EQ(lines.front().substr(0, 7), "10000: ");
+    EXPECT_EQ(lines.back().substr(0, 7), "00001: ");
+    // The text window lays lines out by their announced sizes.
+    for (std::size_t k = 0; k < lines.size(); ++k)
+        ASSERT_EQ(r.source->LineBytes(k), lines[k].size()) << lines[k];
     // The chart keeps the oldest 100 draws: point p is draw number p, record 10000 - p.
     const auto& chart = r.charts.at(0);
     ASSERT_EQ(chart.values.size(), 100u);
@@ -76,7 +81,8 @@ TEST(CharacterTest, HandlesTenThousandDraws) {
 
 TEST(CharacterTest, EmptyStoreGivesEmptyTextAndChart) {
     const auto r = core::CharacterCommand(core::DrawStore{}, core::Edition6x45, Lang::English);
-    EXPECT_TRUE(r.lines.empty());
+    const auto lines = core::AllLines(r);
+    EXPECT_TRUE(lines.empty());
     ASSERT_EQ(r.charts.size(), 1u);
     EXPECT_TRUE(r.charts[0].values.empty());
 }

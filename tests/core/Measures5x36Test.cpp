@@ -61,9 +61,10 @@ TEST(Measures5x36, CharacterOfTenThousandDrawsFillsEveryDraw) {
     std::vector<core::Draw> draws(10000, core::Draw{2, 9, 15, 28, 31});
     draws.back() = {3, 10, 17, 25, 36};
     const auto r = core::CharacterCommand(StoreOf(draws), E, Lang::English);
-    ASSERT_EQ(r.lines.size(), 10000u);
-    EXPECT_EQ(r.lines.front(), "10000: 3");
-    EXPECT_EQ(r.lines.back(), "00001: 1 (3)");
+    const auto lines = core::AllLines(r);
+    ASSERT_EQ(lines.size(), 10000u);
+    EXPECT_EQ(lines.front(), "10000: 3");
+    EXPECT_EQ(lines.back(), "00001: 1 (3)");
     ASSERT_EQ(r.charts[0].pagedSeries->size(), 10000u);
     EXPECT_EQ(r.charts[0].pagedSeries->front(), 1);
     EXPECT_EQ(r.charts[0].pagedSeries->back(), 3);
