@@ -19,6 +19,8 @@ public:
     int Count() const { return static_cast<int>(images_.size()); }
     // The picture is scaled to the list's size when it differs; returns its index.
     int Add(const QImage& image);
+    // Nothing for an index outside the list.
+    void Replace(int index, const QImage& image);
     void Clear();
     // A null image for an index outside the list.
     QImage Image(int index) const;
@@ -27,6 +29,8 @@ signals:
     void Change();
 
 private:
+    QImage Fitted(const QImage& image) const;
+
     int width_;
     int height_;
     std::vector<QImage> images_;

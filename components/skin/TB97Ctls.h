@@ -89,8 +89,8 @@ public:
     void SetGlyphMask(const QImage& mask);
     int NumGlyphs() const { return glyph_->NumGlyphs(); }
     void SetNumGlyphs(int count);
-    TImageList* Images() const { return images_; }
-    void SetImages(TImageList* images);
+    platform::TImageList* Images() const { return images_; }
+    void SetImages(platform::TImageList* images);
     int ImageIndex() const { return imageIndex_; }
     void SetImageIndex(int index);
     TButtonDisplayMode DisplayMode() const { return displayMode_; }
@@ -185,7 +185,7 @@ private:
     QPoint lastMouse_; // where the last mouse message was, for the repeat's face test
     QPointer<QWidget> keyWindow_;
     std::unique_ptr<TButtonGlyph> glyph_;
-    QPointer<TImageList> images_;
+    QPointer<platform::TImageList> images_;
     QMetaObject::Connection imagesChange_, imagesGone_;
     int imageIndex_ = -1;
     TButtonDisplayMode displayMode_ = dmBoth;

@@ -44,7 +44,7 @@ void TButtonGlyph::SetNumGlyphs(int count) {
     if (OnChange) OnChange();
 }
 
-void TButtonGlyph::SetImages(TImageList* images, int imageIndex) {
+void TButtonGlyph::SetImages(platform::TImageList* images, int imageIndex) {
     images_ = images;
     imageIndex_ = imageIndex;
     Invalidate();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/skin/TB97ImageList.h"
+#include "platform/ImageList.h"
 #include "components/skin/TB97States.h"
 
 #include <QImage>
@@ -31,7 +32,7 @@ public:
     void SetGlyphMask(const QImage& mask);
     int NumGlyphs() const { return numGlyphs_; }
     void SetNumGlyphs(int count);
-    void SetImages(TImageList* images, int imageIndex);
+    void SetImages(platform::TImageList* images, int imageIndex);
     void SetOldDisabledStyle(bool on);
 
     // The size of one state's picture; 0 x 0 without a picture.
@@ -60,7 +61,7 @@ private:
     std::shared_ptr<TGlyphCache> cache_;
     QImage glyph_, mask_;
     int numGlyphs_ = 1;
-    QPointer<TImageList> images_;
+    QPointer<platform::TImageList> images_;
     int imageIndex_ = -1;
     bool oldDisabledStyle_ = false;
     std::array<Slot, 5> slots_;

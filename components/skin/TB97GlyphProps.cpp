@@ -12,13 +12,13 @@ void TToolbarButton97::SetNumGlyphs(int count) {
     glyph_->SetNumGlyphs(count);
 }
 
-void TToolbarButton97::SetImages(TImageList* images) {
+void TToolbarButton97::SetImages(platform::TImageList* images) {
     if (images == images_) return;
     disconnect(imagesChange_);
     disconnect(imagesGone_);
     images_ = images;
     if (images) {
-        imagesChange_ = connect(images, &TImageList::Change, this, [this] {
+        imagesChange_ = connect(images, &platform::TImageList::Change, this, [this] {
             glyph_->Invalidate();
             update();
         });

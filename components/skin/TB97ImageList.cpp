@@ -62,14 +62,3 @@ std::shared_ptr<TGlyphCache> TGlyphCache::Shared() {
     }
     return cache;
 }
-
-int TImageList::Add(const QImage& image) {
-    const int index = list_.Add(image);
-    emit Change();
-    return index;
-}
-
-void TImageList::Replace(int index, const QImage& image) {
-    list_.Replace(index, image);
-    emit Change();
-}

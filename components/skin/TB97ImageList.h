@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QObject>
 
 #include <memory>
 #include <stdexcept>
@@ -44,26 +43,4 @@ public:
 
 private:
     std::vector<std::weak_ptr<TGlyphList>> lists_;
-};
-
-// Pictures of one size by index, as a button takes its glyph from (Images, ImageIndex).
-class TImageList : public QObject {
-    Q_OBJECT
-
-public:
-    TImageList(int width, int height, QObject* parent = nullptr)
-        : QObject(parent), list_(width, height) {}
-
-    int Width() const { return list_.Width(); }
-    int Height() const { return list_.Height(); }
-    int Count() const { return list_.Count(); }
-    int Add(const QImage& image);
-    void Replace(int index, const QImage& image);
-    const QImage& Image(int index) const { return list_.Image(index); }
-
-signals:
-    void Change();
-
-private:
-    TGlyphList list_;
 };

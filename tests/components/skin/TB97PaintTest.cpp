@@ -181,7 +181,7 @@ TEST(TToolbarButton97, GlyphStatesMaskAndImages) {
     ExpectPixels(Render(b), {{5, 17, bg}, {8, 17, red}, {4, 16, bg}}, "white in the mask is clear");
     b.SetGlyphMask({});
 
-    auto list = std::make_unique<TImageList>(8, 8);
+    auto list = std::make_unique<platform::TImageList>(8, 8);
     list->Add(Strip({blue}));
     b.SetImages(list.get());
     EXPECT_EQ(At(Render(b), 5, 17), bg) << "no image at ImageIndex -1";
