@@ -1,5 +1,7 @@
 #include "platform/ClipboardText.h"
 
+#include "platform/FreedMemory.h"
+
 #include <QApplication>
 
 namespace platform {
@@ -30,7 +32,10 @@ QVariant ClipboardText::retrieveData(const QString& mimeType, QMetaType type) co
     text_.Visit(from_, to_, lineEnd_, [&bytes](std::string_view s) {
         bytes.append(s.data(), static_cast<qsizetype>(s.size()));
     });
-    if (slow) QApplication::restoreOverrideCursor();
+    if (slow) {
+        QApplication::restoreOverrideCursor();
+        HandBackFreedMemoryLater();
+    }
     if (type.id() == QMetaType::QString) return QString::fromUtf8(bytes);
     return bytes;
 }

@@ -1,6 +1,7 @@
 #include "platform/Memo.h"
 
 #include "platform/ClipboardText.h"
+#include "platform/FreedMemory.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,17 +17,11 @@
 #include <cmath>
 #include <memory>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 namespace platform {
 
 namespace {
 
 constexpr int Margin = 2;
-// Freed text above this size is handed back to the system at once.
-constexpr std::size_t TrimBytes = 16u << 20;
 
 // One code point of UTF-8 text at i; i moves past it. A broken sequence is one byte.
 char32_t Decode(std::string_view s, std::size_t& i) {
@@ -67,15 +62,6 @@ std::size_t PrevCol(std::string_view s, std::size_t col) {
     std::size_t q = p;
     Decode(s, q);
     return q == col ? p : col - 1;
-}
-
-void HandBackFreedMemory(std::size_t freed) {
-#ifdef __GLIBC__
-    // The lines lie among the heap's other blocks, so the allocator keeps them after free.
-    if (freed >= TrimBytes) malloc_trim(0);
-#else
-    (void)freed;
-#endif
 }
 
 } // namespace
