@@ -2,6 +2,7 @@
 
 #include "core/Format.h"
 #include "core/NumberRoutines.h"
+#include "core/NumberWriter.h"
 
 #include <algorithm>
 #include <array>
@@ -101,27 +102,38 @@ CommandResult SkipStrategy(const DrawStore& store, const Edition& edition, int l
     std::vector<std::int32_t> lastSkips(pool, 0), medians(pool, 0), order(pool);
     OrderOneToPool(order.data(), pool);
 
+    // Where each number was drawn, oldest first (position p is draw index n - 1 - p): one pass
+    // over the draws instead of one per number.
+    std::vector<std::vector<int>> drawnAt(pool);
+    for (int p = 0; p < n; ++p) {
+        const Draw& d = store[n - 1 - p];
+        std::uint64_t seen = 0;
+        for (int k = 0; k < game.perDraw; ++k) {
+            const int v = d[k];
+            if (v < 1 || v > pool || (seen >> v & 1)) continue;
+            seen |= std::uint64_t{1} << v;
+            drawnAt[v - 1].push_back(p);
+        }
+    }
+
     for (int x = 1; x <= pool; ++x) {
         r.lines.push_back(t.numberHeading(lang) + std::to_string(x) + ":");
-        int hits = 0, stored = 0, open = 0;
+        const std::vector<int>& at = drawnAt[x - 1];
+        const int hits = static_cast<int>(at.size());
+        int stored = 0;
         std::int32_t sum = 0;
         std::string skipLine;
-        // Oldest first: position p is draw index n - 1 - p.
-        for (int p = 0; p < n; ++p) {
-            if (HasNumber(x, store[n - 1 - p].data(), game.perDraw)) {
-                if (hits > 0) {
-                    const int closed = open - 1;
-                    skipLine += std::to_string(closed) + " ";
-                    sum += closed;
-                    skips[stored++] = static_cast<std::uint8_t>(closed);
-                }
-                ++hits;
-                open = 0;
-            }
-            if (hits > 0 && p != n - 1) ++open;
+        // A skip is the count of draws between two of the number's draws; the last one runs
+        // to the newest draw.
+        for (int h = 1; h < hits; ++h) {
+            const int closed = at[h] - at[h - 1] - 1;
+            AppendInt(skipLine, closed);
+            skipLine += ' ';
+            sum += closed;
+            skips[stored++] = static_cast<std::uint8_t>(closed);
         }
-        const int last = open;
-        skipLine += std::to_string(last);
+        const int last = hits > 0 ? n - 1 - at.back() : 0;
+        AppendInt(skipLine, last);
         sum += last;
         skips[stored] = static_cast<std::uint8_t>(last);
         r.lines.push_back(skipLine);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using core::Lang;
@@ -13,6 +15,33 @@ std::vector<std::string> ColumnsOfRow(const core::TableColumns& t, std::size_t f
     std::vector<std::string> cells;
     for (std::size_t c = first; c < first + count; ++c) cells.push_back(t.columns[c].Cell(row));
     return cells;
+}
+
+TEST_P(StrategyAgainstLiteral, SkipStrategyWalksEveryNumberThroughTheDraws) {
+    const core::Edition& e = GetParam();
+    const core::Game g = e.game;
+    const auto s = strategy_reference::RandomStore(400, g, 21, true);
+    for (int n : {0, 1, 2, 150, 400}) {
+        const auto lines = core::SkipStrategy(s, e, n, Lang::English).lines;
+        for (int x = 1; x <= g.pool; ++x) {
+            // The literal walk: oldest first, a skip closes at each later draw of x.
+            std::string want;
+            int hits = 0, open = 0;
+            for (int p = 0; p < n; ++p) {
+                if (strategy_reference::Holds(s, n - 1 - p, x, g.perDraw)) {
+                    if (hits++ > 0) want += std::to_string(open - 1) + " ";
+                    open = 0;
+                }
+                if (hits > 0 && p != n - 1) ++open;
+            }
+            want += std::to_string(open);
+            const auto heading =
+                std::find(lines.begin(), lines.end(),
+                          e.strategy->numberHeading(Lang::English) + std::to_string(x) + ":");
+            ASSERT_NE(heading, lines.end()) << x;
+            EXPECT_EQ(*(heading + 1), want) << "n " << n << " x " << x;
+        }
+    }
 }
 
 TEST_P(StrategyAgainstLiteral, FrequencyStrategyKeepsRunningCounts) {
