@@ -1,6 +1,7 @@
 #include "core/CountTables.h"
 
 #include "core/NumberRoutines.h"
+#include "core/NumberWriter.h"
 
 #include <algorithm>
 
@@ -39,9 +40,12 @@ SortedLines SortedByCount(const Counts& counts, int reference) {
         partners[k] = static_cast<std::int32_t>(k + 1);
     SortByKeyDesc(keys.data(), partners.data(), static_cast<int>(keys.size()));
     SortedLines out;
+    const int width = IntDigits(reference);
     for (std::size_t k = 0; k < keys.size(); ++k) {
-        out.numbers += ZeroPad(partners[k], reference) + " ";
-        out.counts += ZeroPad(keys[k], reference) + " ";
+        AppendPadded(out.numbers, partners[k], width);
+        out.numbers += ' ';
+        AppendPadded(out.counts, keys[k], width);
+        out.counts += ' ';
     }
     return out;
 }

@@ -3,6 +3,7 @@
 #include "core/CountTables.h"
 #include "core/Format.h"
 #include "core/NumberRoutines.h"
+#include "core/NumberWriter.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -130,8 +131,14 @@ CommandResult ColdNumbersCommand(const DrawStore& store, const Edition& edition,
 
     CommandResult r;
     r.caption = t.coldCaption(lang);
-    for (int k = 0; k < game.pool; ++k)
-        r.lines.push_back(ZeroPad(k + 1, game.pool) + ":" + std::to_string(last[k]));
+    r.lines.reserve(static_cast<std::size_t>(game.pool) + 4);
+    const int width = IntDigits(game.pool);
+    for (int k = 0; k < game.pool; ++k) {
+        std::string& line = r.lines.emplace_back();
+        AppendPadded(line, k + 1, width);
+        line += ':';
+        AppendInt(line, last[k]);
+    }
     r.lines.push_back("");
     r.lines.push_back(t.coldSortedTitle(lang));
     auto sorted = SortedByCount(last, game.pool);
@@ -159,8 +166,13 @@ CommandResult FrequencyCommand(const DrawStore& store, const Edition& edition, i
     CommandResult r;
     r.caption = t.frequencyCaption(lang) + std::to_string(n) + t.frequencyCaptionEnd(lang);
     long long total = 0;
+    r.lines.reserve(static_cast<std::size_t>(game.pool) + 4);
+    const int width = IntDigits(game.pool);
     for (int k = 0; k < game.pool; ++k) {
-        r.lines.push_back(ZeroPad(k + 1, game.pool) + ": " + std::to_string(h[k]));
+        std::string& line = r.lines.emplace_back();
+        AppendPadded(line, k + 1, width);
+        line += ": ";
+        AppendInt(line, h[k]);
         total += h[k];
     }
     r.lines.push_back("");

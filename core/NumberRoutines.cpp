@@ -1,5 +1,7 @@
 #include "core/NumberRoutines.h"
 
+#include "core/NumberWriter.h"
+
 #include <algorithm>
 
 namespace core {
@@ -62,10 +64,9 @@ std::string NumbersToText(const std::uint8_t* numbers, bool pad, std::string_vie
 }
 
 std::string ZeroPad(long long number, long long reference) {
-    const std::string n = std::to_string(number);
-    const std::string r = std::to_string(reference);
-    if (r.size() <= n.size()) return n;
-    return std::string(r.size() - n.size(), '0') + n;
+    std::string out;
+    AppendPadded(out, number, IntDigits(reference));
+    return out;
 }
 
 bool HasNumber(int value, const std::uint8_t* numbers, int count) {
