@@ -73,6 +73,19 @@ const Command kCommands[] = {
 };
 // clang-format on
 
+// Both Rus/Eng items carry the language; the pop-up's is the one the settings file stores.
+const MenuItem<F> kMainFile[] = {
+    {"&Open (Ctrl+O)", &F::OpenCtrlO1Click}, {"&Update", &F::Button_updateClick},
+    {"Rus/Eng", &F::RusEng1Click, true},     {nullptr},
+    {"&Exit (Alt+X)", &F::ExitCtrlX1Click},
+};
+const MenuItem<F> kPopupFile[] = {
+    {"&Open (Ctrl+O)", &F::OpenCtrlO1Click}, {"&Update", &F::Button_updateClick},
+    {"Rus/Eng", &F::RusEng2Click, true},     {nullptr},
+    {"Exit (Alt+X)", &F::ExitCtrlX1Click},
+};
+const MenuItem<F> kHelp[] = {{"&Help"}, {"&About", &F::About1Click}};
+
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : TMainForm(Bundle5x36, kLook, parent) {
@@ -94,63 +107,33 @@ void TForm1::CreateControls() {
 }
 
 void TForm1::CreateMenus() {
+    // The main menu exists but is never the window's menu: its items are never shown.
     MenuFile = new QMenu(this);
     MenuFile->setTitle("&File");
-    MenuFile->addAction("&Open (Ctrl+O)", this, [this] { OpenCtrlO1Click(); });
-    MenuFile->addAction("&Update", this, [this] { Button_updateClick(); });
-    QAction* rusEng = MenuFile->addAction("Rus/Eng");
-    rusEng->setCheckable(true);
-    connect(rusEng, &QAction::triggered, this, [this, rusEng] {
-        rusEng->setChecked(!rusEng->isChecked());
-        RusEng1Click();
-    });
-    MenuFile->addSeparator();
-    MenuFile->addAction("&Exit (Alt+X)", this, [this] { ExitCtrlX1Click(); });
+    FillMenu<TForm1>(*MenuFile, *this, kMainFile);
     MenuHelp = new QMenu(this);
     MenuHelp->setTitle("&Help");
-    MenuHelp->addAction("&Help");
-    MenuHelp->addAction("&About", this, [this] { About1Click(); });
+    FillMenu<TForm1>(*MenuHelp, *this, kHelp);
 
     PopupMenu_File = new QMenu(this);
-    PopupMenu_File->addAction("&Open (Ctrl+O)", this, [this] { OpenCtrlO1Click(); });
-    PopupMenu_File->addAction("&Update", this, [this] { Button_updateClick(); });
-    // The checked state carries the language; Qt toggles it before triggered fires and
-    // RusEng2Click does the toggling itself.
-    QAction* popupRusEng = PopupMenu_File->addAction("Rus/Eng");
-    popupRusEng->setCheckable(true);
-    connect(popupRusEng, &QAction::triggered, this, [this, popupRusEng] {
-        popupRusEng->setChecked(!popupRusEng->isChecked());
-        RusEng2Click();
-    });
-    PopupMenu_File->addSeparator();
-    PopupMenu_File->addAction("Exit (Alt+X)", this, [this] { ExitCtrlX1Click(); });
+    FillMenu<TForm1>(*PopupMenu_File, *this, kPopupFile);
     PopupMenu_Help = new QMenu(this);
-    PopupMenu_Help->addAction("&Help");
-    PopupMenu_Help->addAction("&About", this, [this] { About1Click(); });
+    FillMenu<TForm1>(*PopupMenu_Help, *this, kHelp);
 }
 
 void TForm1::FormCreate() {
-    DrawFileName = GameRules().drawFileName();
-    Draws.Clear();
-    Labels.clear();
-    BoardBitmap = std::make_unique<platform::TBitmap>(540, 640);
-    BoardBitmap->Canvas().Pen.Color = core::clBlue;
-    SetBounds(ScreenWidth() / 2 - Width() / 2, 0, Width(), ScreenHeight() - 20);
-    FormResize();
+    OpenStore();
+    PlaceOnScreen();
     SetUpGrid();
     LoadStartFile();
 
     RussianUI = false;
-    SetBounds(ScreenWidth() / 2 - Width() / 2, 0, Width(), ScreenHeight() - 20);
-    FormResize();
+    PlaceOnScreen();
     ReadSettings();
-    Edit_find->setText(QString::fromStdString(RowNumbersText(*StringGrid1)));
-    FirstPaint = true;
     // The language never changes the caption.
     SetCaption("Vovuv " + GameRules().tag() + " - " + kSiteRoot);
     platform::SetApplicationTitle(Caption());
-    ToolbarButton97_file->SetColor(xpWindow1->WinBackground.StartColor);
-    ToolbarButton97_Help->SetColor(xpWindow1->WinBackground.StartColor);
+    ShowStart();
 }
 
 bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {

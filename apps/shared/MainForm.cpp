@@ -83,6 +83,42 @@ QAction* TMainForm::PopupHelpItem(int index) const {
     return PopupMenu_Help->actions().value(index);
 }
 
+void TMainForm::AddSeparator(QMenu& menu) {
+    menu.addSeparator();
+}
+
+QAction* TMainForm::AddItem(QMenu& menu, const char* text) {
+    return menu.addAction(QString::fromUtf8(text));
+}
+
+void TMainForm::SetCheckable(QAction* action) {
+    action->setCheckable(true);
+}
+
+void TMainForm::ToggleCheck(QAction* action) {
+    action->setChecked(!action->isChecked());
+}
+
+void TMainForm::OpenStore() {
+    DrawFileName = GameRules().drawFileName();
+    Draws.Clear();
+    Labels.clear();
+    BoardBitmap = std::make_unique<platform::TBitmap>(540, 640);
+    BoardBitmap->Canvas().Pen.Color = core::clBlue;
+}
+
+void TMainForm::PlaceOnScreen() {
+    SetBounds(ScreenWidth() / 2 - Width() / 2, 0, Width(), ScreenHeight() - 20);
+    FormResize();
+}
+
+void TMainForm::ShowStart() {
+    Edit_find->setText(QString::fromStdString(RowNumbersText(*StringGrid1)));
+    FirstPaint = true;
+    ToolbarButton97_file->SetColor(xpWindow1->WinBackground.StartColor);
+    ToolbarButton97_Help->SetColor(xpWindow1->WinBackground.StartColor);
+}
+
 void TMainForm::SetUpGrid() {
     // The grid is set up before the first load, so the loaded cells are written once.
     StringGrid1->SetColCount(core::MainGridColumns);

@@ -15,6 +15,8 @@
 #include "platform/Canvas.h"
 #include "platform/Form.h"
 
+#include <QAction>
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -23,7 +25,6 @@
 #include <type_traits>
 #include <vector>
 
-class QAction;
 class QMenu;
 class TUpDown;
 class TxpWindow;
@@ -67,6 +68,15 @@ template <class Form> struct MainCommand {
     CommandName<Form> name;
     int x, y;
     int width = 0; // 0: the look's command width
+};
+
+// One item of a main window's menu.
+template <class Form> struct MenuItem {
+    const char* text;                  // nullptr: a separator
+    void (Form::*handler)() = nullptr; // nullptr: the item does nothing
+    // Checkable: Qt toggles the check before triggered fires, and the handler does the
+    // toggling itself, so the check is put back first.
+    bool carriesLanguage = false;
 };
 
 // What both editions' main windows share: the draw store and its file, the grid of draws,
@@ -219,10 +229,39 @@ protected:
     // The controls both windows have, placed by the look; the Find button and the grid call
     // back into the handlers above.
     void CreateCommonControls();
+    // The store, its file name and the ticket picture, empty.
+    void OpenStore();
     // The grid's columns and headers, before the first load.
     void SetUpGrid();
     // The draw file beside the program, when there is one.
     void LoadStartFile();
+    // Centred at the top of the screen, screen height - 20 high; setting the height resizes the
+    // window there and then, before it is shown.
+    void PlaceOnScreen();
+    // The selected draw in the Find box, the first picture's tag, the toolbar's colour.
+    void ShowStart();
+    // A menu's items, in their order.
+    template <class Form>
+    void FillMenu(QMenu& menu, Form& form, std::span<const MenuItem<Form>> items) {
+        for (const MenuItem<Form>& item : items) {
+            if (!item.text) {
+                AddSeparator(menu);
+                continue;
+            }
+            QAction* action = AddItem(menu, item.text);
+            const auto handler = item.handler;
+            if (!handler) continue;
+            if (item.carriesLanguage) {
+                SetCheckable(action);
+                connect(action, &QAction::triggered, this, [&form, action, handler] {
+                    ToggleCheck(action);
+                    (form.*handler)();
+                });
+            } else {
+                connect(action, &QAction::triggered, this, [&form, handler] { (form.*handler)(); });
+            }
+        }
+    }
     // Every command button of a table, in its order.
     template <class Form> void AddCommands(Form& form, std::span<const MainCommand<Form>> rows) {
         for (const MainCommand<Form>& r : rows) {
@@ -250,6 +289,10 @@ protected:
     const MainWindowLook& look_;
 
 private:
+    static void AddSeparator(QMenu& menu);
+    static QAction* AddItem(QMenu& menu, const char* text);
+    static void SetCheckable(QAction* action);
+    static void ToggleCheck(QAction* action);
     TxpButton* CommandButton(const char* caption, int x, int y, int width,
                              const core::BiText& texts);
     void ApplySharedTexts(core::Lang lang);

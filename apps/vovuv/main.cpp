@@ -77,6 +77,25 @@ const Command kCommands[] = {
 };
 // clang-format on
 
+// Only the main menu's Rus/Eng carries the language; the pop-up's never shows a check.
+const MenuItem<F> kMainFile[] = {
+    {"&Open (Ctrl+O)", &F::Open1Click},
+    {"&Update", &F::Update1Click},
+    {"Rus/Eng", &F::RusEng1Click, true},
+    {"&Settings", &F::Settings1Click},
+    {nullptr},
+    {"&Exit", &F::Exit1Click},
+};
+const MenuItem<F> kPopupFile[] = {
+    {"&Open (Ctrl+O)", &F::Open1Click},
+    {"&Update", &F::Update1Click},
+    {"Rus/Eng", &F::RusEng1Click},
+    {"Settings", &F::Settings1Click},
+    {nullptr},
+    {"Exit (Alt+X)", &F::Exit1Click},
+};
+const MenuItem<F> kHelp[] = {{"&Help", &F::Help2Click}, {"&About", &F::About1Click}};
+
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : TMainForm(Bundle6x45, kLook, parent) {
@@ -101,61 +120,33 @@ void TForm1::CreateControls() {
 void TForm1::CreateMenus() {
     MainMenu1 = new QMenuBar(this);
     MenuFile = MainMenu1->addMenu("&File");
-    MenuFile->addAction("&Open (Ctrl+O)", this, [this] { Open1Click(); });
-    MenuFile->addAction("&Update", this, [this] { Update1Click(); });
-    QAction* rusEng = MenuFile->addAction("Rus/Eng");
-    rusEng->setCheckable(true);
-    // Qt has toggled the check before triggered fires; RusEng1Click does the toggling itself.
-    connect(rusEng, &QAction::triggered, this, [this, rusEng] {
-        rusEng->setChecked(!rusEng->isChecked());
-        RusEng1Click();
-    });
-    MenuFile->addAction("&Settings", this, [this] { Settings1Click(); });
-    MenuFile->addSeparator();
-    MenuFile->addAction("&Exit", this, [this] { Exit1Click(); });
+    FillMenu<TForm1>(*MenuFile, *this, kMainFile);
     MenuHelp = MainMenu1->addMenu("&Help");
-    MenuHelp->addAction("&Help", this, [this] { Help2Click(); });
-    MenuHelp->addAction("&About", this, [this] { About1Click(); });
+    FillMenu<TForm1>(*MenuHelp, *this, kHelp);
     // The toolbar buttons under the skinned caption are the menu bar; this one only holds the
     // items' state (the Rus/Eng check, the Update item's availability).
     MainMenu1->hide();
 
     PopupMenu_File = new QMenu(this);
-    PopupMenu_File->addAction("&Open (Ctrl+O)", this, [this] { Open1Click(); });
-    PopupMenu_File->addAction("&Update", this, [this] { Update1Click(); });
-    PopupMenu_File->addAction("Rus/Eng", this, [this] { RusEng1Click(); });
-    PopupMenu_File->addAction("Settings", this, [this] { Settings1Click(); });
-    PopupMenu_File->addSeparator();
-    PopupMenu_File->addAction("Exit (Alt+X)", this, [this] { Exit1Click(); });
+    FillMenu<TForm1>(*PopupMenu_File, *this, kPopupFile);
     PopupMenu_Help = new QMenu(this);
-    PopupMenu_Help->addAction("&Help", this, [this] { Help2Click(); });
-    PopupMenu_Help->addAction("&About", this, [this] { About1Click(); });
+    FillMenu<TForm1>(*PopupMenu_Help, *this, kHelp);
 }
 
 void TForm1::FormCreate() {
     SetCaption("Vovuv " + GameRules().tag());
-    DrawFileName = GameRules().drawFileName();
-    Draws.Clear();
-    BoardBitmap = std::make_unique<platform::TBitmap>(540, 640);
-    BoardBitmap->Canvas().Pen.Color = core::clBlue;
+    OpenStore();
     SetUpGrid();
     LoadStartFile();
 
     RussianUI = false;
-    SetBounds(ScreenWidth() / 2 - Width() / 2, 0, Width(), ScreenHeight() - 20);
-    // Setting the height resizes the window there and then, before it is shown.
-    FormResize();
-    UserLogin.clear();
-    UserPassword.clear();
+    PlaceOnScreen();
     platform::SetApplicationTitle(Caption());
     ReadSettings();
-    Edit_find->setText(QString::fromStdString(RowNumbersText(*StringGrid1)));
-    FirstPaint = true;
     Button_Spans_graph->hide();
     Button_band->hide();
     Button_Sort_by_groups->hide();
-    ToolbarButton97_file->SetColor(xpWindow1->WinBackground.StartColor);
-    ToolbarButton97_Help->SetColor(xpWindow1->WinBackground.StartColor);
+    ShowStart();
 }
 
 bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
