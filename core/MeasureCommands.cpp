@@ -24,7 +24,8 @@ void PerDrawChart::Set(int drawNumber, std::int32_t value) {
         auto& series = *chart_.pagedSeries;
         if (drawNumber >= 1 && drawNumber <= static_cast<int>(series.size()))
             series[drawNumber - 1] = value;
-    } else {
+    } else if (drawNumber >= 1 && drawNumber <= ChartPointLimit) {
+        // Checked here too: most draws of a long history fall outside and need no call.
         AddChartValue(chart_, 1, drawNumber, value);
     }
 }
