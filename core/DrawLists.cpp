@@ -77,6 +77,15 @@ std::string ExportPrompt(Lang lang, int drawCount) {
            std::to_string(drawCount);
 }
 
+std::string ExportCancelText(Lang lang) {
+    return Tr(lang, "Отмена", "Cancel");
+}
+
+std::string ExportSaveFailedMessage(Lang lang, const std::string& path, const std::string& reason) {
+    return Tr(lang, "Не удалось сохранить файл ", "Could not save file ") + path +
+           (reason.empty() ? "" : ": " + reason);
+}
+
 std::string ExportDoneMessage(Lang lang, const std::string& folder) {
     return Tr(lang, "bmp файлы были созданы в директории ",
               "bmp files has been created in directory ") +

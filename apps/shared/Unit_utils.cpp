@@ -16,8 +16,8 @@
 
 #include <QBuffer>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QGroupBox>
+#include <QImageWriter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -224,6 +224,8 @@ void TForm_Utils::FormResize() {
 }
 
 void TForm_Utils::FormClose() {
+    // A running export ends after its current ticket.
+    if (exporting_) stopExport_ = true;
     if (Timer1->isActive()) Button_StartClick();
     if (Timer2_nonlinear->isActive()) Button_Start_nonlinearClick();
 }
@@ -349,80 +351,116 @@ void TForm_Utils::Button_SaveClick() {
 }
 
 void TForm_Utils::Button_exportClick() {
+    // One export at a time: its steps let clicks through.
+    if (exporting_) return;
     const core::Lang l =
         host_.UtilsRules().exportInEnglish ? core::Lang::English : host_.Language();
-    const int draws = host_.Store().DrawCount;
-    const std::string answer =
-        platform::Dialogs().InputBox(core::ExportCaption(l), core::ExportPrompt(l, draws), "12");
+    // The draws as they are now: a load or an update while the export runs changes nothing it
+    // reads (the prompt already lets events through).
+    const core::DrawStore draws = host_.Store();
+    const std::string answer = platform::Dialogs().InputBox(
+        core::ExportCaption(l), core::ExportPrompt(l, draws.DrawCount), "12");
+    exporting_ = true;
+    stopExport_ = false;
     Button_export->SetEnabled(false);
     int count = 0;
     try {
-        count = core::ExportCountAnswer(answer, draws);
+        count = core::ExportCountAnswer(answer, draws.DrawCount);
     } catch (const core::ConversionError& e) {
         platform::Dialogs().ShowMessage(e.what());
     }
     if (count > 0)
-        ExportPictures(count, CheckBox_Merge->isChecked());
-    else if (draws <= 0)
+        ExportPictures(draws, count, CheckBox_Merge->isChecked());
+    else if (draws.DrawCount <= 0)
         platform::Dialogs().ShowMessage(
             core::Tr(l, "Нет тиражей для экспорта", "No draws to export"));
     Button_export->SetEnabled(true);
+    exporting_ = false;
 }
 
-void TForm_Utils::ExportPictures(int count, bool merge) {
-    const core::Lang l =
-        host_.UtilsRules().exportInEnglish ? core::Lang::English : host_.Language();
-    const core::DrawStore& store = host_.Store();
-    const core::Game& game = host_.GameRules();
-    const std::string folder = platform::ProgramFolder();
+namespace {
+
+// The BMP bytes of a picture, or why there are none.
+bool EncodeBmp(const QImage& picture, QByteArray& bytes, std::string& reason) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "BMP");
+    if (writer.write(picture)) return true;
+    reason = writer.errorString().toStdString();
+    return false;
+}
+
+// Every pixel of the ticket that is not white goes over the merged picture.
+void MergeTicket(QImage& merged, const QImage& picture) {
+    if (merged.isNull()) {
+        merged = QImage(TicketWidth, TicketHeight, QImage::Format_RGB32);
+        merged.fill(Qt::white);
+    }
+    const QRgb white = qRgb(255, 255, 255);
+    for (int y = 0; y < TicketHeight; ++y)
+        for (int x = 0; x < TicketWidth; ++x) {
+            const QRgb p = picture.pixel(x, y);
+            if ((p & 0xFFFFFF) != (white & 0xFFFFFF)) merged.setPixel(x, y, p);
+        }
+}
+
+} // namespace
+
+bool TForm_Utils::SavePicture(const QImage& picture, const std::string& name, core::Lang l) {
     // Any entry counts as taken, a link too, so a picture never lands at another place.
     auto exists = [](const std::string& path) { return platform::NameTaken(path); };
-    auto save = [&](const QImage& picture, const std::string& name) {
-        const std::string path = core::UniqueFileName(platform::InProgramFolder(name), exists);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        if (picture.save(&buffer, "BMP")) {
-            try {
-                platform::WriteFileAtomic(
-                    path,
-                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-                return true;
-            } catch (const platform::FileError&) {
-            }
+    const std::string path = core::UniqueFileName(platform::InProgramFolder(name), exists);
+    QByteArray bytes;
+    std::string reason;
+    if (EncodeBmp(picture, bytes, reason)) {
+        try {
+            platform::WriteFileAtomic(
+                path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+            return true;
+        } catch (const platform::FileError& e) {
+            reason = e.Reason().empty() ? e.what() : e.Reason();
         }
-        platform::Dialogs().ShowMessage(
-            core::Tr(l, "Не удалось сохранить файл ", "Could not save file ") + path);
-        return false;
-    };
+    }
+    platform::Dialogs().ShowMessage(core::ExportSaveFailedMessage(l, path, reason));
+    return false;
+}
 
+void TForm_Utils::ExportPictures(const core::DrawStore& draws, int count, bool merge) {
+    const core::Lang l =
+        host_.UtilsRules().exportInEnglish ? core::Lang::English : host_.Language();
+    const core::Game& game = host_.GameRules();
+    const auto progress =
+        platform::Dialogs().StartProgress(core::ExportCaption(l), core::ExportCancelText(l), count);
     QImage merged;
+    bool written = false, stopped = false;
+    int done = 0;
     for (int k = count; k >= 1; --k) {
         const std::string text =
-            core::NumbersToText(store[k - 1].data(), false, " ", game.perDraw, game.pool);
+            core::NumbersToText(draws[k - 1].data(), false, " ", game.perDraw, game.pool);
         const platform::TBitmap* ticket = host_.TicketPicture(text);
         if (!ticket) return;
-        QCoreApplication::processEvents();
+        // Copied before events run: they may draw another ticket on the board.
         const QImage picture = ticket->Image()
                                    .copy(0, 0, TicketWidth, TicketHeight)
                                    .convertToFormat(QImage::Format_RGB32);
         if (merge) {
-            if (merged.isNull()) {
-                merged = QImage(TicketWidth, TicketHeight, QImage::Format_RGB32);
-                merged.fill(Qt::white);
-            }
-            const QRgb white = qRgb(255, 255, 255);
-            for (int y = 0; y < TicketHeight; ++y)
-                for (int x = 0; x < TicketWidth; ++x) {
-                    const QRgb p = picture.pixel(x, y);
-                    if ((p & 0xFFFFFF) != (white & 0xFFFFFF)) merged.setPixel(x, y, p);
-                }
-        } else if (!save(picture, std::to_string(store.DrawCount + 1 - k) + ".bmp")) {
-            return;
+            MergeTicket(merged, picture);
+        } else {
+            if (!SavePicture(picture, std::to_string(draws.DrawCount + 1 - k) + ".bmp", l)) return;
+            written = true;
+        }
+        // Cancel or a closed window ends the export here; what was written stays.
+        if (!progress->Advance(++done) || stopExport_) {
+            stopped = true;
+            break;
         }
     }
-    if (merge && !save(merged, "merged.bmp")) return;
-    platform::Dialogs().ShowMessage(core::ExportDoneMessage(l, folder));
+    if (merge && !stopped) {
+        if (!SavePicture(merged, "merged.bmp", l)) return;
+        written = true;
+    }
+    if (written && !stopExport_)
+        platform::Dialogs().ShowMessage(core::ExportDoneMessage(l, platform::ProgramFolder()));
 }
 
 void TForm_Utils::Button_Open_binary_fileClick() {

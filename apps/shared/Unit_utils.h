@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/DrawStore.h"
+#include "core/Lang.h"
 #include "core/Shuffle.h"
 #include "platform/Form.h"
 #include "platform/Memo.h"
@@ -11,6 +13,7 @@ class TxpButton;
 class TxpWindow;
 class QCheckBox;
 class QGroupBox;
+class QImage;
 class QLabel;
 class QLineEdit;
 class QTimer;
@@ -95,8 +98,15 @@ private:
     void CreateControls();
     void FormCreate();
     void ShowResultList(const std::vector<int>& numbers);
-    // Runs the export; the caller enables the button again whatever happened.
-    void ExportPictures(int count, bool merge);
+    // Runs the export over the draws as they were at its start; the caller enables the button
+    // again whatever happened.
+    void ExportPictures(const core::DrawStore& draws, int count, bool merge);
+    // Saves a ticket picture in the program folder under a free name; tells the user the file
+    // and the reason when it could not.
+    bool SavePicture(const QImage& picture, const std::string& name, core::Lang l);
+
+    bool exporting_ = false;
+    bool stopExport_ = false;
 
     EditionHost& host_;
 };
