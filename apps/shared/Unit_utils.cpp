@@ -53,6 +53,38 @@ TForm_Utils::TForm_Utils(EditionHost& host, QWidget* parent) : TForm(parent), ho
     FormCreate();
 }
 
+namespace {
+
+QLabel* AddLabel(QWidget* parent, const char* text, int x, int y) {
+    auto* l = new QLabel(QString::fromUtf8(text), parent);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+QLineEdit* AddEdit(QWidget* parent, int x, int y, int w) {
+    auto* e = new QLineEdit(parent);
+    e->setGeometry(x, y, w, 21);
+    return e;
+}
+
+QGroupBox* AddGroup(QWidget* parent, const char* title, QRect r) {
+    auto* g = new QGroupBox(QString::fromUtf8(title), parent);
+    g->setGeometry(r);
+    return g;
+}
+
+} // namespace
+
+TxpButton* TForm_Utils::AddButton(QWidget* parent, const std::string& caption, QRect r,
+                                  void (TForm_Utils::*handler)()) {
+    auto* b = new TxpButton(parent);
+    b->setGeometry(r);
+    b->SetCaption(caption);
+    b->OnClick = [this, handler] { (this->*handler)(); };
+    return b;
+}
+
 void TForm_Utils::CreateControls() {
     SetCaption("Form_Utils");
     const UtilsEdition& rules = host_.UtilsRules();
@@ -60,99 +92,102 @@ void TForm_Utils::CreateControls() {
     SetBounds((ScreenWidth() - 640) / 2, std::max((ScreenHeight() - rules.height) / 2, 0), 640,
               rules.height);
     xpWindow1 = new TxpWindow(this);
+    CreateListTools();
+    CreateExportBox();
+    CreateGenerators();
+    CreateShuffleAndCombinations();
+    CreateDrawList();
+    CreateTimers();
+}
+
+void TForm_Utils::CreateListTools() {
+    const UtilsEdition& rules = host_.UtilsRules();
     QWidget* c = clientArea();
-    const core::Game& game = host_.GameRules();
-
-    auto label = [](QWidget* parent, const char* text, int x, int y) {
-        auto* l = new QLabel(QString::fromUtf8(text), parent);
-        l->move(x, y);
-        l->adjustSize();
-        return l;
-    };
-    auto edit = [](QWidget* parent, int x, int y, int w) {
-        auto* e = new QLineEdit(parent);
-        e->setGeometry(x, y, w, 21);
-        return e;
-    };
-    auto button = [this](QWidget* parent, const std::string& caption, QRect r,
-                         void (TForm_Utils::*handler)()) {
-        auto* b = new TxpButton(parent);
-        b->setGeometry(r);
-        b->SetCaption(caption);
-        b->OnClick = [this, handler] { (this->*handler)(); };
-        return b;
-    };
-    auto group = [](QWidget* parent, const char* title, QRect r) {
-        auto* g = new QGroupBox(QString::fromUtf8(title), parent);
-        g->setGeometry(r);
-        return g;
-    };
-
-    Label1 = label(c, "Array 1:", 8, 12);
-    Edit_in_1 = edit(c, 60, 8, 121);
-    Label2 = label(c, "Array 2:", 8, 44);
-    Edit_in_2 = edit(c, 60, 40, 121);
-    Label3 = label(c, "Result:", 8, 90);
-    Edit_Result = edit(c, 60, 88, 121);
-    Label_count = label(c, "00", 456, 120);
-    Button_Remove = button(c, "Remove array 1 from 1.." + std::to_string(game.pool), rules.remove,
-                           &TForm_Utils::Button_RemoveClick);
+    Label1 = AddLabel(c, "Array 1:", 8, 12);
+    Edit_in_1 = AddEdit(c, 60, 8, 121);
+    Label2 = AddLabel(c, "Array 2:", 8, 44);
+    Edit_in_2 = AddEdit(c, 60, 40, 121);
+    Label3 = AddLabel(c, "Result:", 8, 90);
+    Edit_Result = AddEdit(c, 60, 88, 121);
+    Label_count = AddLabel(c, "00", 456, 120);
+    Button_Remove = AddButton(c, "Remove array 1 from 1.." + std::to_string(host_.GameRules().pool),
+                              rules.remove, &TForm_Utils::Button_RemoveClick);
     Button_Combine =
-        button(c, "Combine arrays 1 and 2", rules.combine, &TForm_Utils::Button_CombineClick);
+        AddButton(c, "Combine arrays 1 and 2", rules.combine, &TForm_Utils::Button_CombineClick);
     if (rules.highlighter)
-        xpButton_Highlighter = button(c, "Highlighter", rules.highlighterButton,
-                                      &TForm_Utils::xpButton_HighlighterClick);
+        xpButton_Highlighter = AddButton(c, "Highlighter", rules.highlighterButton,
+                                         &TForm_Utils::xpButton_HighlighterClick);
+}
 
-    GroupBox1 = group(c, "Export chart to file", QRect(8, 216, 257, 57));
-    Button_export = button(rules.toolsOnWindow ? c : GroupBox1, "Export to BMP", rules.exportButton,
-                           &TForm_Utils::Button_exportClick);
+void TForm_Utils::CreateExportBox() {
+    const UtilsEdition& rules = host_.UtilsRules();
+    QWidget* c = clientArea();
+    GroupBox1 = AddGroup(c, "Export chart to file", QRect(8, 216, 257, 57));
+    Button_export = AddButton(rules.toolsOnWindow ? c : GroupBox1, "Export to BMP",
+                              rules.exportButton, &TForm_Utils::Button_exportClick);
     CheckBox_Merge = new QCheckBox("Merge", GroupBox1);
     CheckBox_Merge->setGeometry(144, 24, 105, 17);
     CheckBox_Merge->setChecked(true);
+}
 
-    GroupBox2 = group(c, "Random Generator", QRect(320, 216, 297, 89));
+void TForm_Utils::CreateGenerators() {
+    const UtilsEdition& rules = host_.UtilsRules();
+    QWidget* c = clientArea();
     const QRect start(8, 20, rules.startWidth, 25);
     const QRect generate(rules.generateLeft, 20, rules.generateWidth, 25);
-    Button_Start = button(GroupBox2, "Start", start, &TForm_Utils::Button_StartClick);
-    Button_Generate = button(GroupBox2, "Generate", generate, &TForm_Utils::Button_GenerateClick);
+
+    GroupBox2 = AddGroup(c, "Random Generator", QRect(320, 216, 297, 89));
+    Button_Start = AddButton(GroupBox2, "Start", start, &TForm_Utils::Button_StartClick);
+    Button_Generate =
+        AddButton(GroupBox2, "Generate", generate, &TForm_Utils::Button_GenerateClick);
     Button_Generate->SetEnabled(false);
-    Edit_Random = edit(GroupBox2, 8, 56, 281);
+    Edit_Random = AddEdit(GroupBox2, 8, 56, 281);
 
-    GroupBox3 = group(c, "Nonlinear Random Generator", QRect(320, 312, 297, 89));
+    GroupBox3 = AddGroup(c, "Nonlinear Random Generator", QRect(320, 312, 297, 89));
     Button_Start_nonlinear =
-        button(GroupBox3, "Start", start, &TForm_Utils::Button_Start_nonlinearClick);
+        AddButton(GroupBox3, "Start", start, &TForm_Utils::Button_Start_nonlinearClick);
     Button_generate_nonlinear =
-        button(GroupBox3, "Generate", generate, &TForm_Utils::Button_generate_nonlinearClick);
+        AddButton(GroupBox3, "Generate", generate, &TForm_Utils::Button_generate_nonlinearClick);
     Button_generate_nonlinear->SetEnabled(false);
-    Edit_Random_nonlinear = edit(GroupBox3, 8, 56, 281);
+    Edit_Random_nonlinear = AddEdit(GroupBox3, 8, 56, 281);
+}
 
-    GroupBox4 = group(c, "Shuffle string", QRect(320, 408, 297, 89));
-    Button_shuffle = button(rules.toolsOnWindow ? c : GroupBox4, "Shuffle", rules.shuffleButton,
-                            &TForm_Utils::Button_shuffleClick);
-    Edit_shuffle = edit(GroupBox4, 8, 56, 281);
+void TForm_Utils::CreateShuffleAndCombinations() {
+    const UtilsEdition& rules = host_.UtilsRules();
+    QWidget* c = clientArea();
+    GroupBox4 = AddGroup(c, "Shuffle string", QRect(320, 408, 297, 89));
+    Button_shuffle = AddButton(rules.toolsOnWindow ? c : GroupBox4, "Shuffle", rules.shuffleButton,
+                               &TForm_Utils::Button_shuffleClick);
+    Edit_shuffle = AddEdit(GroupBox4, 8, 56, 281);
+    if (!rules.findCombinations) return;
 
-    if (rules.findCombinations) {
-        GroupBox5 = group(c, "Find Combinations by Number", QRect(320, 512, 297, 81));
-        const std::string largest = std::to_string(game.combinations());
-        Edit_combinations_in = edit(GroupBox5, 8, 20, 121);
-        Edit_combinations_in->setText(Q(largest));
-        Edit_combinations_in->setToolTip(Q("1..." + largest));
-        Button_combinations = button(GroupBox5, "Find", QRect(144, 18, 75, 25),
-                                     &TForm_Utils::Button_combinationsClick);
-        Edit_combinations_out = edit(GroupBox5, 8, 50, 281);
-    }
+    GroupBox5 = AddGroup(c, "Find Combinations by Number", QRect(320, 512, 297, 81));
+    const std::string largest = std::to_string(host_.GameRules().combinations());
+    Edit_combinations_in = AddEdit(GroupBox5, 8, 20, 121);
+    Edit_combinations_in->setText(Q(largest));
+    Edit_combinations_in->setToolTip(Q("1..." + largest));
+    Button_combinations = AddButton(GroupBox5, "Find", QRect(144, 18, 75, 25),
+                                    &TForm_Utils::Button_combinationsClick);
+    Edit_combinations_out = AddEdit(GroupBox5, 8, 50, 281);
+}
 
-    Button_Reverse = button(c, "Reverse", QRect(8, 288, 83, 25), &TForm_Utils::Button_ReverseClick);
-    Button_Sort = button(c, "Sort", QRect(96, 288, 81, 25), &TForm_Utils::Button_SortClick);
+void TForm_Utils::CreateDrawList() {
+    QWidget* c = clientArea();
+    Button_Reverse =
+        AddButton(c, "Reverse", QRect(8, 288, 83, 25), &TForm_Utils::Button_ReverseClick);
+    Button_Sort = AddButton(c, "Sort", QRect(96, 288, 81, 25), &TForm_Utils::Button_SortClick);
     CheckBox_ascend = new QCheckBox("ascend", c);
     CheckBox_ascend->setGeometry(184, 292, 121, 17);
     CheckBox_ascend->setChecked(true);
     Memo1 = new platform::TMemo(c);
     Memo1->setGeometry(8, 320, 169, 217);
-    Button_Save = button(c, "Save", QRect(184, 320, 121, 25), &TForm_Utils::Button_SaveClick);
-    Button_Open_binary_file =
-        button(c, "Open binary file", rules.openBinary, &TForm_Utils::Button_Open_binary_fileClick);
+    Button_Save = AddButton(c, "Save", QRect(184, 320, 121, 25), &TForm_Utils::Button_SaveClick);
+    Button_Open_binary_file = AddButton(c, "Open binary file", host_.UtilsRules().openBinary,
+                                        &TForm_Utils::Button_Open_binary_fileClick);
+}
 
+void TForm_Utils::CreateTimers() {
+    // The generators count at the timer's pace while the user waits to click.
     Timer1 = new QTimer(this);
     Timer1->setInterval(1);
     Timer1->setTimerType(Qt::PreciseTimer);

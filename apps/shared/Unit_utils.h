@@ -6,6 +6,8 @@
 #include "platform/Form.h"
 #include "platform/Memo.h"
 
+#include <QRect>
+
 #include <string>
 
 class EditionHost;
@@ -95,7 +97,16 @@ protected:
     void FormClose() override;
 
 private:
+    // The window's controls at the stored layout's places, box by box.
     void CreateControls();
+    void CreateListTools();
+    void CreateExportBox();
+    void CreateGenerators();
+    void CreateShuffleAndCombinations();
+    void CreateDrawList();
+    void CreateTimers();
+    TxpButton* AddButton(QWidget* parent, const std::string& caption, QRect r,
+                         void (TForm_Utils::*handler)());
     void FormCreate();
     void ShowResultList(const std::vector<int>& numbers);
     // Runs the export over the draws as they were at its start; the caller enables the button
