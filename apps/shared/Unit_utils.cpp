@@ -464,7 +464,7 @@ void TForm_Utils::ExportPictures(const core::DrawStore& draws, int count, bool m
     const core::Lang l =
         host_.UtilsRules().exportInEnglish ? core::Lang::English : host_.Language();
     const core::Game& game = host_.GameRules();
-    const auto progress =
+    auto progress =
         platform::Dialogs().StartProgress(core::ExportCaption(l), core::ExportCancelText(l), count);
     QImage merged;
     bool written = false, stopped = false;
@@ -490,6 +490,8 @@ void TForm_Utils::ExportPictures(const core::DrawStore& draws, int count, bool m
             break;
         }
     }
+    // The box goes before the last save and the message, which are not steps.
+    progress.reset();
     if (merge && !stopped) {
         if (!SavePicture(merged, "merged.bmp", l)) return;
         written = true;
