@@ -25,7 +25,7 @@ const core::Edition& E = core::Edition5x36;
 constexpr auto En = core::Lang::English;
 
 const core::DrawStore& Store() {
-    static const core::DrawStore store = bench_support::HistoryStore(10000, core::Game5x36);
+    static const core::DrawStore store = bench_support::HistoryStore(10000, core::Edition5x36);
     return store;
 }
 
