@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace core {
@@ -48,5 +50,44 @@ private:
     std::size_t maxLineBytes_ = 0;
     std::size_t textBytes_ = 0;
 };
+
+// Fixed lines first, then `rows` lines made from the values a result keeps (`data`):
+// `bytes(data, row)` gives a line's size and `write(data, row, out)` appends it to an empty out.
+// A per-draw result so keeps its values, not ten thousand strings.
+template <class Data, class Bytes, class WriteRow> class RowLines final : public LineSource {
+public:
+    RowLines(std::vector<std::string> head, std::size_t rows, Data data, Bytes bytes,
+             WriteRow write)
+        : head_(std::move(head)), rows_(rows), data_(std::move(data)), bytes_(std::move(bytes)),
+          write_(std::move(write)) {
+        MeasureLines();
+    }
+    std::size_t Count() const override { return head_.size() + rows_; }
+    std::size_t LineBytes(std::size_t i) const override {
+        return i < head_.size() ? head_[i].size() : bytes_(data_, i - head_.size());
+    }
+    void Write(std::size_t i, std::string& out) const override {
+        if (i < head_.size()) {
+            out = head_[i];
+            return;
+        }
+        out.clear();
+        write_(data_, i - head_.size(), out);
+    }
+
+private:
+    std::vector<std::string> head_;
+    std::size_t rows_;
+    Data data_;
+    Bytes bytes_;
+    WriteRow write_;
+};
+
+template <class Data, class Bytes, class WriteRow>
+std::shared_ptr<const LineSource> MakeRowLines(std::vector<std::string> head, std::size_t rows,
+                                               Data data, Bytes bytes, WriteRow write) {
+    return std::make_shared<RowLines<Data, Bytes, WriteRow>>(std::move(head), rows, std::move(data),
+                                                             std::move(bytes), std::move(write));
+}
 
 } // namespace core
