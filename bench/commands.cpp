@@ -161,7 +161,8 @@ std::vector<Command> Commands() {
                 }));
         add("Find", Text([](S s, E e) {
                 core::CommandResult r;
-                r.source = core::FindSource(s, core::CleanFindText("3 17 22 31 36"), e.game.perDraw);
+                r.source =
+                    core::FindSource(s, core::CleanFindText("3 17 22 31 36"), e.game.perDraw);
                 return r;
             }));
         add("Show", [](Program& p) {
@@ -257,9 +258,9 @@ int main(int argc, char** argv) {
     if (argc == 2 && std::strncmp(argv[1], flag, std::strlen(flag)) == 0)
         return FirstRun(commands, argv[1] + std::strlen(flag));
     for (const Command& c : commands)
-        benchmark::RegisterBenchmark(("Commands/" + c.name).c_str(),
-                                     [&c](benchmark::State& s) { Warm(s, c); })
-            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("Commands/" + c.name).c_str(), [&c](benchmark::State& s) {
+            Warm(s, c);
+        })->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
