@@ -45,7 +45,7 @@ TEST(Edition5x36, PromptAndCaptionTextsByLanguage) {
 // labels, charts and rules.
 TEST(Edition5x36, PairCommandsOverFiveOfThirtySix) {
     const auto s = FourDraws();
-    EXPECT_EQ(core::Triples(s, E, 2, Lang::Russian).lines,
+    EXPECT_EQ(core::AllLines(core::Triples(s, E, 2, Lang::Russian)),
               (Lines{"Тройки     Тиражи", "", "01 02 03 :  03 04 ", "02 03 04 :  02 04 ", "",
                      "Count = 7140"}));
     const auto ru = core::Numbers(s, E, 4, Lang::Russian);

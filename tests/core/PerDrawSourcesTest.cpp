@@ -1,6 +1,7 @@
 #include "core/CenterDifference.h"
 #include "core/Combinations.h"
 #include "core/DrawMap.h"
+#include "core/PairCommands.h"
 #include "core/ZoneCommands.h"
 #include "tests/support/Stores.h"
 
@@ -31,8 +32,8 @@ core::DrawStore Shuffled(const core::Game& game, int count) {
     return StoreOf(draws);
 }
 
-// The per-draw results made on demand: each line's size, told before it is made, is the size
-// of the line made, so the text window scrolls and copies by the right sizes.
+// The per-draw and per-triple results made on demand: each line's size, told before it is made, is
+// the size of the line made, so the text window scrolls and copies by the right sizes.
 TEST(PerDrawSources, LineSizesAgreeWithTheLines) {
     core::DrawMapTable map;
     const struct {
@@ -49,6 +50,10 @@ TEST(PerDrawSources, LineSizesAgreeWithTheLines) {
          [](auto& s, auto& e) { return core::DifferenceCommand(s, e); }},
         {"Combinations", &core::Edition5x36,
          [](auto& s, auto& e) { return core::Combinations(s, e, core::Lang::English); }},
+        {"Triples 0", &core::Edition6x45,
+         [](auto& s, auto& e) { return core::Triples(s, e, 0, core::Lang::English); }},
+        {"Triples 2", &core::Edition5x36,
+         [](auto& s, auto& e) { return core::Triples(s, e, 2, core::Lang::English); }},
         {"Map", &core::Edition6x45,
          [&map](auto& s, auto& e) {
              core::BuildDrawMap(s, e.game, map);
