@@ -9,8 +9,6 @@
 #include "platform/SafeFile.h"
 #include "platform/TextFile.h"
 
-#include <QAction>
-
 #include <exception>
 
 void TMainForm::ReadSettings() {
@@ -20,7 +18,6 @@ void TMainForm::ReadSettings() {
         const core::SettingsRead s = core::ParseSettingsLines(lines);
         ApplyWindowSettings(*this, s);
         if (s.russian) {
-            LanguageItem()->setChecked(*s.russian);
             if (*s.russian)
                 SetRussian();
             else
@@ -35,7 +32,7 @@ void TMainForm::ReadSettings() {
 
 void TMainForm::WriteSettings() {
     core::SettingsToWrite s = WindowSettingsOf(*this);
-    s.russian = LanguageItem()->isChecked();
+    s.russian = Language() == core::Lang::Russian;
     // The dialog lets through only what the code page holds.
     s.login = platform::Utf8ToCp1251(UserLogin);
     s.password = platform::Utf8ToCp1251(UserPassword);

@@ -1,5 +1,6 @@
 #include "tests/apps/pentadraw/PentadrawTest.h"
 
+#include "tests/support/MenuItems.h"
 #include "platform/StringGrid.h"
 #include "platform/TextFile.h"
 #include "tests/support/HttpPeers.h"
@@ -93,7 +94,7 @@ TEST_F(Update, ACutOrShrinkingDownloadAsksInTheWindowsLanguageOrIsRefused) {
 TEST_F(Update, SavesKeepsABackupReloadsAndSaysSoInEnglish) {
     Serve(kNew);
     form->SetRussian();
-    form->PopupFileItem(1)->trigger();
+    ItemAt(form->PopupMenu_File, 1)->trigger();
     // No version check follows: one message only.
     EXPECT_EQ(dialogs->messages, std::vector<std::string>{kDone3});
     EXPECT_EQ(dir.read("5x36.txt"), kSaved);
@@ -101,7 +102,7 @@ TEST_F(Update, SavesKeepsABackupReloadsAndSaysSoInEnglish) {
     EXPECT_EQ(form->DrawCount, 3);
     EXPECT_EQ(form->StringGrid1->Cells(0, 2), "12");
     EXPECT_EQ(form->StringGrid1->Cells(1, 2), "09.03.2013");
-    EXPECT_TRUE(form->PopupFileItem(1)->isEnabled());
+    EXPECT_TRUE(ItemAt(form->PopupMenu_File, 1)->isEnabled());
 }
 
 TEST_F(Update, ADownloadWithALineOfTheOtherEditionTouchesNothing) {

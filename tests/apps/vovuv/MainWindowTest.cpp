@@ -1,3 +1,4 @@
+#include "tests/support/MenuItems.h"
 #include "apps/shared/Unit_memo.h"
 #include "tests/apps/vovuv/VovuvTest.h"
 #include "apps/vovuv/Windows.h"
@@ -126,12 +127,12 @@ TEST_F(MainWindow, KeysOpenHelpAndCtrlO) {
 
 TEST_F(MainWindow, MenusHoldTheirItemsByPosition) {
     Start("");
-    EXPECT_EQ((*form).MainFileItem(0)->text().toStdString(), "&Open (Ctrl+O)");
-    EXPECT_EQ((*form).MainFileItem(1)->text().toStdString(), "&Update");
-    EXPECT_TRUE((*form).MainFileItem(2)->isCheckable());
-    EXPECT_TRUE((*form).MainFileItem(4)->isSeparator());
-    EXPECT_EQ((*form).PopupFileItem(5)->text().toStdString(), "Exit (Alt+X)");
-    EXPECT_EQ((*form).MainHelpItem(1)->text().toStdString(), "&About");
+    EXPECT_EQ(ItemAt((*form).MenuFile, 0)->text().toStdString(), "&Open (Ctrl+O)");
+    EXPECT_EQ(ItemAt((*form).MenuFile, 1)->text().toStdString(), "&Update");
+    EXPECT_TRUE(ItemAt((*form).MenuFile, 2)->isCheckable());
+    EXPECT_TRUE(ItemAt((*form).MenuFile, 4)->isSeparator());
+    EXPECT_EQ(ItemAt((*form).PopupMenu_File, 5)->text().toStdString(), "Exit (Alt+X)");
+    EXPECT_EQ(ItemAt((*form).MenuHelp, 1)->text().toStdString(), "&About");
 }
 
 TEST_F(MainWindow, FilePopupOpensUnderItsButtonBelowTheCaption) {
