@@ -1,9 +1,9 @@
 #include "tests/apps/pentadraw/PentadrawTest.h"
 
-#include "tests/support/MenuItems.h"
 #include "apps/shared/Unit_memo.h"
 #include "components/skin/xpButton.h"
 #include "platform/StringGrid.h"
+#include "tests/support/MenuItems.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 #include "tests/apps/pentadraw/PentadrawTest.h"
 
-#include "tests/support/MenuItems.h"
 #include "platform/StringGrid.h"
 #include "platform/TextFile.h"
 #include "tests/support/HttpPeers.h"
+#include "tests/support/MenuItems.h"
 
 #include <QAction>
 

@@ -1,5 +1,4 @@
 #include "tests/apps/vovuv/VovuvTest.h"
-#include "tests/support/MenuItems.h"
 #include "apps/vovuv/Windows.h"
 #include "apps/vovuv/main.h"
 #include "components/skin/TB97Ctls.h"
@@ -9,6 +8,7 @@
 #include "platform/StringGrid.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/MenuItems.h"
 
 #include <gtest/gtest.h>
 

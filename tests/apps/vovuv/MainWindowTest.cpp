@@ -1,4 +1,3 @@
-#include "tests/support/MenuItems.h"
 #include "apps/shared/Unit_memo.h"
 #include "tests/apps/vovuv/VovuvTest.h"
 #include "apps/vovuv/Windows.h"
@@ -8,6 +7,7 @@
 #include "platform/StringGrid.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/MenuItems.h"
 
 #include <QAction>
 #include <QMenuBar>

@@ -1,10 +1,10 @@
-#include "tests/support/MenuItems.h"
 #include "apps/vovuv/Windows.h"
 #include "apps/vovuv/main.h"
 #include "components/skin/xpButton.h"
 #include "platform/ProgramFolder.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/MenuItems.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "tests/apps/vovuv/VovuvTest.h"
-#include "tests/support/MenuItems.h"
 #include "tests/support/HttpPeers.h"
+#include "tests/support/MenuItems.h"
 
 #include <QTimer>
 

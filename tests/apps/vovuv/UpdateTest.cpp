@@ -1,4 +1,3 @@
-#include "tests/support/MenuItems.h"
 #include "apps/vovuv/Windows.h"
 #include "apps/vovuv/main.h"
 #include "platform/ProgramFolder.h"
@@ -7,6 +6,7 @@
 #include "tests/support/HttpPeers.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/MenuItems.h"
 
 #include <QAction>
 #include <QTimer>
