@@ -56,12 +56,12 @@ bool TMainForm::RunUpdate() {
     job.isDrawLine = [&rules](std::string_view line) {
         return core::IsValidDrawLine(line, rules.drawFile);
     };
-    job.lang = Lang();
+    job.lang = Language();
     job.reload = [this](const std::string& path) { return LoadDrawFile(path); };
     // It counts the draws loaded, not the lines saved.
     job.successMessage = [this, &rules] {
-        return core::UpdateSuccessMessage(DrawFileName, DrawCount,
-                                          rules.englishFileMessages ? core::Lang::English : Lang());
+        return core::UpdateSuccessMessage(
+            DrawFileName, DrawCount, rules.englishFileMessages ? core::Lang::English : Language());
     };
     return RunDrawFileUpdate(Transfer, job) == DrawFileUpdateEnd::Updated;
 }

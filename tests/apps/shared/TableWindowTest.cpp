@@ -24,7 +24,7 @@ public:
     explicit TableHost(core::Game game = core::Game6x45)
         : EditionHost(bundle_), game_(game),
           edition_(WithGame(game)), bundle_{edition_, Utils6x45, TableWindow6x45} {}
-    bool IsRussian() const override { return false; }
+    core::Lang Language() const override { return core::Lang::English; }
     const core::DrawStore& Store() const override { return store; }
 
     void Put(const std::vector<core::Draw>& newestFirst) {
