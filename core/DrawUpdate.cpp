@@ -1,5 +1,6 @@
 #include "core/DrawUpdate.h"
 
+#include "core/BiText.h"
 #include "core/DrawFile.h"
 
 #include <cctype>
@@ -98,7 +99,7 @@ std::string ShrinkQuestion(const std::string& fileName, int fileDraws, int downl
 }
 
 std::string ShrinkCaption(Lang lang) {
-    return Tr(lang, "Обновление", "Update");
+    return BiText{"Обновление", "Update"}(lang);
 }
 
 std::string SaveFailedMessage(const std::string& fileName, Lang lang) {

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "core/BiText.h"
+
 #include <QRect>
 
 // What sets one edition's utilities window apart: layout, the tools it has, and the texts
-// that differ. Texts are Russian then English; an edition that keeps a text English in both
-// languages lists it twice.
+// that differ.
 struct UtilsEdition {
     int height;
     bool findCombinations; // the combination-by-rank box
@@ -15,15 +16,15 @@ struct UtilsEdition {
     QRect exportButton, shuffleButton, openBinary;
     int startWidth, generateLeft, generateWidth;
     bool setSaveFolder;
-    const char* reverse[2];
-    const char* openBinaryCaption[2];
-    const char* merge[2];
-    const char* nonlinearBox[2];
-    const char* shuffleBox[2];
-    const char* start[2];
-    const char* stop[2];
-    const char* reversedLines[2];
-    const char* binaryCaption[2];
+    core::BiText reverse;
+    core::BiText openBinaryCaption;
+    core::BiText merge;
+    core::BiText nonlinearBox;
+    core::BiText shuffleBox;
+    core::BiText start;
+    core::BiText stop;
+    core::BiText reversedLines;
+    core::BiText binaryCaption;
     bool exportInEnglish; // the export's prompt and final message
 };
 
