@@ -15,8 +15,9 @@ public:
     explicit WindowTestHost(const core::Edition& edition = core::Edition5x36,
                             const std::vector<core::Draw>& newestFirst = {},
                             const UtilsEdition& utils = Utils6x45)
-        : EditionHost(bundle_),
-          store(StoreOf(newestFirst)), bundle_{edition, utils, TableWindow6x45} {}
+        : EditionHost(bundle_), store(StoreOf(newestFirst)), bundle_{.rules = edition,
+                                                                     .utils = utils,
+                                                                     .table = TableWindow6x45} {}
 
     core::Lang Language() const override { return lang; }
     const core::DrawStore& Store() const override { return store; }
