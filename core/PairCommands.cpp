@@ -3,6 +3,7 @@
 #include "core/BiText.h"
 #include "core/CountCommon.h"
 #include "core/Format.h"
+#include "core/NumberWriter.h"
 #include "core/LineBuilder.h"
 #include "core/NumberRoutines.h"
 
