@@ -1,4 +1,5 @@
 #include "core/DrawFile.h"
+#include "core/DrawUpdate.h"
 #include "core/FileChecks.h"
 
 #include <gtest/gtest.h>
@@ -35,4 +36,15 @@ TEST(LoadMessage, BadLinesAndLinesLeftOutInBothLanguages) {
     EXPECT_EQ(LoadMessage(report, Lang::Russian),
               "Ошибка в строках: 3 9 \r\n\r\nЗагружены последние 10000 тиражей; более старые "
               "строки не загружены: 7");
+}
+
+TEST(UpdateMessages, AFileThatCouldNotBeKeptOrWrittenInBothLanguages) {
+    EXPECT_EQ(BackupFailedMessage("6x45.txt", Lang::English),
+              "The old 6x45.txt could not be kept as a backup; the file was not updated");
+    EXPECT_EQ(BackupFailedMessage("6x45.txt", Lang::Russian),
+              "Не удалось сохранить копию файла 6x45.txt; файл не обновлён");
+    EXPECT_EQ(SaveFailedMessage("6x45.txt", Lang::English),
+              "The file 6x45.txt could not be written; the file was not updated");
+    EXPECT_EQ(SaveFailedMessage("6x45.txt", Lang::Russian),
+              "Не удалось записать файл 6x45.txt; файл не обновлён");
 }
