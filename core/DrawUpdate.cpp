@@ -45,10 +45,10 @@ int CountDrawLines(const std::vector<std::string>& lines, const DrawLineRule& is
     return count;
 }
 
-bool WholeFile(const TransferEnd& end) {
+bool WholeFile(const TransferEnd& end, UnsizedBody unsized) {
     if (end.status != 200) return false;
     if (end.contentLength >= 0 && end.bodyBytes != end.contentLength) return false;
-    if (end.contentLength < 0 &&
+    if (end.contentLength < 0 && unsized == UnsizedBody::EndsWithLineEnd &&
         (end.body.empty() || (end.body.back() != '\n' && end.body.back() != '\r')))
         return false;
     for (const std::string& line : end.headerLines) {
