@@ -150,7 +150,7 @@ void TMainForm::LoadStartFile() {
 }
 
 bool TMainForm::LoadDrawFile(const std::string& fileName) {
-    const core::Lang lang = EditionRules().englishFileMessages ? core::Lang::English : Lang();
+    const core::Lang lang = EditionRules().englishFileMessages ? core::Lang::English : Language();
     std::optional<core::LoadReport> read =
         ReadDrawFile(fileName, EditionRules().drawFile, Draws, lang);
     if (!read) return false;
@@ -279,7 +279,7 @@ void TMainForm::About1Click() {
 }
 
 void TMainForm::Button_UtilsClick() {
-    Form_Utils->SetCaption(RussianUI ? "Утилиты" : "Utils");
+    Form_Utils->SetCaption(core::BiText{"Утилиты", "Utils"}(Language()));
     Form_Utils->ShowModal();
 }
 
@@ -299,7 +299,7 @@ void TMainForm::Button_find_numbersClick() {
         platform::Dialogs().ShowMessage(e.what());
         return;
     }
-    Form_memo->ShowSource(EditionRules().findCaption(Lang()), std::move(lines));
+    Form_memo->ShowSource(EditionRules().findCaption(Language()), std::move(lines));
 }
 
 namespace {
@@ -340,11 +340,11 @@ void TMainForm::ApplySharedTexts(core::Lang lang) {
 }
 
 void TMainForm::SetRussian() {
-    RussianUI = true;
+    lang_ = core::Lang::Russian;
     ApplySharedTexts(core::Lang::Russian);
 }
 
 void TMainForm::SetEnglish() {
-    RussianUI = false;
+    lang_ = core::Lang::English;
     ApplySharedTexts(core::Lang::English);
 }

@@ -139,7 +139,6 @@ void TForm1::FormCreate() {
     SetUpGrid();
     LoadStartFile();
 
-    RussianUI = false;
     PlaceOnScreen();
     platform::SetApplicationTitle(Caption());
     ReadSettings();
