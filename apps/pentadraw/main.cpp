@@ -143,7 +143,6 @@ void TForm1::FormCreate() {
     SetUpGrid();
     LoadStartFile();
 
-    RussianUI = false;
     PlaceOnScreen();
     ReadSettings();
     // The language never changes the caption.

@@ -126,7 +126,7 @@ void TMainForm::LoadStartFile() {
 }
 
 bool TMainForm::LoadDrawFile(const std::string& fileName) {
-    const core::Lang lang = EditionRules().englishFileMessages ? core::Lang::English : Lang();
+    const core::Lang lang = EditionRules().englishFileMessages ? core::Lang::English : Language();
     std::optional<core::LoadReport> read =
         ReadDrawFile(fileName, EditionRules().drawFile, Draws, lang);
     if (!read) return false;
@@ -259,7 +259,7 @@ void TMainForm::About1Click() {
 }
 
 void TMainForm::Button_UtilsClick() {
-    Form_Utils->SetCaption(RussianUI ? "Утилиты" : "Utils");
+    Form_Utils->SetCaption(core::BiText{"Утилиты", "Utils"}(Language()));
     Form_Utils->ShowModal();
 }
 
@@ -279,24 +279,32 @@ void TMainForm::Button_find_numbersClick() {
         platform::Dialogs().ShowMessage(e.what());
         return;
     }
-    Form_memo->ShowSource(EditionRules().findCaption(Lang()), std::move(lines));
+    Form_memo->ShowSource(EditionRules().findCaption(Language()), std::move(lines));
 }
 
+namespace {
+
+constexpr core::BiText kFindHint{"Искать номера в предыдущих розыгрышах",
+                                 "Find numbers in previous draws"};
+constexpr core::BiText kDuplesHint{"Дубли", "Duples"};
+constexpr core::BiText kFileMenu{"Файл", "&File"};
+constexpr core::BiText kHelpMenu{"Помощь", "&Help"};
+
+} // namespace
+
 void TMainForm::ApplySharedTexts(core::Lang lang) {
-    const bool ru = lang == core::Lang::Russian;
     for (const ButtonTexts& b : commandTexts_) b.button->SetCaption(b.texts(lang));
-    Button_find_numbers->SetHint(ru ? "Искать номера в предыдущих розыгрышах"
-                                    : "Find numbers in previous draws");
-    Button_stat_duples->SetHint(ru ? "Дубли" : "Duples");
+    Button_find_numbers->SetHint(kFindHint(lang));
+    Button_stat_duples->SetHint(kDuplesHint(lang));
     for (const core::MainGridColumn& c : core::MainGridTable()) {
         if (!c.ShownFor(GameRules())) continue;
         StringGrid1->SetCells(c.index, 0, c.header(lang));
         if (c.widthRussian > 0) StringGrid1->SetColWidths(c.index, c.WidthIn(lang));
     }
-    MenuFile->setTitle(QString::fromUtf8(ru ? "Файл" : "&File"));
-    MenuHelp->setTitle(QString::fromUtf8(ru ? "Помощь" : "&Help"));
-    ToolbarButton97_file->SetCaption(ru ? "Файл" : "&File");
-    ToolbarButton97_Help->SetCaption(ru ? "Помощь" : "&Help");
+    MenuFile->setTitle(QString::fromUtf8(kFileMenu(lang)));
+    MenuHelp->setTitle(QString::fromUtf8(kHelpMenu(lang)));
+    ToolbarButton97_file->SetCaption(kFileMenu(lang));
+    ToolbarButton97_Help->SetCaption(kHelpMenu(lang));
     for (const MenuEntry& e : menuEntries_) {
         e.action->setText(QString::fromUtf8(e.text(lang)));
         if (e.carriesLanguage) e.action->setChecked(lang == core::Lang::Russian);
@@ -305,12 +313,12 @@ void TMainForm::ApplySharedTexts(core::Lang lang) {
 }
 
 void TMainForm::SetRussian() {
-    RussianUI = true;
+    lang_ = core::Lang::Russian;
     ApplySharedTexts(core::Lang::Russian);
 }
 
 void TMainForm::SetEnglish() {
-    RussianUI = false;
+    lang_ = core::Lang::English;
     ApplySharedTexts(core::Lang::English);
 }
 

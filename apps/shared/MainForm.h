@@ -105,7 +105,7 @@ public:
     ~TMainForm() override;
 
     // EditionHost
-    bool IsRussian() const override { return RussianUI; }
+    core::Lang Language() const override { return lang_; }
     const core::DrawStore& Store() const override { return Draws; }
     const platform::TBitmap* TicketPicture(const std::string& numbersText) override;
 
@@ -115,7 +115,6 @@ public:
     // Draw number and date of each loaded record, where the edition's file carries them.
     std::vector<core::DrawLabel> Labels;
     std::string DrawFileName;
-    bool RussianUI = false;
     bool FirstPaint = false;
     std::unique_ptr<platform::TBitmap> BoardBitmap;
     // The site transfer; its client is the one of the transfer in progress.
@@ -193,7 +192,6 @@ public:
                                 core::LastNVariant variant = core::LastNVariant::Standard);
     // Shows a command's text, then its charts, each after the previous window closed.
     void ShowResult(core::CommandResult result);
-    core::Lang Lang() const { return Language(); }
 
     // The ticket picture of a draw's numbers, or of the numbers in a text.
     void DrawBoard(const std::uint8_t* numbers);
@@ -314,6 +312,7 @@ private:
     };
     std::vector<ButtonTexts> commandTexts_;
     std::vector<MenuEntry> menuEntries_;
+    core::Lang lang_ = core::Lang::English;
 };
 
 // The command buttons both editions have, as both call them.

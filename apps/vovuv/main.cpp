@@ -149,7 +149,6 @@ void TForm1::FormCreate() {
     SetUpGrid();
     LoadStartFile();
 
-    RussianUI = false;
     PlaceOnScreen();
     platform::SetApplicationTitle(Caption());
     ReadSettings();

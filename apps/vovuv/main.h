@@ -2,8 +2,6 @@
 
 #include "apps/shared/MainForm.h"
 
-#include <string>
-
 class QMenuBar;
 
 // The main window of the 6-of-45 edition: the shared main window with its menu bar, Help,
@@ -14,8 +12,6 @@ class TForm1 : public TMainForm {
 public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
-
-    static bool IsDrawLine(const std::string& line) { return core::IsDrawLine(line, 6); }
 
     QMenuBar* MainMenu1;
     TxpButton* Button_Filter;

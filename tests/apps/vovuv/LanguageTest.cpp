@@ -133,10 +133,10 @@ const std::vector<Row>& Table() {
 
 TEST_F(LanguageTest, EachRoutineSetsItsColumnOfTexts) {
     form->SetRussian();
-    EXPECT_TRUE(form->RussianUI);
+    EXPECT_EQ(form->Language(), core::Lang::Russian);
     for (const auto& row : Table()) EXPECT_EQ(row.read(*form), row.russian) << row.control;
     form->SetEnglish();
-    EXPECT_FALSE(form->RussianUI);
+    EXPECT_EQ(form->Language(), core::Lang::English);
     for (const auto& row : Table()) EXPECT_EQ(row.read(*form), row.english) << row.control;
 }
 
@@ -157,14 +157,14 @@ TEST_F(LanguageTest, ThePopUpItemTogglesAndNeverShowsACheck) {
     QAction* popup = ItemAt(form->PopupMenu_File, 2);
     ASSERT_FALSE(main->isChecked());
     popup->trigger();
-    EXPECT_TRUE(form->RussianUI);
+    EXPECT_EQ(form->Language(), core::Lang::Russian);
     EXPECT_TRUE(main->isChecked());
     EXPECT_FALSE(popup->isChecked());
     EXPECT_EQ(form->Button_stat->Caption(), "Статистика");
     EXPECT_EQ(form->StringGrid1->ColWidths(9), 60);
     EXPECT_EQ(form->StringGrid1->ColWidths(21), 35);
     popup->trigger();
-    EXPECT_FALSE(form->RussianUI);
+    EXPECT_EQ(form->Language(), core::Lang::English);
     EXPECT_FALSE(main->isChecked());
     EXPECT_FALSE(popup->isChecked());
     EXPECT_EQ(form->Button_stat->Caption(), "Statistics");
@@ -177,11 +177,11 @@ TEST_F(LanguageTest, TheMainMenuItemTogglesOncePerClick) {
     EXPECT_TRUE(main->isCheckable());
     main->trigger();
     EXPECT_TRUE(main->isChecked());
-    EXPECT_TRUE(form->RussianUI);
+    EXPECT_EQ(form->Language(), core::Lang::Russian);
     EXPECT_EQ(form->Caption(), "Vintara 6x45");
     main->trigger();
     EXPECT_FALSE(main->isChecked());
-    EXPECT_FALSE(form->RussianUI);
+    EXPECT_EQ(form->Language(), core::Lang::English);
     EXPECT_EQ(form->Caption(), "Vovuv 6x45");
 }
 
@@ -194,7 +194,7 @@ TEST_F(LanguageTest, TheApplicationTitleStays) {
 }
 
 TEST_F(LanguageTest, WithoutASwitchTheStoredCaptionsStay) {
-    EXPECT_FALSE(form->RussianUI);
+    EXPECT_EQ(form->Language(), core::Lang::English);
     EXPECT_EQ(form->Button_final_sum_of_numbers->Caption(), "Final sum");
     EXPECT_EQ(Text(ItemAt(form->MenuFile, 1)), "&Update");
     EXPECT_EQ(Text(ItemAt(form->MenuFile, 0)), "&Open (Ctrl+O)");

@@ -179,7 +179,7 @@ TEST(TextWindow, CaptionsFollowTheLanguageAtTheNextShowing) {
     auto& memo = *windows.memo;
     memo.ShowLines("T", {"x"});
     EXPECT_EQ(memo.Button_Reverse->Caption(), "Reverse");
-    windows.form1->RussianUI = true;
+    windows.form1->SetRussian();
     memo.ShowLines("T", {"x"});
     EXPECT_EQ(memo.Button_Reverse->Caption(), "Реверс");
     EXPECT_EQ(dialogs->modals.back().content, "x\r\n");
