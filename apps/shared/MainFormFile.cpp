@@ -9,8 +9,6 @@
 #include "platform/SafeFile.h"
 #include "platform/TextFile.h"
 
-#include <QAction>
-
 #include <exception>
 
 void TMainForm::ReadSettings() {
@@ -20,7 +18,6 @@ void TMainForm::ReadSettings() {
         const core::SettingsRead s = core::ParseSettingsLines(lines);
         ApplyWindowSettings(*this, s);
         if (s.language) {
-            LanguageItem()->setChecked(*s.language == core::Lang::Russian);
             if (*s.language == core::Lang::Russian)
                 SetRussian();
             else

@@ -21,8 +21,6 @@ public:
     TxpButton* Button_band;
     TxpButton* Button_Sort_by_groups;
 
-    void RusEng1Click();
-
     // Frame commands.
     void Open1Click();
     void Button_OpenClick();
@@ -46,11 +44,8 @@ public:
     void Button_Sort_by_groupsClick();
 
 protected:
-    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers) override;
     void FormClose() override;
     void ApplyLanguage(core::Lang lang) override;
-    void OpenClick() override { Open1Click(); }
-    QAction* LanguageItem() const override { return MainFileItem(2); }
 
 private:
     void CreateControls();
