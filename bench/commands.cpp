@@ -50,7 +50,7 @@ class Host : public EditionHost {
 public:
     Host(const EditionBundle& bundle, const core::DrawStore& store)
         : EditionHost(bundle), store_(store) {}
-    bool IsRussian() const override { return false; }
+    core::Lang Language() const override { return core::Lang::English; }
     const core::DrawStore& Store() const override { return store_; }
 
 private:

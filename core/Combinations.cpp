@@ -1,5 +1,6 @@
 #include "core/Combinations.h"
 
+#include "core/BiText.h"
 #include "core/Game.h"
 #include "core/NumberRoutines.h"
 #include "core/NumberWriter.h"
@@ -9,7 +10,8 @@
 namespace core {
 
 std::string CombinationsQuestion(Lang lang) {
-    return Tr(lang, "Расчёт займёт некоторое время. Продолжить?", "It takes a while. Continue?");
+    return BiText{"Расчёт займёт некоторое время. Продолжить?",
+                  "It takes a while. Continue?"}(lang);
 }
 
 std::int32_t CombinationRank(const std::uint8_t* numbers, const Game& game) {
@@ -37,7 +39,7 @@ CommandResult Combinations(const DrawStore& store, const Edition& edition, Lang 
     const int n = std::max(store.DrawCount, 0);
     const bool paged = edition.filter->pagedSeries;
     CommandResult r;
-    r.caption = Tr(lang, "Комбинации", "Combinations");
+    r.caption = BiText{"Комбинации", "Combinations"}(lang);
     ChartData chart;
     if (paged) chart.pagedSeries.emplace(n, 0);
     std::vector<std::int32_t> ranks(static_cast<std::size_t>(n));

@@ -1,5 +1,6 @@
 #include "core/DrawMap.h"
 
+#include "core/BiText.h"
 #include "core/NumberRoutines.h"
 #include "core/NumberWriter.h"
 
@@ -22,7 +23,7 @@ void BuildDrawMap(const DrawStore& store, const Game& game, DrawMapTable& map) {
 CommandResult MapCommand(const DrawStore& store, const Game& game, Lang lang,
                          const DrawMapTable& map) {
     CommandResult result;
-    result.caption = Tr(lang, "Карта", "Map");
+    result.caption = BiText{"Карта", "Map"}(lang);
     const int columns = std::min(game.pool, DrawMapTable::Columns);
     const int count = std::clamp(store.DrawCount, 0, DrawMapTable::Rows);
     // "N:" and the row's marks per draw, made when it is shown from a copy of the rows (the

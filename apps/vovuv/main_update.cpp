@@ -8,7 +8,8 @@
 void TForm1::Update1Click() {
     // One transfer at a time, whichever item asked for it.
     if (Transfer.Busy()) return;
-    if (QAction* item = MainFileItem(1); item && !item->isEnabled()) return;
+    for (const auto& item : Transfer.items)
+        if (item && !item->isEnabled()) return;
     Button_updateClick();
 }
 

@@ -3,6 +3,7 @@
 #include "platform/StringGrid.h"
 #include "platform/TextFile.h"
 #include "tests/support/HttpPeers.h"
+#include "tests/support/MenuItems.h"
 
 #include <QAction>
 
@@ -125,7 +126,7 @@ TEST_F(Update, TwoDifferingLengthsTouchNothingAndARepeatedOneIsOneLength) {
 TEST_F(Update, SavesKeepsABackupReloadsAndSaysSoInEnglish) {
     Serve(kNew);
     form->SetRussian();
-    form->PopupFileItem(1)->trigger();
+    ItemAt(form->PopupMenu_File, 1)->trigger();
     // No version check follows: one message only.
     EXPECT_EQ(dialogs->messages, std::vector<std::string>{kDone3});
     EXPECT_EQ(dir.read("5x36.txt"), kSaved);
@@ -133,7 +134,7 @@ TEST_F(Update, SavesKeepsABackupReloadsAndSaysSoInEnglish) {
     EXPECT_EQ(form->DrawCount, 3);
     EXPECT_EQ(form->StringGrid1->Cells(0, 2), "12");
     EXPECT_EQ(form->StringGrid1->Cells(1, 2), "09.03.2013");
-    EXPECT_TRUE(form->PopupFileItem(1)->isEnabled());
+    EXPECT_TRUE(ItemAt(form->PopupMenu_File, 1)->isEnabled());
 }
 
 TEST_F(Update, ADownloadWithALineOfTheOtherEditionTouchesNothing) {

@@ -1,5 +1,6 @@
 #include "tests/apps/vovuv/VovuvTest.h"
 #include "tests/support/HttpPeers.h"
+#include "tests/support/MenuItems.h"
 
 #include <QTimer>
 
@@ -130,7 +131,7 @@ TEST_F(HostileSite, OnlyAWholeFileOfDrawLinesReplacesTheDrawFile) {
         EXPECT_EQ(Files(), std::set<std::string>{"6x45.txt"});
         EXPECT_EQ(form->DrawCount, 2);
         EXPECT_FALSE(form->HttpClient);
-        EXPECT_TRUE(form->MainFileItem(1)->isEnabled());
+        EXPECT_TRUE(ItemAt(form->MenuFile, 1)->isEnabled());
         EXPECT_TRUE(dialogs->questions.empty());
         for (const std::string& request : server->requests())
             EXPECT_EQ(request.find("Injected"), std::string::npos) << request;
