@@ -92,7 +92,7 @@ BENCHMARK(BM_Combinations5)->Unit(benchmark::kMillisecond);
 class Host536 : public EditionHost {
 public:
     Host536() : EditionHost(Bundle5x36) {}
-    bool IsRussian() const override { return false; }
+    core::Lang Language() const override { return core::Lang::English; }
     const core::DrawStore& Store() const override { return ::Store(); }
 };
 

@@ -60,7 +60,7 @@ BENCHMARK(BM_Separation)->Arg(0)->Arg(5000)->Unit(benchmark::kMillisecond);
 class BenchHost : public EditionHost {
 public:
     BenchHost() : EditionHost(Bundle6x45) {}
-    bool IsRussian() const override { return false; }
+    core::Lang Language() const override { return core::Lang::English; }
     const core::DrawStore& Store() const override { return ::Store(); }
 };
 

@@ -21,7 +21,7 @@ namespace {
 class BenchHost : public EditionHost {
 public:
     BenchHost() : EditionHost(Bundle6x45), store(bench_support::HistoryStore(10000)) {}
-    bool IsRussian() const override { return false; }
+    core::Lang Language() const override { return core::Lang::English; }
     const core::DrawStore& Store() const override { return store; }
     core::DrawStore store;
 };

@@ -1,5 +1,6 @@
 #include "core/Combinations.h"
 
+#include "core/BiText.h"
 #include "core/Game.h"
 #include "core/NumberRoutines.h"
 
@@ -8,7 +9,8 @@
 namespace core {
 
 std::string CombinationsQuestion(Lang lang) {
-    return Tr(lang, "Расчёт займёт некоторое время. Продолжить?", "It takes a while. Continue?");
+    return BiText{"Расчёт займёт некоторое время. Продолжить?",
+                  "It takes a while. Continue?"}(lang);
 }
 
 std::int32_t CombinationRank(const std::uint8_t* numbers, const Game& game) {
@@ -36,7 +38,7 @@ CommandResult Combinations(const DrawStore& store, const Edition& edition, Lang 
     const int n = store.DrawCount;
     const bool paged = edition.filter->pagedSeries;
     CommandResult r;
-    r.caption = Tr(lang, "Комбинации", "Combinations");
+    r.caption = BiText{"Комбинации", "Combinations"}(lang);
     r.lines.reserve(n);
     ChartData chart;
     if (paged) chart.pagedSeries.emplace(std::max(n, 0), 0);

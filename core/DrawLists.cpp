@@ -1,5 +1,6 @@
 #include "core/DrawLists.h"
 
+#include "core/BiText.h"
 #include "core/NumberRoutines.h"
 
 #include <algorithm>
@@ -69,17 +70,17 @@ int ExportCountAnswer(std::string_view answer, int drawCount) {
 }
 
 std::string ExportCaption(Lang lang) {
-    return Tr(lang, "Картинки в последних тиражах", "Charts in last draws");
+    return BiText{"Картинки в последних тиражах", "Charts in last draws"}(lang);
 }
 
 std::string ExportPrompt(Lang lang, int drawCount) {
-    return Tr(lang, "Введите число тиражей 1..", "Enter number of last draws 1..") +
+    return BiText{"Введите число тиражей 1..", "Enter number of last draws 1.."}(lang) +
            std::to_string(drawCount);
 }
 
 std::string ExportDoneMessage(Lang lang, const std::string& folder) {
-    return Tr(lang, "bmp файлы были созданы в директории ",
-              "bmp files has been created in directory ") +
+    return BiText{"bmp файлы были созданы в директории ",
+                  "bmp files has been created in directory "}(lang) +
            folder;
 }
 

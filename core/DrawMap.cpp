@@ -1,5 +1,6 @@
 #include "core/DrawMap.h"
 
+#include "core/BiText.h"
 #include "core/NumberRoutines.h"
 
 #include <algorithm>
@@ -21,7 +22,7 @@ void BuildDrawMap(const DrawStore& store, const Game& game, DrawMapTable& map) {
 CommandResult MapCommand(const DrawStore& store, const Game& game, Lang lang,
                          const DrawMapTable& map) {
     CommandResult result;
-    result.caption = Tr(lang, "Карта", "Map");
+    result.caption = BiText{"Карта", "Map"}(lang);
     const int columns = std::min(game.pool, DrawMapTable::Columns);
     const int count = std::clamp(store.DrawCount, 0, DrawMapTable::Rows);
     result.lines.reserve(count);

@@ -1,7 +1,9 @@
 #include "core/PairCommands.h"
 
+#include "core/BiText.h"
 #include "core/CountCommon.h"
 #include "core/Format.h"
+#include "core/NumberWriter.h"
 #include "core/LineBuilder.h"
 #include "core/NumberRoutines.h"
 
@@ -161,11 +163,11 @@ public:
     MatchLines(const DrawStore& store, const Game& game, Lang lang)
         : PairLines(store, game.perDraw),
           padded_(std::max(n_, 0), [this](int k) { return ZeroPad(k, n_) + " "; }) {
-        AddFixed(Tr(lang, "Совпадение трёх и более чисел:", "Three and more numbers matches:"));
+        AddFixed(BiText{"Совпадение трёх и более чисел:", "Three and more numbers matches:"}(lang));
         AddFixed("");
         for (int i = 0; i + 1 < n_; ++i) AddRow(0, i, RowBytes(0, i));
         AddFixed("");
-        AddFixed(Tr(lang, "Совпадение двух чисел:", "Two numbers matches:"));
+        AddFixed(BiText{"Совпадение двух чисел:", "Two numbers matches:"}(lang));
         AddFixed("");
         for (int i = 0; i + 1 < n_; ++i) AddRow(1, i, RowBytes(1, i));
         MeasureLines();
@@ -249,7 +251,7 @@ private:
 
 Prompt TriplesPrompt(const Edition& edition, Lang lang) {
     return {edition.pairs->triplesCaption(lang),
-            Tr(lang, "Введите минимальное число троек", "Minimum Number of triples"), "2"};
+            BiText{"Введите минимальное число троек", "Minimum Number of triples"}(lang), "2"};
 }
 
 int TriplesMinimum(std::string_view answer) {
@@ -301,7 +303,7 @@ CommandResult Triples(const DrawStore& store, const Edition& edition, int minimu
 
     const NumberTexts padded(std::max(n, pool), [&](int k) { return ZeroPad(k, pool) + " "; });
     CommandResult r;
-    r.caption = Tr(lang, "Тройки", "Triples");
+    r.caption = BiText{"Тройки", "Triples"}(lang);
     r.lines.push_back(edition.pairs->triplesHeader(lang));
     r.lines.push_back("");
     LineBuilder line;
@@ -322,9 +324,9 @@ CommandResult Triples(const DrawStore& store, const Edition& edition, int minimu
 
 Prompt NumbersPrompt(int drawCount, Lang lang) {
     const std::string count = std::to_string(drawCount);
-    return {Tr(lang, "Статистика пар чисел", "Number's pairing Statistics"),
-            std::string(Tr(lang, "Введите число последних тиражей, 1..",
-                           "Enter number of last draws, 1..")) +
+    return {BiText{"Статистика пар чисел", "Number's pairing Statistics"}(lang),
+            std::string(BiText{"Введите число последних тиражей, 1..",
+                               "Enter number of last draws, 1.."}(lang)) +
                 count,
             count};
 }
@@ -379,17 +381,17 @@ CommandResult Numbers(const DrawStore& store, const Edition& edition, int lastN,
     }
     chart.yMax = 1000;
     chart.yMin = 0;
-    chart.caption = lang == Lang::Russian
-                        ? "Статистика пар чисел за " + std::to_string(last) + " последних тиража"
-                        : "Pairs Statistics in last " + std::to_string(last) + " draws";
+    chart.caption = BiText{"Статистика пар чисел за ", "Pairs Statistics in last "}(lang) +
+                    std::to_string(last) + BiText{" последних тиража", " draws"}(lang);
     r.charts.push_back(std::move(chart));
     return r;
 }
 
 Prompt DuplesPrompt(Lang lang) {
-    return {Tr(lang, "Сколько номеров искать", "How many numbers to search"),
-            Tr(lang, "Введите минимальный уровень (1..6)", "Enter number of minimum level (1..6)"),
-            "3"};
+    return {
+        BiText{"Сколько номеров искать", "How many numbers to search"}(lang),
+        BiText{"Введите минимальный уровень (1..6)", "Enter number of minimum level (1..6)"}(lang),
+        "3"};
 }
 
 int DuplesLevel(std::string_view answer, const Edition& edition) {
@@ -402,16 +404,15 @@ int DuplesLevel(std::string_view answer, const Edition& edition) {
 
 CommandResult StatsDuples(const DrawStore& store, const Game& game, int level, Lang lang) {
     CommandResult r;
-    r.caption = lang == Lang::Russian
-                    ? "Статистика дублей для " + std::to_string(level) + " и более повторений"
-                    : "Statistics of duples for " + std::to_string(level) + " and more numbers";
+    r.caption = BiText{"Статистика дублей для ", "Statistics of duples for "}(lang) +
+                std::to_string(level) + BiText{" и более повторений", " and more numbers"}(lang);
     r.source = std::make_shared<DuplesLines>(store, game, level);
     return r;
 }
 
 CommandResult MatchInDraws(const DrawStore& store, const Game& game, Lang lang) {
     CommandResult r;
-    r.caption = Tr(lang, "Совпадения между тиражами", "Matches between draws");
+    r.caption = BiText{"Совпадения между тиражами", "Matches between draws"}(lang);
     r.source = std::make_shared<MatchLines>(store, game, lang);
     return r;
 }

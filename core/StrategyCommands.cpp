@@ -1,5 +1,6 @@
 #include "core/StrategyCommands.h"
 
+#include "core/BiText.h"
 #include "core/Format.h"
 #include "core/NumberRoutines.h"
 #include "core/NumberWriter.h"
@@ -168,24 +169,23 @@ CommandResult SkipStrategy(const DrawStore& store, const Edition& edition, int l
     r.lines.push_back(PaddedLine(order.data(), pool, pool));
     r.lines.push_back(PaddedLine(medians.data(), pool, pool));
 
-    r.caption = lang == Lang::Russian
-                    ? "Стратегия пропусков в последних " + std::to_string(n) + " тиражах"
-                    : "Skip strategy in last " + std::to_string(n) + " draws";
+    r.caption = BiText{"Стратегия пропусков в последних ", "Skip strategy in last "}(lang) +
+                std::to_string(n) + BiText{" тиражах", " draws"}(lang);
 
     SortByKeyAsc(byLastSkip.data(), pool, lastSkips.data());
     ChartData chart;
     chart.yMax.reset();
     for (int x = 1; x <= pool; ++x) chart.values.push_back({1, x, double(lastSkips[x - 1])});
-    chart.caption = Tr(lang, "Последний пропуск", "Last skip's chart");
+    chart.caption = BiText{"Последний пропуск", "Last skip's chart"}(lang);
     r.charts.push_back(std::move(chart));
     return r;
 }
 
 Prompt FrequencyStrategyPrompt(int drawCount, Lang lang) {
     const std::string n = std::to_string(drawCount);
-    if (lang == Lang::Russian)
-        return {"Количество шаров, выпавших в последних тиражах", LastNPromptRussian(drawCount), n};
-    return {"Amount of numbers appearance in last draws", LastNPromptEnglish(drawCount), n};
+    return {BiText{"Количество шаров, выпавших в последних тиражах",
+                   "Amount of numbers appearance in last draws"}(lang),
+            LastNPrompt(drawCount, lang), n};
 }
 
 FrequencyGroups FrequencyGroupsOf(const Edition& edition) {
@@ -203,10 +203,9 @@ TableResult FrequencyStrategy(const DrawStore& store, const Edition& edition, in
     const int g1End = groups.g1, g2End = groups.g1 + groups.g2;
 
     TableResult r;
-    r.caption = lang == Lang::Russian ? "Стратегия, основанная на частоте выпадений в " +
-                                            std::to_string(n) + " предыдущих тиражах"
-                                      : "Lottery Strategy, Systems Based On Number Frequency of " +
-                                            std::to_string(n) + " previous draws";
+    r.caption = BiText{"Стратегия, основанная на частоте выпадений в ",
+                       "Lottery Strategy, Systems Based On Number Frequency of "}(lang) +
+                std::to_string(n) + BiText{" предыдущих тиражах", " previous draws"}(lang);
     r.table.colCount = 12;
     const int width = rules.groupColumnWidth;
     r.table.columns = {{9, "G1", width, {}}, {10, "G2", width, {}}, {11, "G3", width, {}}};
@@ -249,10 +248,10 @@ TableResult FrequencyStrategy(const DrawStore& store, const Edition& edition, in
 
 Prompt FreqAnalysePrompt(int drawCount, Lang lang) {
     const std::string n = std::to_string(drawCount);
-    if (lang == Lang::Russian)
-        return {"Частотный анализ в последних тиражах", "Введите число полседних тиражей, 1.." + n,
-                n};
-    return {"Frequency Analyse in last draws", "Enter number of last draws 1.." + n, n};
+    return {BiText{"Частотный анализ в последних тиражах", "Frequency Analyse in last draws"}(lang),
+            BiText{"Введите число полседних тиражей, 1..", "Enter number of last draws 1.."}(lang) +
+                n,
+            n};
 }
 
 CommandResult FreqAnalyse(const DrawStore& store, const Game& game, int lastN, Lang lang) {
@@ -271,11 +270,11 @@ CommandResult FreqAnalyse(const DrawStore& store, const Game& game, int lastN, L
     }
 
     CommandResult r;
-    r.lines.push_back(Tr(lang, "Номер/Частота", "Number/Frequency"));
+    r.lines.push_back(BiText{"Номер/Частота", "Number/Frequency"}(lang));
     r.lines.emplace_back();
     std::vector<std::int32_t> counters(pool), order(pool);
     for (int x = 1; x <= pool; ++x) {
-        r.lines.push_back(Tr(lang, "Номер ", "Number ") + std::to_string(x) + ":");
+        r.lines.push_back(BiText{"Номер ", "Number "}(lang) + std::to_string(x) + ":");
         std::copy(followers[x].begin() + 1, followers[x].begin() + 1 + pool, counters.begin());
         OrderOneToPool(order.data(), pool);
         SortByKeyDesc(counters.data(), order.data(), pool);
@@ -283,9 +282,8 @@ CommandResult FreqAnalyse(const DrawStore& store, const Game& game, int lastN, L
         r.lines.push_back(IntsToText(counters.data(), pool, " ", true, game.pool));
         r.lines.emplace_back();
     }
-    r.caption = lang == Lang::Russian
-                    ? "Частотный анализ в последних " + std::to_string(n) + " тиражах"
-                    : "Frequency Analyse in last " + std::to_string(n) + " draws";
+    r.caption = BiText{"Частотный анализ в последних ", "Frequency Analyse in last "}(lang) +
+                std::to_string(n) + BiText{" тиражах", " draws"}(lang);
     return r;
 }
 

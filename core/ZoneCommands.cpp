@@ -1,5 +1,6 @@
 #include "core/ZoneCommands.h"
 
+#include "core/BiText.h"
 #include "core/NumberRoutines.h"
 #include "core/NumberWriter.h"
 
@@ -75,8 +76,8 @@ CommandResult Zones(const DrawStore& store, const Edition& edition, int z, Lang 
         for (int n = ranges[k].lo; n <= ranges[k].hi; ++n) zoneOf[n] = static_cast<int>(k);
 
     CommandResult r;
-    r.caption = lang == Lang::Russian ? "Числа в " + std::to_string(z) + " зонах"
-                                      : "Numbers in " + std::to_string(z) + " zones";
+    r.caption = BiText{"Числа в ", "Numbers in "}(lang) + std::to_string(z) +
+                BiText{" зонах", " zones"}(lang);
     r.lines.reserve(store.DrawCount + 1);
     r.lines.push_back("    " + ZoneRangesText(z, game.pool));
     std::vector<int> counts(ranges.size());
@@ -110,8 +111,8 @@ int FinalSum(int n) {
 TableResult FinalSums(const DrawStore& store, const Edition& edition, Lang lang) {
     const Game& game = edition.game;
     TableResult r;
-    r.caption = Tr(lang, "Таблица конечных сумм чисел (n mod 9)",
-                   "Table - Final summary of numbers (n mod 9)");
+    r.caption = BiText{"Таблица конечных сумм чисел (n mod 9)",
+                       "Table - Final summary of numbers (n mod 9)"}(lang);
     const int first = game.perDraw + 3;
     r.table.colCount = first + game.perDraw;
     for (int k = 0; k < edition.zones->clearedCount; ++k) {
@@ -218,25 +219,23 @@ private:
 
 CommandResult Prognosis(const DrawStore& store, const Game& game, Lang lang) {
     CommandResult r;
-    r.caption = Tr(lang, "Прогноз", "Prognosis");
+    r.caption = BiText{"Прогноз", "Prognosis"}(lang);
     auto lines = std::make_shared<PrognosisLines>(store, game.perDraw);
-    lines->AddText(Tr(lang,
-                      "Если сумма всех чисел тиража больше 180, то в ближацшие 10 розыгрышей "
-                      "может выпасть такая комбинация, в которой минимальное число будет 10. "
-                      "[10..45]",
-                      "If the sum of the 6 regular numbers is greater then 180, then in the "
-                      "next 10 draws there should be a draw where the lowest number will be "
-                      "10. [10..45]"));
+    lines->AddText(BiText{"Если сумма всех чисел тиража больше 180, то в ближацшие 10 розыгрышей "
+                          "может выпасть такая комбинация, в которой минимальное число будет 10. "
+                          "[10..45]",
+                          "If the sum of the 6 regular numbers is greater then 180, then in the "
+                          "next 10 draws there should be a draw where the lowest number will be "
+                          "10. [10..45]"}(lang));
     lines->AddText("");
     lines->AddRule(true);
     lines->AddText("");
-    lines->AddText(Tr(lang,
-                      "Если сумма всех чисел в тираже не превышает 120, то в ближайшие 10 "
-                      "тиражей может выпасть такая комбинация, в которой самое большое число "
-                      "будет 36. [1..36].",
-                      "If the sum of the 6 regular numbers is lower then 120, then in the next "
-                      "10 draws there should be a draw which the highest number is lower then "
-                      "37. [1..36]."));
+    lines->AddText(BiText{"Если сумма всех чисел в тираже не превышает 120, то в ближайшие 10 "
+                          "тиражей может выпасть такая комбинация, в которой самое большое число "
+                          "будет 36. [1..36].",
+                          "If the sum of the 6 regular numbers is lower then 120, then in the next "
+                          "10 draws there should be a draw which the highest number is lower then "
+                          "37. [1..36]."}(lang));
     lines->AddText("");
     lines->AddRule(false);
     lines->Done();

@@ -44,9 +44,9 @@ void TForm_memo::ShowSource(const std::string& caption,
 }
 
 void TForm_memo::FormShow() {
-    const bool ru = host_.IsRussian();
-    Button_Reverse->SetCaption(host_.EditionRules().memo.reverse(host_.Language()));
-    CheckBox_wrap->SetCaption(ru ? "Сворачивать" : "Wrap");
+    const core::Lang lang = host_.Language();
+    Button_Reverse->SetCaption(host_.EditionRules().memo.reverse(lang));
+    CheckBox_wrap->SetCaption(core::BiText{"Сворачивать", "Wrap"}(lang));
 }
 
 void TForm_memo::FormResize() {
