@@ -31,6 +31,7 @@ TMainForm::~TMainForm() = default;
 TxpButton* TMainForm::CommandButton(const char* caption, int x, int y, int width,
                                     const core::BiText& texts) {
     auto* b = new TxpButton(clientArea());
+    b->SetParentFont(false); // the buttons keep their own bold navy font
     b->setGeometry(x, y, width > 0 ? width : look_.commandWidth, 20);
     b->SetCaption(caption);
     if (texts.russian) commandTexts_.push_back({b, texts});

@@ -12,6 +12,7 @@ TForm_memo::TForm_memo(const EditionHost& host, QWidget* parent) : TForm(parent)
     xpWindow1 = new TxpWindow(this);
     const core::MemoLayout& layout = host_.EditionRules().memo;
     Button_Reverse = new TxpButton(clientArea());
+    Button_Reverse->SetParentFont(false); // the buttons keep their own bold navy font
     Button_Reverse->setGeometry(layout.reverseX, layout.reverseY, layout.reverseW, layout.reverseH);
     Button_Reverse->SetCaption("Reverse");
     Button_Reverse->OnClick = [this] { Button_ReverseClick(); };

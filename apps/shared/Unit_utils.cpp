@@ -78,6 +78,7 @@ void TForm_Utils::CreateControls() {
     auto button = [this](QWidget* parent, const std::string& caption, QRect r,
                          void (TForm_Utils::*handler)()) {
         auto* b = new TxpButton(parent);
+        b->SetParentFont(false); // the buttons keep their own bold navy font
         b->setGeometry(r);
         b->SetCaption(caption);
         b->OnClick = [this, handler] { (this->*handler)(); };

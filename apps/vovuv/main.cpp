@@ -164,10 +164,8 @@ void TForm1::FormClose() {
 }
 
 void TForm1::DropMenu(TToolbarButton97& button, QMenu& menu) {
-    // The button stays pressed while the menu runs.
-    button.setDown(true);
+    // Run from the button's click, so the button shows pressed while the menu runs.
     menu.exec(PopupPoint(button));
-    button.setDown(false);
 }
 
 void TForm1::ToolbarButton97_fileClick() {

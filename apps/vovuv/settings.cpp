@@ -104,10 +104,12 @@ TForm_settings::TForm_settings(TForm1& main, QWidget* parent) : TForm(parent), m
     Label_url->OnClick = [this] { Label_urlClick(); };
     Label_url->OnMouseMove = [this] { Label_urlMouseMove(); };
     Button_OK = new TxpButton(c);
+    Button_OK->SetParentFont(false); // the buttons keep their own bold navy font
     Button_OK->setGeometry(96, 184, 75, 25);
     Button_OK->SetCaption("OK");
     Button_OK->OnClick = [this] { Button_OKClick(); };
     Button_cancel = new TxpButton(c);
+    Button_cancel->SetParentFont(false); // the buttons keep their own bold navy font
     Button_cancel->setGeometry(232, 184, 75, 25);
     Button_cancel->SetCaption("Cancel");
     Button_cancel->OnClick = [this] { Button_cancelClick(); };
