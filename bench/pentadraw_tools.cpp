@@ -12,7 +12,7 @@ namespace {
 
 // One draw's search: on average as many tickets as there are combinations.
 void BM_RndTestPerDraw(benchmark::State& state) {
-    const auto store = bench_support::HistoryStore(10000, core::Game5x36);
+    const auto store = bench_support::HistoryStore(10000, core::Edition5x36);
     core::RandomGenerator random;
     random.Seed(1);
     for (auto _ : state) {
@@ -25,7 +25,7 @@ void BM_RndTestPerDraw(benchmark::State& state) {
 BENCHMARK(BM_RndTestPerDraw)->Iterations(20)->Unit(benchmark::kMillisecond);
 
 void BM_HighlighterExecute(benchmark::State& state) {
-    const auto lines = bench_support::HistoryLines(10000, core::Game5x36);
+    const auto lines = bench_support::HistoryLines(10000, core::Edition5x36);
     const std::vector<std::uint8_t> set{5, 12, 17, 23, 36};
     for (auto _ : state) {
         auto out = core::HighlighterExecute(lines, set);
@@ -35,7 +35,7 @@ void BM_HighlighterExecute(benchmark::State& state) {
 BENCHMARK(BM_HighlighterExecute)->Unit(benchmark::kMillisecond);
 
 void BM_Map2Grid(benchmark::State& state) {
-    const auto store = bench_support::HistoryStore(10000, core::Game5x36);
+    const auto store = bench_support::HistoryStore(10000, core::Edition5x36);
     for (auto _ : state) {
         core::Map2Grid grid(store, core::Game5x36);
         benchmark::DoNotOptimize(grid);

@@ -1,12 +1,8 @@
 #include "apps/shared/EditionHost.h"
 #include "apps/shared/Unit_stringgrid.h"
-#include "apps/shared/Handover.h"
 #include "bench/support/History.h"
-#include "bench/support/Screen.h"
-#include "core/GridColumns.h"
 #include "core/ColumnChart.h"
 #include "core/TableMarking.h"
-#include "core/ZoneCommands.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -21,7 +17,7 @@ namespace {
 class BenchHost : public EditionHost {
 public:
     BenchHost() : EditionHost(Bundle6x45), store(bench_support::HistoryStore(10000)) {}
-    bool IsRussian() const override { return false; }
+    core::Lang Language() const override { return core::Lang::English; }
     const core::DrawStore& Store() const override { return store; }
     core::DrawStore store;
 };
@@ -36,36 +32,6 @@ void BM_FillGrid(benchmark::State& state) {
     for (auto _ : state) form.fill_grid();
 }
 BENCHMARK(BM_FillGrid)->Unit(benchmark::kMillisecond);
-
-void BM_FinalSumsIntoTable(benchmark::State& state) {
-    TForm_StringGrid form(Host());
-    for (auto _ : state) {
-        const auto r = core::FinalSums(Host().store, core::Edition6x45, core::Lang::English);
-        form.fill_grid();
-        form.PutColumns(r.table);
-        bench_support::WriteScreen(*form.StringGrid1);
-    }
-}
-BENCHMARK(BM_FinalSumsIntoTable)->Unit(benchmark::kMicrosecond);
-
-// Show: the main grid filled from the store, its columns handed to the table window, one
-// screen of the table written.
-void BM_Show(benchmark::State& state) {
-    TForm_StringGrid form(Host());
-    platform::TStringGrid mainGrid;
-    mainGrid.SetColCount(core::MainGridColumns);
-    for (auto _ : state) {
-        const auto columns = core::MainGridSources(Host().store, core::Game6x45, {});
-        mainGrid.BeginUpdate();
-        for (int c = 0; c < core::MainGridColumns; ++c) mainGrid.SetColumn(c, columns[c]);
-        mainGrid.SetRowCount(Host().store.DrawCount + 1);
-        mainGrid.EndUpdate();
-        form.fill_grid();
-        form.PutColumns(ColumnsFrom(mainGrid, 9));
-        bench_support::WriteScreen(*form.StringGrid1);
-    }
-}
-BENCHMARK(BM_Show)->Unit(benchmark::kMicrosecond);
 
 // One repaint of the marks: a page of 30 rows at the bottom of the table, the selection at
 // the top, so the limited trace walks the whole history for its next occurrences.
@@ -108,43 +74,6 @@ void BM_ColumnChart(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(core::ColumnChart(cells, "A1"));
 }
 BENCHMARK(BM_ColumnChart)->Unit(benchmark::kMillisecond);
-
-void BM_Zones(benchmark::State& state) {
-    for (auto _ : state)
-        benchmark::DoNotOptimize(core::Zones(Host().store, core::Edition6x45,
-                                             static_cast<int>(state.range(0)),
-                                             core::Lang::English));
-}
-BENCHMARK(BM_Zones)->Arg(2)->Arg(45)->Unit(benchmark::kMillisecond);
-
-void BM_FinalSums(benchmark::State& state) {
-    for (auto _ : state)
-        benchmark::DoNotOptimize(
-            core::FinalSums(Host().store, core::Edition6x45, core::Lang::English));
-}
-BENCHMARK(BM_FinalSums)->Unit(benchmark::kMillisecond);
-
-void BM_Prognosis(benchmark::State& state) {
-    for (auto _ : state)
-        benchmark::DoNotOptimize(
-            core::Prognosis(Host().store, core::Game6x45, core::Lang::English));
-}
-BENCHMARK(BM_Prognosis)->Unit(benchmark::kMillisecond);
-
-void BM_Spans(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(core::Spans(Host().store, core::Game6x45));
-}
-BENCHMARK(BM_Spans)->Unit(benchmark::kMillisecond);
-
-void BM_SortByGroups(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(core::SortByGroups(Host().store, core::Game6x45));
-}
-BENCHMARK(BM_SortByGroups)->Unit(benchmark::kMillisecond);
-
-void BM_Band(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(core::Band(Host().store, core::Game6x45));
-}
-BENCHMARK(BM_Band)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

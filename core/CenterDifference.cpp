@@ -1,6 +1,7 @@
 #include "core/CenterDifference.h"
 
 #include "core/MeasureCommands.h"
+#include "core/NumberWriter.h"
 #include "core/NumberRoutines.h"
 
 #include <algorithm>
@@ -20,13 +21,27 @@ CommandResult CenterCommand(const DrawStore& store, const Edition& edition) {
     const int count = std::max(store.DrawCount, 0);
     CommandResult r;
     r.caption = "Center of a group of numbers";
-    r.lines.reserve(count);
     PerDrawChart chart(edition, count);
+    std::vector<std::uint8_t> centers(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         const int c = DrawCenter(store[i], edition.game.perDraw);
-        r.lines.push_back(ZeroPad(count - i, count) + ": " + ZeroPad(c, edition.game.pool));
+        centers[i] = static_cast<std::uint8_t>(c);
         chart.Set(count - i, c);
     }
+    // "N: c" per draw, both zero-padded, made when it is shown.
+    const int width = IntDigits(count);
+    const int poolWidth = IntDigits(edition.game.pool);
+    r.source = MakeRowLines(
+        {}, static_cast<std::size_t>(count), std::move(centers),
+        [width, poolWidth](const std::vector<std::uint8_t>& c, std::size_t i) {
+            return static_cast<std::size_t>(width + 2 + std::max(poolWidth, IntDigits(c[i])));
+        },
+        [width, poolWidth, count](const std::vector<std::uint8_t>& c, std::size_t i,
+                                  std::string& out) {
+            AppendPadded(out, count - static_cast<int>(i), width);
+            out += ": ";
+            AppendPadded(out, c[i], poolWidth);
+        });
     r.charts.push_back(chart.Take(std::nullopt));
     return r;
 }
@@ -48,22 +63,35 @@ CommandResult DifferenceCommand(const DrawStore& store, const Edition& edition) 
     const int table = std::min(game.pool, 64);
     CommandResult r;
     r.caption = "Difference between current and previous draws";
-    r.lines.reserve(count);
     std::string header = "        ";
     for (int d = 0; d < table; ++d) header += ZeroPad(d, game.pool) + " ";
-    r.lines.push_back(std::move(header));
     // A count is at most perDraw squared; its text is worked out once.
     std::vector<std::string> cell(MaxPerDraw * MaxPerDraw + 1);
     cell[0] = "__ ";
     for (std::size_t c = 1; c < cell.size(); ++c) cell[c] = ZeroPad(c, game.pool) + " ";
-    for (int i = 0; i + 1 < count; ++i) {
-        const auto counts = DrawDifferences(store[i], store[i + 1], game);
-        std::string line = ZeroPad(count - i, count);
-        line.reserve(line.size() + 2 + 3 * table);
-        line += ": ";
-        for (int d = 0; d < table; ++d) line += cell[counts[d]];
-        r.lines.push_back(std::move(line));
-    }
+    // "N: " and a cell per difference for each draw but the oldest, made when it is shown
+    // from the draw and the one before it.
+    struct Values {
+        std::vector<Draw> draws;
+        std::vector<std::string> cell;
+    } values{std::vector<Draw>(static_cast<std::size_t>(count)), std::move(cell)};
+    for (int i = 0; i < count; ++i) values.draws[i] = store[i];
+    const int width = IntDigits(count);
+    const std::size_t rows = count > 1 ? static_cast<std::size_t>(count - 1) : 0;
+    r.source = MakeRowLines(
+        {std::move(header)}, rows, std::move(values),
+        [game, width, table](const Values& v, std::size_t i) {
+            const auto c = DrawDifferences(v.draws[i], v.draws[i + 1], game);
+            std::size_t bytes = static_cast<std::size_t>(width) + 2;
+            for (int d = 0; d < table; ++d) bytes += v.cell[c[d]].size();
+            return bytes;
+        },
+        [game, width, table, count](const Values& v, std::size_t i, std::string& out) {
+            const auto c = DrawDifferences(v.draws[i], v.draws[i + 1], game);
+            AppendPadded(out, count - static_cast<int>(i), width);
+            out += ": ";
+            for (int d = 0; d < table; ++d) out += v.cell[c[d]];
+        });
     return r;
 }
 

@@ -1,5 +1,6 @@
 #include "core/DrawFile.h"
 
+#include "core/BiText.h"
 #include "core/Format.h"
 #include "core/GridColumns.h"
 #include "core/NumberRoutines.h"
@@ -167,24 +168,22 @@ LoadReport LoadDrawLines(const std::vector<std::string>& lines, const DrawFileRu
 std::string LoadMessage(const LoadReport& report, Lang lang) {
     std::string text;
     if (!report.incorrectLines.empty()) {
-        text = Tr(lang, "Ошибка в строках: ", "Error - incorrect lines: ");
+        text = BiText{"Ошибка в строках: ", "Error - incorrect lines: "}(lang);
         // A box must stay on the screen with its OK button: name the first few, count the rest.
         const std::size_t listed = std::min(report.incorrectLines.size(), MaxListedLines);
         for (std::size_t i = 0; i < listed; ++i)
             text += std::to_string(report.incorrectLines[i]) + " ";
         if (const std::size_t more = report.incorrectLines.size() - listed; more > 0)
-            text += lang == Lang::Russian ? "… и ещё " + std::to_string(more)
-                                          : "… and " + std::to_string(more) + " more";
+            text += BiText{"… и ещё ", "… and "}(lang) + std::to_string(more) +
+                    BiText{"", " more"}(lang);
     }
     if (report.leftOut > 0) {
         if (!text.empty()) text += "\r\n\r\n";
-        text +=
-            lang == Lang::Russian
-                ? "Загружены последние " + std::to_string(MaxDraws) +
-                      " тиражей; более старые строки не загружены: " +
-                      std::to_string(report.leftOut)
-                : "Only the newest " + std::to_string(MaxDraws) +
-                      " draws were loaded; older lines left out: " + std::to_string(report.leftOut);
+        text += BiText{"Загружены последние ", "Only the newest "}(lang) +
+                std::to_string(MaxDraws) +
+                BiText{" тиражей; более старые строки не загружены: ",
+                       " draws were loaded; older lines left out: "}(lang) +
+                std::to_string(report.leftOut);
     }
     return text;
 }

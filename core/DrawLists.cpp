@@ -1,5 +1,6 @@
 #include "core/DrawLists.h"
 
+#include "core/BiText.h"
 #include "core/NumberRoutines.h"
 
 #include <algorithm>
@@ -69,26 +70,26 @@ int ExportCountAnswer(std::string_view answer, int drawCount) {
 }
 
 std::string ExportCaption(Lang lang) {
-    return Tr(lang, "Картинки в последних тиражах", "Charts in last draws");
+    return BiText{"Картинки в последних тиражах", "Charts in last draws"}(lang);
 }
 
 std::string ExportPrompt(Lang lang, int drawCount) {
-    return Tr(lang, "Введите число тиражей 1..", "Enter number of last draws 1..") +
+    return BiText{"Введите число тиражей 1..", "Enter number of last draws 1.."}(lang) +
            std::to_string(drawCount);
 }
 
 std::string ExportCancelText(Lang lang) {
-    return Tr(lang, "Отмена", "Cancel");
+    return BiText{"Отмена", "Cancel"}(lang);
 }
 
 std::string ExportSaveFailedMessage(Lang lang, const std::string& path, const std::string& reason) {
-    return Tr(lang, "Не удалось сохранить файл ", "Could not save file ") + path +
+    return BiText{"Не удалось сохранить файл ", "Could not save file "}(lang) + path +
            (reason.empty() ? "" : ": " + reason);
 }
 
 std::string ExportDoneMessage(Lang lang, const std::string& folder) {
-    return Tr(lang, "bmp файлы были созданы в директории ",
-              "bmp files has been created in directory ") +
+    return BiText{"bmp файлы были созданы в директории ",
+                  "bmp files has been created in directory "}(lang) +
            folder;
 }
 

@@ -1,6 +1,8 @@
 #include "core/DrawMap.h"
 
+#include "core/BiText.h"
 #include "core/NumberRoutines.h"
+#include "core/NumberWriter.h"
 
 #include <algorithm>
 
@@ -21,15 +23,30 @@ void BuildDrawMap(const DrawStore& store, const Game& game, DrawMapTable& map) {
 CommandResult MapCommand(const DrawStore& store, const Game& game, Lang lang,
                          const DrawMapTable& map) {
     CommandResult result;
-    result.caption = Tr(lang, "Карта", "Map");
+    result.caption = BiText{"Карта", "Map"}(lang);
     const int columns = std::min(game.pool, DrawMapTable::Columns);
     const int count = std::clamp(store.DrawCount, 0, DrawMapTable::Rows);
-    result.lines.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        std::string line = ZeroPad(store.DrawCount - i, store.DrawCount) + ":";
-        line += NumbersToText(map.row(i).data(), false, "", columns, game.pool);
-        result.lines.push_back(std::move(line));
-    }
+    // "N:" and the row's marks per draw, made when it is shown from a copy of the rows (the
+    // map is rebuilt by the next Map).
+    std::vector<std::uint8_t> rows(static_cast<std::size_t>(count) * columns);
+    for (int i = 0; i < count; ++i)
+        std::copy(map.row(i).begin(), map.row(i).begin() + columns,
+                  rows.begin() + static_cast<std::ptrdiff_t>(i) * columns);
+    const int drawCount = store.DrawCount;
+    const int width = IntDigits(drawCount);
+    result.source = MakeRowLines(
+        {}, static_cast<std::size_t>(count), std::move(rows),
+        [width, columns](const std::vector<std::uint8_t>& v, std::size_t i) {
+            std::size_t bytes = static_cast<std::size_t>(width) + 1;
+            for (int c = 0; c < columns; ++c) bytes += IntDigits(v[i * columns + c]);
+            return bytes;
+        },
+        [width, columns, drawCount](const std::vector<std::uint8_t>& v, std::size_t i,
+                                    std::string& out) {
+            AppendPadded(out, drawCount - static_cast<int>(i), width);
+            out += ':';
+            for (int c = 0; c < columns; ++c) AppendInt(out, v[i * columns + c]);
+        });
     return result;
 }
 

@@ -1,5 +1,6 @@
 #include "core/DrawUpdate.h"
 
+#include "core/BiText.h"
 #include "core/DrawFile.h"
 
 #include <cctype>
@@ -44,10 +45,10 @@ int CountDrawLines(const std::vector<std::string>& lines, const DrawLineRule& is
     return count;
 }
 
-bool WholeFile(const TransferEnd& end) {
+bool WholeFile(const TransferEnd& end, UnsizedBody unsized) {
     if (end.status != 200) return false;
     if (end.contentLength >= 0 && end.bodyBytes != end.contentLength) return false;
-    if (end.contentLength < 0 &&
+    if (end.contentLength < 0 && unsized == UnsizedBody::EndsWithLineEnd &&
         (end.body.empty() || (end.body.back() != '\n' && end.body.back() != '\r')))
         return false;
     for (const std::string& line : end.headerLines) {
@@ -75,35 +76,32 @@ std::optional<std::string> BackupName(const std::string& fileName,
 }
 
 std::string UpdateSuccessMessage(const std::string& fileName, int draws, Lang lang) {
-    if (lang == Lang::Russian)
-        return "Файл с данными " + fileName +
-               " был успешно обновлён\r\n\r\nТиражей: " + std::to_string(draws);
-    return "File " + fileName +
-           " has been updated successfully\r\n\r\nDraws: " + std::to_string(draws);
+    return BiText{"Файл с данными ", "File "}(lang) + fileName +
+           BiText{" был успешно обновлён\r\n\r\nТиражей: ",
+                  " has been updated successfully\r\n\r\nDraws: "}(lang) +
+           std::to_string(draws);
 }
 
 std::string BackupFailedMessage(const std::string& fileName, Lang lang) {
-    if (lang == Lang::Russian)
-        return "Не удалось сохранить копию файла " + fileName + "; файл не обновлён";
-    return "The old " + fileName + " could not be kept as a backup; the file was not updated";
+    return BiText{"Не удалось сохранить копию файла ", "The old "}(lang) + fileName +
+           BiText{"; файл не обновлён",
+                  " could not be kept as a backup; the file was not updated"}(lang);
 }
 
 std::string ShrinkQuestion(const std::string& fileName, int fileDraws, int downloadDraws,
                            Lang lang) {
-    if (lang == Lang::Russian)
-        return "Тиражей в файле " + fileName + ": " + std::to_string(fileDraws) +
-               ", в загруженном: " + std::to_string(downloadDraws) + ". Заменить файл?";
-    return "Draws in " + fileName + ": " + std::to_string(fileDraws) +
-           ", in the download: " + std::to_string(downloadDraws) + ". Replace the file?";
+    return BiText{"Тиражей в файле ", "Draws in "}(lang) + fileName + ": " +
+           std::to_string(fileDraws) + BiText{", в загруженном: ", ", in the download: "}(lang) +
+           std::to_string(downloadDraws) + BiText{". Заменить файл?", ". Replace the file?"}(lang);
 }
 
 std::string ShrinkCaption(Lang lang) {
-    return Tr(lang, "Обновление", "Update");
+    return BiText{"Обновление", "Update"}(lang);
 }
 
 std::string SaveFailedMessage(const std::string& fileName, Lang lang) {
-    if (lang == Lang::Russian) return "Не удалось записать файл " + fileName + "; файл не обновлён";
-    return "The file " + fileName + " could not be written; the file was not updated";
+    return BiText{"Не удалось записать файл ", "The file "}(lang) + fileName +
+           BiText{"; файл не обновлён", " could not be written; the file was not updated"}(lang);
 }
 
 std::optional<std::string> VersionMessage(const std::string& body) {

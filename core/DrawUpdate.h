@@ -51,10 +51,18 @@ struct TransferEnd {
     std::string_view body; // what arrived
 };
 
+// What ends a body that came without a Content-Length.
+enum class UnsizedBody {
+    // A draw file: a cut cannot be told from the end, so the body must end with a line end.
+    EndsWithLineEnd,
+    // A version text: it replaces nothing, so the server's normal close is its end.
+    EndsWithClose,
+};
+
 // The body is the whole file: status 200, no transfer coding this HTTP/1.0 client does not
-// undo (chunk sizes would be taken for lines), and exactly the Content-Length when one came.
-// Without a length a cut cannot be told from the end, so the body must end with a line end.
-bool WholeFile(const TransferEnd& end);
+// undo (chunk sizes would be taken for lines), exactly the Content-Length when one came, and
+// without one what the rule asks.
+bool WholeFile(const TransferEnd& end, UnsizedBody unsized);
 
 // The backup name of a draw file: name + ".bak", or name + ".bak[n]" for the first free n of
 // 1..9999; nothing when every one is taken.

@@ -22,6 +22,18 @@ struct MemoLayout {
     BiText reverse;
 };
 
+// One of an edition's tables. It cannot be made empty, so an edition that leaves a table out
+// does not compile instead of falling back on another edition's.
+template <class Table> class EditionTable {
+public:
+    constexpr EditionTable(const Table& table) : table_(&table) {}
+    constexpr const Table& operator*() const { return *table_; }
+    constexpr const Table* operator->() const { return table_; }
+
+private:
+    const Table* table_;
+};
+
 // What sets one edition apart from the other, as data: its game, its draw file, its board, its
 // settings file and the texts and rule differences its windows and commands take. A command
 // family that differs between the editions keeps its own table in its own header and adds one
@@ -38,12 +50,12 @@ struct Edition {
     MemoLayout memo;
     int mapStartZoom;
     int mapWindowWidth;
-    const FrequencyTexts* frequency = &FrequencyTexts6x45;
-    const MeasureRules* measures = &MeasureRules6x45;
-    const ZoneTexts* zones = &ZoneTexts6x45;
-    const PairRules* pairs = &PairRules6x45;
-    const StrategyRules* strategy = &StrategyRules6x45;
-    const FilterRules* filter = &FilterRules6x45;
+    EditionTable<FrequencyTexts> frequency;
+    EditionTable<MeasureRules> measures;
+    EditionTable<ZoneTexts> zones;
+    EditionTable<PairRules> pairs;
+    EditionTable<StrategyRules> strategy;
+    EditionTable<FilterRules> filter;
 };
 
 inline constexpr Edition Edition6x45{
@@ -58,6 +70,12 @@ inline constexpr Edition Edition6x45{
     .memo = {710, 8, 4, 65, 17, 112, 4, 93, 17, {"Реверс", "Reverse"}},
     .mapStartZoom = 10,
     .mapWindowWidth = 500,
+    .frequency = FrequencyTexts6x45,
+    .measures = MeasureRules6x45,
+    .zones = ZoneTexts6x45,
+    .pairs = PairRules6x45,
+    .strategy = StrategyRules6x45,
+    .filter = FilterRules6x45,
 };
 
 inline constexpr Edition Edition5x36{
@@ -72,12 +90,12 @@ inline constexpr Edition Edition5x36{
     .memo = {600, 8, 3, 97, 20, 128, 5, 97, 17, {"Перевернуть", "Reverse"}},
     .mapStartZoom = 13,
     .mapWindowWidth = 510,
-    .frequency = &FrequencyTexts5x36,
-    .measures = &MeasureRules5x36,
-    .zones = &ZoneTexts5x36,
-    .pairs = &PairRules5x36,
-    .strategy = &StrategyRules5x36,
-    .filter = &FilterRules5x36,
+    .frequency = FrequencyTexts5x36,
+    .measures = MeasureRules5x36,
+    .zones = ZoneTexts5x36,
+    .pairs = PairRules5x36,
+    .strategy = StrategyRules5x36,
+    .filter = FilterRules5x36,
 };
 
 } // namespace core

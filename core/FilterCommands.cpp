@@ -1,5 +1,6 @@
 #include "core/FilterCommands.h"
 
+#include "core/BiText.h"
 #include "core/NumberRoutines.h"
 
 #include <algorithm>
@@ -91,15 +92,14 @@ TableResult FilterAny(const DrawStore& store, const Edition& edition, Lang lang)
 
 Prompt SeparationPrompt(int drawCount, Lang lang) {
     const std::string n = std::to_string(drawCount);
-    if (lang == Lang::Russian) return {"Сепарация по группам", "Введите номер тиража, 1.." + n, n};
-    return {"Separation by groups", "Enter number of draw, 1.." + n, n};
+    return {BiText{"Сепарация по группам", "Separation by groups"}(lang),
+            BiText{"Введите номер тиража, 1..", "Enter number of draw, 1.."}(lang) + n, n};
 }
 
 std::string SeparationRangeMessage(int drawCount, Lang lang) {
     const std::string n = std::to_string(drawCount);
-    if (drawCount < 1) return Tr(lang, "Нет тиражей", "There are no draws");
-    return lang == Lang::Russian ? "Номер тиража должен быть от 1 до " + n
-                                 : "The draw number must be 1.." + n;
+    if (drawCount < 1) return BiText{"Нет тиражей", "There are no draws"}(lang);
+    return BiText{"Номер тиража должен быть от 1 до ", "The draw number must be 1.."}(lang) + n;
 }
 
 std::string SeparationLine(const std::uint8_t* record, const std::uint8_t* marked, int perDraw,
@@ -189,9 +189,9 @@ std::optional<CommandResult> Separation(const DrawStore& store, const Game& game
     for (const Draw& rec : SeparationRecords(store, perDraw, s, span.last))
         r.lines.push_back(SeparationLine(rec.data(), marked, perDraw, game.pool));
     r.lines.emplace_back();
-    if (span.incomplete) r.lines.push_back(Tr(lang, "Не полный расёчт", "Not Completed"));
-    r.caption =
-        Tr(lang, "Расчёт начиная с тиража ", "Starting from draw number ") + std::to_string(dc - s);
+    if (span.incomplete) r.lines.push_back(BiText{"Не полный расёчт", "Not Completed"}(lang));
+    r.caption = BiText{"Расчёт начиная с тиража ", "Starting from draw number "}(lang) +
+                std::to_string(dc - s);
     return r;
 }
 

@@ -1,5 +1,6 @@
 #include "core/Find.h"
 
+#include "core/BiText.h"
 #include "core/NumberRoutines.h"
 #include "core/NumberWriter.h"
 
@@ -81,8 +82,8 @@ std::shared_ptr<const LineSource> FindSource(const DrawStore& store, std::string
 }
 
 std::string FindCaption(Lang lang) {
-    return Tr(lang, "Поиск номеров в предыдущих тиражах",
-              "Draws where selected numbers were found");
+    return BiText{"Поиск номеров в предыдущих тиражах",
+                  "Draws where selected numbers were found"}(lang);
 }
 
 } // namespace core

@@ -8,11 +8,6 @@ namespace core {
 // from zero (8.125 -> "8.13"), as users expect from a two-decimal figure.
 std::string FormatFixed(double value, int decimals);
 
-// The quotient numerator / denominator as FormatFixed writes it, computed from the integers so
-// an exact half is never lost to a binary quotient (113 / 800 * 100 is 14.124999... in double).
-// A zero denominator gives zero.
-std::string FormatRatio(long long numerator, long long denominator, int decimals);
-
 // Nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
 long long RoundEven(long double value);
 

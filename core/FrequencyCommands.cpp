@@ -1,5 +1,6 @@
 #include "core/FrequencyCommands.h"
 
+#include "core/BiText.h"
 #include "core/CountTables.h"
 #include "core/Format.h"
 #include "core/NumberRoutines.h"
@@ -32,12 +33,12 @@ ChartData CountsChart(const Counts& counts, double yMax) {
 } // namespace
 
 std::string StatisticsPromptCaption(Lang lang) {
-    return Tr(lang, "Статистика последних тиражей", "Statistics of last draws");
+    return BiText{"Статистика последних тиражей", "Statistics of last draws"}(lang);
 }
 
 std::string FrequencyPromptCaption(Lang lang) {
-    return Tr(lang, "Количиство выпадений в последних тиражах",
-              "Amount of numbers appearance in last draws");
+    return BiText{"Количиство выпадений в последних тиражах",
+                  "Amount of numbers appearance in last draws"}(lang);
 }
 
 FrequencyPromptTexts FrequencyPrompt(const Edition& edition, int drawCount, Lang lang) {
@@ -72,9 +73,9 @@ CommandResult DeltaCommand(const DrawStore& store, const Edition& edition, int n
             if (InPool(d, game)) ++c[d - 1];
         }
     CommandResult r;
-    r.caption = Tr(lang, "Статистика: Дельта - промежутки в последних ",
-                   "Statistics - Delta Spans for last ") +
-                std::to_string(n) + Tr(lang, " тиражах", " games");
+    r.caption = BiText{"Статистика: Дельта - промежутки в последних ",
+                       "Statistics - Delta Spans for last "}(lang) +
+                std::to_string(n) + BiText{" тиражах", " games"}(lang);
     r.lines = LevelLines(c, false, game.pool);
     r.charts.push_back(CountsChart(c, 1000));
     return r;
@@ -93,10 +94,10 @@ CommandResult AverageCommand(const DrawStore& store, const Edition& edition, int
 
     CommandResult r;
     const std::string positions = std::to_string(game.perDraw);
-    r.caption = lang == Lang::Russian ? "Среднее значение выпавших номеров для 1.." + positions +
-                                            " позиции в последних " + std::to_string(n) + " тиражах"
-                                      : "Average numbers for 1.." + positions +
-                                            " positions of last " + std::to_string(n) + " draws";
+    r.caption =
+        BiText{"Среднее значение выпавших номеров для 1..", "Average numbers for 1.."}(lang) +
+        positions + BiText{" позиции в последних ", " positions of last "}(lang) +
+        std::to_string(n) + BiText{" тиражах", " draws"}(lang);
     std::string all;
     for (int p = 0; p < game.perDraw; ++p) {
         r.lines.push_back(std::to_string(p + 1) + ": " + std::to_string(m[p]));
@@ -181,7 +182,7 @@ CommandResult FrequencyCommand(const DrawStore& store, const Edition& edition, i
     r.lines.push_back(std::move(sorted.numbers));
     r.lines.push_back(std::move(sorted.counts));
     r.lines.push_back("");
-    r.lines.push_back(Tr(lang, "Среднее: ", "Average: ") + FormatRatio(total, game.pool, 2));
+    r.lines.push_back(BiText{"Среднее: ", "Average: "}(lang) + FormatRatio(total, game.pool, 2));
     ChartData chart = CountsChart(h, 255);
     chart.header = t.frequencyChartHeader(lang);
     r.charts.push_back(std::move(chart));

@@ -4,6 +4,8 @@
 #include "core/NumberWriter.h"
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 
 namespace core {
 
@@ -21,42 +23,109 @@ std::shared_ptr<const CellColumn> PositionColumn(const DrawStore& store, int p) 
     return std::make_shared<NumberColumn>(std::move(values));
 }
 
+namespace {
+
+int Sum(const Draw& d, int n) {
+    int s = 0;
+    for (int k = 0; k < n; ++k) s += d[k];
+    return s;
+}
+
+const Draw& DrawOf(const MainGridRecord& r) {
+    return r.store[r.index];
+}
+
+void WriteDrawNumber(const MainGridRecord& r, int, std::string& out) {
+    if (r.label)
+        out = r.label->drawNumber;
+    else
+        AppendInt(out, r.store.DrawCount - r.index);
+}
+void WriteDate(const MainGridRecord& r, int, std::string& out) {
+    if (r.label) out = r.label->date;
+}
+void WriteNumber(const MainGridRecord& r, int position, std::string& out) {
+    AppendInt(out, DrawOf(r)[position]);
+}
+void WriteSpan(const MainGridRecord& r, int, std::string& out) {
+    AppendInt(out, DrawSpan(DrawOf(r), r.game.perDraw));
+}
+void WriteAverage(const MainGridRecord& r, int, std::string& out) {
+    AppendRatio(out, Sum(DrawOf(r), r.game.perDraw), r.game.perDraw, 2);
+}
+void WriteDifference(const MainGridRecord& r, int position, std::string& out) {
+    Draw deltas = DrawOf(r);
+    DrawDeltas(deltas, r.game.perDraw);
+    AppendInt(out, deltas[position]);
+}
+void WriteOdd(const MainGridRecord& r, int, std::string& out) {
+    AppendInt(out, CountOdd(DrawOf(r), r.game.perDraw));
+}
+void WriteEven(const MainGridRecord& r, int, std::string& out) {
+    AppendInt(out, CountEven(DrawOf(r), r.game.perDraw));
+}
+void WriteSum(const MainGridRecord& r, int, std::string& out) {
+    AppendInt(out, Sum(DrawOf(r), r.game.perDraw));
+}
+// Numbers shared with the draw before; the oldest draw has none to compare with.
+void WritePrevious(const MainGridRecord& r, int, std::string& out) {
+    if (r.index + 1 < r.store.DrawCount)
+        AppendInt(out, CountEqualPairs(DrawOf(r), r.store[r.index + 1], r.game.perDraw));
+}
+
+using C = MainGridColumn;
+// The numbers from column 2 and their differences from column 12, as many as a draw has.
+// clang-format off
+constexpr MainGridColumn kColumns[] = {
+    {0, {"№", "№"}, 30, 0, WriteDrawNumber},
+    {1, {"", ""}, C::EditionWidth, 0, WriteDate},
+    {2, {"A1", "A1"}, 0, 0, WriteNumber, 0, 1},
+    {3, {"A2", "A2"}, 0, 0, WriteNumber, 1, 2},
+    {4, {"A3", "A3"}, 0, 0, WriteNumber, 2, 3},
+    {5, {"A4", "A4"}, 0, 0, WriteNumber, 3, 4},
+    {6, {"A5", "A5"}, 0, 0, WriteNumber, 4, 5},
+    {7, {"A6", "A6"}, 0, 0, WriteNumber, 5, 6},
+    {9, {"Макс-Мин", "Max-Min"}, 50, 60, WriteSpan},
+    {10, {"Среднее", "Average"}, 50, 0, WriteAverage},
+    {12, {"d1", "d1"}, 0, 0, WriteDifference, 0, 2},
+    {13, {"d2", "d2"}, 0, 0, WriteDifference, 1, 3},
+    {14, {"d3", "d3"}, 0, 0, WriteDifference, 2, 4},
+    {15, {"d4", "d4"}, 0, 0, WriteDifference, 3, 5},
+    {16, {"d5", "d5"}, 0, 0, WriteDifference, 4, 6},
+    {18, {"Нечет", "Odd"}, 30, 40, WriteOdd},
+    {19, {"Чёт", "Even"}, 30, 30, WriteEven},
+    {20, {"Сумма", "Sum"}, 30, 40, WriteSum},
+    {21, {"Пред", "Prev"}, 30, 35, WritePrevious},
+};
+// clang-format on
+static_assert(MaxPerDraw == 6, "the table has a number and a difference column per position");
+
+// The table's row of each grid column, -1 for an empty one.
+constexpr std::array<int, MainGridColumns> kRowOfColumn = [] {
+    std::array<int, MainGridColumns> rows{};
+    rows.fill(-1);
+    for (int r = 0; r < static_cast<int>(std::size(kColumns)); ++r) rows[kColumns[r].index] = r;
+    return rows;
+}();
+
+const MainGridColumn* ColumnAt(int col, const Game& game) {
+    if (col < 0 || col >= MainGridColumns) return nullptr;
+    const int row = kRowOfColumn[static_cast<std::size_t>(col)];
+    if (row < 0 || !kColumns[row].ShownFor(game)) return nullptr;
+    return &kColumns[row];
+}
+
+} // namespace
+
+std::span<const MainGridColumn> MainGridTable() {
+    return kColumns;
+}
+
 void WriteMainGridCell(const DrawStore& store, int index, const Game& game, const DrawLabel* label,
                        int col, std::string& out) {
     out.clear();
-    const int n = game.perDraw;
-    const Draw& d = store[index];
-    auto sum = [&] {
-        int s = 0;
-        for (int k = 0; k < n; ++k) s += d[k];
-        return s;
-    };
-    if (col == 0) {
-        if (label)
-            out = label->drawNumber;
-        else
-            AppendInt(out, store.DrawCount - index);
-    } else if (col == 1) {
-        if (label) out = label->date;
-    } else if (col >= 2 && col < 2 + n) {
-        AppendInt(out, d[col - 2]);
-    } else if (col == 9) {
-        AppendInt(out, DrawSpan(d, n));
-    } else if (col == 10) {
-        AppendRatio(out, sum(), n, 2);
-    } else if (col >= 12 && col < 12 + n - 1) {
-        Draw deltas = d;
-        DrawDeltas(deltas, n);
-        AppendInt(out, deltas[col - 12]);
-    } else if (col == 18) {
-        AppendInt(out, CountOdd(d, n));
-    } else if (col == 19) {
-        AppendInt(out, CountEven(d, n));
-    } else if (col == 20) {
-        AppendInt(out, sum());
-    } else if (col == 21 && index + 1 < store.DrawCount) {
-        AppendInt(out, CountEqualPairs(d, store[index + 1], n));
-    }
+    if (const MainGridColumn* c = ColumnAt(col, game))
+        c->write({store, index, game, label}, c->position, out);
 }
 
 namespace {
@@ -68,22 +137,26 @@ struct MainGridData {
     std::vector<DrawLabel> labels;
 };
 
-class MainGridColumn final : public CellColumn {
+// One grid column's cells; an empty column has no table row.
+class MainGridCells final : public CellColumn {
 public:
-    MainGridColumn(std::shared_ptr<const MainGridData> data, int col)
-        : data_(std::move(data)), col_(col) {}
+    MainGridCells(std::shared_ptr<const MainGridData> data, const MainGridColumn* column)
+        : data_(std::move(data)), column_(column) {}
 
     std::size_t Count() const override {
         return static_cast<std::size_t>(std::max(data_->store.DrawCount, 0));
     }
     void Write(std::size_t i, std::string& out) const override {
+        out.clear();
+        if (!column_) return;
         const DrawLabel* label = i < data_->labels.size() ? &data_->labels[i] : nullptr;
-        WriteMainGridCell(data_->store, static_cast<int>(i), data_->game, label, col_, out);
+        column_->write({data_->store, static_cast<int>(i), data_->game, label}, column_->position,
+                       out);
     }
 
 private:
     std::shared_ptr<const MainGridData> data_;
-    int col_;
+    const MainGridColumn* column_;
 };
 
 } // namespace
@@ -93,7 +166,7 @@ MainGridSources(const DrawStore& store, const Game& game, const std::vector<Draw
     auto data = std::make_shared<MainGridData>(MainGridData{store, game, labels});
     std::vector<std::shared_ptr<const CellColumn>> columns;
     for (int c = 0; c < MainGridColumns; ++c)
-        columns.push_back(std::make_shared<MainGridColumn>(data, c));
+        columns.push_back(std::make_shared<MainGridCells>(data, ColumnAt(c, game)));
     return columns;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "core/BiText.h"
 #include "core/CellColumn.h"
 #include "core/DrawFile.h"
 #include "core/DrawStore.h"
 #include "core/Game.h"
 
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace core {
@@ -17,6 +19,36 @@ namespace core {
 std::shared_ptr<const CellColumn> DrawNumberColumn(const DrawStore& store);
 // The number at position p of each draw.
 std::shared_ptr<const CellColumn> PositionColumn(const DrawStore& store, int p);
+
+// What one main-grid row is written from: record index, its label when the file gives one.
+struct MainGridRecord {
+    const DrawStore& store;
+    int index;
+    const Game& game;
+    const DrawLabel* label;
+};
+
+// One column of the main grid: where it sits, its header, its widths and what its cells show.
+// The columns a table leaves out stay empty.
+struct MainGridColumn {
+    // The width of the label column, which each edition gives.
+    static constexpr int EditionWidth = -1;
+
+    int index;
+    BiText header;    // the English one until the first language switch
+    int width;        // 0: the grid's default
+    int widthRussian; // after a switch to Russian; 0: a switch leaves the width alone
+    void (*write)(const MainGridRecord& record, int position, std::string& out);
+    int position = 0;   // of the number or the difference a column shows
+    int minPerDraw = 0; // an edition with fewer numbers per draw has no such column
+
+    bool ShownFor(const Game& game) const { return game.perDraw >= minPerDraw; }
+    // The width after a switch to lang, when a switch sets it.
+    int WidthIn(Lang lang) const { return lang == Lang::Russian ? widthRussian : width; }
+};
+
+// Every column any edition's main grid shows, in grid order; an edition shows those ShownFor it.
+std::span<const MainGridColumn> MainGridTable();
 
 // Cell `col` of the main grid row showing record index (see MainGridRow).
 void WriteMainGridCell(const DrawStore& store, int index, const Game& game, const DrawLabel* label,

@@ -1,5 +1,6 @@
 #include "core/Groups.h"
 
+#include "core/BiText.h"
 #include "core/NumberRoutines.h"
 
 #include <algorithm>
@@ -44,7 +45,7 @@ TableResult Groups(const DrawStore& store, const Game& game, int n, Lang lang) {
     TableResult r;
     const std::string count = std::to_string(groups);
     r.caption =
-        lang == Lang::Russian ? "Числа в " + count + " группах" : "Numbers in " + count + " groups";
+        BiText{"Числа в ", "Numbers in "}(lang) + count + BiText{" группах", " groups"}(lang);
     r.table.colCount = GroupCountColumn + 1;
     for (int c = 1; c <= GroupCountColumn; ++c) r.table.widths.push_back({c, 20});
     auto& cols = r.table.columns;

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace core {
 
@@ -193,7 +194,7 @@ std::string HttpDateText(double dateTime) {
 std::vector<std::string> RequestLines(const RequestFields& f) {
     std::vector<std::string> lines;
     const bool post = f.method == "POST";
-    lines.push_back(f.method + " " + f.path + " HTTP/1.0");
+    lines.push_back(f.method + " " + EncodeRequestTarget(f.path) + " HTTP/1.0");
     if (!f.sender.empty()) lines.push_back("From: " + f.sender);
     if (!f.accept.empty()) lines.push_back("Accept: " + f.accept);
     if (!f.reference.empty()) lines.push_back("Referer: " + f.reference);
@@ -214,6 +215,47 @@ std::vector<std::string> RequestLines(const RequestFields& f) {
         lines.push_back("Range: bytes=" + f.rangeBegin + "-" + f.rangeEnd);
     lines.emplace_back();
     return lines;
+}
+
+std::string EncodeRequestTarget(const std::string& target) {
+    static const char* hex = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(target.size());
+    for (char c : target) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b == ' ' || b >= 0x80) {
+            out += '%';
+            out += hex[b >> 4];
+            out += hex[b & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+bool HasBlankOrHighByte(const std::string& text) {
+    for (char c : text)
+        if (c == ' ' || static_cast<unsigned char>(c) >= 0x80) return true;
+    return false;
+}
+
+std::optional<long long> MergeContentLength(long long current, const std::string& value) {
+    long long length = current;
+    std::size_t from = 0;
+    for (;;) {
+        const auto comma = value.find(',', from);
+        const std::string item =
+            value.substr(from, comma == std::string::npos ? comma : comma - from);
+        char* end = nullptr;
+        const long long n = std::strtoll(item.c_str(), &end, 10);
+        if (end != item.c_str() && n >= 0) {
+            if (length >= 0 && n != length) return std::nullopt;
+            length = n;
+        }
+        if (comma == std::string::npos) return length;
+        from = comma + 1;
+    }
 }
 
 StatusParse ParseStatusLine(const std::string& line, StatusLine& status) {
@@ -328,7 +370,10 @@ std::string ApplyViaProxy(HttpTarget& t, const std::string& v) {
 } // namespace
 
 std::string ApplyLocation(HttpTarget& target, const std::string& location, bool viaProxy) {
-    return viaProxy ? ApplyViaProxy(target, location) : ApplyDirect(target, location);
+    std::string scheme = viaProxy ? ApplyViaProxy(target, location) : ApplyDirect(target, location);
+    target.path = EncodeRequestTarget(target.path);
+    target.location = EncodeRequestTarget(target.location);
+    return scheme;
 }
 
 } // namespace core

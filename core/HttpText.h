@@ -43,8 +43,23 @@ struct RequestFields {
     std::string rangeBegin, rangeEnd;
 };
 
-// The lines of a request header in their order, the closing empty line included.
+// The lines of a request header in their order, the closing empty line included. The request
+// path goes out through EncodeRequestTarget.
 std::vector<std::string> RequestLines(const RequestFields& fields);
+
+// A request target as it may go on the wire: blanks and bytes of 0x80 and up percent-encoded,
+// so that the request line keeps its three fields whatever address it was given. Anything
+// already encoded stays as it is.
+std::string EncodeRequestTarget(const std::string& target);
+
+// Whether the text holds a blank or a byte of 0x80 and up: no host name does.
+bool HasBlankOrHighByte(const std::string& text);
+
+// The length of a response after one more "Content-Length" value, given the one its earlier
+// values gave (-1: none yet). A repeat of the same value, also in a list ("5, 5"), is one
+// length; differing values give nothing, since the body could end at either. A value that is
+// no number is passed over.
+std::optional<long long> MergeContentLength(long long current, const std::string& value);
 
 struct StatusLine {
     int code = 0;
@@ -81,8 +96,9 @@ struct HttpTarget {
     std::string location; // absolute address of the target
 };
 
-// Moves the target to a "location" value. Returns the scheme of the new target in lower case
-// ("http" for a relative one), so the caller can refuse what it cannot speak.
+// Moves the target to a "location" value, its path and address through EncodeRequestTarget.
+// Returns the scheme of the new target in lower case ("http" for a relative one), so the caller
+// can refuse what it cannot speak.
 std::string ApplyLocation(HttpTarget& target, const std::string& location, bool viaProxy);
 
 std::string ToLower(std::string text);

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace core {
@@ -48,5 +50,51 @@ private:
     std::size_t maxLineBytes_ = 0;
     std::size_t textBytes_ = 0;
 };
+
+// Fixed lines first, then `rows` lines made from the values a result keeps (`data`), then fixed
+// lines again: `bytes(data, row)` gives a row's size and `write(data, row, out)` appends it to
+// an empty out. A per-draw result so keeps its values, not ten thousand strings.
+template <class Data, class Bytes, class WriteRow> class RowLines final : public LineSource {
+public:
+    RowLines(std::vector<std::string> head, std::size_t rows, Data data, Bytes bytes,
+             WriteRow write, std::vector<std::string> tail)
+        : head_(std::move(head)), rows_(rows), data_(std::move(data)), bytes_(std::move(bytes)),
+          write_(std::move(write)), tail_(std::move(tail)) {
+        MeasureLines();
+    }
+    std::size_t Count() const override { return head_.size() + rows_ + tail_.size(); }
+    std::size_t LineBytes(std::size_t i) const override {
+        if (i < head_.size()) return head_[i].size();
+        if (i - head_.size() < rows_) return bytes_(data_, i - head_.size());
+        return tail_[i - head_.size() - rows_].size();
+    }
+    void Write(std::size_t i, std::string& out) const override {
+        if (i < head_.size()) {
+            out = head_[i];
+        } else if (i - head_.size() < rows_) {
+            out.clear();
+            write_(data_, i - head_.size(), out);
+        } else {
+            out = tail_[i - head_.size() - rows_];
+        }
+    }
+
+private:
+    std::vector<std::string> head_;
+    std::size_t rows_;
+    Data data_;
+    Bytes bytes_;
+    WriteRow write_;
+    std::vector<std::string> tail_;
+};
+
+template <class Data, class Bytes, class WriteRow>
+std::shared_ptr<const LineSource> MakeRowLines(std::vector<std::string> head, std::size_t rows,
+                                               Data data, Bytes bytes, WriteRow write,
+                                               std::vector<std::string> tail = {}) {
+    return std::make_shared<RowLines<Data, Bytes, WriteRow>>(std::move(head), rows, std::move(data),
+                                                             std::move(bytes), std::move(write),
+                                                             std::move(tail));
+}
 
 } // namespace core

@@ -1,5 +1,6 @@
 #include "core/MeasureCommands.h"
 
+#include "core/BiText.h"
 #include "core/CountTables.h"
 #include "core/Format.h"
 #include "core/NumberWriter.h"
@@ -100,7 +101,7 @@ CommandResult CharacterCommand(const DrawStore& store, const Edition& edition, L
     const int count = std::max(store.DrawCount, 0);
     PerDrawChart chart(edition, count);
     CommandResult r;
-    r.caption = Tr(lang, "Характеристическое число", "Characteristic number");
+    r.caption = BiText{"Характеристическое число", "Characteristic number"}(lang);
     std::vector<Characteristic> values(count);
     for (int i = 0; i < count; ++i) {
         values[i] = DrawCharacteristic(store[i], game.perDraw);
@@ -177,7 +178,7 @@ CommandResult CheckSumCommand(const DrawStore& store, const Edition& edition, La
         AddChartValue(distribution, 2, point, runs[g].value);
     }
     distribution.yMax = 255;
-    distribution.caption = Tr(lang, "Распределение", "Distribution");
+    distribution.caption = BiText{"Распределение", "Distribution"}(lang);
     r.charts.push_back(std::move(distribution));
     return r;
 }

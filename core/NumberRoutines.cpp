@@ -1,5 +1,6 @@
 #include "core/NumberRoutines.h"
 
+#include "core/BiText.h"
 #include "core/NumberWriter.h"
 
 #include <algorithm>
@@ -138,12 +139,9 @@ int LastNAnswer(std::string_view answer, int drawCount, LastNVariant variant) {
     return std::min(n, std::max(drawCount, 0));
 }
 
-std::string LastNPromptEnglish(int drawCount) {
-    return "Enter number of last draws 1.." + std::to_string(drawCount);
-}
-
-std::string LastNPromptRussian(int drawCount) {
-    return "Введите число последних тиражей [1.." + std::to_string(drawCount) + "]";
+std::string LastNPrompt(int drawCount, Lang lang) {
+    return BiText{"Введите число последних тиражей [1..", "Enter number of last draws 1.."}(lang) +
+           std::to_string(drawCount) + BiText{"]", ""}(lang);
 }
 
 } // namespace core

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Lang.h"
+
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -56,8 +58,7 @@ enum class LastNVariant {
 int LastNAnswer(std::string_view answer, int drawCount,
                 LastNVariant variant = LastNVariant::Standard);
 
-// The last-N prompt texts.
-std::string LastNPromptEnglish(int drawCount);
-std::string LastNPromptRussian(int drawCount);
+// The last-N prompt text.
+std::string LastNPrompt(int drawCount, Lang lang);
 
 } // namespace core

@@ -49,4 +49,7 @@ inline std::string IntText(long long value) {
 // an exact half rounds away from zero (8.125 -> "8.13"). A zero denominator gives zero.
 void AppendRatio(std::string& out, long long numerator, long long denominator, int decimals);
 
+// AppendRatio's text on its own.
+std::string FormatRatio(long long numerator, long long denominator, int decimals);
+
 } // namespace core

@@ -1,11 +1,15 @@
 #include "core/PairCommands.h"
 
+#include "core/BiText.h"
 #include "core/CountCommon.h"
 #include "core/Format.h"
+#include "core/NumberWriter.h"
 #include "core/LineBuilder.h"
 #include "core/NumberRoutines.h"
+#include "core/NumberWriter.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -161,11 +165,11 @@ public:
     MatchLines(const DrawStore& store, const Game& game, Lang lang)
         : PairLines(store, game.perDraw),
           padded_(std::max(n_, 0), [this](int k) { return ZeroPad(k, n_) + " "; }) {
-        AddFixed(Tr(lang, "Совпадение трёх и более чисел:", "Three and more numbers matches:"));
+        AddFixed(BiText{"Совпадение трёх и более чисел:", "Three and more numbers matches:"}(lang));
         AddFixed("");
         for (int i = 0; i + 1 < n_; ++i) AddRow(0, i, RowBytes(0, i));
         AddFixed("");
-        AddFixed(Tr(lang, "Совпадение двух чисел:", "Two numbers matches:"));
+        AddFixed(BiText{"Совпадение двух чисел:", "Two numbers matches:"}(lang));
         AddFixed("");
         for (int i = 0; i + 1 < n_; ++i) AddRow(1, i, RowBytes(1, i));
         MeasureLines();
@@ -249,7 +253,7 @@ private:
 
 Prompt TriplesPrompt(const Edition& edition, Lang lang) {
     return {edition.pairs->triplesCaption(lang),
-            Tr(lang, "Введите минимальное число троек", "Minimum Number of triples"), "2"};
+            BiText{"Введите минимальное число троек", "Minimum Number of triples"}(lang), "2"};
 }
 
 int TriplesMinimum(std::string_view answer) {
@@ -280,51 +284,83 @@ CommandResult Triples(const DrawStore& store, const Edition& edition, int minimu
 
     // Each draw hands its own triples (20 for six numbers) to their lists, oldest draw first,
     // instead of every triple walking every draw.
-    std::vector<std::vector<int>> held(n);
+    struct Held {
+        std::array<int, MaxPerDraw> numbers;
+        int count;
+    };
+    std::vector<Held> held(static_cast<std::size_t>(std::max(n, 0)));
     std::vector<int> hits(triples.size(), 0);
-    auto eachTriple = [&](const std::vector<int>& s, auto&& f) {
-        const int m = static_cast<int>(s.size());
-        for (int x = 0; x < m; ++x)
-            for (int y = x + 1; y < m; ++y)
-                for (int z = y + 1; z < m; ++z) f(place[(s[x] * side + s[y]) * side + s[z]]);
+    auto eachTriple = [&](const Held& s, auto&& f) {
+        for (int x = 0; x < s.count; ++x)
+            for (int y = x + 1; y < s.count; ++y)
+                for (int z = y + 1; z < s.count; ++z)
+                    f(place[(s.numbers[x] * side + s.numbers[y]) * side + s.numbers[z]]);
     };
     for (int i = n - 1; i >= 0; --i) {
-        held[i] = HeldNumbers(store[i], game);
+        const std::vector<int> numbers = HeldNumbers(store[i], game);
+        held[i].count = static_cast<int>(numbers.size());
+        std::copy(numbers.begin(), numbers.end(), held[i].numbers.begin());
         eachTriple(held[i], [&](int t) { ++hits[t]; });
     }
+
+    // The triples drawn at least `minimum` times, each with the draws that hold it.
+    struct Kept {
+        std::array<int, 3> numbers;
+        int first, last; // its draws in `draws`
+    };
+    struct Values {
+        std::vector<Kept> kept;
+        std::vector<int> draws;
+    } values;
     std::vector<int> start(triples.size() + 1, 0);
     for (std::size_t t = 0; t < triples.size(); ++t) start[t + 1] = start[t] + hits[t];
-    std::vector<int> drawNumbers(start.back());
+    values.draws.resize(start.back());
     std::vector<int> fill(start.begin(), start.end() - 1);
     for (int i = n - 1; i >= 0; --i)
-        eachTriple(held[i], [&](int t) { drawNumbers[fill[t]++] = n - i; });
+        eachTriple(held[i], [&](int t) { values.draws[fill[t]++] = n - i; });
+    for (std::size_t t = 0; t < triples.size(); ++t)
+        if (hits[t] >= minimum)
+            values.kept.push_back(
+                {{triples[t].a, triples[t].b, triples[t].c}, start[t], start[t + 1]});
 
-    const NumberTexts padded(std::max(n, pool), [&](int k) { return ZeroPad(k, pool) + " "; });
+    // "a b c :  " and each draw number, every number zero-padded to the pool's width and
+    // followed by a blank but c, made when the line is shown.
+    const int width = IntDigits(pool);
+    const auto padded = [width](int k) { return std::max(width, IntDigits(k)); };
     CommandResult r;
-    r.caption = Tr(lang, "Тройки", "Triples");
-    r.lines.push_back(edition.pairs->triplesHeader(lang));
-    r.lines.push_back("");
-    LineBuilder line;
-    for (std::size_t t = 0; t < triples.size(); ++t) {
-        if (hits[t] < minimum) continue;
-        line.Clear();
-        line.Append(padded[triples[t].a]);
-        line.Append(padded[triples[t].b]);
-        line.Append(ZeroPad(triples[t].c, pool));
-        line.Append(" :  ");
-        for (int k = start[t]; k < start[t + 1]; ++k) line.Append(padded[drawNumbers[k]]);
-        r.lines.push_back(line.Str());
-    }
-    r.lines.push_back("");
-    r.lines.push_back("Count = " + std::to_string(triples.size()));
+    r.caption = BiText{"Тройки", "Triples"}(lang);
+    const std::size_t rows = values.kept.size();
+    r.source = MakeRowLines(
+        {edition.pairs->triplesHeader(lang), ""}, rows, std::move(values),
+        [padded](const Values& v, std::size_t row) {
+            const Kept& k = v.kept[row];
+            std::size_t bytes = 4;
+            for (int x : k.numbers) bytes += static_cast<std::size_t>(padded(x)) + 1;
+            for (int d = k.first; d < k.last; ++d)
+                bytes += static_cast<std::size_t>(padded(v.draws[d])) + 1;
+            return bytes - 1;
+        },
+        [width](const Values& v, std::size_t row, std::string& out) {
+            const Kept& k = v.kept[row];
+            for (int x = 0; x < 3; ++x) {
+                AppendPadded(out, k.numbers[x], width);
+                if (x < 2) out += ' ';
+            }
+            out += " :  ";
+            for (int d = k.first; d < k.last; ++d) {
+                AppendPadded(out, v.draws[d], width);
+                out += ' ';
+            }
+        },
+        {"", "Count = " + std::to_string(triples.size())});
     return r;
 }
 
 Prompt NumbersPrompt(int drawCount, Lang lang) {
     const std::string count = std::to_string(drawCount);
-    return {Tr(lang, "Статистика пар чисел", "Number's pairing Statistics"),
-            std::string(Tr(lang, "Введите число последних тиражей, 1..",
-                           "Enter number of last draws, 1..")) +
+    return {BiText{"Статистика пар чисел", "Number's pairing Statistics"}(lang),
+            std::string(BiText{"Введите число последних тиражей, 1..",
+                               "Enter number of last draws, 1.."}(lang)) +
                 count,
             count};
 }
@@ -379,17 +415,17 @@ CommandResult Numbers(const DrawStore& store, const Edition& edition, int lastN,
     }
     chart.yMax = 1000;
     chart.yMin = 0;
-    chart.caption = lang == Lang::Russian
-                        ? "Статистика пар чисел за " + std::to_string(last) + " последних тиража"
-                        : "Pairs Statistics in last " + std::to_string(last) + " draws";
+    chart.caption = BiText{"Статистика пар чисел за ", "Pairs Statistics in last "}(lang) +
+                    std::to_string(last) + BiText{" последних тиража", " draws"}(lang);
     r.charts.push_back(std::move(chart));
     return r;
 }
 
 Prompt DuplesPrompt(Lang lang) {
-    return {Tr(lang, "Сколько номеров искать", "How many numbers to search"),
-            Tr(lang, "Введите минимальный уровень (1..6)", "Enter number of minimum level (1..6)"),
-            "3"};
+    return {
+        BiText{"Сколько номеров искать", "How many numbers to search"}(lang),
+        BiText{"Введите минимальный уровень (1..6)", "Enter number of minimum level (1..6)"}(lang),
+        "3"};
 }
 
 int DuplesLevel(std::string_view answer, const Edition& edition) {
@@ -402,16 +438,15 @@ int DuplesLevel(std::string_view answer, const Edition& edition) {
 
 CommandResult StatsDuples(const DrawStore& store, const Game& game, int level, Lang lang) {
     CommandResult r;
-    r.caption = lang == Lang::Russian
-                    ? "Статистика дублей для " + std::to_string(level) + " и более повторений"
-                    : "Statistics of duples for " + std::to_string(level) + " and more numbers";
+    r.caption = BiText{"Статистика дублей для ", "Statistics of duples for "}(lang) +
+                std::to_string(level) + BiText{" и более повторений", " and more numbers"}(lang);
     r.source = std::make_shared<DuplesLines>(store, game, level);
     return r;
 }
 
 CommandResult MatchInDraws(const DrawStore& store, const Game& game, Lang lang) {
     CommandResult r;
-    r.caption = Tr(lang, "Совпадения между тиражами", "Matches between draws");
+    r.caption = BiText{"Совпадения между тиражами", "Matches between draws"}(lang);
     r.source = std::make_shared<MatchLines>(store, game, lang);
     return r;
 }

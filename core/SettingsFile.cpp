@@ -59,7 +59,7 @@ SettingsRead ParseSettingsLines(const std::vector<std::string>& lines) {
     }
     std::optional<int> language;
     if (!number(6, language)) return r;
-    if (language) r.russian = (*language & 0xFF) != 0;
+    if (language) r.language = (*language & 0xFF) != 0 ? Lang::Russian : Lang::English;
     if (const std::string* l = line(7)) r.login = *l;
     if (const std::string* p = line(8)) r.password = *p;
     return r;
@@ -81,7 +81,7 @@ std::vector<std::string> SettingsLines(const SettingsToWrite& v, int lineCount) 
                                    std::to_string(v.height),
                                    std::to_string(v.left),
                                    std::to_string(v.top),
-                                   v.russian ? "1" : "0",
+                                   v.language == Lang::Russian ? "1" : "0",
                                    OneLine(v.login),
                                    OneLine(v.password)};
     lines.resize(static_cast<std::size_t>(std::clamp(lineCount, 0, 8)));

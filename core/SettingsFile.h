@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Lang.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,7 +25,7 @@ std::optional<int> ParseSettingsInt(std::string_view text);
 struct SettingsRead {
     std::optional<int> windowState; // the raw value of line 1
     std::optional<int> width, height, left, top;
-    std::optional<bool> russian;
+    std::optional<Lang> language;
     std::optional<std::string> login, password;
 };
 
@@ -46,8 +48,8 @@ WindowBox KeepOnScreen(WindowBox wanted, const WindowBox& screen);
 struct SettingsToWrite {
     WindowState state = WindowState::Normal;
     int width = 0, height = 0, left = 0, top = 0;
-    bool russian = false;
-    std::string login, password; // code page 1251 bytes
+    Lang language = Lang::English; // stored as 1 for Russian, 0 for English
+    std::string login, password;   // code page 1251 bytes
 };
 
 // Always exactly lineCount lines: eight with login and password, six without them. A line

@@ -1,5 +1,6 @@
 #include "core/StrategyCommands.h"
 
+#include "core/BiText.h"
 #include "core/Format.h"
 #include "core/NumberRoutines.h"
 #include "core/NumberWriter.h"
@@ -89,6 +90,92 @@ int SkipStrategyLastN(std::string_view answer, int drawCount) {
     return LastNAnswer(answer, drawCount);
 }
 
+namespace {
+
+// Where each number was drawn among the newest n draws, oldest first (position p is draw index
+// n - 1 - p): one pass over the draws instead of one per number.
+std::vector<std::vector<int>> DrawnAt(const DrawStore& store, const Game& game, int n) {
+    std::vector<std::vector<int>> drawnAt(game.pool);
+    for (int p = 0; p < n; ++p) {
+        const Draw& d = store[n - 1 - p];
+        std::uint64_t seen = 0;
+        for (int k = 0; k < game.perDraw; ++k) {
+            const int v = d[k];
+            if (v < 1 || v > game.pool || (seen >> v & 1)) continue;
+            seen |= std::uint64_t{1} << v;
+            drawnAt[v - 1].push_back(p);
+        }
+    }
+    return drawnAt;
+}
+
+struct NumberSkips {
+    std::int32_t last;
+    std::int32_t median;
+};
+
+// Number x's lines: its skips in draw order, sorted, then their median, sum and average. A
+// skip is the count of draws between two of the number's draws; the last one runs to the
+// newest draw. `skips` is a buffer of MaxDraws + 1 entries.
+NumberSkips AppendNumberSkips(std::vector<std::string>& lines, int x, const std::vector<int>& at,
+                              int n, int pool, const StrategyRules& t, Lang lang,
+                              std::vector<std::uint8_t>& skips) {
+    lines.push_back(t.numberHeading(lang) + std::to_string(x) + ":");
+    const int hits = static_cast<int>(at.size());
+    int stored = 0;
+    std::int32_t sum = 0;
+    std::string skipLine;
+    for (int h = 1; h < hits; ++h) {
+        const int closed = at[h] - at[h - 1] - 1;
+        AppendInt(skipLine, closed);
+        skipLine += ' ';
+        sum += closed;
+        skips[stored++] = static_cast<std::uint8_t>(closed);
+    }
+    const int last = hits > 0 ? n - 1 - at.back() : 0;
+    AppendInt(skipLine, last);
+    sum += last;
+    skips[stored] = static_cast<std::uint8_t>(last);
+    lines.push_back(skipLine);
+    lines.push_back(t.sorted(lang));
+    SortNumbers(skips.data(), hits);
+    lines.push_back(NumbersToText(skips.data(), false, " ", hits, pool));
+    const int median = hits % 2 == 1 ? skips[hits / 2] : skips[hits / 2] - 1;
+    if (hits > 0)
+        lines.push_back(t.skipMedian(lang) + std::to_string(median) + "        " + t.summary(lang) +
+                        std::to_string(sum) + "        " + t.average(lang) +
+                        FormatRatio(sum, hits, 2));
+    lines.emplace_back();
+    return {last, median};
+}
+
+// The summary: the numbers by last skip with their last skips and medians, then by median.
+// Returns the numbers by last skip.
+std::vector<std::int32_t> AppendSkipSummary(std::vector<std::string>& lines,
+                                            std::vector<std::int32_t>& order,
+                                            const std::vector<std::int32_t>& lastSkips,
+                                            std::vector<std::int32_t>& medians, int pool,
+                                            const StrategyRules& t, Lang lang) {
+    lines.push_back(t.probability50(lang));
+    lines.push_back(t.probability75(lang));
+    lines.emplace_back();
+    lines.push_back(t.summaryHeading(lang));
+    lines.push_back(PaddedLine(order.data(), pool, pool));
+    lines.push_back(PaddedLine(lastSkips.data(), pool, pool));
+    PermuteByNumbers(medians.data(), order.data(), pool);
+    lines.push_back(PaddedLine(medians.data(), pool, pool));
+
+    std::vector<std::int32_t> byLastSkip = order;
+    SortByKeyDesc(medians.data(), order.data(), pool);
+    lines.emplace_back();
+    lines.push_back("Number/Skip Median:");
+    lines.push_back(PaddedLine(order.data(), pool, pool));
+    lines.push_back(PaddedLine(medians.data(), pool, pool));
+    return byLastSkip;
+}
+
+} // namespace
+
 CommandResult SkipStrategy(const DrawStore& store, const Edition& edition, int lastN, Lang lang) {
     const Game& game = edition.game;
     const StrategyRules& t = *edition.strategy;
@@ -102,90 +189,35 @@ CommandResult SkipStrategy(const DrawStore& store, const Edition& edition, int l
     std::vector<std::int32_t> lastSkips(pool, 0), medians(pool, 0), order(pool);
     OrderOneToPool(order.data(), pool);
 
-    // Where each number was drawn, oldest first (position p is draw index n - 1 - p): one pass
-    // over the draws instead of one per number.
-    std::vector<std::vector<int>> drawnAt(pool);
-    for (int p = 0; p < n; ++p) {
-        const Draw& d = store[n - 1 - p];
-        std::uint64_t seen = 0;
-        for (int k = 0; k < game.perDraw; ++k) {
-            const int v = d[k];
-            if (v < 1 || v > pool || (seen >> v & 1)) continue;
-            seen |= std::uint64_t{1} << v;
-            drawnAt[v - 1].push_back(p);
-        }
-    }
-
+    const auto drawnAt = DrawnAt(store, game, n);
     for (int x = 1; x <= pool; ++x) {
-        r.lines.push_back(t.numberHeading(lang) + std::to_string(x) + ":");
-        const std::vector<int>& at = drawnAt[x - 1];
-        const int hits = static_cast<int>(at.size());
-        int stored = 0;
-        std::int32_t sum = 0;
-        std::string skipLine;
-        // A skip is the count of draws between two of the number's draws; the last one runs
-        // to the newest draw.
-        for (int h = 1; h < hits; ++h) {
-            const int closed = at[h] - at[h - 1] - 1;
-            AppendInt(skipLine, closed);
-            skipLine += ' ';
-            sum += closed;
-            skips[stored++] = static_cast<std::uint8_t>(closed);
-        }
-        const int last = hits > 0 ? n - 1 - at.back() : 0;
-        AppendInt(skipLine, last);
-        sum += last;
-        skips[stored] = static_cast<std::uint8_t>(last);
-        r.lines.push_back(skipLine);
-        r.lines.push_back(t.sorted(lang));
-        SortNumbers(skips.data(), hits);
-        r.lines.push_back(NumbersToText(skips.data(), false, " ", hits, pool));
-        const int median = hits % 2 == 1 ? skips[hits / 2] : skips[hits / 2] - 1;
-        if (hits > 0)
-            r.lines.push_back(t.skipMedian(lang) + std::to_string(median) + "        " +
-                              t.summary(lang) + std::to_string(sum) + "        " + t.average(lang) +
-                              FormatRatio(sum, hits, 2));
-        r.lines.emplace_back();
+        const NumberSkips k =
+            AppendNumberSkips(r.lines, x, drawnAt[x - 1], n, pool, t, lang, skips);
         // x still stands at its own position: the numbers after it are all at 0 so far.
-        lastSkips[x - 1] = last;
+        lastSkips[x - 1] = k.last;
         SortByKeyDesc(lastSkips.data(), order.data(), pool);
-        medians[x - 1] = median;
+        medians[x - 1] = k.median;
     }
+    std::vector<std::int32_t> byLastSkip =
+        AppendSkipSummary(r.lines, order, lastSkips, medians, pool, t, lang);
 
-    r.lines.push_back(t.probability50(lang));
-    r.lines.push_back(t.probability75(lang));
-    r.lines.emplace_back();
-    r.lines.push_back(t.summaryHeading(lang));
-    r.lines.push_back(PaddedLine(order.data(), pool, pool));
-    r.lines.push_back(PaddedLine(lastSkips.data(), pool, pool));
-    PermuteByNumbers(medians.data(), order.data(), pool);
-    r.lines.push_back(PaddedLine(medians.data(), pool, pool));
-
-    std::vector<std::int32_t> byLastSkip = order;
-    SortByKeyDesc(medians.data(), order.data(), pool);
-    r.lines.emplace_back();
-    r.lines.push_back("Number/Skip Median:");
-    r.lines.push_back(PaddedLine(order.data(), pool, pool));
-    r.lines.push_back(PaddedLine(medians.data(), pool, pool));
-
-    r.caption = lang == Lang::Russian
-                    ? "Стратегия пропусков в последних " + std::to_string(n) + " тиражах"
-                    : "Skip strategy in last " + std::to_string(n) + " draws";
+    r.caption = BiText{"Стратегия пропусков в последних ", "Skip strategy in last "}(lang) +
+                std::to_string(n) + BiText{" тиражах", " draws"}(lang);
 
     SortByKeyAsc(byLastSkip.data(), pool, lastSkips.data());
     ChartData chart;
     chart.yMax.reset();
     for (int x = 1; x <= pool; ++x) chart.values.push_back({1, x, double(lastSkips[x - 1])});
-    chart.caption = Tr(lang, "Последний пропуск", "Last skip's chart");
+    chart.caption = BiText{"Последний пропуск", "Last skip's chart"}(lang);
     r.charts.push_back(std::move(chart));
     return r;
 }
 
 Prompt FrequencyStrategyPrompt(int drawCount, Lang lang) {
     const std::string n = std::to_string(drawCount);
-    if (lang == Lang::Russian)
-        return {"Количество шаров, выпавших в последних тиражах", LastNPromptRussian(drawCount), n};
-    return {"Amount of numbers appearance in last draws", LastNPromptEnglish(drawCount), n};
+    return {BiText{"Количество шаров, выпавших в последних тиражах",
+                   "Amount of numbers appearance in last draws"}(lang),
+            LastNPrompt(drawCount, lang), n};
 }
 
 FrequencyGroups FrequencyGroupsOf(const Edition& edition) {
@@ -203,10 +235,9 @@ TableResult FrequencyStrategy(const DrawStore& store, const Edition& edition, in
     const int g1End = groups.g1, g2End = groups.g1 + groups.g2;
 
     TableResult r;
-    r.caption = lang == Lang::Russian ? "Стратегия, основанная на частоте выпадений в " +
-                                            std::to_string(n) + " предыдущих тиражах"
-                                      : "Lottery Strategy, Systems Based On Number Frequency of " +
-                                            std::to_string(n) + " previous draws";
+    r.caption = BiText{"Стратегия, основанная на частоте выпадений в ",
+                       "Lottery Strategy, Systems Based On Number Frequency of "}(lang) +
+                std::to_string(n) + BiText{" предыдущих тиражах", " previous draws"}(lang);
     r.table.colCount = 12;
     const int width = rules.groupColumnWidth;
     r.table.columns = {{9, "G1", width, {}}, {10, "G2", width, {}}, {11, "G3", width, {}}};
@@ -249,10 +280,10 @@ TableResult FrequencyStrategy(const DrawStore& store, const Edition& edition, in
 
 Prompt FreqAnalysePrompt(int drawCount, Lang lang) {
     const std::string n = std::to_string(drawCount);
-    if (lang == Lang::Russian)
-        return {"Частотный анализ в последних тиражах", "Введите число полседних тиражей, 1.." + n,
-                n};
-    return {"Frequency Analyse in last draws", "Enter number of last draws 1.." + n, n};
+    return {BiText{"Частотный анализ в последних тиражах", "Frequency Analyse in last draws"}(lang),
+            BiText{"Введите число полседних тиражей, 1..", "Enter number of last draws 1.."}(lang) +
+                n,
+            n};
 }
 
 CommandResult FreqAnalyse(const DrawStore& store, const Game& game, int lastN, Lang lang) {
@@ -271,11 +302,11 @@ CommandResult FreqAnalyse(const DrawStore& store, const Game& game, int lastN, L
     }
 
     CommandResult r;
-    r.lines.push_back(Tr(lang, "Номер/Частота", "Number/Frequency"));
+    r.lines.push_back(BiText{"Номер/Частота", "Number/Frequency"}(lang));
     r.lines.emplace_back();
     std::vector<std::int32_t> counters(pool), order(pool);
     for (int x = 1; x <= pool; ++x) {
-        r.lines.push_back(Tr(lang, "Номер ", "Number ") + std::to_string(x) + ":");
+        r.lines.push_back(BiText{"Номер ", "Number "}(lang) + std::to_string(x) + ":");
         std::copy(followers[x].begin() + 1, followers[x].begin() + 1 + pool, counters.begin());
         OrderOneToPool(order.data(), pool);
         SortByKeyDesc(counters.data(), order.data(), pool);
@@ -283,9 +314,8 @@ CommandResult FreqAnalyse(const DrawStore& store, const Game& game, int lastN, L
         r.lines.push_back(IntsToText(counters.data(), pool, " ", true, game.pool));
         r.lines.emplace_back();
     }
-    r.caption = lang == Lang::Russian
-                    ? "Частотный анализ в последних " + std::to_string(n) + " тиражах"
-                    : "Frequency Analyse in last " + std::to_string(n) + " draws";
+    r.caption = BiText{"Частотный анализ в последних ", "Frequency Analyse in last "}(lang) +
+                std::to_string(n) + BiText{" тиражах", " draws"}(lang);
     return r;
 }
 

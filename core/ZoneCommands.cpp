@@ -1,5 +1,6 @@
 #include "core/ZoneCommands.h"
 
+#include "core/BiText.h"
 #include "core/NumberRoutines.h"
 #include "core/NumberWriter.h"
 
@@ -8,10 +9,6 @@
 namespace core {
 
 namespace {
-
-std::string DrawNumberText(const DrawStore& store, int index) {
-    return ZeroPad(store.DrawCount - index, store.DrawCount);
-}
 
 int Lowest(const Draw& d, int perDraw) {
     return *std::min_element(d.begin(), d.begin() + perDraw);
@@ -70,31 +67,40 @@ CommandResult Zones(const DrawStore& store, const Edition& edition, int z, Lang 
     const Game& game = edition.game;
     z = std::clamp(z, 1, game.pool);
     const auto ranges = ZoneRanges(z, game.pool);
-    std::vector<int> zoneOf(256, -1);
+    std::vector<std::uint8_t> zoneOf(256, 0xFF);
     for (std::size_t k = 0; k < ranges.size(); ++k)
-        for (int n = ranges[k].lo; n <= ranges[k].hi; ++n) zoneOf[n] = static_cast<int>(k);
+        for (int n = ranges[k].lo; n <= ranges[k].hi; ++n) zoneOf[n] = static_cast<std::uint8_t>(k);
 
     CommandResult r;
-    r.caption = lang == Lang::Russian ? "Числа в " + std::to_string(z) + " зонах"
-                                      : "Numbers in " + std::to_string(z) + " zones";
-    r.lines.reserve(store.DrawCount + 1);
-    r.lines.push_back("    " + ZoneRangesText(z, game.pool));
-    std::vector<int> counts(ranges.size());
-    for (int i = 0; i < store.DrawCount; ++i) {
-        std::fill(counts.begin(), counts.end(), 0);
-        const Draw& d = store[i];
-        for (int p = 0; p < game.perDraw; ++p)
-            if (zoneOf[d[p]] >= 0) ++counts[zoneOf[d[p]]];
-        std::string line = DrawNumberText(store, i);
-        line.reserve(line.size() + 4 * counts.size() + 3);
-        line += ":   ";
-        // A count is a single digit: a draw holds at most six numbers.
-        for (std::size_t k = 0; k < counts.size(); ++k) {
-            if (k > 0) line += " : ";
-            line += static_cast<char>('0' + counts[k]);
-        }
-        r.lines.push_back(std::move(line));
-    }
+    r.caption = BiText{"Числа в ", "Numbers in "}(lang) + std::to_string(z) +
+                BiText{" зонах", " zones"}(lang);
+    // A line per draw, "N:   c : c : ...", made when it is shown from the draw's numbers.
+    const int count = std::max(store.DrawCount, 0);
+    const int width = IntDigits(count);
+    const std::size_t zones = ranges.size();
+    struct Values {
+        std::vector<Draw> draws;
+        std::vector<std::uint8_t> zoneOf;
+    } values{std::vector<Draw>(static_cast<std::size_t>(count)), std::move(zoneOf)};
+    for (int i = 0; i < count; ++i) values.draws[i] = store[i];
+    r.source = MakeRowLines(
+        {"    " + ZoneRangesText(z, game.pool)}, static_cast<std::size_t>(count), std::move(values),
+        [width, zones](const Values&, std::size_t) {
+            return static_cast<std::size_t>(width) + 4 * zones + 1;
+        },
+        [width, zones, count, perDraw = game.perDraw](const Values& v, std::size_t i,
+                                                      std::string& out) {
+            // A count is a single digit: a draw holds at most six numbers.
+            int counts[256] = {};
+            for (int p = 0; p < perDraw; ++p)
+                if (v.zoneOf[v.draws[i][p]] != 0xFF) ++counts[v.zoneOf[v.draws[i][p]]];
+            AppendPadded(out, count - static_cast<int>(i), width);
+            out += ":   ";
+            for (std::size_t k = 0; k < zones; ++k) {
+                if (k > 0) out += " : ";
+                out += static_cast<char>('0' + counts[k]);
+            }
+        });
     return r;
 }
 
@@ -110,8 +116,8 @@ int FinalSum(int n) {
 TableResult FinalSums(const DrawStore& store, const Edition& edition, Lang lang) {
     const Game& game = edition.game;
     TableResult r;
-    r.caption = Tr(lang, "Таблица конечных сумм чисел (n mod 9)",
-                   "Table - Final summary of numbers (n mod 9)");
+    r.caption = BiText{"Таблица конечных сумм чисел (n mod 9)",
+                       "Table - Final summary of numbers (n mod 9)"}(lang);
     const int first = game.perDraw + 3;
     r.table.colCount = first + game.perDraw;
     for (int k = 0; k < edition.zones->clearedCount; ++k) {
@@ -218,25 +224,23 @@ private:
 
 CommandResult Prognosis(const DrawStore& store, const Game& game, Lang lang) {
     CommandResult r;
-    r.caption = Tr(lang, "Прогноз", "Prognosis");
+    r.caption = BiText{"Прогноз", "Prognosis"}(lang);
     auto lines = std::make_shared<PrognosisLines>(store, game.perDraw);
-    lines->AddText(Tr(lang,
-                      "Если сумма всех чисел тиража больше 180, то в ближацшие 10 розыгрышей "
-                      "может выпасть такая комбинация, в которой минимальное число будет 10. "
-                      "[10..45]",
-                      "If the sum of the 6 regular numbers is greater then 180, then in the "
-                      "next 10 draws there should be a draw where the lowest number will be "
-                      "10. [10..45]"));
+    lines->AddText(BiText{"Если сумма всех чисел тиража больше 180, то в ближацшие 10 розыгрышей "
+                          "может выпасть такая комбинация, в которой минимальное число будет 10. "
+                          "[10..45]",
+                          "If the sum of the 6 regular numbers is greater then 180, then in the "
+                          "next 10 draws there should be a draw where the lowest number will be "
+                          "10. [10..45]"}(lang));
     lines->AddText("");
     lines->AddRule(true);
     lines->AddText("");
-    lines->AddText(Tr(lang,
-                      "Если сумма всех чисел в тираже не превышает 120, то в ближайшие 10 "
-                      "тиражей может выпасть такая комбинация, в которой самое большое число "
-                      "будет 36. [1..36].",
-                      "If the sum of the 6 regular numbers is lower then 120, then in the next "
-                      "10 draws there should be a draw which the highest number is lower then "
-                      "37. [1..36]."));
+    lines->AddText(BiText{"Если сумма всех чисел в тираже не превышает 120, то в ближайшие 10 "
+                          "тиражей может выпасть такая комбинация, в которой самое большое число "
+                          "будет 36. [1..36].",
+                          "If the sum of the 6 regular numbers is lower then 120, then in the next "
+                          "10 draws there should be a draw which the highest number is lower then "
+                          "37. [1..36]."}(lang));
     lines->AddText("");
     lines->AddRule(false);
     lines->Done();

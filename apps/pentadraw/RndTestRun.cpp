@@ -1,5 +1,7 @@
 #include "apps/pentadraw/RndTestRun.h"
 
+#include "core/BiText.h"
+
 #include "apps/shared/EditionHost.h"
 #include "apps/shared/Unit_memo.h"
 #include "components/skin/xpButton.h"
@@ -29,7 +31,7 @@ void TRndTestRun::Start(const core::DrawStore& store, const core::Game& game, in
     done_ = 0;
     // Shown only when the search takes a while; its button is the way to stop.
     progress_ = std::make_unique<QProgressDialog>(
-        QString("RND Test"), QString(core::Tr(lang, "Стоп", "Stop")), 0, std::max(count, 1));
+        QString("RND Test"), QString(core::BiText{"Стоп", "Stop"}(lang)), 0, std::max(count, 1));
     progress_->setWindowTitle("RND Test");
     progress_->setMinimumDuration(1500);
     progress_->setAutoClose(false);

@@ -133,6 +133,7 @@ void TForm_high::CreateControls() {
     Edit1->OnKeyDown = [this](int& key, Qt::KeyboardModifiers shift) { Edit1KeyDown(key, shift); };
 
     xpButton1 = new TxpButton(c);
+    xpButton1->SetParentFont(false); // the buttons keep their own bold navy font
     xpButton1->setGeometry(336, 6, 75, 25);
     xpButton1->SetCaption("Execute");
     QFont bold = xpButton1->font();

@@ -73,18 +73,34 @@ const Command kCommands[] = {
 };
 // clang-format on
 
-// Both Rus/Eng items carry the language; the pop-up's is the one the settings file stores.
-const MenuItem<F> kMainFile[] = {
-    {"&Open (Ctrl+O)", &F::OpenCtrlO1Click}, {"&Update", &F::Button_updateClick},
-    {"Rus/Eng", &F::RusEng1Click, true},     {nullptr},
-    {"&Exit (Alt+X)", &F::ExitCtrlX1Click},
+// Both Rus/Eng items carry the language.
+using Item = MenuRow<F>;
+constexpr core::BiText kOpen{"Открыть (Ctrl+O)", "&Open (Ctrl+O)"};
+constexpr core::BiText kUpdate{"Обновить данные через Интернет", "Update"};
+constexpr core::BiText kRusEng{"Rus/Eng", "Rus/Eng"};
+constexpr core::BiText kExit{"Выход (Alt+X)", "&Exit (Alt+X)"};
+constexpr QKeyCombination kOpenKey = Qt::CTRL | Qt::Key_O;
+constexpr QKeyCombination kExitKey = Qt::ALT | Qt::Key_X;
+// clang-format off
+const Item kMainFile[] = {
+    {"&Open (Ctrl+O)", kOpen, &F::OpenCtrlO1Click, kOpenKey},
+    {"&Update", kUpdate, &F::Button_updateClick},
+    {"Rus/Eng", kRusEng, &F::ToggleLanguage, {}, true},
+    MenuSeparator<F>,
+    {"&Exit (Alt+X)", kExit, &F::ExitCtrlX1Click, kExitKey},
 };
-const MenuItem<F> kPopupFile[] = {
-    {"&Open (Ctrl+O)", &F::OpenCtrlO1Click}, {"&Update", &F::Button_updateClick},
-    {"Rus/Eng", &F::RusEng2Click, true},     {nullptr},
-    {"Exit (Alt+X)", &F::ExitCtrlX1Click},
+const Item kPopupFile[] = {
+    {"&Open (Ctrl+O)", kOpen, &F::OpenCtrlO1Click, kOpenKey},
+    {"&Update", kUpdate, &F::Button_updateClick},
+    {"Rus/Eng", kRusEng, &F::ToggleLanguage, {}, true},
+    MenuSeparator<F>,
+    {"Exit (Alt+X)", kExit, &F::ExitCtrlX1Click, kExitKey},
 };
-const MenuItem<F> kHelp[] = {{"&Help"}, {"&About", &F::About1Click}};
+const Item kHelp[] = {
+    {"&Help", {"Помощь", "&Help"}, &F::Help1Click},
+    {"&About", {"О программе", "&About"}, &F::About1Click},
+};
+// clang-format on
 
 } // namespace
 
@@ -92,7 +108,7 @@ TForm1::TForm1(QWidget* parent) : TMainForm(Bundle5x36, kLook, parent) {
     RndTest = new TRndTestRun(this);
     CreateControls();
     CreateMenus();
-    Transfer.items = {MainFileItem(1), PopupFileItem(1)};
+    Transfer.items = ItemsRunning(&F::Button_updateClick);
     FormCreate();
 }
 
@@ -127,21 +143,12 @@ void TForm1::FormCreate() {
     SetUpGrid();
     LoadStartFile();
 
-    RussianUI = false;
     PlaceOnScreen();
     ReadSettings();
     // The language never changes the caption.
     SetCaption("Vovuv " + GameRules().tag() + " - " + kSiteRoot);
     platform::SetApplicationTitle(Caption());
     ShowStart();
-}
-
-bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-    if (key == Qt::Key_X && modifiers == Qt::AltModifier) {
-        ExitCtrlX1Click();
-        return true;
-    }
-    return TMainForm::FormKeyDown(key, modifiers);
 }
 
 void TForm1::ToolbarButton97_fileClick() {

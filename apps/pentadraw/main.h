@@ -26,15 +26,12 @@ public:
     TxpButton* Button_Difference;
     TxpButton* xpButton_Rnd_Test;
 
-    // Language.
-    void RusEng2Click();
-    void RusEng1Click();
-    void ToggleLanguage(QAction* item);
-
     // Frame commands.
     void OpenCtrlO1Click() { OpenDrawFile(); }
     void Button_updateClick();
     void ExitCtrlX1Click();
+    // No help file comes with this edition: its Help item does nothing.
+    void Help1Click() {}
     void ToolbarButton97_fileClick() override;
     void ToolbarButton97_HelpClick() override;
 
@@ -46,13 +43,6 @@ public:
     void xpButton_Map_2Click();
     void Button_DifferenceClick();
     void xpButton_Rnd_TestClick();
-
-protected:
-    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers) override;
-    void ApplyLanguage(core::Lang lang) override;
-    void OpenClick() override { OpenCtrlO1Click(); }
-    // The pop-up's item carries the language here, and the settings file stores it.
-    QAction* LanguageItem() const override { return PopupFileItem(2); }
 
 private:
     void CreateControls();

@@ -23,8 +23,9 @@ int DrawsInFile(const std::string& path, const core::DrawLineRule& isDrawLine) {
 } // namespace
 
 DrawFileUpdateEnd RunDrawFileUpdate(SiteTransfer& transfer, const DrawFileUpdateJob& job) {
-    const SiteTransfer::Result got = transfer.Fetch(core::SiteFileURL(job.siteRoot, job.fileName),
-                                                    job.siteRoot, core::MaxDrawDownloadBytes);
+    const SiteTransfer::Result got =
+        transfer.Fetch(core::SiteFileURL(job.siteRoot, job.fileName), job.siteRoot,
+                       core::MaxDrawDownloadBytes, core::UnsizedBody::EndsWithLineEnd);
     if (got.end == SiteTransfer::End::Closed) return DrawFileUpdateEnd::Closed;
     if (got.end == SiteTransfer::End::Busy) return DrawFileUpdateEnd::NotUpdated;
     const core::DrawDownload download = got.end == SiteTransfer::End::Done && got.whole

@@ -12,5 +12,7 @@ struct EditionBundle {
     const TableWindowEdition& table;
 };
 
-inline const EditionBundle Bundle6x45{core::Edition6x45, Utils6x45, TableWindow6x45};
-inline const EditionBundle Bundle5x36{core::Edition5x36, Utils5x36, TableWindow5x36};
+inline const EditionBundle Bundle6x45{
+    .rules = core::Edition6x45, .utils = Utils6x45, .table = TableWindow6x45};
+inline const EditionBundle Bundle5x36{
+    .rules = core::Edition5x36, .utils = Utils5x36, .table = TableWindow5x36};

@@ -17,7 +17,7 @@ class EditionHost {
 public:
     explicit EditionHost(const EditionBundle& bundle) : bundle_(bundle) {}
     virtual ~EditionHost() = default;
-    virtual bool IsRussian() const = 0;
+    virtual core::Lang Language() const = 0;
     virtual const core::DrawStore& Store() const = 0;
 
     // The edition's rules, texts and window layouts, as the program chose them.
@@ -26,8 +26,6 @@ public:
     const core::Edition& EditionRules() const { return bundle_.rules; }
     const UtilsEdition& UtilsRules() const { return bundle_.utils; }
     const TableWindowEdition& TableRules() const { return bundle_.table; }
-
-    core::Lang Language() const { return IsRussian() ? core::Lang::Russian : core::Lang::English; }
 
     // Draws the ticket of a draw (its numbers separated by blanks) with the edition's board
     // routine and returns the picture, whose top-left 345 x 410 the export saves; nothing when

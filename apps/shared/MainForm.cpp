@@ -31,6 +31,7 @@ TMainForm::~TMainForm() = default;
 TxpButton* TMainForm::CommandButton(const char* caption, int x, int y, int width,
                                     const core::BiText& texts) {
     auto* b = new TxpButton(clientArea());
+    b->SetParentFont(false); // the buttons keep their own bold navy font
     b->setGeometry(x, y, width > 0 ? width : look_.commandWidth, 20);
     b->SetCaption(caption);
     if (texts.russian) commandTexts_.push_back({b, texts});
@@ -70,33 +71,17 @@ void TMainForm::CreateCommonControls() {
     StringGrid1->OnDblClick = [this] { StringGrid1DblClick(); };
 }
 
-QAction* TMainForm::MainFileItem(int index) const {
-    return MenuFile->actions().value(index);
-}
-QAction* TMainForm::MainHelpItem(int index) const {
-    return MenuHelp->actions().value(index);
-}
-QAction* TMainForm::PopupFileItem(int index) const {
-    return PopupMenu_File->actions().value(index);
-}
-QAction* TMainForm::PopupHelpItem(int index) const {
-    return PopupMenu_Help->actions().value(index);
-}
-
 void TMainForm::AddSeparator(QMenu& menu) {
     menu.addSeparator();
 }
 
-QAction* TMainForm::AddItem(QMenu& menu, const char* text) {
-    return menu.addAction(QString::fromUtf8(text));
-}
-
-void TMainForm::SetCheckable(QAction* action) {
-    action->setCheckable(true);
-}
-
-void TMainForm::ToggleCheck(QAction* action) {
-    action->setChecked(!action->isChecked());
+void TMainForm::AddEntry(QMenu& menu, const char* start, MenuEntry entry) {
+    QAction* action = menu.addAction(QString::fromUtf8(start));
+    // Qt toggles the check when the item is chosen; the language switch then sets it again.
+    if (entry.carriesLanguage) action->setCheckable(true);
+    if (entry.run) connect(action, &QAction::triggered, this, entry.run);
+    entry.action = action;
+    menuEntries_.push_back(std::move(entry));
 }
 
 void TMainForm::OpenStore() {
@@ -125,22 +110,14 @@ void TMainForm::SetUpGrid() {
     StringGrid1->SetRowCount(1);
     StringGrid1->SetDefaultColWidth(20);
     StringGrid1->SetDefaultRowHeight(20);
-    StringGrid1->SetColWidths(1, look_.labelWidth);
-    StringGrid1->SetCells(9, 0, "Max-Min");
-    StringGrid1->SetColWidths(9, 50);
     StringGrid1->SetFixedColor(look_.skinFixedColor ? xpWindow1->WinBackground.StartColor
                                                     : 0xC0C0C0);
-    StringGrid1->SetCells(0, 0, "№");
-    StringGrid1->SetColWidths(0, 30);
-    const int n = GameRules().perDraw;
-    for (int k = 0; k < n; ++k) StringGrid1->SetCells(2 + k, 0, "A" + std::to_string(k + 1));
-    StringGrid1->SetCells(10, 0, "Average");
-    StringGrid1->SetColWidths(10, 50);
-    for (int k = 0; k + 1 < n; ++k) StringGrid1->SetCells(12 + k, 0, "d" + std::to_string(k + 1));
-    const char* tail[] = {"Odd", "Even", "Sum", "Prev"};
-    for (int k = 0; k < 4; ++k) {
-        StringGrid1->SetCells(18 + k, 0, tail[k]);
-        StringGrid1->SetColWidths(18 + k, 30);
+    for (const core::MainGridColumn& c : core::MainGridTable()) {
+        if (!c.ShownFor(GameRules())) continue;
+        StringGrid1->SetCells(c.index, 0, c.header(core::Lang::English));
+        const int width =
+            c.width == core::MainGridColumn::EditionWidth ? look_.labelWidth : c.width;
+        if (width > 0) StringGrid1->SetColWidths(c.index, width);
     }
 }
 
@@ -150,7 +127,7 @@ void TMainForm::LoadStartFile() {
 }
 
 bool TMainForm::LoadDrawFile(const std::string& fileName) {
-    const core::Lang lang = EditionRules().englishFileMessages ? core::Lang::English : Lang();
+    const core::Lang lang = EditionRules().englishFileMessages ? core::Lang::English : Language();
     std::optional<core::LoadReport> read =
         ReadDrawFile(fileName, EditionRules().drawFile, Draws, lang);
     if (!read) return false;
@@ -256,9 +233,13 @@ bool TMainForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
         ToggleMaximized();
         return true;
     }
-    if (key == Qt::Key_O && modifiers == Qt::ControlModifier) {
-        OpenClick();
-        return true;
+    for (const MenuEntry& e : menuEntries_) {
+        const QKeyCombination k = e.shortcut;
+        if (e.run && k.key() != Qt::Key_unknown && k.key() == key &&
+            k.keyboardModifiers() == modifiers) {
+            e.run();
+            return true;
+        }
     }
     return false;
 }
@@ -279,7 +260,7 @@ void TMainForm::About1Click() {
 }
 
 void TMainForm::Button_UtilsClick() {
-    Form_Utils->SetCaption(RussianUI ? "Утилиты" : "Utils");
+    Form_Utils->SetCaption(core::BiText{"Утилиты", "Utils"}(Language()));
     Form_Utils->ShowModal();
 }
 
@@ -299,52 +280,52 @@ void TMainForm::Button_find_numbersClick() {
         platform::Dialogs().ShowMessage(e.what());
         return;
     }
-    Form_memo->ShowSource(EditionRules().findCaption(Lang()), std::move(lines));
+    Form_memo->ShowSource(EditionRules().findCaption(Language()), std::move(lines));
 }
 
 namespace {
 
-struct HeaderText {
-    int col;
-    core::BiText text;
-    int widthRu, widthEn; // 0: the width stays
-};
-
-const HeaderText kHeaders[] = {
-    {9, {"Макс-Мин", "Max-Min"}, 60, 50}, {10, {"Среднее", "Average"}, 0, 0},
-    {18, {"Нечет", "Odd"}, 40, 30},       {19, {"Чёт", "Even"}, 30, 30},
-    {20, {"Сумма", "Sum"}, 40, 30},       {21, {"Пред", "Prev"}, 35, 30},
-};
+constexpr core::BiText kFindHint{"Искать номера в предыдущих розыгрышах",
+                                 "Find numbers in previous draws"};
+constexpr core::BiText kDuplesHint{"Дубли", "Duples"};
+constexpr core::BiText kFileMenu{"Файл", "&File"};
+constexpr core::BiText kHelpMenu{"Помощь", "&Help"};
 
 } // namespace
 
 void TMainForm::ApplySharedTexts(core::Lang lang) {
-    const bool ru = lang == core::Lang::Russian;
     for (const ButtonTexts& b : commandTexts_) b.button->SetCaption(b.texts(lang));
-    Button_find_numbers->SetHint(ru ? "Искать номера в предыдущих розыгрышах"
-                                    : "Find numbers in previous draws");
-    Button_stat_duples->SetHint(ru ? "Дубли" : "Duples");
-    for (const HeaderText& h : kHeaders) {
-        StringGrid1->SetCells(h.col, 0, h.text(lang));
-        if (h.widthRu > 0) StringGrid1->SetColWidths(h.col, ru ? h.widthRu : h.widthEn);
+    Button_find_numbers->SetHint(kFindHint(lang));
+    Button_stat_duples->SetHint(kDuplesHint(lang));
+    for (const core::MainGridColumn& c : core::MainGridTable()) {
+        if (!c.ShownFor(GameRules())) continue;
+        StringGrid1->SetCells(c.index, 0, c.header(lang));
+        if (c.widthRussian > 0) StringGrid1->SetColWidths(c.index, c.WidthIn(lang));
     }
-    MenuFile->setTitle(QString::fromUtf8(ru ? "Файл" : "&File"));
-    MenuHelp->setTitle(QString::fromUtf8(ru ? "Помощь" : "&Help"));
-    ToolbarButton97_file->SetCaption(ru ? "Файл" : "&File");
-    ToolbarButton97_Help->SetCaption(ru ? "Помощь" : "&Help");
-    for (QAction* item : {MainHelpItem(0), PopupHelpItem(0)})
-        if (item) item->setText(QString::fromUtf8(ru ? "Помощь" : "&Help"));
-    for (QAction* item : {MainHelpItem(1), PopupHelpItem(1)})
-        if (item) item->setText(QString::fromUtf8(ru ? "О программе" : "&About"));
+    MenuFile->setTitle(QString::fromUtf8(kFileMenu(lang)));
+    MenuHelp->setTitle(QString::fromUtf8(kHelpMenu(lang)));
+    ToolbarButton97_file->SetCaption(kFileMenu(lang));
+    ToolbarButton97_Help->SetCaption(kHelpMenu(lang));
+    for (const MenuEntry& e : menuEntries_) {
+        e.action->setText(QString::fromUtf8(e.text(lang)));
+        if (e.carriesLanguage) e.action->setChecked(lang == core::Lang::Russian);
+    }
     ApplyLanguage(lang);
 }
 
 void TMainForm::SetRussian() {
-    RussianUI = true;
+    lang_ = core::Lang::Russian;
     ApplySharedTexts(core::Lang::Russian);
 }
 
 void TMainForm::SetEnglish() {
-    RussianUI = false;
+    lang_ = core::Lang::English;
     ApplySharedTexts(core::Lang::English);
+}
+
+void TMainForm::ToggleLanguage() {
+    if (Language() == core::Lang::Russian)
+        SetEnglish();
+    else
+        SetRussian();
 }

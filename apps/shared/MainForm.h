@@ -16,8 +16,12 @@
 #include "platform/Form.h"
 
 #include <QAction>
+#include <QKeyCombination>
+#include <QPointer>
 
+#include <any>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -70,13 +74,26 @@ template <class Form> struct MainCommand {
     int width = 0; // 0: the look's command width
 };
 
-// One item of a main window's menu.
-template <class Form> struct MenuItem {
-    const char* text;                  // nullptr: a separator
-    void (Form::*handler)() = nullptr; // nullptr: the item does nothing
-    // Checkable: Qt toggles the check before triggered fires, and the handler does the
-    // toggling itself, so the check is put back first.
-    bool carriesLanguage = false;
+// One item of a main window's menu: what it says, what it runs, its key and its check. The
+// menus are built from the rows and relabelled from them on a language switch.
+template <class Form> struct MenuRow {
+    const char* start; // until the first switch; nullptr: a separator
+    core::BiText text; // after a switch
+    void (Form::*handler)() = nullptr;
+    QKeyCombination shortcut = Qt::Key_unknown; // the window's key for it; Key_unknown: none
+    bool carriesLanguage = false;               // checked while the language is Russian
+};
+
+template <class Form> inline constexpr MenuRow<Form> MenuSeparator{nullptr, {nullptr, nullptr}};
+
+// An item built from a menu row.
+struct MenuEntry {
+    QAction* action;
+    core::BiText text;
+    std::function<void()> run;
+    std::any handler; // the row's, to find the items that run it
+    QKeyCombination shortcut;
+    bool carriesLanguage;
 };
 
 // What both editions' main windows share: the draw store and its file, the grid of draws,
@@ -88,7 +105,7 @@ public:
     ~TMainForm() override;
 
     // EditionHost
-    bool IsRussian() const override { return RussianUI; }
+    core::Lang Language() const override { return lang_; }
     const core::DrawStore& Store() const override { return Draws; }
     const platform::TBitmap* TicketPicture(const std::string& numbersText) override;
 
@@ -98,7 +115,6 @@ public:
     // Draw number and date of each loaded record, where the edition's file carries them.
     std::vector<core::DrawLabel> Labels;
     std::string DrawFileName;
-    bool RussianUI = false;
     bool FirstPaint = false;
     std::unique_ptr<platform::TBitmap> BoardBitmap;
     // The site transfer; its client is the one of the transfer in progress.
@@ -145,11 +161,17 @@ public:
     TxpButton* Button_Freq_Analyse;
     TxpButton* Button_show;
 
-    // Menu items by position, as the commands address them.
-    QAction* MainFileItem(int index) const;
-    QAction* MainHelpItem(int index) const;
-    QAction* PopupFileItem(int index) const;
-    QAction* PopupHelpItem(int index) const;
+    // Every menu item built, with the row it came from, in the order the menus were filled.
+    std::span<const MenuEntry> MenuItems() const { return menuEntries_; }
+    // The items of every menu that run a handler.
+    template <class Form>
+    std::vector<QPointer<QAction>> ItemsRunning(void (Form::*handler)()) const {
+        std::vector<QPointer<QAction>> items;
+        for (const MenuEntry& e : menuEntries_)
+            if (const auto* h = std::any_cast<void (Form::*)()>(&e.handler); h && *h == handler)
+                items.emplace_back(e.action);
+        return items;
+    }
 
     // Store and file.
     void GetDraw(core::Draw& dest, int index) const { Draws.GetDraw(dest, index); }
@@ -170,7 +192,6 @@ public:
                                 core::LastNVariant variant = core::LastNVariant::Standard);
     // Shows a command's text, then its charts, each after the previous window closed.
     void ShowResult(core::CommandResult result);
-    core::Lang Lang() const { return Language(); }
 
     // The ticket picture of a draw's numbers, or of the numbers in a text.
     void DrawBoard(const std::uint8_t* numbers);
@@ -179,6 +200,7 @@ public:
     // Language.
     void SetRussian();
     void SetEnglish();
+    void ToggleLanguage();
 
     // Settings file: the window's place, the language and the site login.
     void ReadSettings();
@@ -240,26 +262,19 @@ protected:
     void PlaceOnScreen();
     // The selected draw in the Find box, the first picture's tag, the toolbar's colour.
     void ShowStart();
-    // A menu's items, in their order.
+    // A menu's items from its rows, in their order.
     template <class Form>
-    void FillMenu(QMenu& menu, Form& form, std::span<const MenuItem<Form>> items) {
-        for (const MenuItem<Form>& item : items) {
-            if (!item.text) {
+    void FillMenu(QMenu& menu, Form& form, std::span<const MenuRow<Form>> rows) {
+        for (const MenuRow<Form>& row : rows) {
+            if (!row.start) {
                 AddSeparator(menu);
                 continue;
             }
-            QAction* action = AddItem(menu, item.text);
-            const auto handler = item.handler;
-            if (!handler) continue;
-            if (item.carriesLanguage) {
-                SetCheckable(action);
-                connect(action, &QAction::triggered, this, [&form, action, handler] {
-                    ToggleCheck(action);
-                    (form.*handler)();
-                });
-            } else {
-                connect(action, &QAction::triggered, this, [&form, handler] { (form.*handler)(); });
-            }
+            std::function<void()> run;
+            if (row.handler) run = [&form, h = row.handler] { (form.*h)(); };
+            AddEntry(menu, row.start,
+                     {nullptr, row.text, std::move(run), row.handler, row.shortcut,
+                      row.carriesLanguage});
         }
     }
     // Every command button of a table, in its order.
@@ -272,12 +287,8 @@ protected:
         }
     }
     // The window's own texts of a language, after the shared ones.
-    virtual void ApplyLanguage(core::Lang lang) = 0;
-    // The draw file opened with Ctrl+O.
-    virtual void OpenClick() = 0;
+    virtual void ApplyLanguage(core::Lang) {}
     void OpenDrawFile();
-    // The menu item whose check carries the language.
-    virtual QAction* LanguageItem() const = 0;
     // Fetches the draw file from the site and loads it; true when it was saved.
     bool RunUpdate();
 
@@ -290,9 +301,7 @@ protected:
 
 private:
     static void AddSeparator(QMenu& menu);
-    static QAction* AddItem(QMenu& menu, const char* text);
-    static void SetCheckable(QAction* action);
-    static void ToggleCheck(QAction* action);
+    void AddEntry(QMenu& menu, const char* start, MenuEntry entry);
     TxpButton* CommandButton(const char* caption, int x, int y, int width,
                              const core::BiText& texts);
     void ApplySharedTexts(core::Lang lang);
@@ -302,6 +311,8 @@ private:
         core::BiText texts;
     };
     std::vector<ButtonTexts> commandTexts_;
+    std::vector<MenuEntry> menuEntries_;
+    core::Lang lang_ = core::Lang::English;
 };
 
 // The command buttons both editions have, as both call them.

@@ -14,41 +14,41 @@
 #include "platform/StringGrid.h"
 
 void TMainForm::Button_statClick() {
-    const auto n = AskLastN(core::StatisticsPromptCaption(Lang()));
-    if (n) ShowResult(core::StatisticsCommand(Draws, EditionRules(), *n, Lang()));
+    const auto n = AskLastN(core::StatisticsPromptCaption(Language()));
+    if (n) ShowResult(core::StatisticsCommand(Draws, EditionRules(), *n, Language()));
 }
 
 void TMainForm::Button_deltaClick() {
-    const auto n = AskLastN(core::StatisticsPromptCaption(Lang()));
-    if (n) ShowResult(core::DeltaCommand(Draws, EditionRules(), *n, Lang()));
+    const auto n = AskLastN(core::StatisticsPromptCaption(Language()));
+    if (n) ShowResult(core::DeltaCommand(Draws, EditionRules(), *n, Language()));
 }
 
 void TMainForm::Button_Average_Click() {
-    const auto n = AskLastN(core::StatisticsPromptCaption(Lang()));
-    if (n) ShowResult(core::AverageCommand(Draws, EditionRules(), *n, Lang()));
+    const auto n = AskLastN(core::StatisticsPromptCaption(Language()));
+    if (n) ShowResult(core::AverageCommand(Draws, EditionRules(), *n, Language()));
 }
 
 void TMainForm::Button_Cold_numbersClick() {
-    ShowResult(core::ColdNumbersCommand(Draws, EditionRules(), Lang()));
+    ShowResult(core::ColdNumbersCommand(Draws, EditionRules(), Language()));
 }
 
 void TMainForm::Button_Numbers_in_past_drawsClick() {
-    const auto prompt = core::FrequencyPrompt(EditionRules(), DrawCount, Lang());
+    const auto prompt = core::FrequencyPrompt(EditionRules(), DrawCount, Language());
     const auto n = AskLastN(prompt.caption, prompt.prompt, prompt.variant);
-    if (n) ShowResult(core::FrequencyCommand(Draws, EditionRules(), *n, Lang()));
+    if (n) ShowResult(core::FrequencyCommand(Draws, EditionRules(), *n, Language()));
 }
 
 void TMainForm::FreqA1Click() {
-    const auto n = AskLastN(core::FrequencyPromptCaption(Lang()));
-    if (n) ShowResult(core::FreqA1A6Command(Draws, EditionRules(), *n, Lang()));
+    const auto n = AskLastN(core::FrequencyPromptCaption(Language()));
+    if (n) ShowResult(core::FreqA1A6Command(Draws, EditionRules(), *n, Language()));
 }
 
 void TMainForm::Button_CharacterClick() {
-    ShowResult(core::CharacterCommand(Draws, EditionRules(), Lang()));
+    ShowResult(core::CharacterCommand(Draws, EditionRules(), Language()));
 }
 
 void TMainForm::Button_Check_sumClick() {
-    ShowResult(core::CheckSumCommand(Draws, EditionRules(), Lang()));
+    ShowResult(core::CheckSumCommand(Draws, EditionRules(), Language()));
 }
 
 void TMainForm::StringGrid1DblClick() {
@@ -65,7 +65,7 @@ void TMainForm::StringGrid1DblClick() {
 }
 
 void TMainForm::Button_ZoneClick() {
-    const core::ZonePrompt p = core::ZonesPrompt(EditionRules(), Lang());
+    const core::ZonePrompt p = core::ZonesPrompt(EditionRules(), Language());
     const std::string answer = platform::Dialogs().InputBox(p.caption, p.prompt, p.defaultText);
     int z = 0;
     try {
@@ -74,16 +74,16 @@ void TMainForm::Button_ZoneClick() {
         platform::Dialogs().ShowMessage(e.what());
         return;
     }
-    ShowResult(core::Zones(Draws, EditionRules(), z, Lang()));
+    ShowResult(core::Zones(Draws, EditionRules(), z, Language()));
 }
 
 void TMainForm::Button_final_sum_of_numbersClick() {
-    ShowTableResult(core::FinalSums(Draws, EditionRules(), Lang()));
+    ShowTableResult(core::FinalSums(Draws, EditionRules(), Language()));
 }
 
 void TMainForm::Button_mapClick() {
     core::BuildDrawMap(Draws, GameRules(), Form_Display->DrawMap);
-    ShowResult(core::MapCommand(Draws, GameRules(), Lang(), Form_Display->DrawMap));
+    ShowResult(core::MapCommand(Draws, GameRules(), Language(), Form_Display->DrawMap));
     Form_Display->SetCaption(Form_memo->Caption());
     Form_Display->RenderMap(false, 10);
     Form_Display->ShowModal();

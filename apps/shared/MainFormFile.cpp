@@ -9,8 +9,6 @@
 #include "platform/SafeFile.h"
 #include "platform/TextFile.h"
 
-#include <QAction>
-
 #include <exception>
 
 void TMainForm::ReadSettings() {
@@ -19,9 +17,8 @@ void TMainForm::ReadSettings() {
             platform::InProgramFolder(GameRules().settingsFileName()), core::MaxSettingsFileBytes);
         const core::SettingsRead s = core::ParseSettingsLines(lines);
         ApplyWindowSettings(*this, s);
-        if (s.russian) {
-            LanguageItem()->setChecked(*s.russian);
-            if (*s.russian)
+        if (s.language) {
+            if (*s.language == core::Lang::Russian)
                 SetRussian();
             else
                 SetEnglish();
@@ -35,7 +32,7 @@ void TMainForm::ReadSettings() {
 
 void TMainForm::WriteSettings() {
     core::SettingsToWrite s = WindowSettingsOf(*this);
-    s.russian = LanguageItem()->isChecked();
+    s.language = Language();
     // The dialog lets through only what the code page holds.
     s.login = platform::Utf8ToCp1251(UserLogin);
     s.password = platform::Utf8ToCp1251(UserPassword);
@@ -56,12 +53,12 @@ bool TMainForm::RunUpdate() {
     job.isDrawLine = [&rules](std::string_view line) {
         return core::IsValidDrawLine(line, rules.drawFile);
     };
-    job.lang = Lang();
+    job.lang = Language();
     job.reload = [this](const std::string& path) { return LoadDrawFile(path); };
     // It counts the draws loaded, not the lines saved.
     job.successMessage = [this, &rules] {
-        return core::UpdateSuccessMessage(DrawFileName, DrawCount,
-                                          rules.englishFileMessages ? core::Lang::English : Lang());
+        return core::UpdateSuccessMessage(
+            DrawFileName, DrawCount, rules.englishFileMessages ? core::Lang::English : Language());
     };
     return RunDrawFileUpdate(Transfer, job) == DrawFileUpdateEnd::Updated;
 }

@@ -5,6 +5,7 @@
 #include "apps/shared/Prompts.h"
 #include "apps/shared/Unit_stringgrid.h"
 #include "components/skin/xpButton.h"
+#include "core/BiText.h"
 #include "core/Combinations.h"
 #include "core/FilterCommands.h"
 #include "core/Groups.h"
@@ -106,7 +107,7 @@ void RunShow(const EditionHost& host, const platform::TStringGrid& mainGrid) {
     Form_StringGrid->StringGrid1->SetRowCount(mainGrid.RowCount());
     const int width = host.EditionRules().filter->showWidth;
     if (width > 0) Form_StringGrid->resize(width, Form_StringGrid->height());
-    Form_StringGrid->ShowTable(host.IsRussian() ? "Таблица" : "Table");
+    Form_StringGrid->ShowTable(core::BiText{"Таблица", "Table"}(host.Language()));
 }
 
 void RunCombinations(const EditionHost& host, TxpButton& button) {

@@ -11,8 +11,7 @@ int AskNumber(int def, const std::string& caption, const std::string& prompt) {
 std::optional<int> AskLastN(const EditionHost& host, const std::string& caption,
                             core::LastNVariant variant) {
     const int count = host.Store().DrawCount;
-    const std::string prompt =
-        host.IsRussian() ? core::LastNPromptRussian(count) : core::LastNPromptEnglish(count);
+    const std::string prompt = core::LastNPrompt(count, host.Language());
     return AskLastN(host, caption, prompt, variant);
 }
 

@@ -1,7 +1,5 @@
 #include "apps/shared/SiteTransfer.h"
 
-#include "core/DrawUpdate.h"
-
 #include <sstream>
 
 namespace {
@@ -24,7 +22,7 @@ private:
 } // namespace
 
 SiteTransfer::Result SiteTransfer::Fetch(const std::string& url, const std::string& referrer,
-                                         long long maxBytes) {
+                                         long long maxBytes, core::UnsizedBody unsized) {
     Result r;
     if (closed_) {
         r.end = End::Closed;
@@ -88,7 +86,7 @@ SiteTransfer::Result SiteTransfer::Fetch(const std::string& url, const std::stri
     else
         r.end = End::Done;
     if (r.end != End::Done) return r;
-    r.whole = core::WholeFile(end);
+    r.whole = core::WholeFile(end, unsized);
     r.body = body;
     return r;
 }

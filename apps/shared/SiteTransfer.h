@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/net/HttpProt.h"
+#include "core/DrawUpdate.h"
 
 #include <QAction>
 #include <QPointer>
@@ -35,7 +36,9 @@ public:
 
     explicit SiteTransfer(QObject* owner) : owner_(owner) {}
 
-    Result Fetch(const std::string& url, const std::string& referrer, long long maxBytes);
+    // unsized: what ends a body without a length, for Result::whole.
+    Result Fetch(const std::string& url, const std::string& referrer, long long maxBytes,
+                 core::UnsizedBody unsized);
 
     bool Busy() const { return client != nullptr; }
     // The window closes: the transfer in progress ends, and none starts any more.

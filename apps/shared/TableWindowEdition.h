@@ -14,7 +14,23 @@ struct TableWindowEdition {
     core::TableRules rules;
 };
 
-inline constexpr TableWindowEdition TableWindow6x45{650,   false, true, false,
-                                                    false, 32,    392,  core::TableRules6x45};
-inline constexpr TableWindowEdition TableWindow5x36{500,  true, false, true,
-                                                    true, 25,   304,   core::TableRules5x36};
+inline constexpr TableWindowEdition TableWindow6x45{
+    .width = 650,
+    .skinFixedColor = false,
+    .unlimitedMode = true,
+    .separationBox = false,
+    .pagedChart = false,
+    .gridTop = 32,
+    .numberBoxX = 392,
+    .rules = core::TableRules6x45,
+};
+inline constexpr TableWindowEdition TableWindow5x36{
+    .width = 500,
+    .skinFixedColor = true,
+    .unlimitedMode = false,
+    .separationBox = true,
+    .pagedChart = true,
+    .gridTop = 25,
+    .numberBoxX = 304,
+    .rules = core::TableRules5x36,
+};

@@ -75,6 +75,7 @@ QToolButton* SpeedButton(QWidget* parent, int x, const char* hint, Glyph glyph,
 
 TxpButton* PagingButton(QWidget* parent, int x, const char* caption, std::function<void()> click) {
     auto* b = new TxpButton(parent);
+    b->SetParentFont(false); // the buttons keep their own bold navy font
     b->setGeometry(x, 0, 41, 25);
     b->SetCaption(caption);
     QFont font(QStringLiteral("MS Sans Serif"));

@@ -12,6 +12,7 @@ TForm_memo::TForm_memo(const EditionHost& host, QWidget* parent) : TForm(parent)
     xpWindow1 = new TxpWindow(this);
     const core::MemoLayout& layout = host_.EditionRules().memo;
     Button_Reverse = new TxpButton(clientArea());
+    Button_Reverse->SetParentFont(false); // the buttons keep their own bold navy font
     Button_Reverse->setGeometry(layout.reverseX, layout.reverseY, layout.reverseW, layout.reverseH);
     Button_Reverse->SetCaption("Reverse");
     Button_Reverse->OnClick = [this] { Button_ReverseClick(); };
@@ -43,9 +44,9 @@ void TForm_memo::ShowSource(const std::string& caption,
 }
 
 void TForm_memo::FormShow() {
-    const bool ru = host_.IsRussian();
-    Button_Reverse->SetCaption(host_.EditionRules().memo.reverse(host_.Language()));
-    CheckBox_wrap->SetCaption(ru ? "Сворачивать" : "Wrap");
+    const core::Lang lang = host_.Language();
+    Button_Reverse->SetCaption(host_.EditionRules().memo.reverse(lang));
+    CheckBox_wrap->SetCaption(core::BiText{"Сворачивать", "Wrap"}(lang));
 }
 
 void TForm_memo::FormResize() {

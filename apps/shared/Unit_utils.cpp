@@ -4,6 +4,7 @@
 #include "apps/shared/Unit_memo.h"
 #include "components/skin/xpButton.h"
 #include "components/skin/xpWindow.h"
+#include "core/BiText.h"
 #include "core/Combination.h"
 #include "core/DrawLists.h"
 #include "core/NumberLists.h"
@@ -79,6 +80,7 @@ QGroupBox* AddGroup(QWidget* parent, const char* title, QRect r) {
 TxpButton* TForm_Utils::AddButton(QWidget* parent, const std::string& caption, QRect r,
                                   void (TForm_Utils::*handler)()) {
     auto* b = new TxpButton(parent);
+    b->SetParentFont(false); // the buttons keep their own bold navy font
     b->setGeometry(r);
     b->SetCaption(caption);
     b->OnClick = [this, handler] { (this->*handler)(); };
@@ -220,33 +222,30 @@ void TForm_Utils::FormCreate() {
 
 void TForm_Utils::FormShow() {
     const core::Lang l = host_.Language();
-    auto tr = [l](const char* ru, const char* en) { return std::string(core::Tr(l, ru, en)); };
     const UtilsEdition& rules = host_.UtilsRules();
-    auto text = [l](const char* const(&texts)[2]) {
-        return std::string(core::Tr(l, texts[0], texts[1]));
-    };
+    auto text = [l](const core::BiText& texts) { return std::string(texts(l)); };
     const std::string pool = std::to_string(host_.GameRules().pool);
     Button_Reverse->SetCaption(text(rules.reverse));
-    Button_Sort->SetCaption(tr("Сортировать", "Sort"));
-    CheckBox_ascend->setText(Q(tr("по возрастанию", "ascend")));
-    Button_Save->SetCaption(tr("Сохранить", "Save"));
-    Button_Remove->SetCaption(tr("Удалить массив 1 из 1..", "Remove array 1 from 1..") + pool);
-    Button_Combine->SetCaption(tr("Объединить массивы 1 и 2", "Combine arrays 1 and 2"));
+    Button_Sort->SetCaption(text({"Сортировать", "Sort"}));
+    CheckBox_ascend->setText(Q(text({"по возрастанию", "ascend"})));
+    Button_Save->SetCaption(text({"Сохранить", "Save"}));
+    Button_Remove->SetCaption(text({"Удалить массив 1 из 1..", "Remove array 1 from 1.."}) + pool);
+    Button_Combine->SetCaption(text({"Объединить массивы 1 и 2", "Combine arrays 1 and 2"}));
     Button_Start->SetCaption(text(rules.start));
     Button_Start_nonlinear->SetCaption(text(rules.start));
-    Button_Generate->SetCaption(tr("Генерировать", "Generate"));
-    Button_generate_nonlinear->SetCaption(tr("Генерировать", "Generate"));
-    Button_shuffle->SetCaption(tr("Перемешать", "Shuffle"));
-    Button_export->SetCaption(tr("Экспорт в BMP", "Export to BMP"));
+    Button_Generate->SetCaption(text({"Генерировать", "Generate"}));
+    Button_generate_nonlinear->SetCaption(text({"Генерировать", "Generate"}));
+    Button_shuffle->SetCaption(text({"Перемешать", "Shuffle"}));
+    Button_export->SetCaption(text({"Экспорт в BMP", "Export to BMP"}));
     Button_Open_binary_file->SetCaption(text(rules.openBinaryCaption));
     CheckBox_Merge->setText(Q(text(rules.merge)));
-    GroupBox1->setTitle(Q(tr("Экспорт картинок в файл", "Export chart to file")));
-    GroupBox2->setTitle(Q(tr("Генератор случайных чисел", "Random Generator")));
+    GroupBox1->setTitle(Q(text({"Экспорт картинок в файл", "Export chart to file"})));
+    GroupBox2->setTitle(Q(text({"Генератор случайных чисел", "Random Generator"})));
     GroupBox3->setTitle(Q(text(rules.nonlinearBox)));
     GroupBox4->setTitle(Q(text(rules.shuffleBox)));
     if (!GroupBox5) return;
-    GroupBox5->setTitle(Q(tr("Поиск комбинации по номеру", "Find Combinations by Number")));
-    Button_combinations->SetCaption(tr("Найти", "Find"));
+    GroupBox5->setTitle(Q(text({"Поиск комбинации по номеру", "Find Combinations by Number"})));
+    Button_combinations->SetCaption(text({"Найти", "Find"}));
 }
 
 void TForm_Utils::FormResize() {
@@ -285,12 +284,12 @@ void TForm_Utils::Button_StartClick() {
     const UtilsEdition& rules = host_.UtilsRules();
     if (!Timer1->isActive()) {
         RandomCounter = 0;
-        Button_Start->SetCaption(core::Tr(l, rules.stop[0], rules.stop[1]));
+        Button_Start->SetCaption(rules.stop(l));
         Timer1->start();
         Button_Generate->SetEnabled(true);
         if (Timer2_nonlinear->isActive()) Button_Start_nonlinearClick();
     } else {
-        Button_Start->SetCaption(core::Tr(l, rules.start[0], rules.start[1]));
+        Button_Start->SetCaption(rules.start(l));
         Timer1->stop();
         Button_Generate->SetEnabled(false);
     }
@@ -309,12 +308,12 @@ void TForm_Utils::Button_Start_nonlinearClick() {
     const UtilsEdition& rules = host_.UtilsRules();
     if (!Timer2_nonlinear->isActive()) {
         NonlinearCounter = 0;
-        Button_Start_nonlinear->SetCaption(core::Tr(l, rules.stop[0], rules.stop[1]));
+        Button_Start_nonlinear->SetCaption(rules.stop(l));
         Timer2_nonlinear->start();
         Button_generate_nonlinear->SetEnabled(true);
         if (Timer1->isActive()) Button_StartClick();
     } else {
-        Button_Start_nonlinear->SetCaption(core::Tr(l, rules.start[0], rules.start[1]));
+        Button_Start_nonlinear->SetCaption(rules.start(l));
         Timer2_nonlinear->stop();
         Button_generate_nonlinear->SetEnabled(false);
     }
@@ -349,7 +348,7 @@ void TForm_Utils::Button_ReverseClick() {
     Form_memo->Memo1->SetText(
         platform::JoinLines(core::DrawListLines(host_.Store(), host_.GameRules(), true), false));
     const auto& caption = host_.UtilsRules().reversedLines;
-    Form_memo->SetCaption(core::Tr(host_.Language(), caption[0], caption[1]));
+    Form_memo->SetCaption(caption(host_.Language()));
     Form_memo->ShowModal();
 }
 
@@ -374,9 +373,9 @@ void TForm_Utils::Button_SaveClick() {
     const core::Lang l = host_.Language();
     if (platform::FileExists(name) &&
         !platform::Dialogs().AskYesNo(
-            std::string(core::Tr(l, "Файл ", "File ")) + name +
-                core::Tr(l, " уже существует. Заменить?", " already exists. Replace it?"),
-            core::Tr(l, "Сохранить", "Save")))
+            std::string(core::BiText{"Файл ", "File "}(l)) + name +
+                core::BiText{" уже существует. Заменить?", " already exists. Replace it?"}(l),
+            core::BiText{"Сохранить", "Save"}(l)))
         return;
     try {
         platform::WriteFileAtomic(name, platform::Utf8ToCp1251(platform::JoinLines(lines)));
@@ -408,7 +407,7 @@ void TForm_Utils::Button_exportClick() {
         ExportPictures(draws, count, CheckBox_Merge->isChecked());
     else if (draws.DrawCount <= 0)
         platform::Dialogs().ShowMessage(
-            core::Tr(l, "Нет тиражей для экспорта", "No draws to export"));
+            core::BiText{"Нет тиражей для экспорта", "No draws to export"}(l));
     Button_export->SetEnabled(true);
     exporting_ = false;
 }
@@ -521,7 +520,7 @@ void TForm_Utils::Button_Open_binary_fileClick() {
         return;
     }
     const auto& caption = host_.UtilsRules().binaryCaption;
-    Form_memo->ShowLines(core::Tr(l, caption[0], caption[1]), std::move(lines));
+    Form_memo->ShowLines(caption(l), std::move(lines));
 }
 
 void TForm_Utils::xpButton_HighlighterClick() {

@@ -77,31 +77,41 @@ const Command kCommands[] = {
 };
 // clang-format on
 
-// Only the main menu's Rus/Eng carries the language; the pop-up's never shows a check.
-const MenuItem<F> kMainFile[] = {
-    {"&Open (Ctrl+O)", &F::Open1Click},
-    {"&Update", &F::Update1Click},
-    {"Rus/Eng", &F::RusEng1Click, true},
-    {"&Settings", &F::Settings1Click},
-    {nullptr},
-    {"&Exit", &F::Exit1Click},
+// Only the main menu's Rus/Eng carries the language; the pop-up's never shows a check. The
+// menu bar's texts change with the first switch, the pop-up's keep their keys.
+using Item = MenuRow<F>;
+constexpr core::BiText kUpdate{"Обновить данные через Интернет", "Update"};
+constexpr core::BiText kRusEng{"Rus/Eng", "Rus/Eng"};
+// clang-format off
+const Item kMainFile[] = {
+    {"&Open (Ctrl+O)", {"Открыть (Ctrl+O)", "&Open"}, &F::Open1Click, Qt::CTRL | Qt::Key_O},
+    {"&Update", kUpdate, &F::Update1Click},
+    {"Rus/Eng", kRusEng, &F::ToggleLanguage, {}, true},
+    {"&Settings", {"Настройки", "Settings"}, &F::Settings1Click},
+    MenuSeparator<F>,
+    {"&Exit", {"Выход", "&Exit"}, &F::Exit1Click},
 };
-const MenuItem<F> kPopupFile[] = {
-    {"&Open (Ctrl+O)", &F::Open1Click},
-    {"&Update", &F::Update1Click},
-    {"Rus/Eng", &F::RusEng1Click},
-    {"Settings", &F::Settings1Click},
-    {nullptr},
-    {"Exit (Alt+X)", &F::Exit1Click},
+const Item kPopupFile[] = {
+    {"&Open (Ctrl+O)", {"Открыть (Ctrl+O)", "&Open (Ctrl+O)"}, &F::Open1Click,
+     Qt::CTRL | Qt::Key_O},
+    {"&Update", kUpdate, &F::Update1Click},
+    {"Rus/Eng", kRusEng, &F::ToggleLanguage},
+    {"Settings", {"Settings", "Settings"}, &F::Settings1Click},
+    MenuSeparator<F>,
+    {"Exit (Alt+X)", {"Выход (Alt+X)", "&Exit (Alt+X)"}, &F::Exit1Click},
 };
-const MenuItem<F> kHelp[] = {{"&Help", &F::Help2Click}, {"&About", &F::About1Click}};
+const Item kHelp[] = {
+    {"&Help", {"Помощь", "&Help"}, &F::Help2Click, Qt::Key_F1},
+    {"&About", {"О программе", "&About"}, &F::About1Click},
+};
+// clang-format on
 
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : TMainForm(Bundle6x45, kLook, parent) {
     CreateControls();
     CreateMenus();
-    Transfer.items = {MainFileItem(1), PopupFileItem(1)};
+    Transfer.items = ItemsRunning(&F::Update1Click);
     FormCreate();
 }
 
@@ -139,7 +149,6 @@ void TForm1::FormCreate() {
     SetUpGrid();
     LoadStartFile();
 
-    RussianUI = false;
     PlaceOnScreen();
     platform::SetApplicationTitle(Caption());
     ReadSettings();
@@ -149,24 +158,14 @@ void TForm1::FormCreate() {
     ShowStart();
 }
 
-bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-    if (key == Qt::Key_F1 && modifiers == Qt::NoModifier) {
-        Help2Click();
-        return true;
-    }
-    return TMainForm::FormKeyDown(key, modifiers);
-}
-
 void TForm1::FormClose() {
     if (Form_graph) Form_graph->Histogram.reset();
     TMainForm::FormClose();
 }
 
 void TForm1::DropMenu(TToolbarButton97& button, QMenu& menu) {
-    // The button stays pressed while the menu runs.
-    button.setDown(true);
+    // Run from the button's click, so the button shows pressed while the menu runs.
     menu.exec(PopupPoint(button));
-    button.setDown(false);
 }
 
 void TForm1::ToolbarButton97_fileClick() {

@@ -2,8 +2,6 @@
 
 #include "apps/shared/MainForm.h"
 
-#include <string>
-
 class QMenuBar;
 
 // The main window of the 6-of-45 edition: the shared main window with its menu bar, Help,
@@ -15,8 +13,6 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    static bool IsDrawLine(const std::string& line) { return core::IsDrawLine(line, 6); }
-
     QMenuBar* MainMenu1;
     TxpButton* Button_Filter;
     TxpButton* Button_Prognosis;
@@ -24,8 +20,6 @@ public:
     TxpButton* Button_Spans_graph;
     TxpButton* Button_band;
     TxpButton* Button_Sort_by_groups;
-
-    void RusEng1Click();
 
     // Frame commands.
     void Open1Click();
@@ -50,11 +44,8 @@ public:
     void Button_Sort_by_groupsClick();
 
 protected:
-    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers) override;
     void FormClose() override;
     void ApplyLanguage(core::Lang lang) override;
-    void OpenClick() override { Open1Click(); }
-    QAction* LanguageItem() const override { return MainFileItem(2); }
 
 private:
     void CreateControls();

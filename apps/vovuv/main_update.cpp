@@ -8,7 +8,8 @@
 void TForm1::Update1Click() {
     // One transfer at a time, whichever item asked for it.
     if (Transfer.Busy()) return;
-    if (QAction* item = MainFileItem(1); item && !item->isEnabled()) return;
+    for (const auto& item : Transfer.items)
+        if (item && !item->isEnabled()) return;
     Button_updateClick();
 }
 
@@ -23,7 +24,7 @@ void TForm1::UpdateDrawFile() {
 void TForm1::CheckVersion() {
     const SiteTransfer::Result got =
         Transfer.Fetch(core::SiteFileURL(SiteRoot, GameRules().versionFileName()), SiteRoot,
-                       core::MaxVersionFileBytes);
+                       core::MaxVersionFileBytes, core::UnsizedBody::EndsWithClose);
     switch (got.end) {
     case SiteTransfer::End::Done:
         break;
@@ -35,7 +36,8 @@ void TForm1::CheckVersion() {
     case SiteTransfer::End::Closed:
         return;
     }
-    // Only a whole answer is a version: a chunk size or a part of a date is none.
+    // Only a whole answer is a version: a chunk size or a part of a date is none. A version
+    // text without a length ends where the server closes it.
     if (!got.whole) {
         platform::Dialogs().ShowMessage("Error");
         return;

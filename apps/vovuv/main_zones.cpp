@@ -24,7 +24,7 @@ void ShowSpansHistogram(const std::array<int, 45>& bins, int firstLabel,
 } // namespace
 
 void TForm1::Button_PrognosisClick() {
-    ShowResult(core::Prognosis(Draws, GameRules(), Lang()));
+    ShowResult(core::Prognosis(Draws, GameRules(), Language()));
 }
 
 void TForm1::Button_Spans_graphClick() {

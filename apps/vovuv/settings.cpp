@@ -3,6 +3,7 @@
 #include "apps/vovuv/main.h"
 #include "components/skin/xpButton.h"
 #include "components/skin/xpWindow.h"
+#include "core/BiText.h"
 #include "platform/Dialogs.h"
 #include "platform/TextFile.h"
 
@@ -103,10 +104,12 @@ TForm_settings::TForm_settings(TForm1& main, QWidget* parent) : TForm(parent), m
     Label_url->OnClick = [this] { Label_urlClick(); };
     Label_url->OnMouseMove = [this] { Label_urlMouseMove(); };
     Button_OK = new TxpButton(c);
+    Button_OK->SetParentFont(false); // the buttons keep their own bold navy font
     Button_OK->setGeometry(96, 184, 75, 25);
     Button_OK->SetCaption("OK");
     Button_OK->OnClick = [this] { Button_OKClick(); };
     Button_cancel = new TxpButton(c);
+    Button_cancel->SetParentFont(false); // the buttons keep their own bold navy font
     Button_cancel->setGeometry(232, 184, 75, 25);
     Button_cancel->SetCaption("Cancel");
     Button_cancel->OnClick = [this] { Button_cancelClick(); };
@@ -141,13 +144,13 @@ void TForm_settings::FormCreate() {
 void TForm_settings::FormShow() {
     // The frame is known by now (the main window has been shown).
     PlaceCentred();
-    const bool ru = main_.RussianUI;
-    Label1->SetCaption(ru ? "Логин:" : "Login:");
-    Label2->SetCaption(ru ? "Пароль:" : "Password:");
-    CheckBox_hide->setText(QString::fromUtf8(ru ? "Спрятать" : "Hide"));
+    const core::Lang lang = main_.Language();
+    Label1->SetCaption(core::BiText{"Логин:", "Login:"}(lang));
+    Label2->SetCaption(core::BiText{"Пароль:", "Password:"}(lang));
+    CheckBox_hide->setText(QString::fromUtf8(core::BiText{"Спрятать", "Hide"}(lang)));
     CheckBox_hide->adjustSize();
-    SetCaption(ru ? "Настройки" : "Settings");
-    Label_visit->SetCaption(ru ? "Посетите VIP форум:" : "visit to VIP forum:");
+    SetCaption(core::BiText{"Настройки", "Settings"}(lang));
+    Label_visit->SetCaption(core::BiText{"Посетите VIP форум:", "visit to VIP forum:"}(lang));
     Edit_login->setText(QString::fromStdString(main_.UserLogin));
     Edit_password->setText(QString::fromStdString(main_.UserPassword));
     Label_url->SetFontColor(core::clBlue);
@@ -162,11 +165,10 @@ void TForm_settings::Button_OKClick() {
     // What the settings file's code page cannot hold would come back altered; the dialog
     // stays open so the user can change it.
     if (!Storable(Edit_login->text()) || !Storable(Edit_password->text())) {
-        platform::Dialogs().ShowMessage(
-            main_.RussianUI
-                ? "Логин и пароль могут содержать только латинские и русские буквы, цифры и знаки."
-                : "The login and the password may hold only Latin and Cyrillic letters, digits "
-                  "and signs.");
+        platform::Dialogs().ShowMessage(core::BiText{
+            "Логин и пароль могут содержать только латинские и русские буквы, цифры и знаки.",
+            "The login and the password may hold only Latin and Cyrillic letters, digits "
+            "and signs."}(main_.Language()));
         return;
     }
     main_.UserLogin = Edit_login->text().toStdString();

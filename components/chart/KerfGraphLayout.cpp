@@ -260,6 +260,81 @@ int ValueY(const KerfGraphModel& model, int zeroY, int rowHeight, double value) 
     return zeroY - RoundInt(static_cast<long double>(value) / model.Data.YStep * rowHeight);
 }
 
+namespace {
+
+// The vertical scale: the column width and row height, the zero line, the axes, the scale
+// labels and grid lines. False when the chart is too small to hold the scale or the columns.
+bool LayOutScale(const KerfGraphModel& m, const FontMetrics& fm, ChartLayout& l) {
+    const auto& d = m.Data;
+    const int np = d.NumPoints, gap = d.YNegativeGapCount;
+    l.ColumnWidth = RoundInt((d.PlotWidth - d.MarginLeft) / static_cast<long double>(np + 1));
+    l.RowHeight = RoundInt(d.PlotHeight / static_cast<long double>(d.NumYLegends + 1));
+    l.ZeroY = d.MarginTop + l.RowHeight * (d.NumYLegends - gap);
+    l.AxisY = gap < 0 ? d.MarginTop + l.RowHeight * d.NumYLegends : l.ZeroY;
+    l.unsupported = d.GraphType < 1 || d.GraphType > 9;
+    if (l.ColumnWidth <= 0 || l.RowHeight <= 0) return false;
+
+    const int cw = l.ColumnWidth, rh = l.RowHeight;
+    const int right = d.MarginLeft + (np + 1) * cw;
+    l.axes.push_back(
+        {d.MarginLeft, d.MarginTop, d.MarginLeft, d.MarginTop + (d.NumYLegends + 1) * rh});
+    for (int k = 1; k <= d.NumYLegends + 1; ++k) {
+        const int y = l.ZeroY - (k - gap - 1) * rh;
+        l.scaleLabels.push_back(
+            TextOutRight(fm, FontKind::Axis, d.MarginLeft - 3, y, d.YLabels[k]));
+        l.gridLines.push_back({d.MarginLeft, y, right, y});
+    }
+    l.axes.push_back({d.MarginLeft, l.AxisY, right, l.AxisY});
+    return true;
+}
+
+int PointX(const KerfGraphModel& m, const ChartLayout& l, int p) {
+    return m.Data.MarginLeft + p * l.ColumnWidth;
+}
+
+// The series' columns side by side at each point (types 1 and 4), with type 4's line through
+// the point averages.
+void LayOutColumns(const KerfGraphModel& m, ChartLayout& l) {
+    const auto& d = m.Data;
+    const int cw = l.ColumnWidth, rh = l.RowHeight;
+    const int w = BarWidthFor(cw, d.NumSeries);
+    l.BarWidth = w;
+    for (int s = 1; s <= d.NumSeries; ++s)
+        for (int p = 1; p <= d.NumPoints; ++p) {
+            const int left = PointX(m, l, p) - RoundInt(cw * 0.5L) + (s - 1) * w;
+            l.bars.push_back(
+                {s, {left, l.AxisY, left + w, ValueY(m, l.ZeroY, rh, m.Values(s, p))}});
+        }
+    if (d.GraphType == 4 && d.NumPoints >= 1) {
+        l.hasAverages = true;
+        l.averages.color = 0;
+        for (int p = 1; p <= d.NumPoints; ++p)
+            l.averages.points.push_back(
+                {PointX(m, l, p), ValueY(m, l.ZeroY, rh, d.PointAverages[p])});
+    }
+}
+
+// A line per series (types 3 and 7) and a mark per value (types 7 and 8).
+void LayOutLinesAndMarks(const KerfGraphModel& m, ChartLayout& l) {
+    const auto& d = m.Data;
+    const int np = d.NumPoints, ns = d.NumSeries, rh = l.RowHeight;
+    for (int s = 1; s <= ns; ++s) {
+        if (d.GraphType != 8 && np >= 1) {
+            Polyline line;
+            line.color = s;
+            for (int p = 1; p <= np; ++p)
+                line.points.push_back({PointX(m, l, p), ValueY(m, l.ZeroY, rh, m.Values(s, p))});
+            l.lines.push_back(std::move(line));
+        }
+    }
+    if (d.GraphType != 3)
+        for (int s = 1; s <= ns; ++s)
+            for (int p = 1; p <= np; ++p)
+                l.marks.push_back({s, {PointX(m, l, p), ValueY(m, l.ZeroY, rh, m.Values(s, p))}});
+}
+
+} // namespace
+
 ChartLayout LayOutChart(const KerfGraphModel& m, const FontMetrics& fm) {
     const auto& d = m.Data;
     ChartLayout l;
@@ -275,54 +350,18 @@ ChartLayout LayOutChart(const KerfGraphModel& m, const FontMetrics& fm) {
         LayOutHorizontalBars(m, fm, l);
         return l;
     }
-
-    const int np = d.NumPoints, ns = d.NumSeries, gap = d.YNegativeGapCount;
-    l.ColumnWidth = RoundInt((d.PlotWidth - d.MarginLeft) / static_cast<long double>(np + 1));
-    l.RowHeight = RoundInt(d.PlotHeight / static_cast<long double>(d.NumYLegends + 1));
-    l.ZeroY = d.MarginTop + l.RowHeight * (d.NumYLegends - gap);
-    l.AxisY = gap < 0 ? d.MarginTop + l.RowHeight * d.NumYLegends : l.ZeroY;
-    l.unsupported = d.GraphType < 1 || d.GraphType > 9;
-    // Too small to hold the scale or the columns.
-    if (l.ColumnWidth <= 0 || l.RowHeight <= 0) return l;
+    if (!LayOutScale(m, fm, l)) return l;
     l.drawable = true;
 
-    const int cw = l.ColumnWidth, rh = l.RowHeight;
-    const int right = d.MarginLeft + (np + 1) * cw;
-    l.axes.push_back(
-        {d.MarginLeft, d.MarginTop, d.MarginLeft, d.MarginTop + (d.NumYLegends + 1) * rh});
-    for (int k = 1; k <= d.NumYLegends + 1; ++k) {
-        const int y = l.ZeroY - (k - gap - 1) * rh;
-        l.scaleLabels.push_back(
-            TextOutRight(fm, FontKind::Axis, d.MarginLeft - 3, y, d.YLabels[k]));
-        l.gridLines.push_back({d.MarginLeft, y, right, y});
-    }
-    l.axes.push_back({d.MarginLeft, l.AxisY, right, l.AxisY});
-
-    LayOutXLabelsAndLegend(m, fm, np, cw, rh, l);
+    LayOutXLabelsAndLegend(m, fm, d.NumPoints, l.ColumnWidth, l.RowHeight, l);
     LayOutHeader(m, fm, l);
-    LayOutXAxisHeader(m, fm, rh, l);
+    LayOutXAxisHeader(m, fm, l.RowHeight, l);
 
-    auto pointX = [&](int p) { return d.MarginLeft + p * cw; };
     switch (d.GraphType) {
     case 1:
-    case 4: {
-        const int w = BarWidthFor(cw, ns);
-        l.BarWidth = w;
-        for (int s = 1; s <= ns; ++s)
-            for (int p = 1; p <= np; ++p) {
-                const int left = pointX(p) - RoundInt(cw * 0.5L) + (s - 1) * w;
-                l.bars.push_back(
-                    {s, {left, l.AxisY, left + w, ValueY(m, l.ZeroY, rh, m.Values(s, p))}});
-            }
-        if (d.GraphType == 4 && np >= 1) {
-            l.hasAverages = true;
-            l.averages.color = 0;
-            for (int p = 1; p <= np; ++p)
-                l.averages.points.push_back(
-                    {pointX(p), ValueY(m, l.ZeroY, rh, d.PointAverages[p])});
-        }
+    case 4:
+        LayOutColumns(m, l);
         break;
-    }
     case 2:
         LayOutStacked(m, l, false);
         break;
@@ -332,19 +371,7 @@ ChartLayout LayOutChart(const KerfGraphModel& m, const FontMetrics& fm) {
     case 3:
     case 7:
     case 8:
-        for (int s = 1; s <= ns; ++s) {
-            if (d.GraphType != 8 && np >= 1) {
-                Polyline line;
-                line.color = s;
-                for (int p = 1; p <= np; ++p)
-                    line.points.push_back({pointX(p), ValueY(m, l.ZeroY, rh, m.Values(s, p))});
-                l.lines.push_back(std::move(line));
-            }
-        }
-        if (d.GraphType != 3)
-            for (int s = 1; s <= ns; ++s)
-                for (int p = 1; p <= np; ++p)
-                    l.marks.push_back({s, {pointX(p), ValueY(m, l.ZeroY, rh, m.Values(s, p))}});
+        LayOutLinesAndMarks(m, l);
         break;
     default:
         break;

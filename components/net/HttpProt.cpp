@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 
 #include <chrono>
-#include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -76,15 +76,7 @@ void THttpCli::RequestAsync(THttpRequest kind) {
     if (state_ != hsReady) throw EHttpException("HTTP component is busy", httpErrBusy);
     if (kind == httpPOST && !SendStream)
         throw EHttpException("HTTP component has nothing to post", httpErrNothingToPost);
-
-    // Nothing is sent that could carry a header of its own into the request.
-    for (const std::string* text : {&URL, &Proxy, &ProxyPort, &Sender, &Agent, &Accept, &Reference,
-                                    &Username, &Password, &ProxyUsername, &ProxyPassword, &Cookie,
-                                    &ContentTypePost, &ContentRangeBegin, &ContentRangeEnd})
-        if (core::HasControlCharacter(*text))
-            throw EHttpException("Control character in the request refused",
-                                 httpErrControlCharacter);
-
+    RefuseUnsendableTexts();
     const core::UrlParts url = core::SplitURL(URL);
     const std::string scheme = core::ToLower(url.scheme);
     if (scheme == "https")
@@ -97,7 +89,22 @@ void THttpCli::RequestAsync(THttpRequest kind) {
     errorWord_ = 0;
     relocating_ = false;
     SetState(hsNotConnected);
+    ClearResults();
+    SetTarget(url);
+    StartLookup();
+}
 
+void THttpCli::RefuseUnsendableTexts() const {
+    // Nothing is sent that could carry a header of its own into the request.
+    for (const std::string* text : {&URL, &Proxy, &ProxyPort, &Sender, &Agent, &Accept, &Reference,
+                                    &Username, &Password, &ProxyUsername, &ProxyPassword, &Cookie,
+                                    &ContentTypePost, &ContentRangeBegin, &ContentRangeEnd})
+        if (core::HasControlCharacter(*text))
+            throw EHttpException("Control character in the request refused",
+                                 httpErrControlCharacter);
+}
+
+void THttpCli::ClearResults() {
     docName_.clear();
     statusCode_ = 0;
     reasonPhrase_.clear();
@@ -121,14 +128,15 @@ void THttpCli::RequestAsync(THttpRequest kind) {
     responseBody_ = 0;
     rcvBuf_.clear();
     next_ = Next::None;
+}
+
+void THttpCli::SetTarget(const core::UrlParts& url) {
     target_ = {};
     target_.location = URL;
-
     if (!url.user.empty() || !url.password.empty()) {
         Username = url.user;
         Password = url.password;
     }
-    docName_ = url.path;
     target_.host = url.host;
     if (Proxy.empty()) {
         target_.path = url.path;
@@ -142,8 +150,10 @@ void THttpCli::RequestAsync(THttpRequest kind) {
         target_.port = proxy.port.empty() ? ProxyPort : proxy.port;
     }
     if (target_.path.empty()) target_.path = "/";
-    docName_ = core::DocNameFromPath(docName_);
+    docName_ = core::DocNameFromPath(url.path);
+}
 
+void THttpCli::StartLookup() {
     timer_.start(Timeout > 0 ? Timeout : DefaultTimeout);
     try {
         DoStartLookup();
@@ -491,14 +501,18 @@ void THttpCli::HeaderLine(const std::string& line) {
                 }
                 locationFlag_ = true;
                 const std::string scheme = core::ApplyLocation(target_, v, !Proxy.empty());
-                if (scheme != "http") {
+                if (scheme != "http" || core::HasBlankOrHighByte(target_.host) ||
+                    core::HasBlankOrHighByte(target_.name)) {
                     Fail("Relocation refused: " + v, httpErrUnsupportedScheme);
                     return;
                 }
             } else if (field->name == "content-length") {
-                char* end = nullptr;
-                const long long value = std::strtoll(v.c_str(), &end, 10);
-                contentLength_ = end != v.c_str() && value >= 0 ? value : -1;
+                const std::optional<long long> length = core::MergeContentLength(contentLength_, v);
+                if (!length) {
+                    Fail("HTTP Content-Length values differ", httpErrLengthConflict);
+                    return;
+                }
+                contentLength_ = *length;
             } else if (field->name == "content-range") {
                 core::ParseContentRange(v, ContentRangeBegin, ContentRangeEnd);
             } else if (field->name == "accept-ranges") {

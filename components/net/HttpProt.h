@@ -33,9 +33,10 @@ constexpr int httpErrNoStatus = 5;   // the response had no (readable) status li
 constexpr int httpErrIncomplete = 6; // the connection ended before the document did
 constexpr int httpErrTooManyRelocations = 7;
 constexpr int httpErrTimeout = 8;
-constexpr int httpErrUnsupportedScheme = 9; // https and the like: never sent as plain HTTP
+constexpr int httpErrUnsupportedScheme = 9; // https and the like, or a host no name can be
 constexpr int httpErrAborted = 10;          // ended by its owner (Abort)
 constexpr int httpErrControlCharacter = 11; // a text of the request holds CR, LF or the like
+constexpr int httpErrLengthConflict = 12;   // Content-Length values of one response differ
 
 enum THttpCliState : std::uint8_t {
     hsReady,
@@ -167,6 +168,11 @@ private:
     enum class Next { None, Header, Body };
 
     void SetState(THttpCliState state);
+    // The steps of starting a request.
+    void RefuseUnsendableTexts() const;
+    void ClearResults();
+    void SetTarget(const core::UrlParts& url);
+    void StartLookup();
     void SocketDnsLookupDone(std::uint16_t error);
     void SocketSessionConnected(std::uint16_t error);
     void SocketSessionClosed(std::uint16_t error);

@@ -1,5 +1,6 @@
 #include "components/skin/TB97Ctls.h"
 
+#include "components/skin/ParentLook.h"
 #include "platform/Form.h"
 
 #include <QApplication>
@@ -29,14 +30,36 @@ void TToolbarButton97::SetCaption(const std::string& caption) {
     update();
 }
 
+core::TColor TToolbarButton97::Color() const {
+    return parentColor_ && parentWidget() ? ParentColorOf(parentWidget()) : color_;
+}
+
 void TToolbarButton97::SetColor(core::TColor color) {
-    if (color == color_) return;
+    if (color == color_ && !parentColor_) return;
     color_ = color;
+    parentColor_ = false;
     update();
+}
+
+void TToolbarButton97::SetParentColor(bool on) {
+    if (on == parentColor_) return;
+    parentColor_ = on;
+    update();
+}
+
+platform::TFont TToolbarButton97::Font() const {
+    return parentFont_ && parentWidget() ? ParentFontOf(parentWidget()) : font_;
 }
 
 void TToolbarButton97::SetFont(const platform::TFont& font) {
     font_ = font;
+    parentFont_ = false;
+    update();
+}
+
+void TToolbarButton97::SetParentFont(bool on) {
+    if (on == parentFont_) return;
+    parentFont_ = on;
     update();
 }
 
@@ -181,6 +204,10 @@ bool TToolbarButton97::event(QEvent* e) {
         return true;
     }
     if (e->type() == QEvent::ParentChange || e->type() == QEvent::Show) WatchWindowKeys();
+    // The parent's font and colours reach its children as changes of their own.
+    if (e->type() == QEvent::FontChange || e->type() == QEvent::PaletteChange ||
+        e->type() == QEvent::ParentChange)
+        update();
     return QAbstractButton::event(e);
 }
 
@@ -204,10 +231,26 @@ bool TToolbarButton97::IsDialogKey(const QKeyEvent& key) const {
 }
 
 bool TToolbarButton97::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == keyWindow_ && e->type() == QEvent::KeyPress &&
-        IsDialogKey(*static_cast<QKeyEvent*>(e))) {
-        Click();
+    if (watched != keyWindow_) return QAbstractButton::eventFilter(watched, e);
+    switch (e->type()) {
+    case QEvent::KeyPress: {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if (!IsDialogKey(*k)) break;
+        // One key runs one command: the key is used up, and a held key clicks once.
+        if (windowKeys_.Press(k->key(), k->isAutoRepeat(), k->timestamp())) Click();
         return true;
+    }
+    case QEvent::KeyRelease: {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        windowKeys_.Release(k->key(), k->isAutoRepeat(), k->timestamp());
+        break;
+    }
+    case QEvent::WindowDeactivate:
+    case QEvent::Hide:
+        windowKeys_.Forget();
+        break;
+    default:
+        break;
     }
     return QAbstractButton::eventFilter(watched, e);
 }
@@ -231,15 +274,24 @@ void TToolbarButton97::changeEvent(QEvent* e) {
 
 void TToolbarButton97::mousePressEvent(QMouseEvent* e) {
     lastMouse_ = e->position().toPoint();
-    if (!Enabled()) return;
-    if (e->button() != Qt::LeftButton) {
-        Step(ToolbarInput::EnterHot);
+    const QPointer<TToolbarButton97> self(this);
+    auto report = [&] {
+        if (OnMouseDown) OnMouseDown(e->button(), e->modifiers(), lastMouse_.x(), lastMouse_.y());
+        return self != nullptr;
+    };
+    if (!Enabled()) {
+        report();
         return;
     }
-    const QPointer<TToolbarButton97> self(this);
+    if (e->button() != Qt::LeftButton) {
+        Step(ToolbarInput::EnterHot);
+        report();
+        return;
+    }
     flags_.menuDown =
         UsesDropdown() && (!dropdownCombo_ || lastMouse_.x() >= width() - dropdownArrowWidth_ - 2);
     Step(ToolbarInput::LeftDown);
+    if (!report()) return;
     if (flags_.menuDown) {
         Click();
     } else if (repeating_) {
@@ -268,6 +320,11 @@ void TToolbarButton97::RepeatTick() {
 
 void TToolbarButton97::mouseMoveEvent(QMouseEvent* e) {
     lastMouse_ = e->position().toPoint();
+    if (OnMouseMove) {
+        const QPointer<TToolbarButton97> self(this);
+        OnMouseMove(e->buttons(), e->modifiers(), lastMouse_.x(), lastMouse_.y());
+        if (!self) return;
+    }
     const bool onFace = PointInFace(lastMouse_);
     // After a click the button is up under a still mouse; the next move makes it hot again.
     if (onFace && !flags_.mouseIn) EnterIfActive();
@@ -280,6 +337,11 @@ void TToolbarButton97::mouseReleaseEvent(QMouseEvent* e) {
     lastMouse_ = e->position().toPoint();
     repeatTimer_.reset();
     if (e->button() == Qt::RightButton && Enabled()) Step(ToolbarInput::CancelMode);
+    if (OnMouseUp) {
+        const QPointer<TToolbarButton97> self(this);
+        OnMouseUp(e->button(), e->modifiers(), lastMouse_.x(), lastMouse_.y());
+        if (!self) return;
+    }
     if (e->button() != Qt::LeftButton || !flags_.mouseDown) return;
     const bool clicks = PointInFace(lastMouse_) && !repeating_;
     Step(clicks ? ToolbarInput::LeftUpOnFace : ToolbarInput::LeftUpOffFace);

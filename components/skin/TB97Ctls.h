@@ -1,5 +1,6 @@
 #pragma once
 
+#include "components/skin/KeyHold.h"
 #include "components/skin/TAlignment.h"
 #include "components/skin/TB97Glyph.h"
 #include "components/skin/TB97Layout.h"
@@ -27,10 +28,18 @@ public:
 
     std::string Caption() const { return text().toStdString(); }
     void SetCaption(const std::string& caption);
-    core::TColor Color() const { return color_; }
+    // The parent's colour while ParentColor is on, else the button's own; setting it turns
+    // ParentColor off.
+    core::TColor Color() const;
     void SetColor(core::TColor color);
-    const platform::TFont& Font() const { return font_; }
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool on);
+    // The parent's font while ParentFont is on (it follows the parent's changes), else the
+    // button's own; setting it turns ParentFont off.
+    platform::TFont Font() const;
     void SetFont(const platform::TFont& font);
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool on);
     bool Enabled() const { return flags_.state != bsDisabled; }
     void SetEnabled(bool on);
     int Top() const { return y(); }
@@ -66,6 +75,9 @@ public:
     void SetGroupIndex(int index);
     bool Down() const { return flags_.down; }
     void SetDown(bool on);
+    // The button has one down state, its own: pressed while held or while its command runs,
+    // latched by Down. The platform's is not used.
+    void setDown(bool) = delete;
     bool AllowAllUp() const { return allowAllUp_; }
     void SetAllowAllUp(bool on);
     // A latched button's content is checkered with the button highlight.
@@ -129,6 +141,12 @@ public:
     std::function<void()> OnDblClick; // a double click on a latched button
     std::function<void()> OnMouseEnter;
     std::function<void()> OnMouseExit;
+    // Any mouse button, disabled or not, at a point of the button; a press reports after it
+    // shows pressed and before its click or menu, a release before its click.
+    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> OnMouseDown;
+    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> OnMouseUp;
+    // Before the button follows the move.
+    std::function<void(Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y)> OnMouseMove;
     // Before the menu drops: may keep it up, or let a click that closes it reach the button.
     std::function<void(bool& showMenu, bool& removeClicks)> OnDropdown;
 
@@ -163,7 +181,9 @@ private:
     void PaintArrow(platform::TCanvas& c, int x, int y, int width) const;
 
     core::TColor color_ = core::clBtnFace;
+    bool parentColor_ = false;
     platform::TFont font_;
+    bool parentFont_ = true;
     ToolbarFlags flags_;
     int modalResult_ = 0;
     bool cancel_ = false;
@@ -184,6 +204,7 @@ private:
     std::unique_ptr<TTimer97> repeatTimer_;
     QPoint lastMouse_; // where the last mouse message was, for the repeat's face test
     QPointer<QWidget> keyWindow_;
+    TKeyHold windowKeys_; // Enter and Esc as the window sees them
     std::unique_ptr<TButtonGlyph> glyph_;
     QPointer<platform::TImageList> images_;
     QMetaObject::Connection imagesChange_, imagesGone_;

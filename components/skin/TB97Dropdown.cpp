@@ -114,6 +114,6 @@ void TToolbarButton97::PaintArrow(platform::TCanvas& c, int x, int y, int width)
         triangle(1, 1, core::clBtnHighlight);
         triangle(0, 0, core::clBtnShadow);
     } else {
-        triangle(0, 0, font_.Color);
+        triangle(0, 0, Font().Color);
     }
 }

@@ -77,13 +77,30 @@ QImage TButtonGlyph::Source(int index) const {
     return glyph_.copy(index * size.width(), 0, size.width(), size.height());
 }
 
+namespace {
+
+// A picture that says its transparency by alpha, as an icon does; a bitmap's is all opaque.
+bool UsesAlpha(const QImage& image) {
+    if (!image.hasAlphaChannel()) return false;
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x)
+            if (qAlpha(line[x]) != 255) return true;
+    }
+    return false;
+}
+
+} // namespace
+
 // One image with its transparent pixels cleared: where the mask is white, or else where the
-// picture has the colour of its bottom-left pixel.
+// picture has the colour of its bottom-left pixel. A picture with alpha keeps its own.
 QImage TButtonGlyph::Keyed(int index) const {
     const QImage source = Source(index);
     if (source.isNull()) return {};
     QImage out = source.convertToFormat(QImage::Format_ARGB32);
     const bool masked = !UsesImages() && !mask_.isNull();
+    if (!masked && UsesAlpha(source)) return out;
     const QRgb key = source.pixel(0, source.height() - 1) | 0xFF000000u;
     const int dx = masked ? index * out.width() : 0;
     for (int y = 0; y < out.height(); ++y)
@@ -98,33 +115,33 @@ QImage TButtonGlyph::Keyed(int index) const {
 
 namespace {
 
-bool Opaque(const QImage& image, int x, int y) {
-    return qAlpha(image.pixel(x, y)) != 0;
+int Alpha(const QImage& image, int x, int y) {
+    return qAlpha(image.pixel(x, y));
 }
 
 // The disabled look made from the up picture: its shape embossed in the button highlight and
-// shadow, or, in the older look, the picture in grey.
+// shadow, or, in the older look, the picture in grey; each pixel as opaque as the picture's.
 QImage Disabled(const QImage& up, bool oldStyle) {
     QImage out(up.width() + 1, up.height() + 1, QImage::Format_ARGB32);
     out.fill(0);
     if (oldStyle) {
         for (int y = 0; y < up.height(); ++y)
             for (int x = 0; x < up.width(); ++x) {
-                if (!Opaque(up, x, y)) continue;
+                if (Alpha(up, x, y) == 0) continue;
                 const QRgb p = up.pixel(x, y);
                 const int g = (qRed(p) + qGreen(p) + qBlue(p)) / 3;
-                out.setPixel(x, y, qRgb(g, g, g));
+                out.setPixel(x, y, qRgba(g, g, g, qAlpha(p)));
             }
         return out;
     }
-    const QRgb highlight = platform::ToQColor(core::clBtnHighlight).rgb();
-    const QRgb shadow = platform::ToQColor(core::clBtnShadow).rgb();
-    for (int y = 0; y < up.height(); ++y)
-        for (int x = 0; x < up.width(); ++x)
-            if (Opaque(up, x, y)) out.setPixel(x + 1, y + 1, highlight);
-    for (int y = 0; y < up.height(); ++y)
-        for (int x = 0; x < up.width(); ++x)
-            if (Opaque(up, x, y)) out.setPixel(x, y, shadow);
+    auto emboss = [&](QRgb color, int dx) {
+        for (int y = 0; y < up.height(); ++y)
+            for (int x = 0; x < up.width(); ++x)
+                if (const int a = Alpha(up, x, y); a != 0)
+                    out.setPixel(x + dx, y + dx, (color & 0xFFFFFFu) | (QRgb(a) << 24));
+    };
+    emboss(platform::ToQColor(core::clBtnHighlight).rgb(), 1);
+    emboss(platform::ToQColor(core::clBtnShadow).rgb(), 0);
     return out;
 }
 

@@ -56,19 +56,18 @@ void TToolbarButton97::PaintTo(TCanvas& c) const {
     const int W = c.Width(), H = c.Height();
     c.Pen = {};
     if (opaque_ || !flat_) {
-        c.Brush = {color_, BrushStyle::Solid, {}};
+        c.Brush = {Color(), BrushStyle::Solid, {}};
         c.FillRect(0, 0, W, H);
     }
     const TButtonState97 state = flags_.state;
     const bool disabled = state == bsDisabled;
     const bool combo = dropdownCombo_ && UsesDropdown();
     const bool menuPressed = flags_.menuDown && state == bsDown;
-    const bool pushed =
-        state == bsExclusive || (state == bsDown && !(combo && flags_.menuDown)) || isDown();
+    const bool pushed = state == bsExclusive || (state == bsDown && !(combo && flags_.menuDown));
     const int part = combo ? dropdownArrowWidth_ + 2 : 0;
     const TRect face{0, 0, W - part, H};
     const bool border = !noBorder_ && (!flat_ || state == bsDown || state == bsExclusive ||
-                                       isDown() || (flags_.mouseIn && !disabled));
+                                       (flags_.mouseIn && !disabled));
     auto edge = [&](const TRect& r, bool sunken) {
         if (flat_) {
             c.DrawEdge(r, sunken ? EdgeStyle::SunkenOuter : EdgeStyle::RaisedInner);
@@ -94,7 +93,7 @@ void TToolbarButton97::PaintTo(TCanvas& c) const {
         c.Brush = {core::clBtnFace, BrushStyle::Solid, DownPatternBitmap()};
         c.FillRect(content.Left, content.Top, content.Right, content.Bottom);
     }
-    c.Font = font_;
+    c.Font = Font();
     const std::string caption = displayMode_ == dmGlyphOnly ? std::string() : Caption();
     const QSize glyph = displayMode_ == dmTextOnly ? QSize(0, 0) : glyph_->Size();
     const QSize text = CaptionSize(c, caption, wordWrap_, content.Width());

@@ -1,5 +1,6 @@
 #include "components/skin/xpButton.h"
 
+#include "components/skin/ParentLook.h"
 #include "components/skin/XPGraphUtil.h"
 #include "components/skin/xpCaptionText.h"
 #include "platform/Form.h"
@@ -52,9 +53,20 @@ void TxpButton::SetGradient(bool on) {
     repaint();
 }
 
+platform::TFont TxpButton::Font() const {
+    return parentFont_ && parentWidget() ? ParentFontOf(parentWidget()) : font_;
+}
+
 void TxpButton::SetFont(const platform::TFont& font) {
     font_ = font;
+    parentFont_ = false;
     repaint();
+}
+
+void TxpButton::SetParentFont(bool on) {
+    if (on == parentFont_) return;
+    parentFont_ = on;
+    update();
 }
 
 void TxpButton::Click() {
@@ -85,26 +97,48 @@ void TxpButton::WatchWindowKeys() {
 
 bool TxpButton::event(QEvent* e) {
     if (e->type() == QEvent::ParentChange) WatchWindowKeys();
+    // A parent's new font reaches its children as a change of their own.
+    if (e->type() == QEvent::FontChange || e->type() == QEvent::ParentChange) update();
     return TxpPressControl::event(e);
 }
 
+bool TxpButton::IsWindowKey(int key) const {
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    return (default_ && enter) || (cancel_ && key == Qt::Key_Escape);
+}
+
 bool TxpButton::eventFilter(QObject* watched, QEvent* e) {
-    // A key reaches the window itself only when no control took it.
-    if (watched == keyWindow_ && e->type() == QEvent::KeyPress && enabled_) {
+    if (watched != keyWindow_) return false;
+    switch (e->type()) {
+    case QEvent::KeyPress: {
+        // A key reaches the window itself only when no control took it.
         const auto* k = static_cast<QKeyEvent*>(e);
-        const bool enter = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
-        if (!k->isAutoRepeat() && ((default_ && enter) || (cancel_ && k->key() == Qt::Key_Escape)))
-            Click();
+        if (!enabled_ || !IsWindowKey(k->key())) return false;
+        if (windowKeys_.Press(k->key(), k->isAutoRepeat(), k->timestamp())) Click();
+        // Used up here on purpose, not passed on: one key runs one command, never a second
+        // Default or Cancel button's, nor anything the window itself would do with it.
+        return true;
     }
-    // Other Default and Cancel buttons see the key as well.
-    return false;
+    case QEvent::KeyRelease: {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if (IsWindowKey(k->key())) windowKeys_.Release(k->key(), k->isAutoRepeat(), k->timestamp());
+        return false;
+    }
+    case QEvent::WindowDeactivate:
+    case QEvent::Hide:
+        windowKeys_.Forget();
+        return false;
+    default:
+        return false;
+    }
 }
 
 void TxpButton::PaintTo(TCanvas& c) const {
     const int W = c.Width(), H = c.Height();
     const platform::TRect r4{4, 4, W - 4, H - 4};
     const AcceleratedText t = SplitAccelerator(caption_);
-    c.Font = font_;
+    const platform::TFont font = Font();
+    c.Font = font;
     c.Pen = {};
     c.Brush = {};
     const int tw = c.TextWidth(t.text), th = c.TextHeight(t.text);
@@ -167,7 +201,7 @@ void TxpButton::PaintTo(TCanvas& c) const {
         }
         c.Font.Color = 0xC0C0C0;
         ClippedText(c, r4, x + 1, y + 1, t.text);
-        c.Font.Color = font_.Color;
+        c.Font.Color = font.Color;
         ClippedText(c, r4, x, y, t.text);
         if (flags_.focused) c.DrawFocusRect(r4.Left, r4.Top, r4.Right, r4.Bottom);
     }

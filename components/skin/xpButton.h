@@ -1,5 +1,6 @@
 #pragma once
 
+#include "components/skin/KeyHold.h"
 #include "components/skin/xpPressControl.h"
 
 #include <QPointer>
@@ -20,8 +21,13 @@ public:
     bool Gradient() const { return gradient_; }
     void SetGradient(bool on);
     void SetHint(const std::string& hint) { setToolTip(QString::fromStdString(hint)); }
-    const platform::TFont& Font() const { return font_; }
+    // The font the caption is drawn with: the parent's while ParentFont is on (it follows the
+    // parent's changes), else the button's own, bold navy until set. Setting it turns
+    // ParentFont off.
+    platform::TFont Font() const;
     void SetFont(const platform::TFont& font);
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool on);
 
     // Non-zero: a click hands it to the button's form, which closes a modal form.
     int ModalResult() const { return modalResult_; }
@@ -47,14 +53,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    bool IsWindowKey(int key) const;
     // The window whose unused keys the button watches while it is Default or Cancel.
     void WatchWindowKeys();
 
     std::string caption_ = "XP Button";
     bool gradient_ = true;
     platform::TFont font_;
+    bool parentFont_ = true;
     int modalResult_ = 0;
     bool default_ = false;
     bool cancel_ = false;
     QPointer<QWidget> keyWindow_;
+    TKeyHold windowKeys_; // Enter and Esc as the window sees them
 };

@@ -129,6 +129,13 @@ public:
     // The whole frame: caption (through an off-screen bitmap) and border.
     void PaintNonClient(platform::TCanvas& canvas, const TFrameInfo& frame);
     void PaintTitle(platform::TCanvas& canvas, platform::TRect titleRect, const TFrameInfo& frame);
+    // The steps of the title: gradient, picture (returns where the text starts), icon, text.
+    void PaintTitleBackground(platform::TCanvas& canvas, platform::TRect titleRect) const;
+    int PaintTitleImage(platform::TCanvas& canvas, platform::TRect titleRect,
+                        const TFrameInfo& frame, int x) const;
+    void PaintAppIcon(platform::TCanvas& canvas, const TFrameInfo& frame) const;
+    void PaintTitleText(platform::TCanvas& canvas, platform::TRect titleRect,
+                        const TFrameInfo& frame, int x) const;
     void PaintButtons(platform::TCanvas& canvas, platform::TRect titleRect,
                       const TFrameInfo& frame);
     // One button alone, as hot tracking and pressing repaint it (the glyph moves when down).

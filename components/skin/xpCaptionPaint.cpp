@@ -47,87 +47,97 @@ void TxpCaption::PaintNonClient(TCanvas& canvas, const TFrameInfo& frame) {
 }
 
 void TxpCaption::PaintTitle(TCanvas& canvas, TRect t, const TFrameInfo& frame) {
-    const int b = B();
     if (TitleHook && !TitleHook(canvas, t, FrameActive)) return;
-    if (GradientFill) {
-        if (FrameActive)
-            DrawGradient(canvas, t, ActiveStartColor, ActiveEndColor, FillDirection, 60);
-        else
-            DrawGradient(canvas, t, InActiveStartColor, InActiveEndColor, FillDirection, 60);
-    } else {
-        Fill(canvas, t, ActiveStartColor);
-    }
+    PaintTitleBackground(canvas, t);
     canvas.Font = Font;
-    const std::string& text = frame.Caption;
     int x = 5;
-    const int textTop = (t.Top + t.Bottom - canvas.TextHeight(text)) / 2;
-    if (DisplayAppIcon) x += Height - b;
-
-    const QImage image = Image;
-    if (!image.isNull()) {
-        const TColor key =
-            ImageTransparent ? platform::FromQColor(image.pixelColor(0, 0)) : core::clNone;
-        const int top = (t.Top + t.Bottom - image.height()) / 2;
-        switch (ImageAlign()) {
-        case iaLeft:
-            DrawTransparent(canvas, x, top, image, key);
-            x += image.width() + 10;
-            break;
-        case iaRight: {
-            const int buttons =
-                (SystemButtonCount(frame.BorderIcons) + CustomButtonCount) * (ButtonSize + 2) + 10;
-            DrawTransparent(canvas, t.Right - image.width() - buttons - 2, top, image, key);
-            break;
-        }
-        case iaCenter:
-            DrawTransparent(canvas, (t.Left + t.Right - image.width()) / 2, top, image, key);
-            break;
-        case iaStretch:
-            StretchDrawTransparentRect(canvas, t.Left, t.Top, t.Width(), t.Height(),
-                                       {0, 0, image.width(), image.height()}, image, key);
-            break;
-        case iaTile: {
-            // The picture's own transparency: its bottom-left pixel, as a bitmap picks it.
-            QImage tile = image.convertToFormat(QImage::Format_ARGB32);
-            if (ImageTransparent) {
-                const QRgb k = tile.pixel(0, tile.height() - 1);
-                for (int y = 0; y < tile.height(); ++y)
-                    for (int xx = 0; xx < tile.width(); ++xx)
-                        if (tile.pixel(xx, y) == k) tile.setPixel(xx, y, 0);
-            }
-            TileBitmap(canvas, t, tile);
-            break;
-        }
-        }
-    }
-
+    if (DisplayAppIcon) x += Height - B();
+    x = PaintTitleImage(canvas, t, frame, x);
     bool goOn = true;
     if (owner_) owner_->CustomDrawTitle(this, canvas, t, FrameActive, goOn);
-    if (DisplayAppIcon && goOn && !frame.Icon.isNull()) {
-        const int side = Height - b - 4;
-        if (side > 0)
-            canvas.StretchDraw(QRect(b + IconMarginLeft, b + IconMarginTop, side, side),
-                               frame.Icon);
-    }
-    if (!text.empty() && goOn) {
-        // A long title ends before the first caption button, not under and between them.
-        int right = t.Right;
-        for (int i = btnClose; i < btnFirstCustom + CustomButtonCount; ++i) {
-            const TRect square = ButtonRect(i, t, frame.BorderIcons);
-            if (!square.IsEmpty()) right = std::min(right, square.Left - 2);
-        }
-        canvas.SaveDC();
-        canvas.IntersectClipRect(t.Left, t.Top, right, t.Bottom);
-        canvas.Brush.Style = BrushStyle::Clear;
-        const platform::TFont font = Font;
-        canvas.Font.Color = DarkenColor(canvas.Pixel(x, textTop), -30);
-        canvas.TextOut(x + IconMarginLeft + 1, textTop + 1, text);
-        canvas.Font.Color = font.Color;
-        canvas.TextOut(x + IconMarginLeft, textTop, text);
-        canvas.Brush.Style = BrushStyle::Solid;
-        canvas.RestoreDC();
+    if (goOn) {
+        PaintAppIcon(canvas, frame);
+        PaintTitleText(canvas, t, frame, x);
     }
     PaintButtons(canvas, t, frame);
+}
+
+void TxpCaption::PaintTitleBackground(TCanvas& canvas, TRect t) const {
+    if (!GradientFill)
+        Fill(canvas, t, ActiveStartColor);
+    else if (FrameActive)
+        DrawGradient(canvas, t, ActiveStartColor, ActiveEndColor, FillDirection, 60);
+    else
+        DrawGradient(canvas, t, InActiveStartColor, InActiveEndColor, FillDirection, 60);
+}
+
+int TxpCaption::PaintTitleImage(TCanvas& canvas, TRect t, const TFrameInfo& frame, int x) const {
+    const QImage image = Image;
+    if (image.isNull()) return x;
+    const TColor key =
+        ImageTransparent ? platform::FromQColor(image.pixelColor(0, 0)) : core::clNone;
+    const int top = (t.Top + t.Bottom - image.height()) / 2;
+    switch (ImageAlign()) {
+    case iaLeft:
+        DrawTransparent(canvas, x, top, image, key);
+        return x + image.width() + 10;
+    case iaRight: {
+        const int buttons =
+            (SystemButtonCount(frame.BorderIcons) + CustomButtonCount) * (ButtonSize + 2) + 10;
+        DrawTransparent(canvas, t.Right - image.width() - buttons - 2, top, image, key);
+        break;
+    }
+    case iaCenter:
+        DrawTransparent(canvas, (t.Left + t.Right - image.width()) / 2, top, image, key);
+        break;
+    case iaStretch:
+        StretchDrawTransparentRect(canvas, t.Left, t.Top, t.Width(), t.Height(),
+                                   {0, 0, image.width(), image.height()}, image, key);
+        break;
+    case iaTile: {
+        // The picture's own transparency: its bottom-left pixel, as a bitmap picks it.
+        QImage tile = image.convertToFormat(QImage::Format_ARGB32);
+        if (ImageTransparent) {
+            const QRgb k = tile.pixel(0, tile.height() - 1);
+            for (int y = 0; y < tile.height(); ++y)
+                for (int xx = 0; xx < tile.width(); ++xx)
+                    if (tile.pixel(xx, y) == k) tile.setPixel(xx, y, 0);
+        }
+        TileBitmap(canvas, t, tile);
+        break;
+    }
+    }
+    return x;
+}
+
+void TxpCaption::PaintAppIcon(TCanvas& canvas, const TFrameInfo& frame) const {
+    if (!DisplayAppIcon || frame.Icon.isNull()) return;
+    const int b = B(), side = Height - b - 4;
+    if (side > 0)
+        canvas.StretchDraw(QRect(b + IconMarginLeft, b + IconMarginTop, side, side), frame.Icon);
+}
+
+// The title with a shadow a little lighter than what lies under its first pixel.
+void TxpCaption::PaintTitleText(TCanvas& canvas, TRect t, const TFrameInfo& frame, int x) const {
+    const std::string& text = frame.Caption;
+    if (text.empty()) return;
+    const int textTop = (t.Top + t.Bottom - canvas.TextHeight(text)) / 2;
+    // A long title ends before the first caption button, not under and between them.
+    int right = t.Right;
+    for (int i = btnClose; i < btnFirstCustom + CustomButtonCount; ++i) {
+        const TRect square = ButtonRect(i, t, frame.BorderIcons);
+        if (!square.IsEmpty()) right = std::min(right, square.Left - 2);
+    }
+    canvas.SaveDC();
+    canvas.IntersectClipRect(t.Left, t.Top, right, t.Bottom);
+    canvas.Brush.Style = BrushStyle::Clear;
+    const platform::TFont font = Font;
+    canvas.Font.Color = DarkenColor(canvas.Pixel(x, textTop), -30);
+    canvas.TextOut(x + IconMarginLeft + 1, textTop + 1, text);
+    canvas.Font.Color = font.Color;
+    canvas.TextOut(x + IconMarginLeft, textTop, text);
+    canvas.Brush.Style = BrushStyle::Solid;
+    canvas.RestoreDC();
 }
 
 void TxpCaption::PaintBuiltIn(TCanvas& canvas, int index, int state, TRect square, int shift) {

@@ -133,6 +133,7 @@ void TxpComboBox::SetStyle(TComboBoxStyle style) {
             setCompleter(nullptr);
             setInsertPolicy(QComboBox::NoInsert);
             lineEdit()->setFont(platform::FormFont());
+            lineEdit()->installEventFilter(this);
             connect(lineEdit(), &QLineEdit::textEdited, this, [this] { EditUpdate(); });
             connect(lineEdit(), &QLineEdit::textChanged, this, [this] { update(); });
         }
@@ -224,7 +225,17 @@ void TxpComboBox::EditUpdate() {
 void TxpComboBox::PlaceEdit() {
     if (!isEditable() || !XPStyle.Active()) return;
     const TRect r = ClientRect();
-    lineEdit()->setGeometry(r.Left + 3, r.Top + 3, r.Width() - 5, r.Height() - 5);
+    const QRect place(r.Left + 3, r.Top + 3, r.Width() - 5, r.Height() - 5);
+    if (lineEdit()->geometry() != place) lineEdit()->setGeometry(place);
+}
+
+bool TxpComboBox::eventFilter(QObject* watched, QEvent* e) {
+    // The platform box lays its edit out again on many changes (the current item, the text,
+    // the focus, the list closing), over the image strip and the frame: it goes back each time.
+    if (isEditable() && watched == lineEdit() &&
+        (e->type() == QEvent::Move || e->type() == QEvent::Resize))
+        PlaceEdit();
+    return QComboBox::eventFilter(watched, e);
 }
 
 bool TxpComboBox::event(QEvent* e) {

@@ -69,13 +69,17 @@ void TxpPressControl::keyPressEvent(QKeyEvent* e) {
         e->ignore();
         return;
     }
-    if (!e->isAutoRepeat() && !flags_.pressed && (enabled_ || ActsWhileDisabled())) {
+    // Taken here, the key does not go on to the window's Default or Cancel button: one key
+    // runs one command. A key held down presses once.
+    const bool first = keys_.Press(e->key(), e->isAutoRepeat(), e->timestamp());
+    if (first && !flags_.pressed && (enabled_ || ActsWhileDisabled())) {
         pressKey_ = e->key();
         Step(PressInput::PressKeyDown);
     }
 }
 
 void TxpPressControl::keyReleaseEvent(QKeyEvent* e) {
+    if (IsPressKey(e->key())) keys_.Release(e->key(), e->isAutoRepeat(), e->timestamp());
     // Only the release of the key that pressed acts.
     if (e->isAutoRepeat() || pressKey_ == 0 || e->key() != pressKey_) {
         e->ignore();
@@ -92,6 +96,7 @@ void TxpPressControl::focusInEvent(QFocusEvent*) {
 
 void TxpPressControl::focusOutEvent(QFocusEvent*) {
     pressKey_ = 0;
+    keys_.Forget();
     Step(PressInput::FocusOut);
     if (OnExit && (enabled_ || ActsWhileDisabled())) OnExit();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "components/skin/KeyHold.h"
 #include "components/skin/xpPressStates.h"
 #include "platform/Canvas.h"
 
@@ -54,4 +55,5 @@ private:
 
     PressKind kind_;
     int pressKey_ = 0; // the key whose release acts; 0 for a mouse press
+    TKeyHold keys_;
 };

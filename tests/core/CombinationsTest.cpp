@@ -102,7 +102,7 @@ TEST(Combinations, ListsRanksNewestFirstAndChartsThem) {
     const auto s = StoreOf({{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 7}, {40, 41, 42, 43, 44, 45}});
     const auto r = core::Combinations(s, core::Edition6x45, core::Lang::English);
     EXPECT_EQ(r.caption, "Combinations");
-    EXPECT_EQ(r.lines, (std::vector<std::string>{"3:1", "2:2", "1:8145060"}));
+    EXPECT_EQ(core::AllLines(r), (std::vector<std::string>{"3:1", "2:2", "1:8145060"}));
     ASSERT_EQ(r.charts.size(), 1u);
     const auto& c = r.charts[0];
     EXPECT_EQ(c.caption, ""); // the text window's caption, read back
@@ -121,8 +121,8 @@ TEST(Combinations, DrawNumbersPaddedAndOnlyPointsUpTo100Charted) {
     std::vector<core::Draw> d(150, core::Draw{1, 2, 3, 4, 5, 6});
     d[149] = {1, 1, 2, 3, 4, 5};
     const auto r = core::Combinations(StoreOf(d), core::Edition6x45, core::Lang::English);
-    EXPECT_EQ(r.lines.front(), "150:1");
-    EXPECT_EQ(r.lines.back(), "001:0");
+    EXPECT_EQ(core::AllLines(r).front(), "150:1");
+    EXPECT_EQ(core::AllLines(r).back(), "001:0");
     const auto& v = r.charts.at(0).values;
     ASSERT_EQ(v.size(), 100u);
     for (const auto& p : v) {

@@ -27,9 +27,10 @@ TEST(DrawMapCommand, LinesHoldThePaddedDrawNumberAndOneDigitPerNumber) {
     core::DrawMapTable map;
     core::BuildDrawMap(store, core::Game6x45, map);
     const auto result = core::MapCommand(store, core::Game6x45, core::Lang::English, map);
-    ASSERT_EQ(result.lines.size(), 12u);
-    EXPECT_EQ(result.lines[0], "12:" + std::string(39, '0') + "111111");
-    EXPECT_EQ(result.lines[11], "01:111111" + std::string(39, '0'));
+    const auto lines = core::AllLines(result);
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines[0], "12:" + std::string(39, '0') + "111111");
+    EXPECT_EQ(lines[11], "01:111111" + std::string(39, '0'));
     EXPECT_EQ(result.caption, "Map");
     EXPECT_EQ(core::MapCommand(store, core::Game6x45, core::Lang::Russian, map).caption, "Карта");
     EXPECT_TRUE(result.charts.empty());
@@ -40,8 +41,8 @@ TEST(DrawMapCommand, FiveOfThirtySixUsesThirtySixColumns) {
     core::DrawMapTable map;
     core::BuildDrawMap(store, core::Game5x36, map);
     const auto result = core::MapCommand(store, core::Game5x36, core::Lang::English, map);
-    ASSERT_EQ(result.lines.size(), 1u);
-    EXPECT_EQ(result.lines[0], "1:100000100000000000010000000000000011");
+    ASSERT_EQ(core::AllLines(result).size(), 1u);
+    EXPECT_EQ(core::AllLines(result)[0], "1:100000100000000000010000000000000011");
 }
 
 TEST(DrawMapCommand, NumbersOutsideThePoolHaveNoColumn) {
@@ -68,7 +69,8 @@ TEST(DrawMapCommand, NoDrawsGiveNoLines) {
     core::DrawStore store;
     core::DrawMapTable map;
     core::BuildDrawMap(store, core::Game6x45, map);
-    EXPECT_TRUE(core::MapCommand(store, core::Game6x45, core::Lang::English, map).lines.empty());
+    EXPECT_TRUE(
+        core::AllLines(core::MapCommand(store, core::Game6x45, core::Lang::English, map)).empty());
 }
 
 } // namespace

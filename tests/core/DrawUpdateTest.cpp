@@ -58,24 +58,27 @@ TEST(PrepareDrawDownload, EveryNonEmptyLineMustBeADrawLine) {
 }
 
 TEST(WholeFile, ALengthOrElseAFinalLineEndMarksTheEnd) {
+    // closeEnds: whole as a version text, which needs no final line end.
     const struct {
         int status;
         long long length;
         const char* body;
         std::vector<std::string> header;
-        bool whole;
+        bool whole, closeEnds;
     } cases[] = {
-        {200, 5, "1 2\r\n", {}, true},
-        {200, 6, "1 2\r\n", {}, false},
-        {200, -1, "1 2\r\n", {}, true},
-        {200, -1, "1 2\r", {}, true},
-        {200, -1, "1 2\r\n3 4", {}, false}, // cut in a line
-        {200, -1, "1 2\r\n3", {}, false},   // cut in a number
-        {200, -1, "", {}, false},
-        {200, 0, "", {}, true},
-        {206, -1, "1 2\r\n", {}, false},
-        {200, -1, "1 2\r\n", {"Transfer-Encoding: chunked"}, false},
-        {200, -1, "1 2\r\n", {"Transfer-Encoding:  Identity "}, true},
+        {200, 5, "1 2\r\n", {}, true, true},
+        {200, 6, "1 2\r\n", {}, false, false},
+        {200, -1, "1 2\r\n", {}, true, true},
+        {200, -1, "1 2\r", {}, true, true},
+        {200, -1, "1 2\r\n3 4", {}, false, true}, // cut in a line
+        {200, -1, "1 2\r\n3", {}, false, true},   // cut in a number
+        {200, -1, "18 April 2011", {}, false, true},
+        {200, -1, "", {}, false, true},
+        {200, 0, "", {}, true, true},
+        {206, -1, "1 2\r\n", {}, false, false},
+        {200, -1, "1 2\r\n", {"Transfer-Encoding: chunked"}, false, false},
+        {200, -1, "1 2", {"Transfer-Encoding: chunked"}, false, false},
+        {200, -1, "1 2\r\n", {"Transfer-Encoding:  Identity "}, true, true},
     };
     for (const auto& c : cases) {
         core::TransferEnd end;
@@ -84,7 +87,10 @@ TEST(WholeFile, ALengthOrElseAFinalLineEndMarksTheEnd) {
         end.body = c.body;
         end.bodyBytes = static_cast<long long>(end.body.size());
         end.headerLines = c.header;
-        EXPECT_EQ(core::WholeFile(end), c.whole) << c.status << " " << c.length << " " << c.body;
+        EXPECT_EQ(core::WholeFile(end, core::UnsizedBody::EndsWithLineEnd), c.whole)
+            << c.status << " " << c.length << " " << c.body;
+        EXPECT_EQ(core::WholeFile(end, core::UnsizedBody::EndsWithClose), c.closeEnds)
+            << c.status << " " << c.length << " " << c.body;
     }
 }
 

@@ -45,7 +45,7 @@ TEST(Edition5x36, PromptAndCaptionTextsByLanguage) {
 // labels, charts and rules.
 TEST(Edition5x36, PairCommandsOverFiveOfThirtySix) {
     const auto s = FourDraws();
-    EXPECT_EQ(core::Triples(s, E, 2, Lang::Russian).lines,
+    EXPECT_EQ(core::AllLines(core::Triples(s, E, 2, Lang::Russian)),
               (Lines{"Тройки     Тиражи", "", "01 02 03 :  03 04 ", "02 03 04 :  02 04 ", "",
                      "Count = 7140"}));
     const auto ru = core::Numbers(s, E, 4, Lang::Russian);
@@ -120,7 +120,7 @@ TEST(Edition5x36, FilterAnyColumns) {
 TEST(Edition5x36, CombinationsRanksAmongAllFiveOfThirtySix) {
     const auto s = StoreOf({{32, 33, 34, 35, 36}, {1, 2, 3, 4, 6}, {1, 2, 3, 4, 5}});
     const auto r = core::Combinations(s, E, Lang::English);
-    EXPECT_EQ(r.lines, (Lines{"3:376992", "2:2", "1:1"}));
+    EXPECT_EQ(core::AllLines(r), (Lines{"3:376992", "2:2", "1:1"}));
     ASSERT_EQ(r.charts.size(), 1u);
     EXPECT_EQ(r.charts[0].pagedSeries, (std::vector<std::int32_t>{1, 2, 376992}));
     EXPECT_EQ(r.charts[0].yMax, 255);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 struct SplitCase {
@@ -126,6 +128,46 @@ TEST(RequestLines, OnlyTheRequiredLinesForAPlainGet) {
     EXPECT_EQ(core::RequestLines(f), want);
 }
 
+TEST(RequestTarget, BlanksAndHighBytesArePercentEncodedAndNothingElse) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"/6x45.txt", "/6x45.txt"},
+        {"/moved x\xC2\x85X-Injected: 1/6x45.txt", "/moved%20x%C2%85X-Injected:%201/6x45.txt"},
+        {"/a%20b?q=1&r=\"<>\"", "/a%20b?q=1&r=\"<>\""},
+        {"/\xFF\x80 ", "/%FF%80%20"},
+    };
+    for (const auto& [raw, wire] : cases) {
+        EXPECT_EQ(core::EncodeRequestTarget(raw), wire);
+        EXPECT_EQ(core::EncodeRequestTarget(wire), wire); // never twice
+    }
+    core::RequestFields f;
+    f.method = "GET";
+    f.path = "/a b";
+    EXPECT_EQ(core::RequestLines(f)[0], "GET /a%20b HTTP/1.0");
+}
+
+TEST(ContentLength, RepeatsOfOneValueAreOneLengthAndDifferingValuesNone) {
+    const struct {
+        long long current;
+        const char* value;
+        std::optional<long long> want;
+    } cases[] = {
+        {-1, "57", 57},
+        {57, "57", 57},
+        {57, "19", std::nullopt},
+        {-1, "5, 5", 5},
+        {-1, "5,7", std::nullopt},
+        {5, " 5 ,5", 5},
+        {-1, "abc", -1},
+        {5, "abc", 5},
+        {-1, "-3", -1},
+        {0, "0", 0},
+        {0, "1", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(core::MergeContentLength(c.current, c.value), c.want)
+            << c.current << " " << c.value;
+}
+
 TEST(StatusLine, ParsesCodeAndReason) {
     struct Case {
         const char* line;
@@ -227,6 +269,25 @@ TEST(Relocation, BareNameIsAskedByItsFullAddress) {
     EXPECT_EQ(t.name, "old.host");
     EXPECT_EQ(t.path, "http://old.host/file.txt");
     EXPECT_EQ(t.port, "8080");
+}
+
+TEST(Relocation, BlanksAndHighBytesOfTheNewTargetAreEncoded) {
+    auto t = Target();
+    core::ApplyLocation(t, "/moved x\xC2\x85X-Injected: 1/6x45.txt", false);
+    EXPECT_EQ(t.path, "/moved%20x%C2%85X-Injected:%201/6x45.txt");
+    EXPECT_EQ(t.location, "http://old.host/moved%20x%C2%85X-Injected:%201/6x45.txt");
+    auto bare = Target();
+    core::ApplyLocation(bare, "a b.txt", false);
+    EXPECT_EQ(bare.path, "http://old.host/a%20b.txt");
+    core::HttpTarget p;
+    p.path = "http://site:81/a";
+    core::ApplyLocation(p, "/\xD0\xB0 b", true);
+    EXPECT_EQ(p.path, "http://site:81/%D0%B0%20b");
+    // A host cannot be encoded: the caller refuses it.
+    auto h = Target();
+    core::ApplyLocation(h, "http://bad host/x", false);
+    EXPECT_TRUE(core::HasBlankOrHighByte(h.host));
+    EXPECT_FALSE(core::HasBlankOrHighByte("new.host"));
 }
 
 TEST(Relocation, ReportsTheSchemeSoHttpsCanBeRefused) {

@@ -79,7 +79,7 @@ TEST(Difference5x36, CountsOfEachDistanceToThePreviousDraw) {
     const auto r = core::DifferenceCommand(History(), E);
     EXPECT_EQ(r.caption, "Difference between current and previous draws");
     EXPECT_TRUE(r.charts.empty());
-    EXPECT_EQ(r.lines,
+    EXPECT_EQ(core::AllLines(r),
               (Lines{"        00 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 "
                      "20 21 22 23 24 25 26 27 28 29 30 31 32 33 34 35 ",
                      "3: 01 02 01 01 01 01 01 01 01 __ 01 01 01 01 01 __ __ __ __ __ __ __ "
@@ -87,12 +87,12 @@ TEST(Difference5x36, CountsOfEachDistanceToThePreviousDraw) {
                      "2: 01 02 02 __ __ 01 01 01 01 01 __ __ 01 01 01 01 01 __ __ __ 01 01 "
                      "01 01 01 __ __ __ __ __ __ 01 01 01 01 01 "}));
     const auto same = core::DifferenceCommand(StoreOf({{1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}}), E);
-    EXPECT_EQ(same.lines.at(1), "2: 05 08 06 04 02 " + gaps(31));
-    EXPECT_EQ(core::DifferenceCommand(StoreOf({{1, 2, 3, 4, 5}}), E).lines.size(), 1u);
+    EXPECT_EQ(core::AllLines(same).at(1), "2: 05 08 06 04 02 " + gaps(31));
+    EXPECT_EQ(core::AllLines(core::DifferenceCommand(StoreOf({{1, 2, 3, 4, 5}}), E)).size(), 1u);
     // A number outside the pool counts no distance beyond the table.
     const auto odd = core::DifferenceCommand(StoreOf({{1, 2, 3, 4, 200}, {1, 2, 3, 4, 5}}), E);
-    ASSERT_EQ(odd.lines.size(), 2u);
-    EXPECT_EQ(odd.lines[1], "2: 04 07 05 03 01 " + gaps(31));
+    ASSERT_EQ(core::AllLines(odd).size(), 2u);
+    EXPECT_EQ(core::AllLines(odd)[1], "2: 04 07 05 03 01 " + gaps(31));
 }
 
 TEST(ColumnChart5x36, RefusedColumnsAndRoundedValuesByDrawNumber) {

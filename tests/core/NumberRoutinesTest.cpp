@@ -120,6 +120,6 @@ TEST(LastNAnswer, OverflowIsAnError) {
 }
 
 TEST(LastNPrompt, Texts) {
-    EXPECT_EQ(LastNPromptEnglish(500), "Enter number of last draws 1..500");
-    EXPECT_EQ(LastNPromptRussian(500), "Введите число последних тиражей [1..500]");
+    EXPECT_EQ(LastNPrompt(500, Lang::English), "Enter number of last draws 1..500");
+    EXPECT_EQ(LastNPrompt(500, Lang::Russian), "Введите число последних тиражей [1..500]");
 }

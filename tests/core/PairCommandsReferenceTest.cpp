@@ -31,7 +31,7 @@ TEST_P(AgainstLiteral, Triples) {
     const auto s = pair_reference::RandomStore(300, g, 1, true);
     for (int m : {0, 2, 3}) {
         const auto r = core::Triples(s, e, m, core::Lang::English);
-        ASSERT_EQ(r.lines, pair_reference::Triples(s, g, m)) << m;
+        ASSERT_EQ(core::AllLines(r), pair_reference::Triples(s, g, m)) << m;
     }
 }
 

@@ -84,28 +84,30 @@ TEST(Triples, OneDrawWithMinimumOneListsItsTwentyTriples) {
                                std::to_string(c) + " :  01 ");
     want.push_back("");
     want.push_back("Count = 14190");
-    EXPECT_EQ(r.lines, want);
-    EXPECT_EQ(r.lines[2], "01 02 03 :  01 ");
-    EXPECT_EQ(r.lines[21], "04 05 06 :  01 ");
+    const auto lines = core::AllLines(r);
+    EXPECT_EQ(lines, want);
+    EXPECT_EQ(lines[2], "01 02 03 :  01 ");
+    EXPECT_EQ(lines[21], "04 05 06 :  01 ");
     EXPECT_TRUE(r.charts.empty());
 }
 
 TEST(Triples, MinimumZeroListsEveryTriple) {
     const auto r =
         core::Triples(StoreOf({{1, 2, 3, 4, 5, 6}}), core::Edition6x45, 0, core::Lang::English);
-    ASSERT_EQ(r.lines.size(), 14190u + 4);
-    EXPECT_EQ(r.lines[2], "01 02 03 :  01 ");
-    EXPECT_EQ(r.lines[3], "01 02 04 :  01 ");
-    EXPECT_EQ(r.lines[2 + 14189], "43 44 45 :  ");
-    EXPECT_EQ(r.lines.back(), "Count = 14190");
+    const auto lines = core::AllLines(r);
+    ASSERT_EQ(lines.size(), 14190u + 4);
+    EXPECT_EQ(lines[2], "01 02 03 :  01 ");
+    EXPECT_EQ(lines[3], "01 02 04 :  01 ");
+    EXPECT_EQ(lines[2 + 14189], "43 44 45 :  ");
+    EXPECT_EQ(lines.back(), "Count = 14190");
 }
 
 TEST(Triples, CountLineIsTheSameUnderEveryResult) {
     const auto none =
         core::Triples(StoreOf({{1, 2, 3, 4, 5, 6}}), core::Edition6x45, 999, core::Lang::English);
-    EXPECT_EQ(none.lines, (Lines{"Triples        Draws", "", "", "Count = 14190"}));
+    EXPECT_EQ(core::AllLines(none), (Lines{"Triples        Draws", "", "", "Count = 14190"}));
     const auto empty = core::Triples(core::DrawStore{}, core::Edition6x45, 1, core::Lang::English);
-    EXPECT_EQ(empty.lines, none.lines);
+    EXPECT_EQ(core::AllLines(empty), core::AllLines(none));
 }
 
 TEST(Triples, DrawNumbersArePaddedToTwoDigitsAndNeverShortened) {
@@ -114,16 +116,16 @@ TEST(Triples, DrawNumbersArePaddedToTwoDigitsAndNeverShortened) {
     draws[113] = {1, 2, 3, 7, 8, 9};    // draw 7
     draws[119] = {1, 2, 4, 40, 41, 42}; // draw 1
     const auto r = core::Triples(StoreOf(draws), core::Edition6x45, 2, core::Lang::English);
-    EXPECT_EQ(r.lines[2], "01 02 03 :  07 120 ");
+    EXPECT_EQ(core::AllLines(r)[2], "01 02 03 :  07 120 ");
     // 01 02 04 was drawn once only.
-    EXPECT_EQ(r.lines[3], "01 02 40 :  01 120 ");
+    EXPECT_EQ(core::AllLines(r)[3], "01 02 40 :  01 120 ");
 }
 
 TEST(Triples, RussianHeaderAndCaption) {
     const auto r =
         core::Triples(StoreOf({{1, 2, 3, 4, 5, 6}}), core::Edition6x45, 1, core::Lang::Russian);
     EXPECT_EQ(r.caption, "Тройки");
-    EXPECT_EQ(r.lines[0], "Тройки        Тиражи");
+    EXPECT_EQ(core::AllLines(r)[0], "Тройки        Тиражи");
 }
 
 // ---- Numbers

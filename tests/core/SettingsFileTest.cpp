@@ -36,7 +36,7 @@ TEST(ParseSettingsLines, NoLinesGiveNothing) {
     const auto r = core::ParseSettingsLines({});
     EXPECT_FALSE(r.windowState);
     EXPECT_FALSE(r.width);
-    EXPECT_FALSE(r.russian);
+    EXPECT_FALSE(r.language);
     EXPECT_FALSE(r.login);
     EXPECT_FALSE(r.password);
 }
@@ -49,7 +49,7 @@ TEST(ParseSettingsLines, EightLinesGiveEverything) {
     EXPECT_EQ(r.height, 580);
     EXPECT_EQ(r.left, 69);
     EXPECT_EQ(r.top, -4);
-    EXPECT_EQ(r.russian, true);
+    EXPECT_EQ(r.language, core::Lang::Russian);
     EXPECT_EQ(r.login, "login");
     EXPECT_EQ(r.password, " pass word ");
 }
@@ -59,21 +59,21 @@ TEST(ParseSettingsLines, MaximisedSkipsTheGeometryEvenWhenItIsNoNumber) {
     EXPECT_EQ(r.windowState, 2);
     EXPECT_FALSE(r.width);
     EXPECT_FALSE(r.top);
-    EXPECT_EQ(r.russian, true);
+    EXPECT_EQ(r.language, core::Lang::Russian);
     EXPECT_EQ(r.login, "me");
     EXPECT_EQ(r.password, "pw");
 }
 
 TEST(ParseSettingsLines, SixLinesLeaveLoginAndPasswordAbsent) {
     const auto r = core::ParseSettingsLines({"0", "1", "2", "3", "4", "1"});
-    EXPECT_EQ(r.russian, true);
+    EXPECT_EQ(r.language, core::Lang::Russian);
     EXPECT_FALSE(r.login);
     EXPECT_FALSE(r.password);
 }
 
 TEST(ParseSettingsLines, SevenLinesGiveTheLoginOnly) {
     const auto r = core::ParseSettingsLines({"0", "1", "2", "3", "4", "0", ""});
-    EXPECT_EQ(r.russian, false);
+    EXPECT_EQ(r.language, core::Lang::English);
     EXPECT_EQ(r.login, "");
     EXPECT_FALSE(r.password);
 }
@@ -84,7 +84,7 @@ TEST(ParseSettingsLines, ANonNumberStopsTheReadingThere) {
     EXPECT_EQ(r.width, 500);
     EXPECT_FALSE(r.height);
     EXPECT_FALSE(r.left);
-    EXPECT_FALSE(r.russian);
+    EXPECT_FALSE(r.language);
     EXPECT_FALSE(r.login);
 
     const auto first = core::ParseSettingsLines({"normal", "500"});
@@ -93,17 +93,17 @@ TEST(ParseSettingsLines, ANonNumberStopsTheReadingThere) {
 
     const auto language = core::ParseSettingsLines({"0", "1", "2", "3", "4", "yes", "me"});
     EXPECT_EQ(language.top, 4);
-    EXPECT_FALSE(language.russian);
+    EXPECT_FALSE(language.language);
     EXPECT_FALSE(language.login);
 }
 
 TEST(ParseSettingsLines, LanguageLooksAtTheLowEightBits) {
-    const std::pair<const char*, bool> cases[] = {{"0", false},  {"1", true},    {"2", true},
-                                                  {"255", true}, {"256", false}, {"257", true},
-                                                  {"-1", true}};
-    for (const auto& [text, russian] : cases) {
+    constexpr auto En = core::Lang::English, Ru = core::Lang::Russian;
+    const std::pair<const char*, core::Lang> cases[] = {
+        {"0", En}, {"1", Ru}, {"2", Ru}, {"255", Ru}, {"256", En}, {"257", Ru}, {"-1", Ru}};
+    for (const auto& [text, language] : cases) {
         const auto r = core::ParseSettingsLines({"0", "1", "2", "3", "4", text});
-        EXPECT_EQ(r.russian, russian) << text;
+        EXPECT_EQ(r.language, language) << text;
     }
 }
 
@@ -121,7 +121,7 @@ TEST(SettingsLines, AreTheEightValuesInOrder) {
     v.height = 580;
     v.left = -3;
     v.top = 0;
-    v.russian = true;
+    v.language = core::Lang::Russian;
     v.login = "\xC8\xE2\xE0\xED";
     v.password = "";
     const std::vector<std::string> expected = {
@@ -146,7 +146,7 @@ TEST(SettingsLines, ReadBackGiveTheSameValues) {
     v.height = 500;
     v.left = 12;
     v.top = 34;
-    v.russian = false;
+    v.language = core::Lang::English;
     v.login = "user";
     v.password = "secret";
     const auto r = core::ParseSettingsLines(core::SettingsLines(v));
@@ -155,7 +155,7 @@ TEST(SettingsLines, ReadBackGiveTheSameValues) {
     EXPECT_EQ(r.height, 500);
     EXPECT_EQ(r.left, 12);
     EXPECT_EQ(r.top, 34);
-    EXPECT_EQ(r.russian, false);
+    EXPECT_EQ(r.language, core::Lang::English);
     EXPECT_EQ(r.login, "user");
     EXPECT_EQ(r.password, "secret");
 }
@@ -169,7 +169,7 @@ TEST(SettingsLines, SixLinesLeaveOutLoginAndPassword) {
     v.height = 700;
     v.left = 5;
     v.top = -3;
-    v.russian = true;
+    v.language = core::Lang::Russian;
     v.login = "me";
     EXPECT_EQ(core::SettingsLines(v, 6),
               (std::vector<std::string>{"2", "691", "700", "5", "-3", "1"}));

@@ -115,30 +115,34 @@ TEST(ZoneAnswer, CleansAndBoundsTheAnswer) {
 TEST(Zones, LineFormatHeaderAndCaption) {
     const auto store = StoreOf({{3, 10, 22, 23, 40, 45}, {1, 2, 3, 4, 5, 6}});
     const auto r = core::Zones(store, core::Edition6x45, 2, core::Lang::English);
+    const auto lines = core::AllLines(r);
     EXPECT_EQ(r.caption, "Numbers in 2 zones");
-    ASSERT_EQ(r.lines.size(), 3u);
-    EXPECT_EQ(r.lines[0], "    1..22 23..45 ");
-    EXPECT_EQ(r.lines[1], "2:   3 : 3");
-    EXPECT_EQ(r.lines[2], "1:   6 : 0");
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "    1..22 23..45 ");
+    EXPECT_EQ(lines[1], "2:   3 : 3");
+    EXPECT_EQ(lines[2], "1:   6 : 0");
     EXPECT_EQ(core::Zones(store, core::Edition6x45, 1, core::Lang::Russian).caption,
               "Числа в 1 зонах");
-    EXPECT_EQ(core::Zones(store, core::Edition6x45, 1, core::Lang::English).lines[1], "2:   6");
+    EXPECT_EQ(core::AllLines(core::Zones(store, core::Edition6x45, 1, core::Lang::English))[1],
+              "2:   6");
 }
 
 TEST(Zones, DrawNumbersArePaddedAgainstTheCount) {
     const auto store = RandomStore(512, 3);
-    const auto r = core::Zones(store, core::Edition6x45, 1, core::Lang::English);
-    EXPECT_EQ(r.lines[1], "512:   6");
-    EXPECT_EQ(r.lines[512], "001:   6");
+    const auto lines =
+        core::AllLines(core::Zones(store, core::Edition6x45, 1, core::Lang::English));
+    EXPECT_EQ(lines[1], "512:   6");
+    EXPECT_EQ(lines[512], "001:   6");
 }
 
 TEST(Zones, EveryLineCountsEveryRangeAndAddsUpToSix) {
     const auto store = RandomStore(200, 5);
     for (int z : {8, 10, 23, 44, 45}) {
         const auto ranges = core::ZoneRanges(z, 45);
-        const auto r = core::Zones(store, core::Edition6x45, z, core::Lang::English);
+        const auto lines =
+            core::AllLines(core::Zones(store, core::Edition6x45, z, core::Lang::English));
         for (int i = 0; i < store.DrawCount; ++i) {
-            const std::string& line = r.lines[i + 1];
+            const std::string& line = lines[i + 1];
             const std::string counts = line.substr(line.find(":   ") + 4);
             int sum = 0, fields = 0;
             std::size_t p = 0;

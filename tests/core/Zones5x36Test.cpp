@@ -37,13 +37,13 @@ TEST(Zones5x36, RangesOverThirtySixAndCountsOfFiveNumbers) {
     for (const auto& c : cases) {
         const auto r = core::Zones(h, E, core::ZoneAnswer(c.answer, E.game.pool), c.lang);
         EXPECT_EQ(r.caption, c.caption) << c.answer;
-        EXPECT_EQ(r.lines, c.lines) << c.answer;
+        EXPECT_EQ(core::AllLines(r), c.lines) << c.answer;
     }
     // An answer above the pool takes 36 zones of one number.
     const auto all = core::Zones(h, E, core::ZoneAnswer("99", E.game.pool), Lang::English);
     EXPECT_EQ(all.caption, "Numbers in 36 zones");
-    ASSERT_EQ(all.lines.size(), 4u);
-    EXPECT_EQ(all.lines[0].substr(0, 17), "    1..1 2..2 3..");
+    ASSERT_EQ(core::AllLines(all).size(), 4u);
+    EXPECT_EQ(core::AllLines(all)[0].substr(0, 17), "    1..1 2..2 3..");
 
     const auto ru = core::ZonesPrompt(E, Lang::Russian);
     EXPECT_EQ(ru.caption, "Разбиение чисел по зонам");

@@ -15,14 +15,15 @@ public:
     explicit WindowTestHost(const core::Edition& edition = core::Edition5x36,
                             const std::vector<core::Draw>& newestFirst = {},
                             const UtilsEdition& utils = Utils6x45)
-        : EditionHost(bundle_),
-          store(StoreOf(newestFirst)), bundle_{edition, utils, TableWindow6x45} {}
+        : EditionHost(bundle_), store(StoreOf(newestFirst)), bundle_{.rules = edition,
+                                                                     .utils = utils,
+                                                                     .table = TableWindow6x45} {}
 
-    bool IsRussian() const override { return russian; }
+    core::Lang Language() const override { return lang; }
     const core::DrawStore& Store() const override { return store; }
 
     core::DrawStore store;
-    bool russian = false;
+    core::Lang lang = core::Lang::English;
 
 private:
     // Only its address is taken before it is made.

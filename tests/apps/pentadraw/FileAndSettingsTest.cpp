@@ -3,6 +3,7 @@
 #include "apps/shared/Unit_memo.h"
 #include "components/skin/xpButton.h"
 #include "platform/StringGrid.h"
+#include "tests/support/MenuItems.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -24,7 +25,7 @@ TEST_F(FileTest, IncorrectLinesAreReportedInEnglishUnderARussianWindowAndLeftOut
     EXPECT_EQ(dialogs->messages[0], "Error - incorrect lines: 3 2 ");
     EXPECT_EQ(form->DrawCount, 2);
     EXPECT_EQ(form->StringGrid1->Cells(0, 2), "0");
-    EXPECT_TRUE(form->RussianUI);
+    EXPECT_EQ(form->Language(), core::Lang::Russian);
 }
 
 TEST_F(FileTest, AFileWithoutAValidLineEmptiesGridCountAndTicket) {
@@ -62,19 +63,19 @@ TEST_F(FileTest, FindListsHitsUnderItsEnglishCaption) {
 TEST_F(FileTest, ASavedRussianStartsInRussianThePopUpItemSwitchesAndClosingWritesSixLines) {
     dir.write(kSettings, "0\r\n691\r\n600\r\n10\r\n0\r\n1\r\n");
     Start();
-    EXPECT_TRUE(form->RussianUI);
+    EXPECT_EQ(form->Language(), core::Lang::Russian);
     EXPECT_EQ(form->Button_freq_A1_A5->text().toStdString(), "Частота A1...A5");
-    EXPECT_EQ(form->PopupFileItem(4)->text().toStdString(), "Выход (Alt+X)");
+    EXPECT_EQ(ItemAt(form->PopupMenu_File, 4)->text().toStdString(), "Выход (Alt+X)");
     const std::string caption = form->Caption();
     EXPECT_EQ(caption.rfind("Vovuv 5x36 - ", 0), 0u) << caption;
-    form->PopupFileItem(2)->trigger();
-    EXPECT_FALSE(form->RussianUI);
+    ItemAt(form->PopupMenu_File, 2)->trigger();
+    EXPECT_EQ(form->Language(), core::Lang::English);
     EXPECT_EQ(form->Caption(), caption);
     EXPECT_EQ(form->StringGrid1->Cells(21, 0), "Prev");
-    EXPECT_EQ(form->PopupFileItem(4)->text().toStdString(), "&Exit (Alt+X)");
+    EXPECT_EQ(ItemAt(form->PopupMenu_File, 4)->text().toStdString(), "&Exit (Alt+X)");
 
-    form->PopupFileItem(2)->trigger();
-    EXPECT_TRUE(form->PopupFileItem(2)->isChecked());
+    ItemAt(form->PopupMenu_File, 2)->trigger();
+    EXPECT_TRUE(ItemAt(form->PopupMenu_File, 2)->isChecked());
     EXPECT_EQ(form->Button_Difference->text().toStdString(), "Разница");
     EXPECT_EQ(form->StringGrid1->ColWidths(9), 60);
     form->SetBounds(40, 50, 700, 520);
@@ -87,7 +88,7 @@ TEST_F(FileTest, ASavedRussianStartsInRussianThePopUpItemSwitchesAndClosingWrite
 TEST_F(FileTest, AltXClosesAndTheHelpItemDoesNothing) {
     Start();
     form->show();
-    form->PopupHelpItem(0)->trigger();
+    ItemAt(form->PopupMenu_Help, 0)->trigger();
     EXPECT_TRUE(dialogs->messages.empty());
     EXPECT_TRUE(dialogs->opened.empty());
     QKeyEvent ctrlX(QEvent::KeyPress, Qt::Key_X, Qt::ControlModifier);

@@ -3,6 +3,7 @@
 #include "platform/StringGrid.h"
 #include "platform/TextFile.h"
 #include "tests/support/HttpPeers.h"
+#include "tests/support/MenuItems.h"
 
 #include <QAction>
 
@@ -90,10 +91,42 @@ TEST_F(Update, ACutOrShrinkingDownloadAsksInTheWindowsLanguageOrIsRefused) {
     raw.reset();
 }
 
+TEST_F(Update, TwoDifferingLengthsTouchNothingAndARepeatedOneIsOneLength) {
+    Start(kOld);
+    const std::string draws = "13 13.03.2013 11 12 13 14 15\r\n12 09.03.2013 21 22 23 24 25\r\n";
+    const struct {
+        const char* lengths;
+        std::size_t sent;
+        std::vector<std::string> messages;
+        const char* file;
+    } cases[] = {
+        // The whole file's length, then the cut body's: one draw where the file holds two.
+        {"Content-Length: 60\r\nContent-Length: 30\r\n", 30, {"Error"}, kOld},
+        {"Content-Length: 60\r\nContent-Length: 60\r\n",
+         60,
+         {"File 5x36.txt has been updated successfully\r\n\r\nDraws: 2"},
+         "13 13.03.2013 11 12 13 14 15\r\n12 09.03.2013 21 22 23 24 25"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lengths);
+        const std::string answer =
+            std::string("HTTP/1.0 200 OK\r\n") + c.lengths + "\r\n" + draws.substr(0, c.sent);
+        raw = std::make_unique<http_peers::FakeServer>(
+            [answer](http_peers::FakeConnection& conn) { conn.Send(answer); });
+        form->SiteRoot = "http://127.0.0.1:" + std::to_string(raw->port());
+        dialogs->messages.clear();
+        form->Button_updateClick();
+        EXPECT_EQ(dialogs->messages, c.messages);
+        EXPECT_TRUE(dialogs->questions.empty());
+        EXPECT_EQ(dir.read("5x36.txt"), c.file);
+        raw.reset();
+    }
+}
+
 TEST_F(Update, SavesKeepsABackupReloadsAndSaysSoInEnglish) {
     Serve(kNew);
     form->SetRussian();
-    form->PopupFileItem(1)->trigger();
+    ItemAt(form->PopupMenu_File, 1)->trigger();
     // No version check follows: one message only.
     EXPECT_EQ(dialogs->messages, std::vector<std::string>{kDone3});
     EXPECT_EQ(dir.read("5x36.txt"), kSaved);
@@ -101,7 +134,7 @@ TEST_F(Update, SavesKeepsABackupReloadsAndSaysSoInEnglish) {
     EXPECT_EQ(form->DrawCount, 3);
     EXPECT_EQ(form->StringGrid1->Cells(0, 2), "12");
     EXPECT_EQ(form->StringGrid1->Cells(1, 2), "09.03.2013");
-    EXPECT_TRUE(form->PopupFileItem(1)->isEnabled());
+    EXPECT_TRUE(ItemAt(form->PopupMenu_File, 1)->isEnabled());
 }
 
 TEST_F(Update, ADownloadWithALineOfTheOtherEditionTouchesNothing) {

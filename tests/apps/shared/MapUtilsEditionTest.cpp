@@ -136,7 +136,7 @@ TEST_F(MapUtilsEdition, FiveOfThirtySixUtilsUseItsPoolCaptionsAndHighlighter) {
          "Shuffle string", "Remove array 1 from 1..36"},
     };
     for (const auto& c : cases) {
-        host.russian = c.russian;
+        host.lang = c.russian ? core::Lang::Russian : core::Lang::English;
         utils.ShowModal();
         EXPECT_EQ(utils.Button_Reverse->Caption(), c.reverse);
         EXPECT_EQ(utils.CheckBox_Merge->text().toStdString(), c.merge);
@@ -150,7 +150,7 @@ TEST_F(MapUtilsEdition, FiveOfThirtySixUtilsUseItsPoolCaptionsAndHighlighter) {
         utils.Button_Start->click();
     }
     // The export asks in English whatever the language, and draws the tickets of five.
-    host.russian = true;
+    host.lang = core::Lang::Russian;
     utils.CheckBox_Merge->setChecked(false);
     dialogs->inputs.push_back("1");
     utils.Button_export->click();

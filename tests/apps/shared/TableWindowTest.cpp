@@ -23,8 +23,10 @@ class TableHost : public EditionHost {
 public:
     explicit TableHost(core::Game game = core::Game6x45)
         : EditionHost(bundle_), game_(game),
-          edition_(WithGame(game)), bundle_{edition_, Utils6x45, TableWindow6x45} {}
-    bool IsRussian() const override { return false; }
+          edition_(WithGame(game)), bundle_{.rules = edition_,
+                                            .utils = Utils6x45,
+                                            .table = TableWindow6x45} {}
+    core::Lang Language() const override { return core::Lang::English; }
     const core::DrawStore& Store() const override { return store; }
 
     void Put(const std::vector<core::Draw>& newestFirst) {

@@ -19,7 +19,7 @@ namespace {
 class Host : public EditionHost {
 public:
     Host() : EditionHost(Bundle6x45) {}
-    bool IsRussian() const override { return false; }
+    core::Lang Language() const override { return core::Lang::English; }
     const core::DrawStore& Store() const override { return store_; }
 
 private:

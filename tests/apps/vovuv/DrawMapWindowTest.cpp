@@ -60,7 +60,7 @@ TEST_F(DrawMapWindow, MapCommandShowsTheTextThenTheMap) {
 
 TEST_F(DrawMapWindow, RussianCaptionCarriesOverToTheMap) {
     Load(3);
-    windows->form1->RussianUI = true;
+    windows->form1->SetRussian();
     windows->form1->Button_mapClick();
     ASSERT_EQ(dialogs->modals.size(), 2u);
     EXPECT_EQ(dialogs->modals[1].caption, "Карта");

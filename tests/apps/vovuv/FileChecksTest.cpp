@@ -51,7 +51,7 @@ TEST_F(FileChecks, OpenAndBinaryOpenRefuseAFifoADeviceAndAHugeFileWithAMessage) 
         {dir.file("pipe.dat"), true, false, notRegular(dir.file("pipe.dat"))},
     };
     for (const auto& c : cases) {
-        form->RussianUI = c.russian;
+        c.russian ? form->SetRussian() : form->SetEnglish();
         dialogs->messages.clear();
         dialogs->files.push_back(c.path);
         if (c.binary)

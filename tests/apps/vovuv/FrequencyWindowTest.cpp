@@ -58,7 +58,8 @@ TEST_F(FrequencyWindowTest, StatisticsAsksForNThenShowsTextAndChart) {
     EXPECT_EQ(dialogs->modals[1].caption, dialogs->modals[0].caption);
 
     // The chart the window was handed: a bar per number over the newest two draws.
-    const auto result = core::StatisticsCommand(Form().Draws, core::Edition6x45, 2, Form().Lang());
+    const auto result =
+        core::StatisticsCommand(Form().Draws, core::Edition6x45, 2, Form().Language());
     ASSERT_EQ(result.charts.size(), 1u);
     const auto& values = result.charts[0].values;
     ASSERT_EQ(values.size(), 45u);
@@ -82,7 +83,7 @@ TEST_F(FrequencyWindowTest, CheckSumShowsTextThenBothCharts) {
     EXPECT_EQ(dialogs->modals[2].form, Form_graph2);
     EXPECT_EQ(dialogs->modals[2].caption, "Distribution");
 
-    const auto result = core::CheckSumCommand(Form().Draws, core::Edition6x45, Form().Lang());
+    const auto result = core::CheckSumCommand(Form().Draws, core::Edition6x45, Form().Language());
     const auto& dist = result.charts.at(1).values;
     ASSERT_EQ(dist.size(), 6u);
     EXPECT_EQ(dist[1].value, 21);

@@ -8,6 +8,7 @@
 #include "platform/StringGrid.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/MenuItems.h"
 
 #include <gtest/gtest.h>
 
@@ -50,15 +51,16 @@ std::function<std::string(TForm1&)> Header(int col) {
 const std::vector<Row>& Table() {
     static const std::vector<Row> rows = {
         {"File menu", [](TForm1& f) { return f.MenuFile->title().toStdString(); }, "Файл", "&File"},
-        {"File 0", [](TForm1& f) { return Text(f.MainFileItem(0)); }, "Открыть (Ctrl+O)", "&Open"},
-        {"File 1", [](TForm1& f) { return Text(f.MainFileItem(1)); },
+        {"File 0", [](TForm1& f) { return Text(ItemAt(f.MenuFile, 0)); }, "Открыть (Ctrl+O)",
+         "&Open"},
+        {"File 1", [](TForm1& f) { return Text(ItemAt(f.MenuFile, 1)); },
          "Обновить данные через Интернет", "Update"},
-        {"File 3", [](TForm1& f) { return Text(f.MainFileItem(3)); }, "Настройки", "Settings"},
-        {"File 5", [](TForm1& f) { return Text(f.MainFileItem(5)); }, "Выход", "&Exit"},
+        {"File 3", [](TForm1& f) { return Text(ItemAt(f.MenuFile, 3)); }, "Настройки", "Settings"},
+        {"File 5", [](TForm1& f) { return Text(ItemAt(f.MenuFile, 5)); }, "Выход", "&Exit"},
         {"Help menu", [](TForm1& f) { return f.MenuHelp->title().toStdString(); }, "Помощь",
          "&Help"},
-        {"Help 0", [](TForm1& f) { return Text(f.MainHelpItem(0)); }, "Помощь", "&Help"},
-        {"Help 1", [](TForm1& f) { return Text(f.MainHelpItem(1)); }, "О программе", "&About"},
+        {"Help 0", [](TForm1& f) { return Text(ItemAt(f.MenuHelp, 0)); }, "Помощь", "&Help"},
+        {"Help 1", [](TForm1& f) { return Text(ItemAt(f.MenuHelp, 1)); }, "О программе", "&About"},
         {"caption", [](TForm1& f) { return f.Caption(); }, "Vintara 6x45", "Vovuv 6x45"},
         {"Find", ButtonOf(&TForm1::Button_find_numbers), "Поиск", "Find"},
         {"Find hint", HintOf(&TForm1::Button_find_numbers), "Искать номера в предыдущих розыгрышах",
@@ -101,24 +103,26 @@ const std::vector<Row>& Table() {
         {"period", ButtonOf(&TForm1::Button_Period), "Период", "Period"},
         {"toolbar file", [](TForm1& f) { return f.ToolbarButton97_file->Caption(); }, "Файл",
          "&File"},
-        {"popup 0", [](TForm1& f) { return Text(f.PopupFileItem(0)); }, "Открыть (Ctrl+O)",
+        {"popup 0", [](TForm1& f) { return Text(ItemAt(f.PopupMenu_File, 0)); }, "Открыть (Ctrl+O)",
          "&Open (Ctrl+O)"},
-        {"popup 1", [](TForm1& f) { return Text(f.PopupFileItem(1)); },
+        {"popup 1", [](TForm1& f) { return Text(ItemAt(f.PopupMenu_File, 1)); },
          "Обновить данные через Интернет", "Update"},
-        {"popup 5", [](TForm1& f) { return Text(f.PopupFileItem(5)); }, "Выход (Alt+X)",
+        {"popup 5", [](TForm1& f) { return Text(ItemAt(f.PopupMenu_File, 5)); }, "Выход (Alt+X)",
          "&Exit (Alt+X)"},
         {"toolbar help", [](TForm1& f) { return f.ToolbarButton97_Help->Caption(); }, "Помощь",
          "&Help"},
-        {"popup help 0", [](TForm1& f) { return Text(f.PopupHelpItem(0)); }, "Помощь", "&Help"},
-        {"popup help 1", [](TForm1& f) { return Text(f.PopupHelpItem(1)); }, "О программе",
+        {"popup help 0", [](TForm1& f) { return Text(ItemAt(f.PopupMenu_Help, 0)); }, "Помощь",
+         "&Help"},
+        {"popup help 1", [](TForm1& f) { return Text(ItemAt(f.PopupMenu_Help, 1)); }, "О программе",
          "&About"},
         {"separation", ButtonOf(&TForm1::Button_Separation), "Сепарация", "Separation"},
         {"freq analyse", ButtonOf(&TForm1::Button_Freq_Analyse), "Частотный анализ",
          "Freq Analyse"},
         // Left alone by both.
-        {"Rus/Eng", [](TForm1& f) { return Text(f.MainFileItem(2)); }, "Rus/Eng", "Rus/Eng"},
-        {"popup Rus/Eng", [](TForm1& f) { return Text(f.PopupFileItem(2)); }, "Rus/Eng", "Rus/Eng"},
-        {"popup Settings", [](TForm1& f) { return Text(f.PopupFileItem(3)); }, "Settings",
+        {"Rus/Eng", [](TForm1& f) { return Text(ItemAt(f.MenuFile, 2)); }, "Rus/Eng", "Rus/Eng"},
+        {"popup Rus/Eng", [](TForm1& f) { return Text(ItemAt(f.PopupMenu_File, 2)); }, "Rus/Eng",
+         "Rus/Eng"},
+        {"popup Settings", [](TForm1& f) { return Text(ItemAt(f.PopupMenu_File, 3)); }, "Settings",
          "Settings"},
         {"spans", ButtonOf(&TForm1::Button_Spans_graph), "Spans", "Spans"},
         {"band", ButtonOf(&TForm1::Button_band), "1..12  34..45", "1..12  34..45"},
@@ -129,10 +133,10 @@ const std::vector<Row>& Table() {
 
 TEST_F(LanguageTest, EachRoutineSetsItsColumnOfTexts) {
     form->SetRussian();
-    EXPECT_TRUE(form->RussianUI);
+    EXPECT_EQ(form->Language(), core::Lang::Russian);
     for (const auto& row : Table()) EXPECT_EQ(row.read(*form), row.russian) << row.control;
     form->SetEnglish();
-    EXPECT_FALSE(form->RussianUI);
+    EXPECT_EQ(form->Language(), core::Lang::English);
     for (const auto& row : Table()) EXPECT_EQ(row.read(*form), row.english) << row.control;
 }
 
@@ -149,18 +153,18 @@ TEST_F(LanguageTest, GridWidthsFollowTheLanguage) {
 }
 
 TEST_F(LanguageTest, ThePopUpItemTogglesAndNeverShowsACheck) {
-    QAction* main = form->MainFileItem(2);
-    QAction* popup = form->PopupFileItem(2);
+    QAction* main = ItemAt(form->MenuFile, 2);
+    QAction* popup = ItemAt(form->PopupMenu_File, 2);
     ASSERT_FALSE(main->isChecked());
     popup->trigger();
-    EXPECT_TRUE(form->RussianUI);
+    EXPECT_EQ(form->Language(), core::Lang::Russian);
     EXPECT_TRUE(main->isChecked());
     EXPECT_FALSE(popup->isChecked());
     EXPECT_EQ(form->Button_stat->Caption(), "Статистика");
     EXPECT_EQ(form->StringGrid1->ColWidths(9), 60);
     EXPECT_EQ(form->StringGrid1->ColWidths(21), 35);
     popup->trigger();
-    EXPECT_FALSE(form->RussianUI);
+    EXPECT_EQ(form->Language(), core::Lang::English);
     EXPECT_FALSE(main->isChecked());
     EXPECT_FALSE(popup->isChecked());
     EXPECT_EQ(form->Button_stat->Caption(), "Statistics");
@@ -169,40 +173,40 @@ TEST_F(LanguageTest, ThePopUpItemTogglesAndNeverShowsACheck) {
 }
 
 TEST_F(LanguageTest, TheMainMenuItemTogglesOncePerClick) {
-    QAction* main = form->MainFileItem(2);
+    QAction* main = ItemAt(form->MenuFile, 2);
     EXPECT_TRUE(main->isCheckable());
     main->trigger();
     EXPECT_TRUE(main->isChecked());
-    EXPECT_TRUE(form->RussianUI);
+    EXPECT_EQ(form->Language(), core::Lang::Russian);
     EXPECT_EQ(form->Caption(), "Vintara 6x45");
     main->trigger();
     EXPECT_FALSE(main->isChecked());
-    EXPECT_FALSE(form->RussianUI);
+    EXPECT_EQ(form->Language(), core::Lang::English);
     EXPECT_EQ(form->Caption(), "Vovuv 6x45");
 }
 
 TEST_F(LanguageTest, TheApplicationTitleStays) {
     const std::string title = platform::ApplicationTitle();
-    form->RusEng1Click();
+    form->ToggleLanguage();
     EXPECT_EQ(form->Caption(), "Vintara 6x45");
     EXPECT_EQ(platform::ApplicationTitle(), title);
     EXPECT_EQ(title, "Vovuv 6x45");
 }
 
 TEST_F(LanguageTest, WithoutASwitchTheStoredCaptionsStay) {
-    EXPECT_FALSE(form->RussianUI);
+    EXPECT_EQ(form->Language(), core::Lang::English);
     EXPECT_EQ(form->Button_final_sum_of_numbers->Caption(), "Final sum");
-    EXPECT_EQ(Text(form->MainFileItem(1)), "&Update");
-    EXPECT_EQ(Text(form->MainFileItem(0)), "&Open (Ctrl+O)");
-    EXPECT_EQ(Text(form->PopupFileItem(5)), "Exit (Alt+X)");
+    EXPECT_EQ(Text(ItemAt(form->MenuFile, 1)), "&Update");
+    EXPECT_EQ(Text(ItemAt(form->MenuFile, 0)), "&Open (Ctrl+O)");
+    EXPECT_EQ(Text(ItemAt(form->PopupMenu_File, 5)), "Exit (Alt+X)");
     form->SetEnglish();
     EXPECT_EQ(form->Button_final_sum_of_numbers->Caption(), "Final sums");
-    EXPECT_EQ(Text(form->MainFileItem(1)), "Update");
-    EXPECT_EQ(Text(form->PopupFileItem(5)), "&Exit (Alt+X)");
+    EXPECT_EQ(Text(ItemAt(form->MenuFile, 1)), "Update");
+    EXPECT_EQ(Text(ItemAt(form->PopupMenu_File, 5)), "&Exit (Alt+X)");
 }
 
 TEST_F(LanguageTest, OtherWindowsReadTheFlagWhenTheyShow) {
-    form->RusEng1Click();
+    form->ToggleLanguage();
     form->Button_UtilsClick();
     ASSERT_FALSE(dialogs->modals.empty());
     EXPECT_EQ(dialogs->modals.back().caption, "Утилиты");

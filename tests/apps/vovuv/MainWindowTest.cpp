@@ -7,6 +7,7 @@
 #include "platform/StringGrid.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/MenuItems.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -164,12 +165,12 @@ TEST_F(MainWindow, KeysOpenHelpAndCtrlO) {
 
 TEST_F(MainWindow, MenusHoldTheirItemsByPosition) {
     Start("");
-    EXPECT_EQ((*form).MainFileItem(0)->text().toStdString(), "&Open (Ctrl+O)");
-    EXPECT_EQ((*form).MainFileItem(1)->text().toStdString(), "&Update");
-    EXPECT_TRUE((*form).MainFileItem(2)->isCheckable());
-    EXPECT_TRUE((*form).MainFileItem(4)->isSeparator());
-    EXPECT_EQ((*form).PopupFileItem(5)->text().toStdString(), "Exit (Alt+X)");
-    EXPECT_EQ((*form).MainHelpItem(1)->text().toStdString(), "&About");
+    EXPECT_EQ(ItemAt((*form).MenuFile, 0)->text().toStdString(), "&Open (Ctrl+O)");
+    EXPECT_EQ(ItemAt((*form).MenuFile, 1)->text().toStdString(), "&Update");
+    EXPECT_TRUE(ItemAt((*form).MenuFile, 2)->isCheckable());
+    EXPECT_TRUE(ItemAt((*form).MenuFile, 4)->isSeparator());
+    EXPECT_EQ(ItemAt((*form).PopupMenu_File, 5)->text().toStdString(), "Exit (Alt+X)");
+    EXPECT_EQ(ItemAt((*form).MenuHelp, 1)->text().toStdString(), "&About");
 }
 
 TEST_F(MainWindow, FilePopupOpensUnderItsButtonBelowTheCaption) {
@@ -216,7 +217,7 @@ TEST(TextWindow, CaptionsFollowTheLanguageAtTheNextShowing) {
     auto& memo = *windows.memo;
     memo.ShowLines("T", {"x"});
     EXPECT_EQ(memo.Button_Reverse->Caption(), "Reverse");
-    windows.form1->RussianUI = true;
+    windows.form1->SetRussian();
     memo.ShowLines("T", {"x"});
     EXPECT_EQ(memo.Button_Reverse->Caption(), "Реверс");
     EXPECT_EQ(dialogs->modals.back().content, "x\r\n");

@@ -41,7 +41,7 @@ TEST_F(PairsWindow, AnswerTooLargeIsToldAndEndsTheCommand) {
 }
 
 TEST_F(PairsWindow, NumbersShowsTextThenChart) {
-    Form1->RussianUI = true;
+    Form1->SetRussian();
     dialogs->inputs.push_back("500"); // kept to the three draws loaded
     Form1->Button_NumbersClick();
     EXPECT_EQ(dialogs->prompts.at(0).prompt, "Введите число последних тиражей, 1..3");

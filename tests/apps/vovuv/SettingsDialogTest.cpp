@@ -105,7 +105,7 @@ TEST_F(SettingsDialogTest, ShowingSetsTheTextsOfTheLanguageAndTheEdits) {
     form->UserLogin = "Иван";
     form->UserPassword = "pw";
     for (const auto& c : cases) {
-        if (c.russian != form->RussianUI) form->RusEng1Click();
+        if (c.russian != (form->Language() == core::Lang::Russian)) form->ToggleLanguage();
         Show([&](TForm_settings& d) {
             EXPECT_EQ(d.Caption(), c.caption);
             EXPECT_EQ(d.Label1->Caption(), c.login);

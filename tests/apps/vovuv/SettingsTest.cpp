@@ -4,6 +4,7 @@
 #include "platform/ProgramFolder.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/MenuItems.h"
 
 #include <gtest/gtest.h>
 
@@ -48,8 +49,8 @@ TEST_F(SettingsTest, WithoutAFileTheWindowStandsAtTheTopCentredInEnglish) {
     EXPECT_EQ(f.Width(), 662);
     EXPECT_EQ(f.Left(), DefaultLeft());
     EXPECT_FALSE(f.IsMaximized());
-    EXPECT_FALSE(f.RussianUI);
-    EXPECT_FALSE(f.MainFileItem(2)->isChecked());
+    EXPECT_EQ(f.Language(), core::Lang::English);
+    EXPECT_FALSE(ItemAt(f.MenuFile, 2)->isChecked());
     EXPECT_EQ(f.Caption(), "Vovuv 6x45");
     EXPECT_EQ(f.UserLogin, "");
     EXPECT_EQ(f.UserPassword, "");
@@ -64,8 +65,8 @@ TEST_F(SettingsTest, EightLinesRestoreEverything) {
     EXPECT_EQ(f.Left(), 20);
     EXPECT_EQ(f.Top(), 30);
     EXPECT_FALSE(f.IsMaximized());
-    EXPECT_TRUE(f.RussianUI);
-    EXPECT_TRUE(f.MainFileItem(2)->isChecked());
+    EXPECT_EQ(f.Language(), core::Lang::Russian);
+    EXPECT_TRUE(ItemAt(f.MenuFile, 2)->isChecked());
     EXPECT_EQ(f.Caption(), "Vintara 6x45");
     EXPECT_EQ(f.UserLogin, "user");
     EXPECT_EQ(f.UserPassword, "secret");
@@ -80,14 +81,14 @@ TEST_F(SettingsTest, MaximisedIgnoresLinesTwoToFive) {
     EXPECT_NE(normal.height(), 200);
     EXPECT_NE(normal.x(), 300);
     EXPECT_NE(normal.y(), 400);
-    EXPECT_TRUE(f.RussianUI);
+    EXPECT_EQ(f.Language(), core::Lang::Russian);
     EXPECT_EQ(f.UserLogin, "me");
     EXPECT_EQ(f.UserPassword, "pw");
 }
 
 TEST_F(SettingsTest, SixLinesWithRussianLeaveLoginAndPasswordEmpty) {
     TForm1& f = Start("0\r\n662\r\n500\r\n10\r\n0\r\n1\r\n");
-    EXPECT_TRUE(f.RussianUI);
+    EXPECT_EQ(f.Language(), core::Lang::Russian);
     EXPECT_EQ(f.Button_stat->Caption(), "Статистика");
     EXPECT_EQ(f.UserLogin, "");
     EXPECT_EQ(f.UserPassword, "");
@@ -98,8 +99,8 @@ TEST_F(SettingsTest, ANonNumberInLineThreeStopsAfterTheWidth) {
     EXPECT_EQ(f.Width(), 500);
     EXPECT_EQ(f.Height(), DefaultHeight());
     EXPECT_EQ(f.Top(), 0);
-    EXPECT_FALSE(f.RussianUI);
-    EXPECT_FALSE(f.MainFileItem(2)->isChecked());
+    EXPECT_EQ(f.Language(), core::Lang::English);
+    EXPECT_FALSE(ItemAt(f.MenuFile, 2)->isChecked());
     // Neither language routine ran: the stored captions stay.
     EXPECT_EQ(f.Button_final_sum_of_numbers->Caption(), "Final sum");
     EXPECT_EQ(f.UserLogin, "");
@@ -109,14 +110,14 @@ TEST_F(SettingsTest, ANonNumberInLineThreeStopsAfterTheWidth) {
 
 TEST_F(SettingsTest, LanguageZeroRunsTheEnglishRoutine) {
     TForm1& f = Start("0\r\n662\r\n500\r\n10\r\n0\r\n0\r\n");
-    EXPECT_FALSE(f.RussianUI);
+    EXPECT_EQ(f.Language(), core::Lang::English);
     EXPECT_EQ(f.Button_final_sum_of_numbers->Caption(), "Final sums");
 }
 
 TEST_F(SettingsTest, OnlyTheLowEightBitsOfTheLanguageCount) {
     TForm1& f = Start("0\r\n662\r\n500\r\n10\r\n0\r\n256\r\n");
-    EXPECT_FALSE(f.RussianUI);
-    EXPECT_FALSE(f.MainFileItem(2)->isChecked());
+    EXPECT_EQ(f.Language(), core::Lang::English);
+    EXPECT_FALSE(ItemAt(f.MenuFile, 2)->isChecked());
 }
 
 TEST_F(SettingsTest, WindowStates) {
@@ -147,7 +148,7 @@ TEST_F(SettingsTest, UnreadableFirstLineOrEmptyFileChangeNothing) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(f.IsMaximized());
         EXPECT_EQ(f.Height(), DefaultHeight());
-        EXPECT_FALSE(f.RussianUI);
+        EXPECT_EQ(f.Language(), core::Lang::English);
     }
 }
 
@@ -156,7 +157,7 @@ TEST_F(SettingsTest, LineEndsOfEveryKindAndNoFinalOne) {
     EXPECT_EQ(f.Width(), 640);
     EXPECT_EQ(f.Height(), 480);
     EXPECT_EQ(f.Top(), 30);
-    EXPECT_TRUE(f.RussianUI);
+    EXPECT_EQ(f.Language(), core::Lang::Russian);
     EXPECT_EQ(f.UserPassword, "pw");
 }
 
@@ -170,7 +171,7 @@ TEST_F(SettingsTest, LoginAndPasswordAreReadInCodePage1251) {
 TEST_F(SettingsTest, ClosingWritesEightLinesReadableByTheOwnerOnly) {
     TForm1& f = Start();
     f.SetBounds(40, 50, 700, 520);
-    f.RusEng1Click();
+    f.ToggleLanguage();
     f.UserLogin = "Иван";
     f.UserPassword = "p@ss word";
     f.close();
@@ -208,7 +209,7 @@ TEST_F(SettingsTest, ARoundTripRestoresTheWindowTheLanguageAndTheLogin) {
     {
         TForm1& f = Start();
         f.SetBounds(33, 44, 640, 480);
-        f.RusEng1Click();
+        f.ToggleLanguage();
         f.UserLogin = "Пётр Ё";
         f.UserPassword = " secret, with blanks ";
         f.WriteSettings();
@@ -218,17 +219,17 @@ TEST_F(SettingsTest, ARoundTripRestoresTheWindowTheLanguageAndTheLogin) {
     EXPECT_EQ(g.Top(), 44);
     EXPECT_EQ(g.Width(), 640);
     EXPECT_EQ(g.Height(), 480);
-    EXPECT_TRUE(g.RussianUI);
-    EXPECT_TRUE(g.MainFileItem(2)->isChecked());
+    EXPECT_EQ(g.Language(), core::Lang::Russian);
+    EXPECT_TRUE(ItemAt(g.MenuFile, 2)->isChecked());
     EXPECT_EQ(g.UserLogin, "Пётр Ё");
     EXPECT_EQ(g.UserPassword, " secret, with blanks ");
 
     // And back to English with an empty password.
-    g.RusEng1Click();
+    g.ToggleLanguage();
     g.UserPassword.clear();
     g.WriteSettings();
     TForm1& h = Start();
-    EXPECT_FALSE(h.RussianUI);
+    EXPECT_EQ(h.Language(), core::Lang::English);
     EXPECT_EQ(h.UserLogin, "Пётр Ё");
     EXPECT_EQ(h.UserPassword, "");
 }

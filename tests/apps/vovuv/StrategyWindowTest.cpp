@@ -62,7 +62,7 @@ TEST_F(StrategyWindow, SkipStrategyShowsTheTextThenTheLastSkipChart) {
 }
 
 TEST_F(StrategyWindow, SkipStrategyInRussianTakesZeroAsAnEmptyWindow) {
-    Form1->RussianUI = true;
+    Form1->SetRussian();
     dialogs->inputs.push_back("0");
     Form1->Button_Skip_strategyClick();
     EXPECT_EQ(dialogs->prompts.at(0).caption, "Пропуски в последних розыгрышах");
@@ -109,7 +109,7 @@ TEST_F(StrategyWindow, FrequencyStrategyFillsTheGroupColumns) {
     EXPECT_EQ(g.Cells(2, 1), "1");
     EXPECT_FALSE(Form_StringGrid->FilterMode);
 
-    Form1->RussianUI = true;
+    Form1->SetRussian();
     Form1->Button_Freq_strategyClick(); // cancelled: 4
     EXPECT_EQ(dialogs->prompts.at(1).caption, "Количество шаров, выпавших в последних тиражах");
     EXPECT_EQ(dialogs->prompts.at(1).prompt, "Введите число последних тиражей [1..4]");
@@ -124,7 +124,7 @@ TEST_F(StrategyWindow, FreqAnalyseShowsTheFollowers) {
     ASSERT_EQ(dialogs->modals.size(), 1u);
     EXPECT_EQ(dialogs->modals[0].caption, "Frequency Analyse in last 0 draws");
 
-    Form1->RussianUI = true;
+    Form1->SetRussian();
     Form1->Button_Freq_AnalyseClick(); // cancelled: 4
     EXPECT_EQ(dialogs->prompts.at(1).caption, "Частотный анализ в последних тиражах");
     EXPECT_EQ(dialogs->prompts.at(1).prompt, "Введите число полседних тиражей, 1..4");
@@ -175,7 +175,7 @@ TEST_F(StrategyWindow, FilterAnyShowsInFilterMode) {
     }
     for (int row = 0; row <= 4; ++row) EXPECT_EQ(g.Cells(15, row), "") << row;
 
-    Form1->RussianUI = true;
+    Form1->SetRussian();
     Form1->Button_FilterClick();
     EXPECT_EQ(dialogs->modals.at(1).caption, "Фильтр Any и фильтр позиций Pos");
 }
@@ -194,7 +194,7 @@ TEST_F(StrategyWindow, SeparationFromTheOldestDrawIsNotCompleted) {
 }
 
 TEST_F(StrategyWindow, SeparationMarksTheNewerDraw) {
-    Form1->RussianUI = true;
+    Form1->SetRussian();
     dialogs->inputs.push_back("3");
     Form1->Button_SeparationClick();
     EXPECT_EQ(dialogs->prompts.at(0).caption, "Сепарация по группам");
@@ -242,7 +242,7 @@ TEST_F(StrategyWindow, ShowCopiesTheDerivedColumnsBesideTheDrawsInUse) {
     EXPECT_EQ(g.Cells(2, 1), "11");
     EXPECT_EQ(g.Cells(7, 2), "26");
 
-    Form1->RussianUI = true;
+    Form1->SetRussian();
     Form1->Button_showClick();
     EXPECT_EQ(dialogs->modals.at(2).caption, "Таблица");
 }

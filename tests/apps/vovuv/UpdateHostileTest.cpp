@@ -1,10 +1,12 @@
 #include "tests/apps/vovuv/VovuvTest.h"
 #include "tests/support/HttpPeers.h"
+#include "tests/support/MenuItems.h"
 
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sys/stat.h>
 #include <set>
@@ -37,9 +39,12 @@ protected:
     void Start(Script drawFile, const std::string& version = Ok("17 April 2010\r\n"),
                const std::string& old = kOld) {
         VovuvTest::Start(old);
+        // Any other request is the draw file's, also after a relocation.
         server = std::make_unique<http_peers::FakeServer>([drawFile, version](FakeConnection& c) {
-            if (c.request.rfind("GET /6x45.txt ", 0) == 0) return drawFile(c);
-            c.Send(version);
+            if (c.request.rfind("GET /6x45_version.txt ", 0) == 0)
+                c.Send(version);
+            else
+                drawFile(c);
         });
         form->SiteRoot = "http://127.0.0.1:" + std::to_string(server->port());
         dialogs->messages.clear();
@@ -79,6 +84,10 @@ TEST_F(HostileSite, OnlyAWholeFileOfDrawLinesReplacesTheDrawFile) {
          Answer("HTTP/1.0 200 OK\r\nContent-Length: 1000\r\n\r\n" + kDraws)},
         {"longer than its length",
          Answer("HTTP/1.0 200 OK\r\nContent-Length: 19\r\n\r\n" + kDraws)},
+        // The whole file's length, then the length of the cut body that follows.
+        {"two lengths",
+         Answer("HTTP/1.0 200 OK\r\nContent-Length: 57\r\nContent-Length: 19\r\n\r\n" +
+                kDraws.substr(0, 19))},
         {"cut inside a line", Answer(Ok(kDraws.substr(0, 45)))},
         // "31 32 33 34 35 3": six numbers still, but no line end says the body is all there.
         {"cut inside a number", Answer(Ok(kDraws.substr(0, 54)))},
@@ -122,7 +131,7 @@ TEST_F(HostileSite, OnlyAWholeFileOfDrawLinesReplacesTheDrawFile) {
         EXPECT_EQ(Files(), std::set<std::string>{"6x45.txt"});
         EXPECT_EQ(form->DrawCount, 2);
         EXPECT_FALSE(form->HttpClient);
-        EXPECT_TRUE(form->MainFileItem(1)->isEnabled());
+        EXPECT_TRUE(ItemAt(form->MenuFile, 1)->isEnabled());
         EXPECT_TRUE(dialogs->questions.empty());
         for (const std::string& request : server->requests())
             EXPECT_EQ(request.find("Injected"), std::string::npos) << request;
@@ -151,6 +160,39 @@ TEST_F(HostileSite, AWholeFileIsSavedAndTheOldOneKeptUnderAFreeName) {
     struct stat st {};
     ASSERT_EQ(::stat(dir.file("6x45.txt").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST_F(HostileSite, RepeatsOfOneLengthAreOneLength) {
+    Start(Answer("HTTP/1.0 200 OK\r\nContent-Length: 57\r\nContent-length: 57\r\n\r\n" + kDraws),
+          "HTTP/1.0 200 OK\r\nContent-Length: 10\r\nContent-Length: 10\r\n\r\n1 May 2011");
+    form->Update1Click();
+    EXPECT_EQ(dialogs->messages,
+              (std::vector<std::string>{
+                  "File 6x45.txt has been updated successfully\r\n\r\nDraws: 3",
+                  "Your Version:  17 April 2010\r\n\r\nLatest Version:1 May 2011\r\n\r\n"
+                  "Please, update this program"}));
+    EXPECT_EQ(form->DrawCount, 3);
+}
+
+TEST_F(HostileSite, ARelocationWithBlanksAndHighBytesIsFollowedPercentEncoded) {
+    const std::string moved = "GET /moved%20x%C2%85X-Injected:%201/6x45.txt HTTP/1.0\r\n";
+    Start([moved](FakeConnection& c) {
+        if (c.request.rfind(moved, 0) == 0)
+            c.Send(Ok(kDraws));
+        else
+            c.Send(
+                "HTTP/1.0 302 Found\r\nLocation: /moved x\xC2\x85X-Injected: 1/6x45.txt\r\n\r\n");
+    });
+    form->Update1Click();
+    EXPECT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(form->DrawCount, 3);
+    for (const std::string& request : server->requests()) {
+        // Method, target and version: nothing more on the request line.
+        const std::string line = request.substr(0, request.find("\r\n"));
+        EXPECT_EQ(std::count(line.begin(), line.end(), ' '), 2) << line;
+        for (char ch : line) EXPECT_TRUE(ch >= ' ' && ch < 0x7F) << line;
+    }
+    EXPECT_EQ(server->requests().size(), 3u);
 }
 
 TEST_F(HostileSite, ADownloadOfFewerDrawsReplacesTheFileOnlyWhenTheUserSaysYes) {
@@ -205,7 +247,14 @@ TEST_F(HostileSite, OnlyAWholeVersionAnswerIsShown) {
         {"partial",
          "HTTP/1.0 206 Partial Content\r\nContent-Range: bytes 0-4/12\r\n\r\n1 May",
          {done, "Error"}},
-        {"cut without a length", Ok("1 May 20"), {done, "Error"}},
+        {"two lengths",
+         "HTTP/1.0 200 OK\r\nContent-Length: 12\r\nContent-Length: 5\r\n\r\n1 May",
+         {done, "Error"}},
+        // Closed by the server after the date: a version text needs no line end.
+        {"without a length or a line end",
+         Ok("18 April 2011"),
+         {done, "Your Version:  17 April 2010\r\n\r\nLatest Version:18 April 2011\r\n\r\n"
+                "Please, update this program"}},
         {"whole",
          Ok("1 May 2011\r\n"),
          {done, "Your Version:  17 April 2010\r\n\r\nLatest Version:1 May 2011\r\n\r\n"

@@ -6,6 +6,7 @@
 #include "tests/support/HttpPeers.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/MenuItems.h"
 
 #include <QAction>
 #include <QTimer>
@@ -55,8 +56,8 @@ TEST_F(Update, SavesTheDrawLinesKeepsABackupAndReloads) {
     EXPECT_EQ(folder.read("6x45.txt.bak"), kOld);
     EXPECT_EQ(form().DrawCount, 3);
     EXPECT_EQ(form().StringGrid1->RowCount(), 4);
-    EXPECT_TRUE(form().MainFileItem(1)->isEnabled());
-    EXPECT_TRUE(form().PopupFileItem(1)->isEnabled());
+    EXPECT_TRUE(ItemAt(form().MenuFile, 1)->isEnabled());
+    EXPECT_TRUE(ItemAt(form().PopupMenu_File, 1)->isEnabled());
     EXPECT_FALSE(form().HttpClient);
 }
 
@@ -175,10 +176,11 @@ TEST_F(Update, ASecondUpdateDuringTheTransferIsRefused) {
     int nested = 0;
     // Runs while the first transfer pumps events.
     QTimer::singleShot(0, &form(), [&] {
-        sawDisabled = !form().MainFileItem(1)->isEnabled() && !form().PopupFileItem(1)->isEnabled();
+        sawDisabled = !ItemAt(form().MenuFile, 1)->isEnabled() &&
+                      !ItemAt(form().PopupMenu_File, 1)->isEnabled();
         ++nested;
         form().Update1Click();
-        form().PopupFileItem(1)->trigger();
+        ItemAt(form().PopupMenu_File, 1)->trigger();
     });
     form().Update1Click();
     EXPECT_EQ(nested, 1);

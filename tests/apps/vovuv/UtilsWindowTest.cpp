@@ -75,7 +75,7 @@ TEST_F(UtilsWindow, CaptionsFollowTheLanguage) {
     EXPECT_EQ(u->Caption(), "Utils");
     EXPECT_EQ(u->Button_Remove->Caption(), "Remove array 1 from 1..45");
     EXPECT_EQ(u->GroupBox5->title().toStdString(), "Find Combinations by Number");
-    windows->form1->RussianUI = true;
+    windows->form1->SetRussian();
     windows->form1->Button_UtilsClick();
     EXPECT_EQ(u->Caption(), "Утилиты");
     EXPECT_EQ(u->Button_Remove->Caption(), "Удалить массив 1 из 1..45");
@@ -158,7 +158,7 @@ TEST_F(UtilsWindow, CombinationLookup) {
 TEST_F(UtilsWindow, StartingOneGeneratorStopsTheOther) {
     Load(2);
     for (bool russian : {false, true}) {
-        windows->form1->RussianUI = russian;
+        russian ? windows->form1->SetRussian() : windows->form1->SetEnglish();
         const std::string stop = russian ? "Стоп" : "Stop";
         const std::string start = russian ? "Старт" : "Start";
         u->Button_Start->click();
@@ -485,7 +485,7 @@ TEST_F(UtilsWindow, BinaryDrawFileIsListedAsText) {
         EXPECT_EQ(Form_memo->Memo1->Lines().size(),
                   static_cast<std::size_t>((c.bytes.size() + 5) / 6));
     }
-    windows->form1->RussianUI = true;
+    windows->form1->SetRussian();
     dialogs->files.push_back(dir.file("draws.dat"));
     u->Button_Open_binary_file->click();
     EXPECT_EQ(dialogs->modals.back().caption, "Двоичный файл в текстовом формате");

@@ -51,7 +51,7 @@ TEST_F(ZonesCommands, ZonesAsksAndShowsTheCountsPerZone) {
 }
 
 TEST_F(ZonesCommands, ZonesTakesZeroAsOneAndReportsATooLongAnswer) {
-    form->RussianUI = true;
+    form->SetRussian();
     dialogs->inputs.push_back("0");
     form->Button_ZoneClick();
     ASSERT_EQ(dialogs->modals.size(), 1u);
@@ -95,7 +95,7 @@ TEST_F(ZonesCommands, PrognosisShowsBothRules) {
     EXPECT_EQ(dialogs->modals[0].caption, "Prognosis");
     const auto lines = Form_memo->Memo1->Lines();
     EXPECT_EQ(lines[2], "1: #3-->30  ");
-    form->RussianUI = true;
+    form->SetRussian();
     form->Button_PrognosisClick();
     EXPECT_EQ(dialogs->modals[1].caption, "Прогноз");
 }

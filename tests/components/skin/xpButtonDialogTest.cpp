@@ -57,3 +57,15 @@ TEST(xpButtonDialog, ANonZeroResultClosesTheModalForm) {
     EXPECT_EQ(d.ModalResult(), 2);
     EXPECT_FALSE(d.isVisible());
 }
+
+// An OnClick that disables its button keeps the modal form open.
+TEST(xpButtonDialog, AnOnClickThatDisablesTheButtonKeepsTheFormOpen) {
+    Dialog d;
+    d.ok.OnClick = [&] { d.ok.SetEnabled(false); };
+    d.ok.Click();
+    EXPECT_EQ(d.ModalResult(), 0);
+    d.ok.SetEnabled(true);
+    d.ok.OnClick = nullptr;
+    d.ok.Click();
+    EXPECT_EQ(d.ModalResult(), 1);
+}

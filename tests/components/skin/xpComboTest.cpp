@@ -10,9 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using namespace skin_test;
+using platform::TRect;
 
 namespace {
 
@@ -234,4 +236,116 @@ TEST(xpComboText, TooLongTextEndsInDotsInsideItsRectangle) {
     EXPECT_TRUE(cut.ends_with("...")) << cut;
     EXPECT_LE(c.TextWidth(cut), 21);
     EXPECT_EQ(c.EndEllipsis("WW", 200), "WW");
+}
+
+// Whatever the platform box does with its edit, the edit stays right of the image strip and
+// left of the button.
+TEST(xpComboEdit, KeepsItsPlaceAfterEveryChange) {
+    platform::TImageList images;
+    images.Add(Solid(Rgb(200, 100, 30)));
+    auto box = Box(kWords, csDropDown, 140);
+    box->XPStyle.SetImages(&images);
+    box->show();
+    const TRect client = box->ClientRect();
+    const QRect place(client.Left + 3, client.Top + 3, client.Width() - 5, client.Height() - 5);
+    EXPECT_EQ(place.topLeft(), QPoint(24, 4));
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"item", [&] { box->SetItemIndex(0); }},
+        {"another item", [&] { box->SetItemIndex(2); }},
+        {"text", [&] { box->setEditText("x"); }},
+        {"typing", [&] { Type(box->lineEdit(), "b"); }},
+        {"list", [&] { box->showPopup(), box->hidePopup(); }},
+        {"focus",
+         [&] {
+             QFocusEvent in(QEvent::FocusIn), out(QEvent::FocusOut);
+             QApplication::sendEvent(box.get(), &in), QApplication::sendEvent(box.get(), &out);
+         }},
+        {"font", [&] { box->setFont(QFont(QStringLiteral("Arial"), 14)); }},
+        {"style",
+         [&] {
+             QEvent style(QEvent::StyleChange);
+             QApplication::sendEvent(box.get(), &style);
+         }},
+    };
+    for (const auto& [name, change] : changes) {
+        change();
+        EXPECT_EQ(box->lineEdit()->geometry(), place) << name;
+    }
+}
+
+// While the list is open the edit part shows the entry under the mouse, with HotTrack only.
+TEST(xpComboList, HotTrackShowsTheEntryUnderTheMouse) {
+    auto editPart = [](TxpComboBox& b) {
+        const TRect r = b.ClientRect();
+        return Render(b).copy(r.Left + 2, r.Top + 2, r.Width() - 4, r.Height() - 4);
+    };
+    auto closedAt = [&](int index) {
+        auto ref = Box(kWords, csOwnerDrawFixed);
+        ref->SetItemIndex(index);
+        return editPart(*ref);
+    };
+    for (const bool hotTrack : {true, false}) {
+        auto box = Box(kWords, csOwnerDrawFixed);
+        box->XPStyle.HotTrack = hotTrack;
+        box->SetItemIndex(0);
+        box->show();
+        box->showPopup();
+        box->view()->setCurrentIndex(box->model()->index(2, 0));
+        EXPECT_EQ(editPart(*box), closedAt(hotTrack ? 2 : 0)) << hotTrack;
+        box->hidePopup();
+    }
+}
+
+// The XP drop button: a rounded button in the button colour, a gradient face, a navy arrow.
+TEST(xpComboButton, XPStyleButton) {
+    auto box = Box(kWords, csOwnerDrawFixed);
+    box->XPStyle.ButtonStyle = cbsXP;
+    const TColor face = Sys(core::clBtnFace);
+    // The 20-pixel button at x 58..79, its rounded outline one pixel in, the arrow at (65, 11).
+    ExpectPixels(Render(*box),
+                 {{58, 1, kBg},
+                  {68, 2, DarkenColor(core::clBtnFace, 20)},
+                  {58, 11, DarkenColor(core::clBtnFace, 20)},
+                  {61, 5, face},
+                  {65, 11, core::clNavy},
+                  {69, 11, core::clNavy},
+                  {67, 13, core::clNavy}},
+                 "xp button");
+    EXPECT_NE(At(Render(*box), 70, 11), core::clNavy);
+}
+
+// The selection gradient behind a focused box's text runs from SelStartColor to SelEndColor,
+// and only while the list is closed.
+TEST(xpComboText, SelectionGradientWhileTheListIsClosed) {
+    const TColor from = Rgb(255, 0, 0), to = Rgb(0, 0, 255);
+    auto box = Box(kWords, csOwnerDrawFixed);
+    box->XPStyle.SelStartColor = from;
+    box->XPStyle.SelEndColor = to;
+    QFocusEvent in(QEvent::FocusIn);
+    QApplication::sendEvent(box.get(), &in);
+    // The edit part is drawn on a canvas of the client area, at its top-left.
+    const TRect client = box->ClientRect();
+    QImage ref(client.Width(), client.Height(), QImage::Format_RGB32);
+    platform::TCanvas c(&ref);
+    const TRect text{3, 3, client.Width() - 2, client.Height() - 2};
+    DrawGradient(c, text, from, to, fdVerticalFromCenter, text.Width() / 2);
+    const QImage closed = Render(*box);
+    for (int y : {3, 6, 10, text.Bottom - 1})
+        EXPECT_EQ(At(closed, client.Left + 5, client.Top + y), At(ref, 5, y)) << y;
+    box->show();
+    box->showPopup();
+    QApplication::sendEvent(box.get(), &in);
+    EXPECT_EQ(At(Render(*box), client.Left + 5, client.Top + 10), kBg) << "list open";
+    box->hidePopup();
+}
+
+// Opening the list moves the focus to it: that is no leaving, so the typed text stays.
+TEST(xpComboSearch, FocusToItsOwnListIsNoLeaving) {
+    auto box = Box(kWords, csDropDown);
+    box->XPStyle.AutoSearch = true;
+    box->lineEdit()->setText("APRICOT");
+    QFocusEvent out(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(box.get(), &out);
+    EXPECT_EQ(box->ItemIndex(), -1);
+    EXPECT_EQ(box->lineEdit()->text(), "APRICOT");
 }

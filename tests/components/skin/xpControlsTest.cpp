@@ -231,3 +231,43 @@ TEST(xpButton, DropsItsHotLookToAnotherWindow) {
     QApplication::sendEvent(b, &deactivate);
     EXPECT_FALSE(b->Flags().hot);
 }
+
+// The flat look: button face with a 3-D edge, turned over while pressed, a grey ring when hot.
+TEST(xpButton, FlatLook) {
+    TxpButton b;
+    b.SetGradient(false);
+    const TColor face = Sys(core::clBtnFace), dark = Sys(core::cl3DDkShadow), w = core::clWhite;
+    ExpectPixels(Render(b), {{6, 12, face}, {10, 24, dark}, {74, 10, dark}, {1, 10, w}, {10, 1, w}},
+                 "flat");
+    Enter(b);
+    QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(10, 10));
+    ExpectPixels(Render(b),
+                 {{10, 24, w}, {74, 10, w}, {1, 10, dark}, {10, 1, dark}, {3, 12, 0xC0C0C0}},
+                 "flat pressed and hot");
+}
+
+// With ParentFont (the default) the caption takes the parent's font and follows it; setting
+// Font turns it off. A button without a parent keeps its own bold navy font.
+TEST(xpButton, ParentFont) {
+    EXPECT_EQ(std::tuple(TxpButton().Font().Bold, TxpButton().Font().Color),
+              std::tuple(true, core::clNavy));
+    QWidget parent;
+    auto* b = new TxpButton(&parent);
+    EXPECT_TRUE(b->ParentFont());
+    EXPECT_EQ(std::tuple(b->Font().Bold, b->Font().Color), std::tuple(false, core::clWindowText));
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(20);
+    parent.setFont(f);
+    EXPECT_EQ(b->Font().Size, 15);
+    const QImage big = Render(*b);
+    b->SetParentFont(false);
+    EXPECT_NE(Render(*b), big);
+    EXPECT_TRUE(b->Font().Bold);
+    b->SetParentFont(true);
+    platform::TFont own;
+    own.Size = 9;
+    b->SetFont(own);
+    EXPECT_FALSE(b->ParentFont());
+    parent.setFont(QFont(QStringLiteral("Arial"), 30));
+    EXPECT_EQ(b->Font().Size, 9);
+}
