@@ -392,10 +392,10 @@ void TForm_Utils::Button_exportClick() {
     // The draws as they are now: a load or an update while the export runs changes nothing it
     // reads (the prompt already lets events through).
     const core::DrawStore draws = host_.Store();
-    const std::string answer = platform::Dialogs().InputBox(
-        core::ExportCaption(l), core::ExportPrompt(l, draws.DrawCount), "12");
     exporting_ = true;
     stopExport_ = false;
+    const std::string answer = platform::Dialogs().InputBox(
+        core::ExportCaption(l), core::ExportPrompt(l, draws.DrawCount), "12");
     Button_export->SetEnabled(false);
     int count = 0;
     try {
