@@ -78,6 +78,15 @@ std::string ExportPrompt(Lang lang, int drawCount) {
            std::to_string(drawCount);
 }
 
+std::string ExportCancelText(Lang lang) {
+    return BiText{"Отмена", "Cancel"}(lang);
+}
+
+std::string ExportSaveFailedMessage(Lang lang, const std::string& path, const std::string& reason) {
+    return BiText{"Не удалось сохранить файл ", "Could not save file "}(lang) + path +
+           (reason.empty() ? "" : ": " + reason);
+}
+
 std::string ExportDoneMessage(Lang lang, const std::string& folder) {
     return BiText{"bmp файлы были созданы в директории ",
                   "bmp files has been created in directory "}(lang) +

@@ -42,4 +42,9 @@ long long RoundEven(long double value) {
     return static_cast<long long>(r);
 }
 
+long long MegabytesNotBelow(long long bytes) {
+    constexpr long long kMB = 1LL << 20;
+    return bytes <= 0 ? 0 : (bytes - 1) / kMB + 1;
+}
+
 } // namespace core

@@ -11,4 +11,8 @@ std::string FormatFixed(double value, int decimals);
 // Nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
 long long RoundEven(long double value);
 
+// A size in MB (2^20 bytes) for a message: the nearest whole MB that is not below the size, so
+// a text over a limit never reads as the limit or less.
+long long MegabytesNotBelow(long long bytes);
+
 } // namespace core

@@ -11,6 +11,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QUrl>
 
 namespace platform {
@@ -58,7 +59,45 @@ void FitTitle(QMessageBox& box) {
 constexpr Qt::WindowFlags kBoxFlags =
     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
+// Steps without a box: only the window system runs.
+class SilentProgress : public ProgressBox {
+public:
+    bool Advance(int) override {
+        QCoreApplication::processEvents();
+        return true;
+    }
+};
+
+// The desktop's progress box; it appears only when the work lasts.
+class QtProgress : public ProgressBox {
+public:
+    QtProgress(const std::string& text, const std::string& cancelText, int total)
+        : box_(QString::fromStdString(text), QString::fromStdString(cancelText), 0, total,
+               QApplication::activeWindow(), kBoxFlags) {
+        box_.setWindowTitle(QString::fromStdString(Title()));
+        box_.setWindowModality(Qt::ApplicationModal);
+        box_.setMinimumDuration(500);
+        box_.setAutoClose(false);
+        box_.setAutoReset(false);
+        box_.setFont(FormFont());
+        box_.setValue(0);
+    }
+    bool Advance(int done) override {
+        box_.setValue(done);
+        QCoreApplication::processEvents();
+        return !box_.wasCanceled();
+    }
+
+private:
+    QProgressDialog box_;
+};
+
 } // namespace
+
+std::unique_ptr<ProgressBox> DialogSeam::StartProgress(const std::string&, const std::string&,
+                                                       int) {
+    return std::make_unique<SilentProgress>();
+}
 
 DialogSeam& Dialogs() {
     auto& seam = Slot();
@@ -143,6 +182,11 @@ bool QtDialogs::ShellOpen(const std::string& target) {
     const QUrl url =
         t.contains("://") ? QUrl(t) : QUrl::fromLocalFile(QFileInfo(t).absoluteFilePath());
     return QDesktopServices::openUrl(url);
+}
+
+std::unique_ptr<ProgressBox> QtDialogs::StartProgress(const std::string& text,
+                                                      const std::string& cancelText, int total) {
+    return std::make_unique<QtProgress>(text, cancelText, total);
 }
 
 void QtDialogs::RunModal(TForm& form) {

@@ -11,6 +11,14 @@ class TForm;
 // The button a question box starts on (what Enter gives).
 enum class DefaultAnswer { Yes, No };
 
+// Long work shown while it runs: the window system keeps running between steps.
+class ProgressBox {
+public:
+    virtual ~ProgressBox() = default;
+    // done of the total steps are finished; false once the user cancelled.
+    virtual bool Advance(int done) = 0;
+};
+
 // Every question and message the programs put to the user, and every modal showing, goes
 // through this seam, so a test can answer from a script and read what was shown.
 class DialogSeam {
@@ -34,6 +42,10 @@ public:
     virtual bool ShellOpen(const std::string& target) = 0;
     // Shows the form and returns when it is closed.
     virtual void RunModal(TForm& form) = 0;
+    // A progress box with a Cancel button for total steps. Without one of its own, a seam
+    // only lets the window system run and never cancels.
+    virtual std::unique_ptr<ProgressBox> StartProgress(const std::string& text,
+                                                       const std::string& cancelText, int total);
 };
 
 // The seam in use: the Qt dialogs unless a test installed its own.
@@ -56,6 +68,8 @@ public:
                                             const std::string& fileName) override;
     bool ShellOpen(const std::string& target) override;
     void RunModal(TForm& form) override;
+    std::unique_ptr<ProgressBox> StartProgress(const std::string& text,
+                                               const std::string& cancelText, int total) override;
 };
 
 // The application's title, used as the caption of message boxes (and of no window).

@@ -184,13 +184,27 @@ TextPos MemoText::Clamp(TextPos p) const {
     return p;
 }
 
+std::string_view MemoText::PassingLine(std::size_t i, std::string& scratch) const {
+    std::size_t off = 0;
+    const std::size_t p = Find(i, off);
+    if (p >= pieces_.size()) return {};
+    const Piece& piece = pieces_[p];
+    if (piece.owned) return piece.own[off];
+    const std::size_t index =
+        piece.reversed ? piece.first + piece.count - 1 - off : piece.first + off;
+    if (!base_->source) return base_->At(index);
+    base_->source->Write(index, scratch);
+    return scratch;
+}
+
 void MemoText::Visit(TextPos from, TextPos to, std::string_view lineEnd,
                      const std::function<void(std::string_view)>& sink) const {
     from = Clamp(from);
     to = Clamp(to);
     if (to < from) std::swap(from, to);
+    std::string scratch;
     for (std::size_t i = from.line; i <= to.line; ++i) {
-        const std::string_view l = Line(i);
+        const std::string_view l = PassingLine(i, scratch);
         const std::size_t a = i == from.line ? from.col : 0;
         const std::size_t b = i == to.line ? to.col : l.size();
         if (b > a) sink(l.substr(a, b - a));

@@ -108,6 +108,9 @@ private:
     };
 
     std::size_t Find(std::size_t line, std::size_t& offset) const;
+    // Line i for a pass over the text: a source's line is written into scratch, not among the
+    // lines made last, so a paste of hundreds of megabytes leaves none of its lines behind.
+    std::string_view PassingLine(std::size_t i, std::string& scratch) const;
     std::size_t SplitAt(std::size_t line);
     void Reindex();
 

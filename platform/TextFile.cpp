@@ -83,11 +83,15 @@ std::vector<std::string> ReadTextLines(const std::string& path, std::int64_t max
 
 void WriteFileAtomic(const std::string& path, std::string_view bytes) {
     const std::optional<std::string> temp = WriteTempBeside(path, bytes);
-    if (!temp) throw FileError("Cannot write file \"" + path + "\". " + std::strerror(errno));
+    auto failed = [&](int e) {
+        return FileError("Cannot write file \"" + path + "\". " + std::strerror(e),
+                         std::strerror(e));
+    };
+    if (!temp) throw failed(errno);
     if (::rename(temp->c_str(), path.c_str()) != 0) {
         const int e = errno;
         ::unlink(temp->c_str());
-        throw FileError("Cannot write file \"" + path + "\". " + std::strerror(e));
+        throw failed(e);
     }
 }
 

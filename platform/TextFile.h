@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -14,6 +15,13 @@ namespace platform {
 class FileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+    FileError(const std::string& message, std::string reason)
+        : std::runtime_error(message), reason_(std::move(reason)) {}
+    // Why, as the system said it; empty when the message is all there is.
+    const std::string& Reason() const { return reason_; }
+
+private:
+    std::string reason_;
 };
 
 // Lines as the string list reads them: CR LF, LF or CR end a line, a missing final line end

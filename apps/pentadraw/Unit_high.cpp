@@ -4,6 +4,7 @@
 #include "components/skin/xpCheckBox.h"
 #include "components/skin/xpEdit.h"
 #include "components/skin/xpWindow.h"
+#include "core/Format.h"
 #include "core/HighLighter.h"
 #include "platform/Dialogs.h"
 #include "platform/TextFile.h"
@@ -76,17 +77,34 @@ bool THighMemo::canInsertFromMimeData(const QMimeData* source) const {
     return source && source->hasText();
 }
 
+namespace {
+
+long long Utf8Size(const QString& text) {
+    long long bytes = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        // A surrogate pair is one four-byte character.
+        bytes += u < 0x80 ? 1 : u < 0x800 ? 2 : c.isSurrogate() ? 2 : 3;
+    }
+    return bytes;
+}
+
+} // namespace
+
 void THighMemo::insertFromMimeData(const QMimeData* source) {
     // Only plain text, read once: asking another program's clipboard for a format waits in an
     // event loop, and the data may be gone when it returns.
     const QString text = source ? source->text() : QString();
     if (text.isEmpty()) return;
     // Colouring word by word, a text of many megabytes would hold the window for minutes.
-    if (text.size() > MaxPasteChars) {
+    // Sizes are the text's bytes in UTF-8, what it takes in a file; a character is at least one.
+    if (text.size() > MaxPasteBytes || Utf8Size(text) > MaxPasteBytes) {
         // The window speaks English in both languages.
-        platform::Dialogs().ShowMessage(
-            "The text is too long to paste here: " + std::to_string(text.size() >> 20) +
-            " MB; the HighLighter takes at most " + std::to_string(MaxPasteChars >> 20) + " MB.");
+        platform::Dialogs().ShowMessage("The text is too long to paste here: " +
+                                        std::to_string(core::MegabytesNotBelow(Utf8Size(text))) +
+                                        " MB; the HighLighter takes at most " +
+                                        std::to_string(core::MegabytesNotBelow(MaxPasteBytes)) +
+                                        " MB.");
         return;
     }
     insertPlainText(text);

@@ -23,8 +23,8 @@ class THighMemo : public QPlainTextEdit {
 public:
     explicit THighMemo(QWidget* parent = nullptr);
     std::function<void(Qt::MouseButton)> OnMouseDown;
-    // Characters one paste may bring.
-    static constexpr qsizetype MaxPasteChars = qsizetype{4} << 20;
+    // The size of text (UTF-8 bytes) one paste may bring.
+    static constexpr long long MaxPasteBytes = 4LL << 20;
 
     void Clear() { clear(); }
     void SetWordWrap(bool on) { setLineWrapMode(on ? WidgetWidth : NoWrap); }

@@ -2,6 +2,10 @@
 
 #include <QKeyEvent>
 
+TFindEdit::TFindEdit(QWidget* parent) : QLineEdit(parent) {
+    setMaxLength(MaxLength);
+}
+
 void TFindEdit::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         if (OnEnter) OnEnter();

@@ -10,7 +10,12 @@ class TFindEdit : public QLineEdit {
     Q_OBJECT
 
 public:
-    using QLineEdit::QLineEdit;
+    // A draw's numbers are at most 17 characters; every number of the larger pool two digits
+    // wide with a blank after it is 135. Room for stray blanks and characters beyond that, and a
+    // paste of a whole document is cut here instead of being laid out and kept.
+    static constexpr int MaxLength = 256;
+
+    explicit TFindEdit(QWidget* parent = nullptr);
     std::function<void()> OnEnter;
 
 protected:

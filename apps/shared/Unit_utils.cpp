@@ -17,8 +17,8 @@
 
 #include <QBuffer>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QGroupBox>
+#include <QImageWriter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -54,6 +54,39 @@ TForm_Utils::TForm_Utils(EditionHost& host, QWidget* parent) : TForm(parent), ho
     FormCreate();
 }
 
+namespace {
+
+QLabel* AddLabel(QWidget* parent, const char* text, int x, int y) {
+    auto* l = new QLabel(QString::fromUtf8(text), parent);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+QLineEdit* AddEdit(QWidget* parent, int x, int y, int w) {
+    auto* e = new QLineEdit(parent);
+    e->setGeometry(x, y, w, 21);
+    return e;
+}
+
+QGroupBox* AddGroup(QWidget* parent, const char* title, QRect r) {
+    auto* g = new QGroupBox(QString::fromUtf8(title), parent);
+    g->setGeometry(r);
+    return g;
+}
+
+} // namespace
+
+TxpButton* TForm_Utils::AddButton(QWidget* parent, const std::string& caption, QRect r,
+                                  void (TForm_Utils::*handler)()) {
+    auto* b = new TxpButton(parent);
+    b->SetParentFont(false); // the buttons keep their own bold navy font
+    b->setGeometry(r);
+    b->SetCaption(caption);
+    b->OnClick = [this, handler] { (this->*handler)(); };
+    return b;
+}
+
 void TForm_Utils::CreateControls() {
     SetCaption("Form_Utils");
     const UtilsEdition& rules = host_.UtilsRules();
@@ -61,100 +94,102 @@ void TForm_Utils::CreateControls() {
     SetBounds((ScreenWidth() - 640) / 2, std::max((ScreenHeight() - rules.height) / 2, 0), 640,
               rules.height);
     xpWindow1 = new TxpWindow(this);
+    CreateListTools();
+    CreateExportBox();
+    CreateGenerators();
+    CreateShuffleAndCombinations();
+    CreateDrawList();
+    CreateTimers();
+}
+
+void TForm_Utils::CreateListTools() {
+    const UtilsEdition& rules = host_.UtilsRules();
     QWidget* c = clientArea();
-    const core::Game& game = host_.GameRules();
-
-    auto label = [](QWidget* parent, const char* text, int x, int y) {
-        auto* l = new QLabel(QString::fromUtf8(text), parent);
-        l->move(x, y);
-        l->adjustSize();
-        return l;
-    };
-    auto edit = [](QWidget* parent, int x, int y, int w) {
-        auto* e = new QLineEdit(parent);
-        e->setGeometry(x, y, w, 21);
-        return e;
-    };
-    auto button = [this](QWidget* parent, const std::string& caption, QRect r,
-                         void (TForm_Utils::*handler)()) {
-        auto* b = new TxpButton(parent);
-        b->SetParentFont(false); // the buttons keep their own bold navy font
-        b->setGeometry(r);
-        b->SetCaption(caption);
-        b->OnClick = [this, handler] { (this->*handler)(); };
-        return b;
-    };
-    auto group = [](QWidget* parent, const char* title, QRect r) {
-        auto* g = new QGroupBox(QString::fromUtf8(title), parent);
-        g->setGeometry(r);
-        return g;
-    };
-
-    Label1 = label(c, "Array 1:", 8, 12);
-    Edit_in_1 = edit(c, 60, 8, 121);
-    Label2 = label(c, "Array 2:", 8, 44);
-    Edit_in_2 = edit(c, 60, 40, 121);
-    Label3 = label(c, "Result:", 8, 90);
-    Edit_Result = edit(c, 60, 88, 121);
-    Label_count = label(c, "00", 456, 120);
-    Button_Remove = button(c, "Remove array 1 from 1.." + std::to_string(game.pool), rules.remove,
-                           &TForm_Utils::Button_RemoveClick);
+    Label1 = AddLabel(c, "Array 1:", 8, 12);
+    Edit_in_1 = AddEdit(c, 60, 8, 121);
+    Label2 = AddLabel(c, "Array 2:", 8, 44);
+    Edit_in_2 = AddEdit(c, 60, 40, 121);
+    Label3 = AddLabel(c, "Result:", 8, 90);
+    Edit_Result = AddEdit(c, 60, 88, 121);
+    Label_count = AddLabel(c, "00", 456, 120);
+    Button_Remove = AddButton(c, "Remove array 1 from 1.." + std::to_string(host_.GameRules().pool),
+                              rules.remove, &TForm_Utils::Button_RemoveClick);
     Button_Combine =
-        button(c, "Combine arrays 1 and 2", rules.combine, &TForm_Utils::Button_CombineClick);
+        AddButton(c, "Combine arrays 1 and 2", rules.combine, &TForm_Utils::Button_CombineClick);
     if (rules.highlighter)
-        xpButton_Highlighter = button(c, "Highlighter", rules.highlighterButton,
-                                      &TForm_Utils::xpButton_HighlighterClick);
+        xpButton_Highlighter = AddButton(c, "Highlighter", rules.highlighterButton,
+                                         &TForm_Utils::xpButton_HighlighterClick);
+}
 
-    GroupBox1 = group(c, "Export chart to file", QRect(8, 216, 257, 57));
-    Button_export = button(rules.toolsOnWindow ? c : GroupBox1, "Export to BMP", rules.exportButton,
-                           &TForm_Utils::Button_exportClick);
+void TForm_Utils::CreateExportBox() {
+    const UtilsEdition& rules = host_.UtilsRules();
+    QWidget* c = clientArea();
+    GroupBox1 = AddGroup(c, "Export chart to file", QRect(8, 216, 257, 57));
+    Button_export = AddButton(rules.toolsOnWindow ? c : GroupBox1, "Export to BMP",
+                              rules.exportButton, &TForm_Utils::Button_exportClick);
     CheckBox_Merge = new QCheckBox("Merge", GroupBox1);
     CheckBox_Merge->setGeometry(144, 24, 105, 17);
     CheckBox_Merge->setChecked(true);
+}
 
-    GroupBox2 = group(c, "Random Generator", QRect(320, 216, 297, 89));
+void TForm_Utils::CreateGenerators() {
+    const UtilsEdition& rules = host_.UtilsRules();
+    QWidget* c = clientArea();
     const QRect start(8, 20, rules.startWidth, 25);
     const QRect generate(rules.generateLeft, 20, rules.generateWidth, 25);
-    Button_Start = button(GroupBox2, "Start", start, &TForm_Utils::Button_StartClick);
-    Button_Generate = button(GroupBox2, "Generate", generate, &TForm_Utils::Button_GenerateClick);
+
+    GroupBox2 = AddGroup(c, "Random Generator", QRect(320, 216, 297, 89));
+    Button_Start = AddButton(GroupBox2, "Start", start, &TForm_Utils::Button_StartClick);
+    Button_Generate =
+        AddButton(GroupBox2, "Generate", generate, &TForm_Utils::Button_GenerateClick);
     Button_Generate->SetEnabled(false);
-    Edit_Random = edit(GroupBox2, 8, 56, 281);
+    Edit_Random = AddEdit(GroupBox2, 8, 56, 281);
 
-    GroupBox3 = group(c, "Nonlinear Random Generator", QRect(320, 312, 297, 89));
+    GroupBox3 = AddGroup(c, "Nonlinear Random Generator", QRect(320, 312, 297, 89));
     Button_Start_nonlinear =
-        button(GroupBox3, "Start", start, &TForm_Utils::Button_Start_nonlinearClick);
+        AddButton(GroupBox3, "Start", start, &TForm_Utils::Button_Start_nonlinearClick);
     Button_generate_nonlinear =
-        button(GroupBox3, "Generate", generate, &TForm_Utils::Button_generate_nonlinearClick);
+        AddButton(GroupBox3, "Generate", generate, &TForm_Utils::Button_generate_nonlinearClick);
     Button_generate_nonlinear->SetEnabled(false);
-    Edit_Random_nonlinear = edit(GroupBox3, 8, 56, 281);
+    Edit_Random_nonlinear = AddEdit(GroupBox3, 8, 56, 281);
+}
 
-    GroupBox4 = group(c, "Shuffle string", QRect(320, 408, 297, 89));
-    Button_shuffle = button(rules.toolsOnWindow ? c : GroupBox4, "Shuffle", rules.shuffleButton,
-                            &TForm_Utils::Button_shuffleClick);
-    Edit_shuffle = edit(GroupBox4, 8, 56, 281);
+void TForm_Utils::CreateShuffleAndCombinations() {
+    const UtilsEdition& rules = host_.UtilsRules();
+    QWidget* c = clientArea();
+    GroupBox4 = AddGroup(c, "Shuffle string", QRect(320, 408, 297, 89));
+    Button_shuffle = AddButton(rules.toolsOnWindow ? c : GroupBox4, "Shuffle", rules.shuffleButton,
+                               &TForm_Utils::Button_shuffleClick);
+    Edit_shuffle = AddEdit(GroupBox4, 8, 56, 281);
+    if (!rules.findCombinations) return;
 
-    if (rules.findCombinations) {
-        GroupBox5 = group(c, "Find Combinations by Number", QRect(320, 512, 297, 81));
-        const std::string largest = std::to_string(game.combinations());
-        Edit_combinations_in = edit(GroupBox5, 8, 20, 121);
-        Edit_combinations_in->setText(Q(largest));
-        Edit_combinations_in->setToolTip(Q("1..." + largest));
-        Button_combinations = button(GroupBox5, "Find", QRect(144, 18, 75, 25),
-                                     &TForm_Utils::Button_combinationsClick);
-        Edit_combinations_out = edit(GroupBox5, 8, 50, 281);
-    }
+    GroupBox5 = AddGroup(c, "Find Combinations by Number", QRect(320, 512, 297, 81));
+    const std::string largest = std::to_string(host_.GameRules().combinations());
+    Edit_combinations_in = AddEdit(GroupBox5, 8, 20, 121);
+    Edit_combinations_in->setText(Q(largest));
+    Edit_combinations_in->setToolTip(Q("1..." + largest));
+    Button_combinations = AddButton(GroupBox5, "Find", QRect(144, 18, 75, 25),
+                                    &TForm_Utils::Button_combinationsClick);
+    Edit_combinations_out = AddEdit(GroupBox5, 8, 50, 281);
+}
 
-    Button_Reverse = button(c, "Reverse", QRect(8, 288, 83, 25), &TForm_Utils::Button_ReverseClick);
-    Button_Sort = button(c, "Sort", QRect(96, 288, 81, 25), &TForm_Utils::Button_SortClick);
+void TForm_Utils::CreateDrawList() {
+    QWidget* c = clientArea();
+    Button_Reverse =
+        AddButton(c, "Reverse", QRect(8, 288, 83, 25), &TForm_Utils::Button_ReverseClick);
+    Button_Sort = AddButton(c, "Sort", QRect(96, 288, 81, 25), &TForm_Utils::Button_SortClick);
     CheckBox_ascend = new QCheckBox("ascend", c);
     CheckBox_ascend->setGeometry(184, 292, 121, 17);
     CheckBox_ascend->setChecked(true);
     Memo1 = new platform::TMemo(c);
     Memo1->setGeometry(8, 320, 169, 217);
-    Button_Save = button(c, "Save", QRect(184, 320, 121, 25), &TForm_Utils::Button_SaveClick);
-    Button_Open_binary_file =
-        button(c, "Open binary file", rules.openBinary, &TForm_Utils::Button_Open_binary_fileClick);
+    Button_Save = AddButton(c, "Save", QRect(184, 320, 121, 25), &TForm_Utils::Button_SaveClick);
+    Button_Open_binary_file = AddButton(c, "Open binary file", host_.UtilsRules().openBinary,
+                                        &TForm_Utils::Button_Open_binary_fileClick);
+}
 
+void TForm_Utils::CreateTimers() {
+    // The generators count at the timer's pace while the user waits to click.
     Timer1 = new QTimer(this);
     Timer1->setInterval(1);
     Timer1->setTimerType(Qt::PreciseTimer);
@@ -223,6 +258,8 @@ void TForm_Utils::FormResize() {
 }
 
 void TForm_Utils::FormClose() {
+    // A running export ends after its current ticket.
+    if (exporting_) stopExport_ = true;
     if (Timer1->isActive()) Button_StartClick();
     if (Timer2_nonlinear->isActive()) Button_Start_nonlinearClick();
 }
@@ -348,80 +385,118 @@ void TForm_Utils::Button_SaveClick() {
 }
 
 void TForm_Utils::Button_exportClick() {
+    // One export at a time: its steps let clicks through.
+    if (exporting_) return;
     const core::Lang l =
         host_.UtilsRules().exportInEnglish ? core::Lang::English : host_.Language();
-    const int draws = host_.Store().DrawCount;
-    const std::string answer =
-        platform::Dialogs().InputBox(core::ExportCaption(l), core::ExportPrompt(l, draws), "12");
+    // The draws as they are now: a load or an update while the export runs changes nothing it
+    // reads (the prompt already lets events through).
+    const core::DrawStore draws = host_.Store();
+    exporting_ = true;
+    stopExport_ = false;
+    const std::string answer = platform::Dialogs().InputBox(
+        core::ExportCaption(l), core::ExportPrompt(l, draws.DrawCount), "12");
     Button_export->SetEnabled(false);
     int count = 0;
     try {
-        count = core::ExportCountAnswer(answer, draws);
+        count = core::ExportCountAnswer(answer, draws.DrawCount);
     } catch (const core::ConversionError& e) {
         platform::Dialogs().ShowMessage(e.what());
     }
     if (count > 0)
-        ExportPictures(count, CheckBox_Merge->isChecked());
-    else if (draws <= 0)
+        ExportPictures(draws, count, CheckBox_Merge->isChecked());
+    else if (draws.DrawCount <= 0)
         platform::Dialogs().ShowMessage(
             core::BiText{"Нет тиражей для экспорта", "No draws to export"}(l));
     Button_export->SetEnabled(true);
+    exporting_ = false;
 }
 
-void TForm_Utils::ExportPictures(int count, bool merge) {
-    const core::Lang l =
-        host_.UtilsRules().exportInEnglish ? core::Lang::English : host_.Language();
-    const core::DrawStore& store = host_.Store();
-    const core::Game& game = host_.GameRules();
-    const std::string folder = platform::ProgramFolder();
+namespace {
+
+// The BMP bytes of a picture, or why there are none.
+bool EncodeBmp(const QImage& picture, QByteArray& bytes, std::string& reason) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "BMP");
+    if (writer.write(picture)) return true;
+    reason = writer.errorString().toStdString();
+    return false;
+}
+
+// Every pixel of the ticket that is not white goes over the merged picture.
+void MergeTicket(QImage& merged, const QImage& picture) {
+    if (merged.isNull()) {
+        merged = QImage(TicketWidth, TicketHeight, QImage::Format_RGB32);
+        merged.fill(Qt::white);
+    }
+    const QRgb white = qRgb(255, 255, 255);
+    for (int y = 0; y < TicketHeight; ++y)
+        for (int x = 0; x < TicketWidth; ++x) {
+            const QRgb p = picture.pixel(x, y);
+            if ((p & 0xFFFFFF) != (white & 0xFFFFFF)) merged.setPixel(x, y, p);
+        }
+}
+
+} // namespace
+
+bool TForm_Utils::SavePicture(const QImage& picture, const std::string& name, core::Lang l) {
     // Any entry counts as taken, a link too, so a picture never lands at another place.
     auto exists = [](const std::string& path) { return platform::NameTaken(path); };
-    auto save = [&](const QImage& picture, const std::string& name) {
-        const std::string path = core::UniqueFileName(platform::InProgramFolder(name), exists);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        if (picture.save(&buffer, "BMP")) {
-            try {
-                platform::WriteFileAtomic(
-                    path,
-                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-                return true;
-            } catch (const platform::FileError&) {
-            }
+    const std::string path = core::UniqueFileName(platform::InProgramFolder(name), exists);
+    QByteArray bytes;
+    std::string reason;
+    if (EncodeBmp(picture, bytes, reason)) {
+        try {
+            platform::WriteFileAtomic(
+                path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+            return true;
+        } catch (const platform::FileError& e) {
+            reason = e.Reason().empty() ? e.what() : e.Reason();
         }
-        platform::Dialogs().ShowMessage(
-            core::BiText{"Не удалось сохранить файл ", "Could not save file "}(l) + path);
-        return false;
-    };
+    }
+    platform::Dialogs().ShowMessage(core::ExportSaveFailedMessage(l, path, reason));
+    return false;
+}
 
+void TForm_Utils::ExportPictures(const core::DrawStore& draws, int count, bool merge) {
+    const core::Lang l =
+        host_.UtilsRules().exportInEnglish ? core::Lang::English : host_.Language();
+    const core::Game& game = host_.GameRules();
+    auto progress =
+        platform::Dialogs().StartProgress(core::ExportCaption(l), core::ExportCancelText(l), count);
     QImage merged;
+    bool written = false, stopped = false;
+    int done = 0;
     for (int k = count; k >= 1; --k) {
         const std::string text =
-            core::NumbersToText(store[k - 1].data(), false, " ", game.perDraw, game.pool);
+            core::NumbersToText(draws[k - 1].data(), false, " ", game.perDraw, game.pool);
         const platform::TBitmap* ticket = host_.TicketPicture(text);
         if (!ticket) return;
-        QCoreApplication::processEvents();
+        // Copied before events run: they may draw another ticket on the board.
         const QImage picture = ticket->Image()
                                    .copy(0, 0, TicketWidth, TicketHeight)
                                    .convertToFormat(QImage::Format_RGB32);
         if (merge) {
-            if (merged.isNull()) {
-                merged = QImage(TicketWidth, TicketHeight, QImage::Format_RGB32);
-                merged.fill(Qt::white);
-            }
-            const QRgb white = qRgb(255, 255, 255);
-            for (int y = 0; y < TicketHeight; ++y)
-                for (int x = 0; x < TicketWidth; ++x) {
-                    const QRgb p = picture.pixel(x, y);
-                    if ((p & 0xFFFFFF) != (white & 0xFFFFFF)) merged.setPixel(x, y, p);
-                }
-        } else if (!save(picture, std::to_string(store.DrawCount + 1 - k) + ".bmp")) {
-            return;
+            MergeTicket(merged, picture);
+        } else {
+            if (!SavePicture(picture, std::to_string(draws.DrawCount + 1 - k) + ".bmp", l)) return;
+            written = true;
+        }
+        // Cancel or a closed window ends the export here; what was written stays.
+        if (!progress->Advance(++done) || stopExport_) {
+            stopped = true;
+            break;
         }
     }
-    if (merge && !save(merged, "merged.bmp")) return;
-    platform::Dialogs().ShowMessage(core::ExportDoneMessage(l, folder));
+    // The box goes before the last save and the message, which are not steps.
+    progress.reset();
+    if (merge && !stopped) {
+        if (!SavePicture(merged, "merged.bmp", l)) return;
+        written = true;
+    }
+    if (written && !stopExport_)
+        platform::Dialogs().ShowMessage(core::ExportDoneMessage(l, platform::ProgramFolder()));
 }
 
 void TForm_Utils::Button_Open_binary_fileClick() {

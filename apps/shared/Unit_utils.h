@@ -1,8 +1,12 @@
 #pragma once
 
+#include "core/DrawStore.h"
+#include "core/Lang.h"
 #include "core/Shuffle.h"
 #include "platform/Form.h"
 #include "platform/Memo.h"
+
+#include <QRect>
 
 #include <string>
 
@@ -11,6 +15,7 @@ class TxpButton;
 class TxpWindow;
 class QCheckBox;
 class QGroupBox;
+class QImage;
 class QLabel;
 class QLineEdit;
 class QTimer;
@@ -92,11 +97,27 @@ protected:
     void FormClose() override;
 
 private:
+    // The window's controls at the stored layout's places, box by box.
     void CreateControls();
+    void CreateListTools();
+    void CreateExportBox();
+    void CreateGenerators();
+    void CreateShuffleAndCombinations();
+    void CreateDrawList();
+    void CreateTimers();
+    TxpButton* AddButton(QWidget* parent, const std::string& caption, QRect r,
+                         void (TForm_Utils::*handler)());
     void FormCreate();
     void ShowResultList(const std::vector<int>& numbers);
-    // Runs the export; the caller enables the button again whatever happened.
-    void ExportPictures(int count, bool merge);
+    // Runs the export over the draws as they were at its start; the caller enables the button
+    // again whatever happened.
+    void ExportPictures(const core::DrawStore& draws, int count, bool merge);
+    // Saves a ticket picture in the program folder under a free name; tells the user the file
+    // and the reason when it could not.
+    bool SavePicture(const QImage& picture, const std::string& name, core::Lang l);
+
+    bool exporting_ = false;
+    bool stopExport_ = false;
 
     EditionHost& host_;
 };

@@ -53,6 +53,29 @@ void ScriptedDialogs::RunModal(platform::TForm& form) {
     form.NotifyClosed();
 }
 
+namespace {
+
+class ScriptedProgress : public platform::ProgressBox {
+public:
+    ScriptedProgress(ScriptedDialogs& seam, std::size_t index) : seam_(seam), index_(index) {}
+    bool Advance(int done) override {
+        seam_.progress[index_].steps.push_back(done);
+        return !seam_.onProgress || seam_.onProgress(done);
+    }
+
+private:
+    ScriptedDialogs& seam_;
+    std::size_t index_;
+};
+
+} // namespace
+
+std::unique_ptr<platform::ProgressBox>
+ScriptedDialogs::StartProgress(const std::string& text, const std::string& cancelText, int total) {
+    progress.push_back({text, cancelText, total, {}});
+    return std::make_unique<ScriptedProgress>(*this, progress.size() - 1);
+}
+
 ScopedDialogs::ScopedDialogs() {
     auto seam = std::make_unique<ScriptedDialogs>();
     seam_ = seam.get();

@@ -28,6 +28,14 @@ public:
     std::deque<std::optional<std::string>> files;  // open and save dialogs; empty: cancelled
     // Runs while a form is "shown"; the showing ends when it returns.
     std::function<void(platform::TForm&)> onModal;
+    // Runs at each step of a progress box; false is the user's Cancel. Empty: every step goes on.
+    std::function<bool(int done)> onProgress;
+    struct Progress {
+        std::string text, cancelText;
+        int total = 0;
+        std::vector<int> steps;
+    };
+    std::vector<Progress> progress;
 
     std::vector<Prompt> prompts;
     std::vector<std::string> messages;
@@ -48,6 +56,8 @@ public:
                                             const std::string& fileName) override;
     bool ShellOpen(const std::string& target) override;
     void RunModal(platform::TForm& form) override;
+    std::unique_ptr<platform::ProgressBox>
+    StartProgress(const std::string& text, const std::string& cancelText, int total) override;
 };
 
 // Installs a ScriptedDialogs for the scope of a test.

@@ -39,6 +39,16 @@ TEST_F(FileTest, AFileWithoutAValidLineEmptiesGridCountAndTicket) {
     EXPECT_EQ(form->DrawFileName, "5x36.txt");
 }
 
+TEST_F(FileTest, AFileOfOnlyAByteOrderMarkEmptiesTheGridWithoutAMessage) {
+    Start("2 02.01.2000 1 2 3 4 5\r\n1 01.01.2000 6 7 8 9 10\r\n");
+    dir.write("marked.txt", "\xEF\xBB\xBF");
+    dialogs->files.push_back(dir.file("marked.txt"));
+    form->OpenCtrlO1Click();
+    EXPECT_TRUE(dialogs->messages.empty());
+    EXPECT_EQ(form->DrawCount, 0);
+    EXPECT_EQ(form->StringGrid1->RowCount(), 1);
+}
+
 TEST_F(FileTest, FindListsHitsUnderItsEnglishCaption) {
     Start("2 02.01.2000 5 17 20 31 36\r\n1 01.01.2000 1 2 3 4 6\r\n");
     form->SetRussian();

@@ -73,13 +73,29 @@ TEST(HighLighterWindow, PasteTakesOnlyPlainTextOfAReasonableSize) {
     auto nul = std::make_unique<QMimeData>();
     nul->setText(QString::fromLatin1(" 3\0 4", 5));
     EXPECT_EQ(paste(nul.release()), std::string("1 2 3\0 4 3\0 4", 13));
-    auto huge = std::make_unique<QMimeData>();
-    huge->setText(QString(THighMemo::MaxPasteChars + 1, QLatin1Char('7')));
-    form.Memo1->setPlainText("1 2");
-    EXPECT_EQ(paste(huge.release()), "1 2");
-    ASSERT_EQ(dialogs->messages.size(), 2u);
-    EXPECT_EQ(dialogs->messages[0],
-              "The text is too long to paste here: 4 MB; the HighLighter takes at most 4 MB.");
+    // Sizes read as the text's UTF-8 bytes in MB, never below what the text had.
+    constexpr qsizetype kMB = qsizetype{1} << 20;
+    const QString cyrillic(3 * kMB, QChar(0x0436)); // two bytes each
+    const struct {
+        QString text;
+        const char* figure;
+    } huge[] = {
+        {QString(THighMemo::MaxPasteBytes + 1, QLatin1Char('7')), "5"},
+        {QString(50 * kMB, QLatin1Char('7')), "50"},
+        {QString(50 * kMB - kMB / 50, QLatin1Char('7')), "50"},
+        {cyrillic, "6"},
+    };
+    for (const auto& h : huge) {
+        dialogs->messages.clear();
+        auto data = std::make_unique<QMimeData>();
+        data->setText(h.text);
+        form.Memo1->setPlainText("1 2");
+        EXPECT_EQ(paste(data.release()), "1 2");
+        ASSERT_EQ(dialogs->messages.size(), 2u);
+        EXPECT_EQ(dialogs->messages[0],
+                  "The text is too long to paste here: " + std::string(h.figure) +
+                      " MB; the HighLighter takes at most 4 MB.");
+    }
 }
 
 class Map2Window : public ::testing::Test {

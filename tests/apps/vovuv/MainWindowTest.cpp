@@ -10,6 +10,8 @@
 #include "tests/support/MenuItems.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QTest>
 
@@ -88,6 +90,19 @@ TEST_F(MainWindow, FindEditTakesOnlyDigitsAndBlanks) {
     EXPECT_EQ((*form).Edit_find->text().toStdString(), "12 3");
 }
 
+TEST_F(MainWindow, APasteOfManyMegabytesIntoFindIsCutToItsLength) {
+    Start(kThreeDraws);
+    QString huge;
+    huge.reserve(50 << 20);
+    while (huge.size() < (50 << 20)) huge += QStringLiteral("5 17 ");
+    QGuiApplication::clipboard()->setText(huge);
+    (*form).Edit_find->clear();
+    (*form).Edit_find->setFocus();
+    QTest::keyClick((*form).Edit_find, Qt::Key_V, Qt::ControlModifier);
+    QGuiApplication::clipboard()->clear();
+    EXPECT_EQ((*form).Edit_find->text(), huge.left(TFindEdit::MaxLength));
+}
+
 TEST_F(MainWindow, OpenLoadsAnyFileAndKeepsTheDrawFileName) {
     Start(kThreeDraws);
     dir.write("other.txt", "10 20 30 40 41 42\r\n");
@@ -99,6 +114,29 @@ TEST_F(MainWindow, OpenLoadsAnyFileAndKeepsTheDrawFileName) {
     EXPECT_EQ((*form).DrawFileName, "6x45.txt");
     // Records beyond the new count stay.
     EXPECT_EQ((*form).Draws[2][5], 45);
+}
+
+TEST_F(MainWindow, AFileOfOnlyAByteOrderMarkLoadsAsAnEmptyFileDoes) {
+    Start(kThreeDraws);
+    struct Case {
+        const char* bytes;
+        std::vector<std::string> messages;
+    };
+    const Case cases[] = {
+        {"", {}},
+        {"\xEF\xBB\xBF", {}},
+        // A mark with a line end still leaves that blank line.
+        {"\xEF\xBB\xBF\r\n", {"Error - incorrect lines: 1 "}},
+    };
+    for (const Case& c : cases) {
+        dialogs->messages.clear();
+        dir.write("marked.txt", c.bytes);
+        dialogs->files.push_back(dir.file("marked.txt"));
+        (*form).Open1Click();
+        EXPECT_EQ(dialogs->messages, c.messages) << c.bytes;
+        EXPECT_EQ((*form).DrawCount, 3);
+        EXPECT_EQ((*form).StringGrid1->RowCount(), 4);
+    }
 }
 
 TEST_F(MainWindow, AnUnreadableFileIsNamedAndChangesNothing) {

@@ -4,6 +4,7 @@
 #include "apps/vovuv/Windows.h"
 #include "apps/vovuv/main.h"
 #include "components/skin/xpButton.h"
+#include "core/NumberRoutines.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"
 #include "tests/support/CaptionFit.h"
@@ -381,7 +382,73 @@ TEST_F(UtilsWindow, ExportFailuresAreReportedAndTheButtonComesBack) {
     ASSERT_EQ(dialogs->messages.size(), 1u);
     EXPECT_EQ(dialogs->messages[0].rfind("Could not save file " + dir.file("gone"), 0), 0u)
         << dialogs->messages[0];
+    // With the reason the file system gave.
+    EXPECT_NE(dialogs->messages[0].find(".bmp: No such file or directory"), std::string::npos)
+        << dialogs->messages[0];
     EXPECT_TRUE(u->Button_export->Enabled());
+}
+
+TEST_F(UtilsWindow, ExportWorksOnTheDrawsOfItsStartWhateverHappensMeanwhile) {
+    Load(120);
+    u->CheckBox_Merge->setChecked(false);
+    const core::Draw newest = windows->form1->Draws[0];
+    dir.write("ten.txt", UtilsDrawFile(10));
+    dialogs->onProgress = [&](int done) {
+        if (done == 5) {
+            dialogs->files.push_back(dir.file("ten.txt"));
+            windows->form1->Open1Click();
+        }
+        // A second export does not start while one runs.
+        if (done == 6) u->Button_exportClick();
+        return true;
+    };
+    dialogs->inputs.push_back("30");
+    u->Button_export->click();
+    EXPECT_EQ(windows->form1->DrawCount, 10);
+    EXPECT_EQ(dialogs->prompts.size(), 1u);
+    ASSERT_EQ(dialogs->progress.size(), 1u);
+    EXPECT_EQ(dialogs->progress[0].text, "Charts in last draws");
+    EXPECT_EQ(dialogs->progress[0].cancelText, "Cancel");
+    EXPECT_EQ(dialogs->progress[0].total, 30);
+    EXPECT_EQ(dialogs->progress[0].steps.size(), 30u);
+    std::vector<std::string> names;
+    for (int n = 91; n <= 120; ++n) names.push_back(std::to_string(n) + ".bmp");
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(FilesIn(dir.path(), ".bmp"), names);
+    const QImage written(QString::fromStdString(dir.file("120.bmp")));
+    const auto* ticket =
+        windows->form1->TicketPicture(core::NumbersToText(newest.data(), false, " ", 6, 45));
+    EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), ticket->Image().copy(0, 0, 345, 410));
+    EXPECT_EQ(dialogs->messages.back(), "bmp files has been created in directory " + dir.path());
+}
+
+TEST_F(UtilsWindow, CancelOrClosingTheWindowEndsAnExportAndKeepsWhatWasWritten) {
+    Load(120);
+    struct Case {
+        bool merge, close;
+        std::vector<std::string> files;
+        std::size_t messages;
+    };
+    const Case cases[] = {
+        {false, false, {"101.bmp", "102.bmp", "103.bmp"}, 1},
+        {false, true, {"101.bmp", "102.bmp", "103.bmp"}, 0},
+        {true, false, {}, 0},
+    };
+    for (const Case& c : cases) {
+        for (const auto& name : FilesIn(dir.path(), ".bmp"))
+            std::filesystem::remove(dir.file(name));
+        dialogs->messages.clear();
+        u->CheckBox_Merge->setChecked(c.merge);
+        dialogs->onProgress = [&](int done) {
+            if (done == 3 && c.close) u->close();
+            return done < 3 || c.close;
+        };
+        dialogs->inputs.push_back("20");
+        u->Button_export->click();
+        EXPECT_EQ(FilesIn(dir.path(), ".bmp"), c.files) << c.merge << c.close;
+        EXPECT_EQ(dialogs->messages.size(), c.messages) << c.merge << c.close;
+        EXPECT_TRUE(u->Button_export->Enabled());
+    }
 }
 
 TEST_F(UtilsWindow, ExportOfNothingWritesNoFileAndReportsNoSuccess) {
