@@ -135,14 +135,13 @@ TEST(RequestTarget, BlanksAndHighBytesArePercentEncodedAndNothingElse) {
         {"/a%20b?q=1&r=\"<>\"", "/a%20b?q=1&r=\"<>\""},
         {"/\xFF\x80 ", "/%FF%80%20"},
     };
-    for (const auto& [raw, wire] : cases) {
-        EXPECT_EQ(core::EncodeRequestTarget(raw), wire);
-        EXPECT_EQ(core::EncodeRequestTarget(wire), wire); // never twice
-    }
     core::RequestFields f;
     f.method = "GET";
-    f.path = "/a b";
-    EXPECT_EQ(core::RequestLines(f)[0], "GET /a%20b HTTP/1.0");
+    for (const auto& [raw, wire] : cases) {
+        f.path = raw;
+        EXPECT_EQ(core::RequestLines(f)[0], "GET " + wire + " HTTP/1.0");
+        EXPECT_EQ(core::EncodeRequestTarget(wire), wire); // never twice
+    }
 }
 
 TEST(ContentLength, RepeatsOfOneValueAreOneLengthAndDifferingValuesNone) {
@@ -276,18 +275,6 @@ TEST(Relocation, BlanksAndHighBytesOfTheNewTargetAreEncoded) {
     core::ApplyLocation(t, "/moved x\xC2\x85X-Injected: 1/6x45.txt", false);
     EXPECT_EQ(t.path, "/moved%20x%C2%85X-Injected:%201/6x45.txt");
     EXPECT_EQ(t.location, "http://old.host/moved%20x%C2%85X-Injected:%201/6x45.txt");
-    auto bare = Target();
-    core::ApplyLocation(bare, "a b.txt", false);
-    EXPECT_EQ(bare.path, "http://old.host/a%20b.txt");
-    core::HttpTarget p;
-    p.path = "http://site:81/a";
-    core::ApplyLocation(p, "/\xD0\xB0 b", true);
-    EXPECT_EQ(p.path, "http://site:81/%D0%B0%20b");
-    // A host cannot be encoded: the caller refuses it.
-    auto h = Target();
-    core::ApplyLocation(h, "http://bad host/x", false);
-    EXPECT_TRUE(core::HasBlankOrHighByte(h.host));
-    EXPECT_FALSE(core::HasBlankOrHighByte("new.host"));
 }
 
 TEST(Relocation, ReportsTheSchemeSoHttpsCanBeRefused) {
