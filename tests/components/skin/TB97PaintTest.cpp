@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace skin_test;
 
 namespace {
@@ -262,11 +264,8 @@ TEST(TToolbarButton97, DropdownArrowAndComboPart) {
 // image list or as the glyph; so are their disabled forms.
 TEST(TToolbarButton97, GlyphsWithAlphaKeepTheirPixels) {
     auto count = [](const QImage& image, TColor color) {
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                n += image.pixel(x, y) == platform::ToQColor(color).rgba();
-        return n;
+        const auto* p = reinterpret_cast<const QRgb*>(image.constBits());
+        return std::count(p, p + image.width() * image.height(), platform::ToQColor(color).rgba());
     };
     for (const bool alpha : {true, false})
         for (const bool fromList : {true, false}) {
@@ -274,7 +273,7 @@ TEST(TToolbarButton97, GlyphsWithAlphaKeepTheirPixels) {
             QImage ring(16, 16, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
             ring.fill(alpha ? Qt::transparent : Qt::white);
             QPainter(&ring).drawEllipse(2, 2, 11, 11);
-            const int inked = count(ring, core::clBlack);
+            const auto inked = count(ring, core::clBlack);
             platform::TImageList list(16, 16);
             list.Add(ring);
             TToolbarButton97 b;
