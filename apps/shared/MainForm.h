@@ -198,8 +198,9 @@ public:
     void DrawBoard(const std::string& numbersText);
 
     // Language.
-    void SetRussian();
-    void SetEnglish();
+    void SetLanguage(core::Lang lang);
+    void SetRussian() { SetLanguage(core::Lang::Russian); }
+    void SetEnglish() { SetLanguage(core::Lang::English); }
     void ToggleLanguage();
 
     // Settings file: the window's place, the language and the site login.
