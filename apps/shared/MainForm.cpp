@@ -313,19 +313,11 @@ void TMainForm::ApplySharedTexts(core::Lang lang) {
     ApplyLanguage(lang);
 }
 
-void TMainForm::SetRussian() {
-    lang_ = core::Lang::Russian;
-    ApplySharedTexts(core::Lang::Russian);
-}
-
-void TMainForm::SetEnglish() {
-    lang_ = core::Lang::English;
-    ApplySharedTexts(core::Lang::English);
+void TMainForm::SetLanguage(core::Lang lang) {
+    lang_ = lang;
+    ApplySharedTexts(lang);
 }
 
 void TMainForm::ToggleLanguage() {
-    if (Language() == core::Lang::Russian)
-        SetEnglish();
-    else
-        SetRussian();
+    SetLanguage(lang_ == core::Lang::Russian ? core::Lang::English : core::Lang::Russian);
 }
