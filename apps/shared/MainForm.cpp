@@ -235,7 +235,8 @@ bool TMainForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     }
     for (const MenuEntry& e : menuEntries_) {
         const QKeyCombination k = e.shortcut;
-        if (e.run && k.key() != Qt::Key_unknown && k.key() == key &&
+        // A disabled item's key does nothing, as its click does.
+        if (e.run && e.action->isEnabled() && k.key() != Qt::Key_unknown && k.key() == key &&
             k.keyboardModifiers() == modifiers) {
             e.run();
             return true;
