@@ -1,5 +1,6 @@
 #include "core/HttpText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -217,13 +218,22 @@ std::vector<std::string> RequestLines(const RequestFields& f) {
     return lines;
 }
 
+namespace {
+
+// A byte no request line may carry as it is.
+bool BlankOrHigh(char c) {
+    return c == ' ' || static_cast<unsigned char>(c) >= 0x80;
+}
+
+} // namespace
+
 std::string EncodeRequestTarget(const std::string& target) {
     static const char* hex = "0123456789ABCDEF";
     std::string out;
     out.reserve(target.size());
     for (char c : target) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b == ' ' || b >= 0x80) {
+        if (BlankOrHigh(c)) {
+            const auto b = static_cast<unsigned char>(c);
             out += '%';
             out += hex[b >> 4];
             out += hex[b & 15];
@@ -235,9 +245,7 @@ std::string EncodeRequestTarget(const std::string& target) {
 }
 
 bool HasBlankOrHighByte(const std::string& text) {
-    for (char c : text)
-        if (c == ' ' || static_cast<unsigned char>(c) >= 0x80) return true;
-    return false;
+    return std::any_of(text.begin(), text.end(), BlankOrHigh);
 }
 
 std::optional<long long> MergeContentLength(long long current, const std::string& value) {

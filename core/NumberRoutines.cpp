@@ -64,12 +64,6 @@ std::string NumbersToText(const std::uint8_t* numbers, bool pad, std::string_vie
     return text;
 }
 
-std::string ZeroPad(long long number, long long reference) {
-    std::string out;
-    AppendPadded(out, number, IntDigits(reference));
-    return out;
-}
-
 bool HasNumber(int value, const std::uint8_t* numbers, int count) {
     for (int i = 0; i < count; ++i)
         if (numbers[i] == value) return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Lang.h"
+#include "core/NumberWriter.h" // ZeroPad and the other number texts
 
 #include <cstdint>
 #include <stdexcept>
@@ -29,9 +30,6 @@ void ParseNumbers(std::string_view text, std::uint8_t* numbers, int capacity);
 // The first count numbers joined by separator; Pad writes them two digits wide against pool.
 std::string NumbersToText(const std::uint8_t* numbers, bool pad, std::string_view separator,
                           int count, int pool);
-
-// number left-padded with zeros to as many digits as reference has.
-std::string ZeroPad(long long number, long long reference);
 
 bool HasNumber(int value, const std::uint8_t* numbers, int count);
 

@@ -2,6 +2,12 @@
 
 namespace core {
 
+std::string ZeroPad(long long number, long long reference) {
+    std::string out;
+    AppendPadded(out, number, IntDigits(reference));
+    return out;
+}
+
 std::string FormatRatio(long long numerator, long long denominator, int decimals) {
     std::string out;
     AppendRatio(out, numerator, denominator, decimals);

@@ -38,6 +38,9 @@ inline void AppendPadded(std::string& out, long long value, int width) {
     out.append(buf, end);
 }
 
+// number left-padded with zeros to as many digits as reference has.
+std::string ZeroPad(long long number, long long reference);
+
 inline std::string IntText(long long value) {
     std::string s;
     AppendInt(s, value);

@@ -3,7 +3,6 @@
 #include "core/BiText.h"
 #include "core/CountCommon.h"
 #include "core/Format.h"
-#include "core/NumberWriter.h"
 #include "core/LineBuilder.h"
 #include "core/NumberRoutines.h"
 #include "core/NumberWriter.h"

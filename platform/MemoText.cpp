@@ -147,22 +147,25 @@ std::size_t MemoText::Find(std::size_t line, std::size_t& offset) const {
     return p;
 }
 
-std::string_view MemoText::Line(std::size_t i) const {
+MemoText::LinePlace MemoText::Place(std::size_t i) const {
     std::size_t off = 0;
     const std::size_t p = Find(i, off);
     if (p >= pieces_.size()) return {};
     const Piece& piece = pieces_[p];
-    if (piece.owned) return piece.own[off];
-    return base_->At(piece.reversed ? piece.first + piece.count - 1 - off : piece.first + off);
+    if (piece.owned) return {&piece.own[off]};
+    return {nullptr, piece.reversed ? piece.first + piece.count - 1 - off : piece.first + off};
+}
+
+std::string_view MemoText::Line(std::size_t i) const {
+    const LinePlace at = Place(i);
+    if (at.own) return *at.own;
+    return at.base == LinePlace::None ? std::string_view() : base_->At(at.base);
 }
 
 std::size_t MemoText::LineSize(std::size_t i) const {
-    std::size_t off = 0;
-    const std::size_t p = Find(i, off);
-    if (p >= pieces_.size()) return 0;
-    const Piece& piece = pieces_[p];
-    if (piece.owned) return piece.own[off].size();
-    return base_->SizeAt(piece.reversed ? piece.first + piece.count - 1 - off : piece.first + off);
+    const LinePlace at = Place(i);
+    if (at.own) return at.own->size();
+    return at.base == LinePlace::None ? 0 : base_->SizeAt(at.base);
 }
 
 std::size_t MemoText::LineCount() const {
@@ -185,15 +188,11 @@ TextPos MemoText::Clamp(TextPos p) const {
 }
 
 std::string_view MemoText::PassingLine(std::size_t i, std::string& scratch) const {
-    std::size_t off = 0;
-    const std::size_t p = Find(i, off);
-    if (p >= pieces_.size()) return {};
-    const Piece& piece = pieces_[p];
-    if (piece.owned) return piece.own[off];
-    const std::size_t index =
-        piece.reversed ? piece.first + piece.count - 1 - off : piece.first + off;
-    if (!base_->source) return base_->At(index);
-    base_->source->Write(index, scratch);
+    const LinePlace at = Place(i);
+    if (at.own) return *at.own;
+    if (at.base == LinePlace::None) return {};
+    if (!base_->source) return base_->At(at.base);
+    base_->source->Write(at.base, scratch);
     return scratch;
 }
 

@@ -108,6 +108,14 @@ private:
     };
 
     std::size_t Find(std::size_t line, std::size_t& offset) const;
+    // Where line i is: an edited line of its own, or the base line at `base`; neither past the
+    // end.
+    struct LinePlace {
+        static constexpr std::size_t None = SIZE_MAX;
+        const std::string* own = nullptr;
+        std::size_t base = None;
+    };
+    LinePlace Place(std::size_t i) const;
     // Line i for a pass over the text: a source's line is written into scratch, not among the
     // lines made last, so a paste of hundreds of megabytes leaves none of its lines behind.
     std::string_view PassingLine(std::size_t i, std::string& scratch) const;

@@ -97,14 +97,13 @@ void THighMemo::insertFromMimeData(const QMimeData* source) {
     const QString text = source ? source->text() : QString();
     if (text.isEmpty()) return;
     // Colouring word by word, a text of many megabytes would hold the window for minutes.
-    // Sizes are the text's bytes in UTF-8, what it takes in a file; a character is at least one.
-    if (text.size() > MaxPasteBytes || Utf8Size(text) > MaxPasteBytes) {
+    // Sizes are the text's bytes in UTF-8, what it takes in a file.
+    if (const long long bytes = Utf8Size(text); bytes > MaxPasteBytes) {
         // The window speaks English in both languages.
-        platform::Dialogs().ShowMessage("The text is too long to paste here: " +
-                                        std::to_string(core::MegabytesNotBelow(Utf8Size(text))) +
-                                        " MB; the HighLighter takes at most " +
-                                        std::to_string(core::MegabytesNotBelow(MaxPasteBytes)) +
-                                        " MB.");
+        platform::Dialogs().ShowMessage(
+            "The text is too long to paste here: " +
+            std::to_string(core::MegabytesNotBelow(bytes)) + " MB; the HighLighter takes at most " +
+            std::to_string(core::MegabytesNotBelow(MaxPasteBytes)) + " MB.");
         return;
     }
     insertPlainText(text);

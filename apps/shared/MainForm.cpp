@@ -235,7 +235,8 @@ bool TMainForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     }
     for (const MenuEntry& e : menuEntries_) {
         const QKeyCombination k = e.shortcut;
-        if (e.run && k.key() != Qt::Key_unknown && k.key() == key &&
+        // A disabled item's key does nothing, as its click does.
+        if (e.run && e.action->isEnabled() && k.key() != Qt::Key_unknown && k.key() == key &&
             k.keyboardModifiers() == modifiers) {
             e.run();
             return true;
@@ -313,19 +314,11 @@ void TMainForm::ApplySharedTexts(core::Lang lang) {
     ApplyLanguage(lang);
 }
 
-void TMainForm::SetRussian() {
-    lang_ = core::Lang::Russian;
-    ApplySharedTexts(core::Lang::Russian);
-}
-
-void TMainForm::SetEnglish() {
-    lang_ = core::Lang::English;
-    ApplySharedTexts(core::Lang::English);
+void TMainForm::SetLanguage(core::Lang lang) {
+    lang_ = lang;
+    ApplySharedTexts(lang);
 }
 
 void TMainForm::ToggleLanguage() {
-    if (Language() == core::Lang::Russian)
-        SetEnglish();
-    else
-        SetRussian();
+    SetLanguage(lang_ == core::Lang::Russian ? core::Lang::English : core::Lang::Russian);
 }

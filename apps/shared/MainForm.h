@@ -19,7 +19,6 @@
 #include <QKeyCombination>
 #include <QPointer>
 
-#include <any>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -86,12 +85,14 @@ template <class Form> struct MenuRow {
 
 template <class Form> inline constexpr MenuRow<Form> MenuSeparator{nullptr, {nullptr, nullptr}};
 
+class TMainForm;
+
 // An item built from a menu row.
 struct MenuEntry {
     QAction* action;
     core::BiText text;
     std::function<void()> run;
-    std::any handler; // the row's, to find the items that run it
+    void (TMainForm::*handler)(); // the row's, to find the items that run it
     QKeyCombination shortcut;
     bool carriesLanguage;
 };
@@ -168,7 +169,7 @@ public:
     std::vector<QPointer<QAction>> ItemsRunning(void (Form::*handler)()) const {
         std::vector<QPointer<QAction>> items;
         for (const MenuEntry& e : menuEntries_)
-            if (const auto* h = std::any_cast<void (Form::*)()>(&e.handler); h && *h == handler)
+            if (e.handler == static_cast<void (TMainForm::*)()>(handler))
                 items.emplace_back(e.action);
         return items;
     }
@@ -198,8 +199,9 @@ public:
     void DrawBoard(const std::string& numbersText);
 
     // Language.
-    void SetRussian();
-    void SetEnglish();
+    void SetLanguage(core::Lang lang);
+    void SetRussian() { SetLanguage(core::Lang::Russian); }
+    void SetEnglish() { SetLanguage(core::Lang::English); }
     void ToggleLanguage();
 
     // Settings file: the window's place, the language and the site login.
@@ -273,7 +275,8 @@ protected:
             std::function<void()> run;
             if (row.handler) run = [&form, h = row.handler] { (form.*h)(); };
             AddEntry(menu, row.start,
-                     {nullptr, row.text, std::move(run), row.handler, row.shortcut,
+                     {nullptr, row.text, std::move(run),
+                      static_cast<void (TMainForm::*)()>(row.handler), row.shortcut,
                       row.carriesLanguage});
         }
     }

@@ -17,12 +17,7 @@ void TMainForm::ReadSettings() {
             platform::InProgramFolder(GameRules().settingsFileName()), core::MaxSettingsFileBytes);
         const core::SettingsRead s = core::ParseSettingsLines(lines);
         ApplyWindowSettings(*this, s);
-        if (s.language) {
-            if (*s.language == core::Lang::Russian)
-                SetRussian();
-            else
-                SetEnglish();
-        }
+        if (s.language) SetLanguage(*s.language);
         if (s.login) UserLogin = platform::Cp1251ToUtf8(*s.login);
         if (s.password) UserPassword = platform::Cp1251ToUtf8(*s.password);
     } catch (const std::exception&) {

@@ -404,7 +404,7 @@ void TForm_Utils::Button_exportClick() {
         platform::Dialogs().ShowMessage(e.what());
     }
     if (count > 0)
-        ExportPictures(draws, count, CheckBox_Merge->isChecked());
+        ExportPictures(draws, count, CheckBox_Merge->isChecked(), l);
     else if (draws.DrawCount <= 0)
         platform::Dialogs().ShowMessage(
             core::BiText{"Нет тиражей для экспорта", "No draws to export"}(l));
@@ -459,9 +459,8 @@ bool TForm_Utils::SavePicture(const QImage& picture, const std::string& name, co
     return false;
 }
 
-void TForm_Utils::ExportPictures(const core::DrawStore& draws, int count, bool merge) {
-    const core::Lang l =
-        host_.UtilsRules().exportInEnglish ? core::Lang::English : host_.Language();
+void TForm_Utils::ExportPictures(const core::DrawStore& draws, int count, bool merge,
+                                 core::Lang l) {
     const core::Game& game = host_.GameRules();
     auto progress =
         platform::Dialogs().StartProgress(core::ExportCaption(l), core::ExportCancelText(l), count);

@@ -109,9 +109,9 @@ private:
                          void (TForm_Utils::*handler)());
     void FormCreate();
     void ShowResultList(const std::vector<int>& numbers);
-    // Runs the export over the draws as they were at its start; the caller enables the button
-    // again whatever happened.
-    void ExportPictures(const core::DrawStore& draws, int count, bool merge);
+    // Runs the export over the draws as they were at its start, its texts in l; the caller
+    // enables the button again whatever happened.
+    void ExportPictures(const core::DrawStore& draws, int count, bool merge, core::Lang l);
     // Saves a ticket picture in the program folder under a free name; tells the user the file
     // and the reason when it could not.
     bool SavePicture(const QImage& picture, const std::string& name, core::Lang l);

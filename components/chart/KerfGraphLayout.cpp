@@ -271,7 +271,6 @@ bool LayOutScale(const KerfGraphModel& m, const FontMetrics& fm, ChartLayout& l)
     l.RowHeight = RoundInt(d.PlotHeight / static_cast<long double>(d.NumYLegends + 1));
     l.ZeroY = d.MarginTop + l.RowHeight * (d.NumYLegends - gap);
     l.AxisY = gap < 0 ? d.MarginTop + l.RowHeight * d.NumYLegends : l.ZeroY;
-    l.unsupported = d.GraphType < 1 || d.GraphType > 9;
     if (l.ColumnWidth <= 0 || l.RowHeight <= 0) return false;
 
     const int cw = l.ColumnWidth, rh = l.RowHeight;
@@ -350,6 +349,7 @@ ChartLayout LayOutChart(const KerfGraphModel& m, const FontMetrics& fm) {
         LayOutHorizontalBars(m, fm, l);
         return l;
     }
+    l.unsupported = d.GraphType < 1 || d.GraphType > 9;
     if (!LayOutScale(m, fm, l)) return l;
     l.drawable = true;
 

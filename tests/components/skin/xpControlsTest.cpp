@@ -246,28 +246,38 @@ TEST(xpButton, FlatLook) {
                  "flat pressed and hot");
 }
 
-// With ParentFont (the default) the caption takes the parent's font and follows it; setting
-// Font turns it off. A button without a parent keeps its own bold navy font.
-TEST(xpButton, ParentFont) {
-    EXPECT_EQ(std::tuple(TxpButton().Font().Bold, TxpButton().Font().Color),
-              std::tuple(true, core::clNavy));
+// With ParentFont (the default) a button draws with its parent's font and follows its changes;
+// setting Font turns it off. ParentColor (off by default) likewise.
+template <class Button> class ParentLook : public testing::Test {};
+using Buttons = testing::Types<TxpButton, TToolbarButton97>;
+TYPED_TEST_SUITE(ParentLook, Buttons);
+
+TYPED_TEST(ParentLook, FollowsTheParentUntilSetOnTheButton) {
+    const platform::TFont own = TypeParam().Font();
     QWidget parent;
-    auto* b = new TxpButton(&parent);
-    EXPECT_TRUE(b->ParentFont());
-    EXPECT_EQ(std::tuple(b->Font().Bold, b->Font().Color), std::tuple(false, core::clWindowText));
+    auto* b = new TypeParam(&parent);
+    b->resize(75, 25);
+    b->SetCaption("File");
+    EXPECT_EQ(std::tuple(b->ParentFont(), b->Font().Bold), std::tuple(true, false));
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(20);
+    f.setBold(true);
     parent.setFont(f);
-    EXPECT_EQ(b->Font().Size, 15);
+    EXPECT_EQ(std::tuple(b->Font().Name, b->Font().Size, b->Font().Bold),
+              std::tuple(std::string("Arial"), 15, true));
     const QImage big = Render(*b);
     b->SetParentFont(false);
     EXPECT_NE(Render(*b), big);
-    EXPECT_TRUE(b->Font().Bold);
     b->SetParentFont(true);
-    platform::TFont own;
-    own.Size = 9;
     b->SetFont(own);
     EXPECT_FALSE(b->ParentFont());
-    parent.setFont(QFont(QStringLiteral("Arial"), 30));
-    EXPECT_EQ(b->Font().Size, 9);
+    if constexpr (requires { b->SetParentColor(true); }) {
+        parent.setPalette(QPalette(QColor(200, 0, 0)));
+        EXPECT_EQ(b->Color(), core::clBtnFace);
+        b->SetParentColor(true);
+        EXPECT_EQ(At(Render(*b), 0, 0), Rgb(200, 0, 0));
+        b->SetColor(core::clBlue);
+        EXPECT_EQ(std::tuple(b->ParentColor(), At(Render(*b), 0, 0)),
+                  std::tuple(false, core::clBlue));
+    }
 }

@@ -1,52 +1,55 @@
-#include "components/skin/KeyHold.h"
 #include "components/skin/TB97Ctls.h"
 #include "components/skin/xpButton.h"
 #include "platform/Form.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
-#include <vector>
+#include <sstream>
+#include <string>
+#include <tuple>
 
 namespace {
 
-struct Key {
-    char what; // P press, R release, F the keyboard went elsewhere
-    int key;
-    bool repeat;
-    std::uint64_t time;
-};
-
-void Send(QWidget& target, QEvent::Type type, int key, bool repeat, std::uint64_t time) {
-    QKeyEvent e(type, key, Qt::NoModifier, QString(), repeat);
-    e.setTimestamp(time);
-    QApplication::sendEvent(&target, &e);
-}
-
-// A key held down for a while as an X server may send it: a press, then pairs of a release and
-// a press at one time, flagged as repeats or not, then the release.
-void Hold(QWidget& target, int key, bool flagged) {
-    Send(target, QEvent::KeyPress, key, false, 1000);
-    for (std::uint64_t t = 1660; t < 2500; t += 40) {
-        Send(target, QEvent::KeyRelease, key, flagged, t);
-        Send(target, QEvent::KeyPress, key, flagged, t);
+// Keys as "E+100" (Enter pressed at 100), "X-*760" (Esc released, flagged as a repeat), "S+0"
+// (Space), "F" (the window deactivated).
+void Keys(QWidget& target, const std::string& keys) {
+    std::istringstream in(keys);
+    for (std::string k; in >> k;) {
+        if (k == "F") {
+            QEvent deactivate(QEvent::WindowDeactivate);
+            QApplication::sendEvent(&target, &deactivate);
+            continue;
+        }
+        const int key = k[0] == 'E' ? Qt::Key_Return : k[0] == 'X' ? Qt::Key_Escape : Qt::Key_Space;
+        const bool flagged = k[2] == '*';
+        QKeyEvent e(k[1] == '+' ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier,
+                    QString(), flagged);
+        e.setTimestamp(std::stoull(k.substr(flagged ? 3 : 2)));
+        QApplication::sendEvent(&target, &e);
     }
-    Send(target, QEvent::KeyRelease, key, false, 2510);
 }
 
-// A dialog with OK (Default) and Cancel (Cancel) that leaves Esc to its buttons.
+// A key held down as an X server may send it: a press, pairs of a release and a press at one
+// time (flagged as repeats or not), the release.
+std::string Held(char key, bool flagged) {
+    const std::string k(1, key), f = flagged ? "*" : "";
+    std::string keys = k + "+1000";
+    for (int t = 1660; t < 2500; t += 40)
+        keys += " " + k + "-" + f + std::to_string(t) + " " + k + "+" + f + std::to_string(t);
+    return keys + " " + k + "-2510";
+}
+
+// Two Default buttons, a Cancel toolbar button and another button; Esc is left to the buttons.
 struct Dialog : platform::TForm {
-    TxpButton ok{clientArea()}, other{clientArea()};
+    TxpButton ok{clientArea()}, ok2{clientArea()}, other{clientArea()};
     TToolbarButton97 cancel{clientArea()};
     std::string clicked;
     Dialog() {
-        ok.SetDefault(true);
-        ok.OnClick = [this] { clicked += "ok "; };
+        for (TxpButton* b : {&ok, &ok2})
+            b->SetDefault(true), b->OnClick = [this] { clicked += "ok "; };
         other.OnClick = [this] { clicked += "other "; };
         cancel.SetCancel(true);
         cancel.OnClick = [this] { clicked += "cancel "; };
@@ -56,78 +59,24 @@ struct Dialog : platform::TForm {
 
 } // namespace
 
-TEST(KeyHold, APressStartsAHoldOnlyWhenNoRepeatOfAHeldKey) {
-    const int enter = Qt::Key_Return, esc = Qt::Key_Escape;
-    struct Case {
-        const char* name;
-        std::vector<Key> keys;
-        int starts;
+// One key runs one command, once however long it is held: Enter the first Default button's (not
+// the second's), Esc the Cancel button's, Enter or Space a button pressed by it (not the Default
+// button's too). A press is a repeat when flagged, when its key was not released, or when it
+// comes at the time of its own key's release (a pair); time 0 pairs nothing.
+TEST(KeyHold, OneKeyClicksOneButtonOnce) {
+    const std::tuple<bool, std::string, const char*> cases[] = {
+        {false, "E+100 E-150 E+300", "ok ok "}, {false, "E+100 E+760", "ok "},
+        {false, "E-760 X+760", "cancel "},      {false, "E+0 E-0 E+0", "ok ok "},
+        {false, "E+100 X+120", "ok cancel "},   {false, "E+100 F E+900", "ok ok "},
+        {false, Held('E', true), "ok "},        {false, Held('E', false), "ok "},
+        {false, Held('X', true), "cancel "},    {false, Held('X', false), "cancel "},
+        {true, Held('E', true), "other "},      {true, Held('E', false), "other "},
+        {true, Held('S', true), "other "},      {true, Held('S', false), "other "},
     };
-    const Case cases[] = {
-        {"a click", {{'P', enter, false, 100}, {'R', enter, false, 150}}, 1},
-        {"two clicks",
-         {{'P', enter, false, 100}, {'R', enter, false, 150}, {'P', enter, false, 300}},
-         2},
-        {"flagged repeats",
-         {{'P', enter, false, 100}, {'R', enter, true, 760}, {'P', enter, true, 760}},
-         1},
-        {"unflagged pairs",
-         {{'P', enter, false, 100},
-          {'R', enter, false, 760},
-          {'P', enter, false, 760},
-          {'R', enter, false, 800},
-          {'P', enter, false, 800}},
-         1},
-        {"presses without releases", {{'P', enter, false, 100}, {'P', enter, false, 760}}, 1},
-        {"a pair of another key", {{'R', esc, false, 760}, {'P', enter, false, 760}}, 1},
-        {"no time pairs nothing",
-         {{'P', enter, false, 0}, {'R', enter, false, 0}, {'P', enter, false, 0}},
-         2},
-        {"two keys", {{'P', enter, false, 100}, {'P', esc, false, 120}}, 2},
-        {"release gone elsewhere",
-         {{'P', enter, false, 100}, {'F', 0, false, 0}, {'P', enter, false, 900}},
-         2},
-    };
-    for (const Case& k : cases) {
-        TKeyHold hold;
-        int starts = 0;
-        for (const Key& key : k.keys) {
-            if (key.what == 'P') starts += hold.Press(key.key, key.repeat, key.time);
-            if (key.what == 'R') hold.Release(key.key, key.repeat, key.time);
-            if (key.what == 'F') hold.Forget();
-        }
-        EXPECT_EQ(starts, k.starts) << k.name;
-    }
-}
-
-// However an X server sends a held Enter or Esc, the Default or Cancel button clicks once, and
-// a focused button pressed by a held key clicks once.
-TEST(KeyHold, AHeldKeyClicksOnce) {
-    for (const bool flagged : {true, false}) {
+    for (const auto& [toOther, keys, clicked] : cases) {
         Dialog d;
         d.show();
-        Hold(d, Qt::Key_Return, flagged);
-        Hold(d, Qt::Key_Escape, flagged);
-        EXPECT_EQ(d.clicked, "ok cancel ") << "flagged " << flagged;
-        d.clicked.clear();
-        Hold(d.other, Qt::Key_Return, flagged);
-        Hold(d.other, Qt::Key_Space, flagged);
-        EXPECT_EQ(d.clicked, "other other ") << "flagged " << flagged;
+        Keys(toOther ? static_cast<QWidget&>(d.other) : d, keys);
+        EXPECT_EQ(d.clicked, clicked) << keys.substr(0, 30) << " to other " << toOther;
     }
-}
-
-// The focused button takes Enter; the Default button does not click on it too.
-TEST(KeyHold, OneEnterRunsOneCommand) {
-    Dialog d;
-    d.show();
-    d.other.setFocus();
-    QTest::keyClick(&d.other, Qt::Key_Return);
-    EXPECT_EQ(d.clicked, "other ");
-    // A second Default button sees no key the first one used.
-    TxpButton second(d.clientArea());
-    second.SetDefault(true);
-    second.OnClick = [&] { d.clicked += "second "; };
-    d.clicked.clear();
-    QTest::keyClick(&d, Qt::Key_Return);
-    EXPECT_EQ(std::count(d.clicked.begin(), d.clicked.end(), ' '), 1) << d.clicked;
 }
