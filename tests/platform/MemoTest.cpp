@@ -1,5 +1,7 @@
 #include "platform/Memo.h"
 
+#include "bench/support/Memory.h"
+#include "core/LineSource.h"
 #include "platform/FreedMemory.h"
 
 #include <QApplication>
@@ -13,7 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 
 using namespace platform;
 
@@ -263,42 +264,23 @@ TEST(MemoClipboard, CopyIsWrittenOnlyWhenPasted) {
     EXPECT_EQ(memo.Lines(), (std::vector<std::string>{"oo"}));
 }
 
-// Lines of about 40 KB made on demand, as Stats duples writes them at 10,000 draws.
-class WideSource : public core::LineSource {
-public:
-    WideSource() { MeasureLines(); }
-    std::size_t Count() const override { return 1000; }
-    std::size_t LineBytes(std::size_t) const override { return 40000; }
-    void Write(std::size_t i, std::string& out) const override {
-        out.assign(40000, static_cast<char>('0' + i % 10));
-    }
-};
-
-double ResidentMB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
-    return 0;
-}
-
-// Another program's paste of the whole text: once served and let go, the program holds no
-// more than it did before (none of the lines made for it stays).
+// Another program's paste of the whole text, lines of 40 KB as Stats duples writes them at 10,000
+// draws: once served and let go, none of the lines made for it stays resident.
 TEST(MemoClipboard, AServedPasteLeavesNothingResident) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the sanitizers' allocator keeps freed memory";
 #endif
     TMemo memo;
-    memo.SetSource(std::make_shared<WideSource>());
+    memo.SetSource(core::MakeRowLines(
+        {}, 1000, 0, [](int, std::size_t) { return std::size_t{40000}; },
+        [](int, std::size_t i, std::string& out) { out.assign(40000, char('0' + i % 10)); }));
     memo.SelectAll();
     memo.CopyToClipboard();
     HandBackFreedMemory(TrimBytes);
-    const double before = ResidentMB();
-    {
-        const QByteArray served = QApplication::clipboard()->mimeData()->data("text/plain");
-        ASSERT_EQ(served.size(), 1000 * 40001); // each line with its line end
-    }
+    const double before = bench_support::StatusMB("VmRSS:");
+    // Each line with its line end.
+    ASSERT_EQ(QApplication::clipboard()->mimeData()->data("text/plain").size(), 1000 * 40001);
     HandBackFreedMemory(TrimBytes);
-    EXPECT_LT(ResidentMB() - before, 2.0);
+    EXPECT_LT(bench_support::StatusMB("VmRSS:") - before, 2.0);
     QApplication::clipboard()->clear();
 }
