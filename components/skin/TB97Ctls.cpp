@@ -240,11 +240,6 @@ bool TToolbarButton97::eventFilter(QObject* watched, QEvent* e) {
         if (windowKeys_.Press(k->key(), k->isAutoRepeat(), k->timestamp())) Click();
         return true;
     }
-    case QEvent::KeyRelease: {
-        const auto* k = static_cast<QKeyEvent*>(e);
-        windowKeys_.Release(k->key(), k->isAutoRepeat(), k->timestamp());
-        break;
-    }
     case QEvent::WindowDeactivate:
     case QEvent::Hide:
         windowKeys_.Forget();

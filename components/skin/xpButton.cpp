@@ -119,11 +119,6 @@ bool TxpButton::eventFilter(QObject* watched, QEvent* e) {
         // Default or Cancel button's, nor anything the window itself would do with it.
         return true;
     }
-    case QEvent::KeyRelease: {
-        const auto* k = static_cast<QKeyEvent*>(e);
-        if (IsWindowKey(k->key())) windowKeys_.Release(k->key(), k->isAutoRepeat(), k->timestamp());
-        return false;
-    }
     case QEvent::WindowDeactivate:
     case QEvent::Hide:
         windowKeys_.Forget();

@@ -79,7 +79,6 @@ void TxpPressControl::keyPressEvent(QKeyEvent* e) {
 }
 
 void TxpPressControl::keyReleaseEvent(QKeyEvent* e) {
-    if (IsPressKey(e->key())) keys_.Release(e->key(), e->isAutoRepeat(), e->timestamp());
     // Only the release of the key that pressed acts.
     if (e->isAutoRepeat() || pressKey_ == 0 || e->key() != pressKey_) {
         e->ignore();

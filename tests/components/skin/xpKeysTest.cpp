@@ -1,9 +1,13 @@
 #include "components/skin/TB97Ctls.h"
 #include "components/skin/xpButton.h"
+#include "components/skin/xpCheckBox.h"
+#include "components/skin/xpCombo.h"
+#include "components/skin/xpEdit.h"
 #include "platform/Form.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
@@ -14,13 +18,24 @@
 namespace {
 
 // Keys as "E+100" (Enter pressed at 100), "X-*760" (Esc released, flagged as a repeat), "S+0"
-// (Space), "F" (the window deactivated).
+// (Space), "F" (the window deactivated), "H" (the window hidden and shown again), "O" (the
+// focus gone from the target), "I" (the focus back).
 void Keys(QWidget& target, const std::string& keys) {
     std::istringstream in(keys);
     for (std::string k; in >> k;) {
         if (k == "F") {
             QEvent deactivate(QEvent::WindowDeactivate);
-            QApplication::sendEvent(&target, &deactivate);
+            QApplication::sendEvent(target.window(), &deactivate);
+            continue;
+        }
+        if (k == "H") {
+            target.window()->hide();
+            target.window()->show();
+            continue;
+        }
+        if (k == "O" || k == "I") {
+            QFocusEvent focus(k == "O" ? QEvent::FocusOut : QEvent::FocusIn);
+            QApplication::sendEvent(&target, &focus);
             continue;
         }
         const int key = k[0] == 'E' ? Qt::Key_Return : k[0] == 'X' ? Qt::Key_Escape : Qt::Key_Space;
@@ -65,18 +80,85 @@ struct Dialog : platform::TForm {
 // comes at the time of its own key's release (a pair); time 0 pairs nothing.
 TEST(KeyHold, OneKeyClicksOneButtonOnce) {
     const std::tuple<bool, std::string, const char*> cases[] = {
-        {false, "E+100 E-150 E+300", "ok ok "}, {false, "E+100 E+760", "ok "},
-        {false, "E-760 X+760", "cancel "},      {false, "E+0 E-0 E+0", "ok ok "},
-        {false, "E+100 X+120", "ok cancel "},   {false, "E+100 F E+900", "ok ok "},
-        {false, Held('E', true), "ok "},        {false, Held('E', false), "ok "},
-        {false, Held('X', true), "cancel "},    {false, Held('X', false), "cancel "},
-        {true, Held('E', true), "other "},      {true, Held('E', false), "other "},
-        {true, Held('S', true), "other "},      {true, Held('S', false), "other "},
+        {false, "E+100 E-150 E+300", "ok ok "},
+        {false, "E+100 E+760", "ok "},
+        {false, "E-760 X+760", "cancel "},
+        {false, "E+0 E-0 E+0", "ok ok "},
+        {false, "E+100 X+120", "ok cancel "},
+        {false, "E+100 F E+900", "ok ok "},
+        {false, Held('E', true), "ok "},
+        {false, Held('E', false), "ok "},
+        {false, Held('X', true), "cancel "},
+        {false, Held('X', false), "cancel "},
+        {true, Held('E', true), "other "},
+        {true, Held('E', false), "other "},
+        {true, Held('S', true), "other "},
+        {true, Held('S', false), "other "},
+        // Tapped twice on the focused button; the focus gone mid-press ends the press, and a
+        // release that never came holds nothing once the focus is back.
+        {true, "S+100 S-150 S+300 S-350", "other other "},
+        {true, "E+100 E-150 E+300 E-350", "other other "},
+        {true, "S+100 O S-150 I S+300 S-350", "other "},
+        {true, "S+100 O I S+300 S-350", "other "},
     };
     for (const auto& [toOther, keys, clicked] : cases) {
         Dialog d;
         d.show();
         Keys(toOther ? static_cast<QWidget&>(d.other) : d, keys);
         EXPECT_EQ(d.clicked, clicked) << keys.substr(0, 30) << " to other " << toOther;
+    }
+}
+
+namespace {
+
+// Enter and Esc typed into a control that does not use them, with a Default and Cancel button of
+// either kind on the form.
+template <class Button> struct EditDialog : platform::TForm {
+    QLineEdit line{clientArea()};
+    TxpEdit edit{clientArea()};
+    TxpCheckBox check{clientArea()};
+    TxpComboBox combo{clientArea()};
+    Button ok{clientArea()}, cancel{clientArea()};
+    std::string clicked;
+    EditDialog() {
+        combo.SetStyle(csDropDown);
+        combo.addItems({"1", "2"});
+        ok.SetDefault(true), ok.OnClick = [this] { clicked += "ok "; };
+        cancel.SetCancel(true), cancel.OnClick = [this] { clicked += "cancel "; };
+    }
+    bool FormKeyDown(int, Qt::KeyboardModifiers) override { return false; }
+    QWidget& Focus(int i) {
+        QWidget* all[] = {&line, &edit, &check, combo.lineEdit()};
+        return *all[i];
+    }
+};
+
+template <class Button> class KeysInAnEdit : public testing::Test {};
+using DialogButtons = testing::Types<TxpButton, TToolbarButton97>;
+TYPED_TEST_SUITE(KeysInAnEdit, DialogButtons);
+
+} // namespace
+
+// Every tap clicks once wherever the focus is, though the edit takes the releases; a key held
+// down clicks once; a key still held when the window hides clicks again once it is back.
+TYPED_TEST(KeysInAnEdit, EveryTapClicksOnceAndAHeldKeyOnce) {
+    const char* focus[] = {"line edit", "skinned edit", "check box", "combo edit"};
+    const std::pair<std::string, const char*> cases[] = {
+        {"E+100 E-150 E+300 E-350 E+500 E-550", "ok ok ok "},
+        {"X+100 X-150 X+300 X-350 X+500 X-550", "cancel cancel cancel "},
+        {"E+0 E-0 E+0 E-0 E+0 E-0", "ok ok ok "},
+        {Held('E', true) + " E+3000 E-3050", "ok ok "},
+        {Held('E', false) + " E+3000 E-3050", "ok ok "},
+        {Held('X', false) + " X+3000 X-3050", "cancel cancel "},
+        {"E+100 E+*760 H E+800 E-850", "ok ok "},
+        {"X+100 F X+800 X-850", "cancel cancel "},
+    };
+    for (int f = 0; f < 4; ++f) {
+        for (const auto& [keys, clicked] : cases) {
+            EditDialog<TypeParam> d;
+            d.show();
+            Keys(d.Focus(f), keys);
+            EXPECT_EQ(d.clicked, clicked) << focus[f] << ": " << keys.substr(0, 40);
+        }
     }
 }
