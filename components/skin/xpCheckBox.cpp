@@ -1,5 +1,6 @@
 #include "components/skin/xpCheckBox.h"
 
+#include "components/skin/ParentLook.h"
 #include "components/skin/XPGraphUtil.h"
 #include "components/skin/xpCaptionText.h"
 
@@ -35,9 +36,14 @@ void TxpCheckBox::SetChecked(bool on) {
     repaint();
 }
 
+TColor TxpCheckBox::Color() const {
+    return parentColor_ && parentWidget() ? ParentColorOf(parentWidget()) : color_;
+}
+
 void TxpCheckBox::SetColor(TColor color) {
-    if (color == color_) return;
+    if (color == color_ && !parentColor_) return;
     color_ = color;
+    parentColor_ = false;
     // Kept in the palette as well, so windows that read the background colour see it.
     QPalette p = palette();
     p.setColor(QPalette::Window, platform::ToQColor(color));
@@ -45,9 +51,36 @@ void TxpCheckBox::SetColor(TColor color) {
     update();
 }
 
+void TxpCheckBox::SetParentColor(bool on) {
+    if (on == parentColor_) return;
+    parentColor_ = on;
+    // An own colour in the palette would stop the parent's changes from reaching the box.
+    if (on) setPalette(QPalette());
+    update();
+}
+
+platform::TFont TxpCheckBox::Font() const {
+    return parentFont_ && parentWidget() ? ParentFontOf(parentWidget()) : font_;
+}
+
 void TxpCheckBox::SetFont(const platform::TFont& font) {
     font_ = font;
+    parentFont_ = false;
     repaint();
+}
+
+void TxpCheckBox::SetParentFont(bool on) {
+    if (on == parentFont_) return;
+    parentFont_ = on;
+    update();
+}
+
+bool TxpCheckBox::event(QEvent* e) {
+    // The parent's font and colours reach its children as changes of their own.
+    if (e->type() == QEvent::FontChange || e->type() == QEvent::PaletteChange ||
+        e->type() == QEvent::ParentChange)
+        update();
+    return TxpPressControl::event(e);
 }
 
 void TxpCheckBox::SetCheckColor(TColor color) {
@@ -84,7 +117,7 @@ void TxpCheckBox::PaintBox(TCanvas& c) const {
                          10);
         } else if (flags_.hot) {
             DrawGradient(c, {L, T, R, B}, Rgb(255, 240, 207), Rgb(248, 179, 48), fdTopToBottom, 10);
-            c.Brush = {color_, BrushStyle::Solid, {}};
+            c.Brush = {Color(), BrushStyle::Solid, {}};
             c.FillRect(L + 2, T + 2, R - 2, B - 2);
         } else {
             DrawGradient(c, {L, T, R, B}, Rgb(220, 220, 215), Rgb(255, 255, 255), fdTopToBottom,
@@ -108,11 +141,11 @@ void TxpCheckBox::PaintBox(TCanvas& c) const {
 void TxpCheckBox::PaintTo(TCanvas& c) const {
     const int W = c.Width(), H = c.Height();
     c.Pen = {};
-    c.Brush = {color_, BrushStyle::Solid, {}};
+    c.Brush = {Color(), BrushStyle::Solid, {}};
     c.FillRect(0, 0, W, H);
     PaintBox(c);
     const AcceleratedText t = SplitAccelerator(caption_);
-    c.Font = font_;
+    c.Font = Font();
     c.Font.Underline = flags_.hot && UnderLineOnActive;
     if (!enabled_) c.Font.Color = 0x808080;
     c.Brush.Style = BrushStyle::Clear;

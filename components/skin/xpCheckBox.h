@@ -20,10 +20,18 @@ public:
     // Setting the value from code repaints and fires nothing.
     bool Checked() const { return isChecked(); }
     void SetChecked(bool on);
-    core::TColor Color() const { return color_; }
+    // The background: the parent's colour while ParentColor is on, else the box's own; setting
+    // it turns ParentColor off.
+    core::TColor Color() const;
     void SetColor(core::TColor color);
-    const platform::TFont& Font() const { return font_; }
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool on);
+    // The caption's font: the parent's while ParentFont is on, else the box's own; setting it
+    // turns ParentFont off. Both follow the parent's changes.
+    platform::TFont Font() const;
     void SetFont(const platform::TFont& font);
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool on);
 
     TProperty<TxpCheckBox, core::TColor> CheckColor{this, &TxpCheckBox::SetCheckColor, 0x00A000};
     TProperty<TxpCheckBox, TCheckBoxAlignment> Alignment{this, &TxpCheckBox::SetAlignment,
@@ -36,6 +44,7 @@ public:
     void PaintTo(platform::TCanvas& canvas) const override;
 
 protected:
+    bool event(QEvent* e) override;
     void Fire() override { Toggle(); }
     bool IsPressKey(int key) const override { return key == Qt::Key_Space; }
     bool ActsWhileDisabled() const override { return false; }
@@ -48,5 +57,7 @@ private:
 
     std::string caption_ = "XP Checkbox";
     core::TColor color_ = core::clBtnFace;
+    bool parentColor_ = true;
     platform::TFont font_;
+    bool parentFont_ = true;
 };

@@ -246,10 +246,10 @@ TEST(xpButton, FlatLook) {
                  "flat pressed and hot");
 }
 
-// With ParentFont (the default) a button draws with its parent's font and follows its changes;
-// setting Font turns it off. ParentColor (off by default) likewise.
+// With ParentFont (the default) a control draws with its parent's font and follows its changes;
+// setting Font turns it off. ParentColor (off by default on the toolbar button) likewise.
 template <class Button> class ParentLook : public testing::Test {};
-using Buttons = testing::Types<TxpButton, TToolbarButton97>;
+using Buttons = testing::Types<TxpButton, TToolbarButton97, TxpCheckBox>;
 TYPED_TEST_SUITE(ParentLook, Buttons);
 
 TYPED_TEST(ParentLook, FollowsTheParentUntilSetOnTheButton) {
@@ -272,6 +272,7 @@ TYPED_TEST(ParentLook, FollowsTheParentUntilSetOnTheButton) {
     b->SetFont(own);
     EXPECT_FALSE(b->ParentFont());
     if constexpr (requires { b->SetParentColor(true); }) {
+        b->SetParentColor(false);
         parent.setPalette(QPalette(QColor(200, 0, 0)));
         EXPECT_EQ(b->Color(), core::clBtnFace);
         b->SetParentColor(true);
@@ -279,5 +280,57 @@ TYPED_TEST(ParentLook, FollowsTheParentUntilSetOnTheButton) {
         b->SetColor(core::clBlue);
         EXPECT_EQ(std::tuple(b->ParentColor(), At(Render(*b), 0, 0)),
                   std::tuple(false, core::clBlue));
+    }
+}
+
+namespace {
+
+struct PaintCount : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        paints += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+} // namespace
+
+// What the parent was given by point size and style reaches the control, and so does a colour
+// given to the window two levels up; a change of it repaints the control on the screen, also
+// after an own colour was given up.
+TYPED_TEST(ParentLook, PointSizeItalicAndAGrandparentsColour) {
+    QWidget top;
+    top.resize(200, 100);
+    auto* middle = new QWidget(&top);
+    middle->resize(150, 60);
+    auto* b = new TypeParam(middle);
+    b->resize(75, 25);
+    QFont f(QStringLiteral("Arial"), 12);
+    f.setItalic(true);
+    top.setFont(f);
+    EXPECT_EQ(std::tuple(b->Font().Size, b->Font().Italic, b->Font().Bold),
+              std::tuple(12, true, false));
+    if constexpr (requires { b->SetParentColor(true); }) {
+        b->SetColor(core::clBlue);
+        b->SetParentColor(true);
+        top.setPalette(QPalette(QColor(0, 150, 0)));
+        EXPECT_EQ(std::tuple(b->Color(), At(Render(*b), 0, 0)),
+                  std::tuple(Rgb(0, 150, 0), Rgb(0, 150, 0)));
+        top.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
+        PaintCount count;
+        b->installEventFilter(&count);
+        QApplication::processEvents();
+        count.paints = 0;
+        // Only the window colour changes: nothing else would bring the change to the control.
+        QPalette p = top.palette();
+        p.setColor(QPalette::Window, QColor(0, 0, 150));
+        top.setPalette(p);
+        QTest::qWait(20);
+        EXPECT_GT(count.paints, 0);
+        // What reads the control's palette sees the colour it shows.
+        EXPECT_EQ(b->palette().color(QPalette::Window), QColor(0, 0, 150));
+        // Inside any edge a hot button may show, above the caption.
+        EXPECT_EQ(b->grab().toImage().pixelColor(72, 1), QColor(0, 0, 150));
     }
 }
