@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/skin/KeyHold.h"
+#include "components/skin/MouseEvents.h"
 #include "components/skin/TAlignment.h"
 #include "components/skin/TB97Glyph.h"
 #include "components/skin/TB97Layout.h"
@@ -143,10 +144,10 @@ public:
     std::function<void()> OnMouseExit;
     // Any mouse button, disabled or not, at a point of the button; a press reports after it
     // shows pressed and before its click or menu, a release before its click.
-    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> OnMouseDown;
-    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> OnMouseUp;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
     // Before the button follows the move.
-    std::function<void(Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y)> OnMouseMove;
+    TMouseMoveEvent OnMouseMove;
     // Before the menu drops: may keep it up, or let a click that closes it reach the button.
     std::function<void(bool& showMenu, bool& removeClicks)> OnDropdown;
 

@@ -6,6 +6,7 @@
 #include "platform/Form.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 using core::Rgb;
 using core::TColor;
@@ -33,6 +34,7 @@ TxpButton::TxpButton(QWidget* parent) : TxpPressControl(parent, PressKind::Butto
     font_.Bold = true;
     font_.Color = core::clNavy;
     resize(75, 25);
+    setMouseTracking(true); // OnMouseMove reports moves without a button held too
     setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setText(QString::fromStdString(caption_));
@@ -126,6 +128,39 @@ bool TxpButton::eventFilter(QObject* watched, QEvent* e) {
     default:
         return false;
     }
+}
+
+namespace {
+
+bool OwnButton(Qt::MouseButton b) {
+    return b == Qt::LeftButton || b == Qt::RightButton;
+}
+
+void Report(const TMouseEvent& event, const QMouseEvent& e) {
+    const QPoint p = e.position().toPoint();
+    if (event && !OwnButton(e.button())) event(e.button(), e.modifiers(), p.x(), p.y());
+}
+
+} // namespace
+
+void TxpButton::mousePressEvent(QMouseEvent* e) {
+    TxpPressControl::mousePressEvent(e);
+    Report(OnMouseDown, *e);
+}
+
+void TxpButton::mouseDoubleClickEvent(QMouseEvent* e) {
+    TxpPressControl::mouseDoubleClickEvent(e);
+    Report(OnMouseDown, *e);
+}
+
+void TxpButton::mouseReleaseEvent(QMouseEvent* e) {
+    TxpPressControl::mouseReleaseEvent(e);
+    Report(OnMouseUp, *e);
+}
+
+void TxpButton::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    if (OnMouseMove) OnMouseMove(e->buttons(), e->modifiers(), p.x(), p.y());
 }
 
 void TxpButton::PaintTo(TCanvas& c) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/skin/KeyHold.h"
+#include "components/skin/MouseEvents.h"
 #include "components/skin/xpPressControl.h"
 
 #include <QPointer>
@@ -43,6 +44,13 @@ public:
     void Click();
     void PaintTo(platform::TCanvas& canvas) const override;
 
+    // The left and right buttons are the button's own: they press and click and report
+    // nothing. Other buttons report their press and release at a point of the button, and
+    // every move reports, whatever Enabled says.
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+
 protected:
     void Fire() override { Click(); }
     bool IsPressKey(int key) const override {
@@ -51,6 +59,10 @@ protected:
     bool ActsWhileDisabled() const override { return true; }
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
 
 private:
     bool IsWindowKey(int key) const;

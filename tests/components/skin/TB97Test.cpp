@@ -196,10 +196,17 @@ TEST(TToolbarButton97, MouseDownUpAndMoveEvents) {
                      Qt::NoModifier);
     QApplication::sendEvent(&b, &move);
     QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(7, 8));
+    // The right button on an enabled button reports with its keys, shows it hot while down and
+    // clicks nothing.
+    b.SetShowBorderWhenInactive(true);
+    QTest::mousePress(&b, Qt::RightButton, Qt::ShiftModifier, QPoint(9, 10));
+    EXPECT_TRUE(b.Flags().mouseIn);
+    QTest::mouseRelease(&b, Qt::RightButton, Qt::ShiftModifier, QPoint(9, 10));
+    EXPECT_FALSE(b.Flags().mouseIn);
     b.SetEnabled(false);
     QTest::mouseClick(&b, Qt::RightButton, {}, QPoint(3, 4));
     EXPECT_EQ(seen, "down L shift 5,6 pressed; move L 7,8 pressed; up L 7,8 pressed; click; "
-                    "down R 3,4; up R 3,4; ");
+                    "down R shift 9,10; up R shift 9,10; down R 3,4; up R 3,4; ");
 }
 
 // A press ends when the program loses the activation: the release clicks nothing.

@@ -334,3 +334,34 @@ TYPED_TEST(ParentLook, PointSizeItalicAndAGrandparentsColour) {
         EXPECT_EQ(b->grab().toImage().pixelColor(72, 1), QColor(0, 0, 150));
     }
 }
+
+// The left and right buttons press and click the button and report nothing; another button
+// reports its press (a double press too) and release with the keys and the point, and every
+// move reports; all of it whatever the button's own Enabled says.
+TEST(xpButton, MouseEventsOfTheButtonsItDoesNotOwn) {
+    TxpButton b;
+    std::string seen;
+    auto report = [&](const char* what) {
+        return [&, what](auto button, Qt::KeyboardModifiers keys, int x, int y) {
+            seen += std::string(what) + (button & Qt::MiddleButton ? " M" : "") +
+                    (button & Qt::LeftButton ? " L" : "") +
+                    (keys & Qt::ControlModifier ? " ctrl " : " ") + std::to_string(x) + "," +
+                    std::to_string(y) + "; ";
+        };
+    };
+    b.OnMouseDown = report("down"), b.OnMouseUp = report("up"), b.OnMouseMove = report("move");
+    b.OnClick = [&] { seen += "click; "; };
+    QTest::mouseClick(&b, Qt::LeftButton, Qt::ControlModifier, QPoint(5, 6));
+    QTest::mouseClick(&b, Qt::RightButton, {}, QPoint(5, 6));
+    QTest::mousePress(&b, Qt::MiddleButton, Qt::ControlModifier, QPoint(5, 6));
+    QMouseEvent drag(QEvent::MouseMove, QPointF(7, 8), QPointF(7, 8), Qt::NoButton,
+                     Qt::MiddleButton | Qt::LeftButton, Qt::ControlModifier);
+    QApplication::sendEvent(&b, &drag);
+    QTest::mouseRelease(&b, Qt::MiddleButton, {}, QPoint(7, 8));
+    b.SetEnabled(false);
+    QTest::mouseDClick(&b, Qt::MiddleButton, {}, QPoint(3, 4)); // the second press only
+    QMouseEvent move(QEvent::MouseMove, QPointF(9, 9), QPointF(9, 9), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&b, &move);
+    EXPECT_EQ(seen, "click; down M ctrl 5,6; move M L ctrl 7,8; up M 7,8; down M 3,4; move 9,9; ");
+}
