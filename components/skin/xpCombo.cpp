@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QLineEdit>
+#include <QListView>
 #include <QMouseEvent>
 
 using core::TColor;
@@ -81,6 +82,7 @@ TxpComboBox::TxpComboBox(QWidget* parent) : QComboBox(parent) {
     InstallListDelegate();
     setAttribute(Qt::WA_Hover);
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        SyncSimpleList();
         update();
         if (OnChange) OnChange();
     });
@@ -109,6 +111,7 @@ void TxpComboBox::Restyle() {
         QComboBox::resizeEvent(&e);
     }
     PlaceEdit();
+    PlaceSimpleList();
     update();
 }
 
@@ -119,6 +122,7 @@ void TxpComboBox::SetColor(TColor color) {
     p.setColor(QPalette::Button, platform::ToQColor(color));
     setPalette(p);
     view()->setPalette(p);
+    if (simpleList_) simpleList_->setPalette(p);
     update();
 }
 
@@ -224,7 +228,7 @@ void TxpComboBox::EditUpdate() {
 
 void TxpComboBox::PlaceEdit() {
     if (!isEditable() || !XPStyle.Active()) return;
-    const TRect r = ClientRect();
+    const TRect r = style_ == csSimple ? SimpleEditRect() : ClientRect();
     const QRect place(r.Left + 3, r.Top + 3, r.Width() - 5, r.Height() - 5);
     if (lineEdit()->geometry() != place) lineEdit()->setGeometry(place);
 }
@@ -244,6 +248,9 @@ bool TxpComboBox::event(QEvent* e) {
     switch (e->type()) {
     case QEvent::Resize:
     case QEvent::Show:
+        PlaceEdit();
+        PlaceSimpleList();
+        break;
     case QEvent::StyleChange:
     case QEvent::FontChange:
     case QEvent::LayoutDirectionChange:

@@ -10,6 +10,8 @@
 #include <QComboBox>
 #include <QPointer>
 
+class QListView;
+
 #include <functional>
 #include <string>
 
@@ -95,6 +97,11 @@ public:
 
     // The part inside the frame, less the image strip and the drop button.
     platform::TRect ClientRect() const;
+    // The simple style's edit row at the top of the client area and its list under it, always
+    // shown inside the box; empty rectangles for the other styles.
+    platform::TRect SimpleEditRect() const;
+    platform::TRect SimpleListRect() const;
+    QListView* SimpleList() const { return simpleList_; }
     platform::TRect ButtonRect() const;
     // HTCLIENT where a press counts for the box itself, else HTNOWHERE (the edit takes its own).
     THitCode HitTest(int x, int y) const;
@@ -108,6 +115,8 @@ public:
     void DrawButton(platform::TCanvas& c, platform::TRect r, TxpComboButtonStyle style) const;
     // The edit part on a canvas of the client area (the box less frame, images and button).
     void DrawEditItem(platform::TCanvas& c, platform::TRect r, bool focused, int index) const;
+    // The line between the simple style's edit row and its list, in the frame's colour.
+    void DrawSimpleDivider(platform::TCanvas& c) const;
     // The image strip left of the edit part.
     void DrawImage(platform::TCanvas& c) const;
     // One entry of the open list, on a canvas of the entry's size; at is its place in the list.
@@ -141,6 +150,11 @@ private:
     void InstallListDelegate();
     void PlaceEdit();
     void EditUpdate();
+    // Makes, places or hides the list the simple style shows under its edit.
+    void PlaceSimpleList();
+    void SyncSimpleList();
+    // What a click on an entry of a dropped list does: that entry becomes the item.
+    void SelectFromList(int index);
 
     core::TColor color_ = core::clWindow;
     platform::TFont font_;
@@ -151,5 +165,6 @@ private:
     int hotIndex_ = -1; // the entry under the mouse in the open list
     platform::TBitmap listBg_;
     bool inSearch_ = false;
-    QString lastText_; // what type-ahead compares the typed text with
+    QString lastText_;                // what type-ahead compares the typed text with
+    QListView* simpleList_ = nullptr; // owned as a child
 };

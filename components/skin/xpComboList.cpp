@@ -1,6 +1,7 @@
 #include "components/skin/xpCombo.h"
 
 #include <QAbstractItemView>
+#include <QListView>
 #include <QPainter>
 #include <QScreen>
 #include <QStyledItemDelegate>
@@ -116,6 +117,8 @@ void TxpComboBox::ReleaseListBackground() {
 }
 
 void TxpComboBox::showPopup() {
+    // The simple style's list is always there, in the box.
+    if (style_ == csSimple && XPStyle.Active()) return;
     dropped_ = true;
     hotIndex_ = currentIndex();
     QComboBox::showPopup();
@@ -132,7 +135,7 @@ void TxpComboBox::showPopup() {
 
 void TxpComboBox::hidePopup() {
     QComboBox::hidePopup();
-    ReleaseListBackground();
+    if (!simpleList_ || !simpleList_->isVisible()) ReleaseListBackground();
     dropped_ = false;
     hot_ = underMouse();
     update();

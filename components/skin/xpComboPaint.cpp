@@ -115,6 +115,13 @@ void TxpComboBox::DrawImage(TCanvas& c) const {
     c.Draw(2, (H - images->Height()) / 2, isEnabled() ? image : Grey(image));
 }
 
+void TxpComboBox::DrawSimpleDivider(TCanvas& c) const {
+    const TRect edit = SimpleEditRect();
+    c.Pen = {focused_ || hot_ ? XPStyle.ActiveBorderColor() : XPStyle.InActiveBorderColor(), 1};
+    c.MoveTo(edit.Left, edit.Bottom);
+    c.LineTo(edit.Right, edit.Bottom);
+}
+
 void TxpComboBox::PaintTo(TCanvas& c) const {
     const int W = c.Width(), H = c.Height();
     // The edit part first, on its own canvas: its fill reaches one pixel beyond the client area.
@@ -129,4 +136,6 @@ void TxpComboBox::PaintTo(TCanvas& c) const {
     DrawImage(c);
     if (style_ != csSimple)
         DrawButton(c, {W - XPStyle.ButtonWidth - 2, 1, W - 1, H - 1}, XPStyle.ButtonStyle);
+    else
+        DrawSimpleDivider(c);
 }
