@@ -307,3 +307,33 @@ TEST(TToolbarButton97, AlignmentPlacesTheLinesOfAWrappedCaption) {
         before = left;
     }
 }
+
+// A half-transparent picture gives half-transparent disabled forms: the embossed shadow and the
+// older grey lie over the background as opaque as the picture's pixels, the highlight too.
+TEST(TToolbarButton97, DisabledFormsOfAHalfTransparentGlyph) {
+    auto over = [](TColor top, TColor under, int a) {
+        auto ch = [&](int shift) {
+            return (((top >> shift) & 0xFF) * a + ((under >> shift) & 0xFF) * (255 - a) + 127) /
+                   255;
+        };
+        return Rgb(ch(0), ch(8), ch(16));
+    };
+    auto near = [](TColor x, TColor y) {
+        for (int shift : {0, 8, 16})
+            if (std::abs(int((x >> shift) & 0xFF) - int((y >> shift) & 0xFF)) > 2) return false;
+        return true;
+    };
+    const TColor hi = Sys(core::clBtnHighlight), sh = Sys(core::clBtnShadow);
+    for (const int a : {64, 128, 200}) {
+        QImage glyph(8, 8, QImage::Format_ARGB32);
+        glyph.fill(QColor(0, 0, 0, a));
+        TToolbarButton97 b;
+        Prepare(b, 60, 40);
+        b.SetMargin(3), b.SetGlyph(glyph), b.SetEnabled(false);
+        const QImage embossed = Render(b);
+        EXPECT_PRED2(near, At(embossed, 5, 17), over(sh, bg, a)) << a;
+        EXPECT_PRED2(near, At(embossed, 12, 24), over(hi, bg, a)) << a;
+        b.SetOldDisabledStyle(true);
+        EXPECT_PRED2(near, At(Render(b), 5, 17), over(core::clBlack, bg, a)) << a;
+    }
+}

@@ -365,3 +365,64 @@ TEST(xpButton, MouseEventsOfTheButtonsItDoesNotOwn) {
     QApplication::sendEvent(&b, &move);
     EXPECT_EQ(seen, "click; down M ctrl 5,6; move M L ctrl 7,8; up M 7,8; down M 3,4; move 9,9; ");
 }
+
+namespace {
+
+int CountColour(const QImage& image, QRect area, TColor color) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) n += At(image, x, y) == color;
+    return n;
+}
+
+} // namespace
+
+// The caption's $C0C0C0 shadow shows on the XP face and under the flat look's hot ring; the
+// flat look without the ring draws the caption opaque on the button face, which hides it.
+TEST(xpButton, TheFlatLookHidesTheCaptionShadowUntilHot) {
+    const QRect inside(5, 5, 65, 15);
+    const struct {
+        bool gradient, hot, shadow;
+    } cases[] = {
+        {true, false, true}, {true, true, true}, {false, false, false}, {false, true, true}};
+    for (const auto& k : cases) {
+        TxpButton b;
+        b.SetCaption("WWW");
+        b.SetGradient(k.gradient);
+        if (k.hot) Enter(b);
+        EXPECT_EQ(CountColour(Render(b), inside, 0xC0C0C0) > 0, k.shadow)
+            << "gradient " << k.gradient << " hot " << k.hot;
+    }
+}
+
+// The caption of a box: underlined under the mouse with UnderLineOnActive only; its $C0C0C0
+// shadow at the right of the box by ShadowText, at the left always; grey when disabled.
+TEST(xpCheckBox, CaptionUnderlineShadowAndGrey) {
+    auto box = [](TCheckBoxAlignment align, bool shadow, bool underline, bool hot, bool enabled) {
+        auto b = std::make_unique<TxpCheckBox>();
+        b->SetCaption("WWW");
+        b->SetColor(Rgb(10, 20, 30));
+        b->Alignment = align, b->ShadowText = shadow, b->UnderLineOnActive = underline;
+        if (hot) Enter(*b);
+        b->SetEnabled(enabled);
+        return Render(*b);
+    };
+    const QRect right(20, 0, 77, 17), left(0, 0, 77, 17);
+    EXPECT_NE(box(cbaRight, true, true, true, true), box(cbaRight, true, false, true, true));
+    EXPECT_EQ(box(cbaRight, true, true, false, true), box(cbaRight, true, false, false, true));
+    const struct {
+        TCheckBoxAlignment align;
+        bool shadowText, shadow;
+    } shadows[] = {{cbaRight, true, true}, {cbaRight, false, false}, {cbaLeft, false, true}};
+    for (const auto& k : shadows)
+        EXPECT_EQ(CountColour(box(k.align, k.shadowText, false, false, true),
+                              k.align == cbaRight ? right : left, 0xC0C0C0) > 0,
+                  k.shadow)
+            << k.align << k.shadowText;
+    const QImage on = box(cbaRight, false, false, false, true);
+    const QImage off = box(cbaRight, false, false, false, false);
+    const TColor text = Sys(TxpCheckBox().Font().Color);
+    EXPECT_GT(CountColour(on, right, text), 0);
+    EXPECT_EQ(std::tuple(CountColour(off, right, text), CountColour(off, right, 0x808080) > 0),
+              std::tuple(0, true));
+}
