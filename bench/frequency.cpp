@@ -10,7 +10,7 @@ namespace {
 
 void BM_ColumnChart(benchmark::State& state) {
     // The Average column of the main grid, as the double click reads it.
-    const auto store = bench_support::HistoryStore(10000);
+    const auto store = bench_support::HistoryStore(10000, core::Edition6x45);
     std::vector<std::string> cells = {"Average"};
     for (int i = 0; i < store.DrawCount; ++i)
         cells.push_back(core::MainGridRow(store, i, core::Game6x45)[10]);

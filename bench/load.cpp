@@ -18,11 +18,12 @@
 namespace {
 
 void BM_LoadIntoStore(benchmark::State& state) {
-    const auto lines = bench_support::HistoryLines(10000);
+    const auto lines = bench_support::HistoryLines(10000, core::Edition6x45);
     const std::string text = platform::JoinLines(lines);
     for (auto _ : state) {
         core::DrawStore store;
-        auto report = core::LoadDrawLines(platform::SplitLines(text), core::Game6x45, store);
+        auto report =
+            core::LoadDrawLines(platform::SplitLines(text), core::Edition6x45.drawFile, store);
         benchmark::DoNotOptimize(report);
     }
 }
@@ -45,7 +46,8 @@ void BM_LoadIntoStoreAndGrid(benchmark::State& state) {
     const auto dir = std::filesystem::temp_directory_path() / "drawstat-bench-load";
     std::filesystem::create_directories(dir);
     const std::string file = (dir / "history.txt").string();
-    platform::WriteFileAtomic(file, platform::JoinLines(bench_support::HistoryLines(10000)));
+    platform::WriteFileAtomic(
+        file, platform::JoinLines(bench_support::HistoryLines(10000, core::Edition6x45)));
     platform::SetProgramFolder(dir.string());
     VovuvWindows windows;
     for (auto _ : state) windows.form1->LoadDrawFile(file);

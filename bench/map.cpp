@@ -19,7 +19,7 @@
 namespace {
 
 void BM_MapCommand(benchmark::State& state) {
-    const auto store = bench_support::HistoryStore(10000);
+    const auto store = bench_support::HistoryStore(10000, core::Edition6x45);
     core::DrawMapTable map;
     for (auto _ : state) {
         core::BuildDrawMap(store, core::Game6x45, map);
@@ -32,8 +32,9 @@ BENCHMARK(BM_MapCommand)->Unit(benchmark::kMillisecond);
 void BM_RenderMap(benchmark::State& state) {
     const auto dir = std::filesystem::temp_directory_path() / "drawstat-bench-map";
     std::filesystem::create_directories(dir);
-    platform::WriteFileAtomic((dir / "6x45.txt").string(),
-                              platform::JoinLines(bench_support::HistoryLines(10000)));
+    platform::WriteFileAtomic(
+        (dir / "6x45.txt").string(),
+        platform::JoinLines(bench_support::HistoryLines(10000, core::Edition6x45)));
     platform::SetProgramFolder(dir.string());
     VovuvWindows windows;
     core::BuildDrawMap(windows.form1->Draws, core::Game6x45, windows.display->DrawMap);
@@ -54,7 +55,7 @@ void BM_CombinationByRank(benchmark::State& state) {
 BENCHMARK(BM_CombinationByRank);
 
 void BM_DrawList(benchmark::State& state) {
-    const auto store = bench_support::HistoryStore(10000);
+    const auto store = bench_support::HistoryStore(10000, core::Edition6x45);
     for (auto _ : state) {
         auto lines = core::DrawListLines(store, core::Game6x45, false);
         benchmark::DoNotOptimize(lines);

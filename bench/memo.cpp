@@ -21,7 +21,7 @@ using bench_support::StatusMB;
 using bench_support::TextMB;
 
 const core::DrawStore& History() {
-    static const core::DrawStore store = bench_support::HistoryStore(10000);
+    static const core::DrawStore store = bench_support::HistoryStore(10000, core::Edition6x45);
     return store;
 }
 

@@ -46,7 +46,7 @@ BENCHMARK(BM_FindPaste50MB)->Unit(benchmark::kMillisecond);
 // window system (served_MB: the bytes a paste got), and once the paste's data is let go. Argument
 // 1: the text window's Reverse first, so the longest lines come last.
 void BM_ServedPasteResident(benchmark::State& state) {
-    const core::DrawStore store = bench_support::HistoryStore(10000);
+    const core::DrawStore store = bench_support::HistoryStore(10000, core::Edition6x45);
     for (auto _ : state) {
         platform::TMemo memo;
         memo.SetSource(core::StatsDuples(store, core::Game6x45, 1, core::Lang::English).source);

@@ -16,7 +16,8 @@ namespace {
 
 class BenchHost : public EditionHost {
 public:
-    BenchHost() : EditionHost(Bundle6x45), store(bench_support::HistoryStore(10000)) {}
+    BenchHost()
+        : EditionHost(Bundle6x45), store(bench_support::HistoryStore(10000, core::Edition6x45)) {}
     core::Lang Language() const override { return core::Lang::English; }
     const core::DrawStore& Store() const override { return store; }
     core::DrawStore store;

@@ -69,8 +69,9 @@ void Key(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
 void Drive(benchmark::State& state, const char* answer, void (TForm1::*button)()) {
     const auto dir = std::filesystem::temp_directory_path() / "drawstat-bench-window";
     std::filesystem::create_directories(dir);
-    platform::WriteFileAtomic((dir / "6x45.txt").string(),
-                              platform::JoinLines(bench_support::HistoryLines(10000)));
+    platform::WriteFileAtomic(
+        (dir / "6x45.txt").string(),
+        platform::JoinLines(bench_support::HistoryLines(10000, core::Edition6x45)));
     platform::SetProgramFolder(dir.string());
     auto owned = std::make_unique<DriverDialogs>();
     DriverDialogs& dialogs = *owned;

@@ -20,8 +20,16 @@ struct BoardRules {
     bool overlapAbove18; // 14/13/6 from 19 per row on
 };
 
-inline constexpr BoardRules Board6x45{23, {15, 16, 7}, true};
-inline constexpr BoardRules Board5x36{18, {15, 20, 7}, false};
+inline constexpr BoardRules Board6x45{
+    .maxPerRow = 23,
+    .narrow = {.size = 15, .step = 16, .fontSize = 7},
+    .overlapAbove18 = true,
+};
+inline constexpr BoardRules Board5x36{
+    .maxPerRow = 18,
+    .narrow = {.size = 15, .step = 20, .fontSize = 7},
+    .overlapAbove18 = false,
+};
 
 // Later rules override earlier ones, so the narrowest boards (p < 3) get the small squares
 // again; from p = 19 on the squares overlap their neighbours by one pixel.

@@ -3,6 +3,7 @@
 #include "core/DrawStore.h"
 #include "core/Game.h"
 #include "core/Lang.h"
+#include "core/Required.h"
 
 #include <cstddef>
 #include <string>
@@ -33,17 +34,12 @@ enum class LineRule {
     NumberDateNumbers, // draw number, date, then the numbers (ParseDrawLine)
 };
 
-// What the loader and the update check a draw file by. A Game alone means the numbers-only
-// line and a file without a valid line leaving the store alone.
+// What the loader and the update check a draw file by; an edition gives every field.
 struct DrawFileRules {
-    constexpr DrawFileRules(const Game& g) : game(g) {}
-    constexpr DrawFileRules(const Game& g, LineRule r, bool emptyClears)
-        : game(g), rule(r), emptyFileClears(emptyClears) {}
-
     Game game;
-    LineRule rule = LineRule::Numbers;
+    Required<LineRule> rule;
     // A file without a valid line empties the store (count 0) instead of leaving it alone.
-    bool emptyFileClears = false;
+    Required<bool> emptyFileClears;
 };
 
 // The texts a file line gives the grid besides the numbers.

@@ -23,10 +23,12 @@ struct MemoLayout {
 };
 
 // One of an edition's tables. It cannot be made empty, so an edition that leaves a table out
-// does not compile instead of falling back on another edition's.
+// does not compile instead of falling back on another edition's. It keeps the table's address,
+// so it takes only a table that outlives it, never a temporary.
 template <class Table> class EditionTable {
 public:
     constexpr EditionTable(const Table& table) : table_(&table) {}
+    EditionTable(const Table&&) = delete;
     constexpr const Table& operator*() const { return *table_; }
     constexpr const Table* operator->() const { return table_; }
 
@@ -60,7 +62,7 @@ struct Edition {
 
 inline constexpr Edition Edition6x45{
     .game = Game6x45,
-    .drawFile = DrawFileRules{Game6x45},
+    .drawFile = {.game = Game6x45, .rule = LineRule::Numbers, .emptyFileClears = false},
     .board = Board6x45,
     .settingsLineCount = 8,
     .versionCheck = true,
@@ -80,7 +82,7 @@ inline constexpr Edition Edition6x45{
 
 inline constexpr Edition Edition5x36{
     .game = Game5x36,
-    .drawFile = DrawFileRules{Game5x36, LineRule::NumberDateNumbers, true},
+    .drawFile = {.game = Game5x36, .rule = LineRule::NumberDateNumbers, .emptyFileClears = true},
     .board = Board5x36,
     .settingsLineCount = 6,
     .versionCheck = false,

@@ -16,17 +16,17 @@ struct FilterRules {
 };
 
 inline constexpr FilterRules FilterRules6x45{
-    23,
-    {"Фильтр Any и фильтр позиций Pos", "Filter Any and Var position"},
-    0,
-    false,
+    .anyColCount = 23,
+    .anyCaption = {"Фильтр Any и фильтр позиций Pos", "Filter Any and Var position"},
+    .showWidth = 0,
+    .pagedSeries = false,
 };
 
 inline constexpr FilterRules FilterRules5x36{
-    19,
-    {"Any positiion", "Any positiion"},
-    640,
-    true,
+    .anyColCount = 19,
+    .anyCaption = {"Any positiion", "Any positiion"},
+    .showWidth = 640,
+    .pagedSeries = true,
 };
 
 } // namespace core

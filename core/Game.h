@@ -25,8 +25,8 @@ struct Game {
     long long combinations() const;
 };
 
-inline constexpr Game Game6x45{45, 6};
-inline constexpr Game Game5x36{36, 5};
+inline constexpr Game Game6x45{.pool = 45, .perDraw = 6};
+inline constexpr Game Game5x36{.pool = 36, .perDraw = 5};
 
 inline long long Game::combinations() const {
     return Binomial(pool, perDraw);

@@ -74,28 +74,29 @@ void WritePrevious(const MainGridRecord& r, int, std::string& out) {
 }
 
 using C = MainGridColumn;
+using enum GridCell;
 // The numbers from column 2 and their differences from column 12, as many as a draw has.
 // clang-format off
 constexpr MainGridColumn kColumns[] = {
-    {0, {"№", "№"}, 30, 0, WriteDrawNumber},
-    {1, {"", ""}, C::EditionWidth, 0, WriteDate},
-    {2, {"A1", "A1"}, 0, 0, WriteNumber, 0, 1},
-    {3, {"A2", "A2"}, 0, 0, WriteNumber, 1, 2},
-    {4, {"A3", "A3"}, 0, 0, WriteNumber, 2, 3},
-    {5, {"A4", "A4"}, 0, 0, WriteNumber, 3, 4},
-    {6, {"A5", "A5"}, 0, 0, WriteNumber, 4, 5},
-    {7, {"A6", "A6"}, 0, 0, WriteNumber, 5, 6},
-    {9, {"Макс-Мин", "Max-Min"}, 50, 60, WriteSpan},
-    {10, {"Среднее", "Average"}, 50, 0, WriteAverage},
-    {12, {"d1", "d1"}, 0, 0, WriteDifference, 0, 2},
-    {13, {"d2", "d2"}, 0, 0, WriteDifference, 1, 3},
-    {14, {"d3", "d3"}, 0, 0, WriteDifference, 2, 4},
-    {15, {"d4", "d4"}, 0, 0, WriteDifference, 3, 5},
-    {16, {"d5", "d5"}, 0, 0, WriteDifference, 4, 6},
-    {18, {"Нечет", "Odd"}, 30, 40, WriteOdd},
-    {19, {"Чёт", "Even"}, 30, 30, WriteEven},
-    {20, {"Сумма", "Sum"}, 30, 40, WriteSum},
-    {21, {"Пред", "Prev"}, 30, 35, WritePrevious},
+    {0, {"№", "№"}, 30, 0, DrawNumber, WriteDrawNumber},
+    {1, {"", ""}, C::EditionWidth, 0, Date, WriteDate},
+    {2, {"A1", "A1"}, 0, 0, Number, WriteNumber, 0, 1},
+    {3, {"A2", "A2"}, 0, 0, Number, WriteNumber, 1, 2},
+    {4, {"A3", "A3"}, 0, 0, Number, WriteNumber, 2, 3},
+    {5, {"A4", "A4"}, 0, 0, Number, WriteNumber, 3, 4},
+    {6, {"A5", "A5"}, 0, 0, Number, WriteNumber, 4, 5},
+    {7, {"A6", "A6"}, 0, 0, Number, WriteNumber, 5, 6},
+    {9, {"Макс-Мин", "Max-Min"}, 50, 60, Figure, WriteSpan},
+    {10, {"Среднее", "Average"}, 50, 0, Figure, WriteAverage},
+    {12, {"d1", "d1"}, 0, 0, Figure, WriteDifference, 0, 2},
+    {13, {"d2", "d2"}, 0, 0, Figure, WriteDifference, 1, 3},
+    {14, {"d3", "d3"}, 0, 0, Figure, WriteDifference, 2, 4},
+    {15, {"d4", "d4"}, 0, 0, Figure, WriteDifference, 3, 5},
+    {16, {"d5", "d5"}, 0, 0, Figure, WriteDifference, 4, 6},
+    {18, {"Нечет", "Odd"}, 30, 40, Figure, WriteOdd},
+    {19, {"Чёт", "Even"}, 30, 30, Figure, WriteEven},
+    {20, {"Сумма", "Sum"}, 30, 40, Figure, WriteSum},
+    {21, {"Пред", "Prev"}, 30, 35, Figure, WritePrevious},
 };
 // clang-format on
 static_assert(MaxPerDraw == 6, "the table has a number and a difference column per position");
@@ -119,6 +120,22 @@ const MainGridColumn* ColumnAt(int col, const Game& game) {
 
 std::span<const MainGridColumn> MainGridTable() {
     return kColumns;
+}
+
+bool ChartsColumn(std::span<const MainGridColumn> table, int col, const Game& game) {
+    for (const MainGridColumn& c : table)
+        if (c.index == col) return c.ShownFor(game) && c.cell != GridCell::Date;
+    return false;
+}
+
+std::vector<int> NumberColumns(std::span<const MainGridColumn> table, const Game& game) {
+    std::vector<const MainGridColumn*> numbers;
+    for (const MainGridColumn& c : table)
+        if (c.cell == GridCell::Number && c.ShownFor(game)) numbers.push_back(&c);
+    std::ranges::sort(numbers, {}, &MainGridColumn::position);
+    std::vector<int> columns;
+    for (const MainGridColumn* c : numbers) columns.push_back(c->index);
+    return columns;
 }
 
 void WriteMainGridCell(const DrawStore& store, int index, const Game& game, const DrawLabel* label,

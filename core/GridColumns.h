@@ -28,6 +28,15 @@ struct MainGridRecord {
     const DrawLabel* label;
 };
 
+// What a main-grid column's cells hold; the column chart and the main window's selected row
+// read the grid by it.
+enum class GridCell {
+    DrawNumber, // the draw number, as the file wrote it or DrawCount - index
+    Date,       // as the file wrote it: not a figure, so it does not chart
+    Number,     // the draw's number at `position`
+    Figure,     // worked out from the draw: span, average, difference, counts, sum
+};
+
 // One column of the main grid: where it sits, its header, its widths and what its cells show.
 // The columns a table leaves out stay empty.
 struct MainGridColumn {
@@ -38,6 +47,7 @@ struct MainGridColumn {
     BiText header;    // the English one until the first language switch
     int width;        // 0: the grid's default
     int widthRussian; // after a switch to Russian; 0: a switch leaves the width alone
+    GridCell cell;
     void (*write)(const MainGridRecord& record, int position, std::string& out);
     int position = 0;   // of the number or the difference a column shows
     int minPerDraw = 0; // an edition with fewer numbers per draw has no such column
@@ -49,6 +59,14 @@ struct MainGridColumn {
 
 // Every column any edition's main grid shows, in grid order; an edition shows those ShownFor it.
 std::span<const MainGridColumn> MainGridTable();
+
+// Whether column col of a main grid laid out by the table charts for the game: a column the
+// table shows for it, holding figures. The date does not, nor do the empty columns between the
+// groups, which have no row in the table.
+bool ChartsColumn(std::span<const MainGridColumn> table, int col, const Game& game);
+
+// Where a draw's numbers stand in such a grid: the column of each position, the first first.
+std::vector<int> NumberColumns(std::span<const MainGridColumn> table, const Game& game);
 
 // Cell `col` of the main grid row showing record index (see MainGridRow).
 void WriteMainGridCell(const DrawStore& store, int index, const Game& game, const DrawLabel* label,

@@ -13,13 +13,13 @@ namespace core {
 // The group of number x when 1..pool is cut into groups of pool div n numbers, the last group
 // taking the numbers that would not fill another one; 0 for x outside 1..pool. Needs
 // 1 <= n <= pool.
-int GroupOfNumber(int x, int n, int pool = 36);
+int GroupOfNumber(int x, int n, int pool);
 
 // The decade of x: 1-9 give 1, 10-19 give 2, ... 40-45 give 5; 0 outside 1..45.
 int DecadeOfNumber(int x);
 
 // How many groups the cut for n makes (the decades for n = 0).
-int GroupCount(int n, int pool = 36);
+int GroupCount(int n, int pool);
 
 Prompt GroupsPrompt();
 // Non-digits dropped; an empty or unconvertible answer gives 0 (the decades), above pool gives

@@ -3,6 +3,7 @@
 #include "core/BiText.h"
 #include "core/CountTables.h"
 #include "core/Format.h"
+#include "core/GridColumns.h"
 #include "core/NumberWriter.h"
 #include "core/NumberRoutines.h"
 
@@ -199,7 +200,7 @@ double StrToFloat(const std::string& text) {
 
 std::optional<ChartData> ColumnChart(int col, const std::vector<std::string>& cells,
                                      const Edition& edition) {
-    if (col == 1 || col == 8 || col == 11 || col == 17) return std::nullopt;
+    if (!ChartsColumn(MainGridTable(), col, edition.game)) return std::nullopt;
     const int rowCount = static_cast<int>(cells.size());
     if (edition.measures->refuseEmptyHeader && (rowCount == 0 || cells[0].empty()))
         return std::nullopt;

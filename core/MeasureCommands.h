@@ -64,10 +64,11 @@ public:
 double StrToFloat(const std::string& text);
 
 // The chart of a main-grid column: cells[r] is the cell of grid row r (row 0 the header,
-// which becomes the caption), and row r is charted at point cells.size() - r. Nothing for the
-// empty separator columns 1, 8, 11 and 17 (and, where the edition says so, for a column with
-// an empty header). A paged chart rounds each value halves to even and takes an empty cell as
-// 0. Throws FloatConversionError for a cell that is not a number.
+// which becomes the caption), and row r is charted at point cells.size() - r. Nothing for a
+// column the main grid's table does not chart for the edition's game (ChartsColumn), nor,
+// where the edition says so, for a column with an empty header. A paged chart rounds each value
+// halves to even and takes an empty cell as 0. Throws FloatConversionError for a cell that is not a
+// number.
 std::optional<ChartData> ColumnChart(int col, const std::vector<std::string>& cells,
                                      const Edition& edition);
 

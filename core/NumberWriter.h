@@ -47,10 +47,20 @@ inline std::string IntText(long long value) {
     return s;
 }
 
+// The most figures after the point the writers below give: with them any long long quotient
+// and any double below 2^63 is still worked out exactly. A count outside 0..MaxDecimals
+// throws std::out_of_range.
+inline constexpr int MaxDecimals = 19;
+
 // numerator / denominator with `decimals` figures after the point, from the integers so an
 // exact half is never lost to a binary quotient (113 / 800 * 100 is 14.124999... in double);
 // an exact half rounds away from zero (8.125 -> "8.13"). A zero denominator gives zero.
 void AppendRatio(std::string& out, long long numerator, long long denominator, int decimals);
+
+// The exact binary value of a double the same way (8.125 -> "8.13", 9.995 -> "9.99", as 9.995
+// is stored a little below it). Throws std::out_of_range for a value that is not finite or is
+// 2^63 or more in size.
+void AppendFixed(std::string& out, double value, int decimals);
 
 // AppendRatio's text on its own.
 std::string FormatRatio(long long numerator, long long denominator, int decimals);

@@ -19,29 +19,29 @@ struct PairRules {
 };
 
 inline constexpr PairRules PairRules6x45{
-    {"Число троек", "Number of triples"},
-    {"Тройки        Тиражи", "Triples        Draws"},
-    {"Number ", "Number "},
-    {"Pairs total: ", "Pairs total: "},
-    {" Hits: ", " Hits: "},
-    {"Числа в парах", "Pairing with"},
-    6,
-    "Minimum Number for matches",
-    "Enter a number (3,4, or 5)",
-    true,
+    .triplesCaption = {"Число троек", "Number of triples"},
+    .triplesHeader = {"Тройки        Тиражи", "Triples        Draws"},
+    .numbersHeading = {"Number ", "Number "},
+    .pairsTotal = {"Pairs total: ", "Pairs total: "},
+    .hits = {" Hits: ", " Hits: "},
+    .numbersCaption = {"Числа в парах", "Pairing with"},
+    .duplesMaxLevel = 6,
+    .periodCaption = "Minimum Number for matches",
+    .periodPrompt = "Enter a number (3,4, or 5)",
+    .periodPadded = true,
 };
 
 inline constexpr PairRules PairRules5x36{
-    {"Поиск троек в тиражах", "Number of triples"},
-    {"Тройки     Тиражи", "Triples        Draws"},
-    {"Номер ", "Number "},
-    {"Пар всего: ", "Pairs total: "},
-    {"Выпадений: ", " Hits: "},
-    {"Выпадение в парах", "Pairing with"},
-    5,
-    "Number for matches",
-    "Enter a number (2,3, or 4)",
-    false,
+    .triplesCaption = {"Поиск троек в тиражах", "Number of triples"},
+    .triplesHeader = {"Тройки     Тиражи", "Triples        Draws"},
+    .numbersHeading = {"Номер ", "Number "},
+    .pairsTotal = {"Пар всего: ", "Pairs total: "},
+    .hits = {"Выпадений: ", " Hits: "},
+    .numbersCaption = {"Выпадение в парах", "Pairing with"},
+    .duplesMaxLevel = 5,
+    .periodCaption = "Number for matches",
+    .periodPrompt = "Enter a number (2,3, or 4)",
+    .periodPadded = false,
 };
 
 } // namespace core

@@ -72,7 +72,8 @@ TableMark TableMarks::At(int col, int row, int colCount) const {
 
 TableMark MarkOf(const DrawStore& store, int perDraw, const TableMarkState& state, int col, int row,
                  int colCount) {
-    return TableMarks(store, Game{0, perDraw}, state, TableRules6x45).At(col, row, colCount);
+    return TableMarks(store, Game{.pool = 0, .perDraw = perDraw}, state, TableRules{.traceCap = 0})
+        .At(col, row, colCount);
 }
 
 TColor MarkColor(TableMark mark) {

@@ -2,6 +2,7 @@
 
 #include "core/DrawStore.h"
 #include "core/Game.h"
+#include "core/Required.h"
 #include "core/TColor.h"
 
 #include <cstdint>
@@ -29,10 +30,10 @@ enum class TableMark { None, SelectedRow, Trace, HighLight, Separation, Group };
 struct TableRules {
     // The trace ends after the draw that brings this many hits (over all selected numbers);
     // 0: it runs to the oldest draw.
-    int traceCap = 0;
+    Required<int> traceCap;
 };
-inline constexpr TableRules TableRules6x45{0};
-inline constexpr TableRules TableRules5x36{24};
+inline constexpr TableRules TableRules6x45{.traceCap = 0};
+inline constexpr TableRules TableRules5x36{.traceCap = 24};
 
 struct TableMarkState {
     bool filterMode = false; // without it nothing is marked

@@ -16,6 +16,8 @@ class TBitmap;
 class EditionHost {
 public:
     explicit EditionHost(const EditionBundle& bundle) : bundle_(bundle) {}
+    // It keeps the bundle's address: never one that ends before it.
+    explicit EditionHost(const EditionBundle&&) = delete;
     virtual ~EditionHost() = default;
     virtual core::Lang Language() const = 0;
     virtual const core::DrawStore& Store() const = 0;

@@ -157,7 +157,7 @@ void TMainForm::FillGrid() {
 std::string TMainForm::RowNumbersText(const platform::TStringGrid& grid) const {
     std::vector<std::string> cells;
     const int row = grid.Row();
-    for (int c = 2; c < 2 + GameRules().perDraw; ++c)
+    for (int c : core::NumberColumns(core::MainGridTable(), GameRules()))
         cells.push_back(row < grid.RowCount() ? grid.Cells(c, row) : "");
     return core::RowNumbersText(cells);
 }

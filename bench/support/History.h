@@ -52,8 +52,8 @@ inline std::vector<std::vector<int>> HistoryDraws(int count, const core::Game& g
 
 // Such a history as the edition's draw file holds it: newest first, the numbers unsorted,
 // with the draw number and date in front where the edition's lines carry them.
-inline std::vector<std::string>
-HistoryLines(int count, const core::Edition& edition = core::Edition6x45, unsigned seed = 645) {
+inline std::vector<std::string> HistoryLines(int count, const core::Edition& edition,
+                                             unsigned seed = 645) {
     const auto draws = HistoryDraws(count, edition.game, seed);
     const bool labelled = edition.drawFile.rule == core::LineRule::NumberDateNumbers;
     std::vector<std::string> lines;
@@ -73,8 +73,7 @@ HistoryLines(int count, const core::Edition& edition = core::Edition6x45, unsign
 }
 
 // A store holding such a history, read from its lines as the program loads its file.
-inline core::DrawStore HistoryStore(int count, const core::Edition& edition = core::Edition6x45,
-                                    unsigned seed = 645) {
+inline core::DrawStore HistoryStore(int count, const core::Edition& edition, unsigned seed = 645) {
     core::DrawStore store;
     core::LoadDrawLines(HistoryLines(count, edition, seed), edition.drawFile, store);
     return store;

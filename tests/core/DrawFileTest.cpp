@@ -21,14 +21,14 @@ TEST(IsDrawLine, SixNumbersOfDigitsAndBlanksDistinctAndInRange) {
           Case{"1 2 3 4 5 301", true, false}, Case{"1 2 3 4 5 5", true, false},
           Case{"1 2 3 4 5 99999999999999", true, false}, Case{"001 2 3 4 5 6", true, true}}) {
         EXPECT_EQ(IsDrawLine(c.line, 6), c.drawLine) << "'" << c.line << "'";
-        EXPECT_EQ(IsValidDrawLine(c.line, Game6x45), c.valid) << "'" << c.line << "'";
+        EXPECT_EQ(IsValidDrawLine(c.line, Edition6x45.drawFile), c.valid) << "'" << c.line << "'";
     }
 }
 
 TEST(LoadDrawLines, ThreeLineExampleRowByRow) {
     DrawStore store;
-    const auto report =
-        LoadDrawLines({"1 2 3 4 5 6", "4 5 6 7 8 9", "40 1 33 2 45 12"}, Game6x45, store);
+    const auto report = LoadDrawLines({"1 2 3 4 5 6", "4 5 6 7 8 9", "40 1 33 2 45 12"},
+                                      Edition6x45.drawFile, store);
     EXPECT_EQ(report.loaded, 3);
     EXPECT_TRUE(report.incorrectLines.empty());
     EXPECT_EQ(store.DrawCount, 3);
@@ -63,7 +63,7 @@ TEST(LoadDrawLines, ReportsIncorrectLinesDescendingAndNoValidLineKeepsTheStore) 
     DrawStore store;
     const auto report = LoadDrawLines(
         {"1 2 3 4 5 6", "x", "7 8 9 10 11 12", "13 14 15 16 17 18", "", "19 20 21 22 23 24"},
-        Game6x45, store);
+        Edition6x45.drawFile, store);
     EXPECT_EQ(report.incorrectLines, (std::vector<int>{5, 2}));
     EXPECT_EQ(LoadMessage(report, Lang::English), "Error - incorrect lines: 5 2 ");
     EXPECT_EQ(LoadMessage(report, Lang::Russian), "Ошибка в строках: 5 2 ");
@@ -72,7 +72,7 @@ TEST(LoadDrawLines, ReportsIncorrectLinesDescendingAndNoValidLineKeepsTheStore) 
     for (const std::vector<std::string>& lines :
          {std::vector<std::string>{}, std::vector<std::string>{"", "", ""},
           std::vector<std::string>{"a", "1 2 3"}}) {
-        EXPECT_EQ(LoadDrawLines(lines, Game6x45, store).loaded, 0);
+        EXPECT_EQ(LoadDrawLines(lines, Edition6x45.drawFile, store).loaded, 0);
         EXPECT_EQ(store.DrawCount, 4);
         EXPECT_EQ(store[3], (Draw{19, 20, 21, 22, 23, 24}));
     }
@@ -83,8 +83,8 @@ TEST(LoadDrawLines, AShorterFileKeepsTheOlderRecordsBeyondIt) {
     std::vector<std::string> hundred, forty;
     for (int i = 0; i < 100; ++i) hundred.push_back("1 2 3 4 5 " + std::to_string(6 + i % 40));
     for (int i = 0; i < 40; ++i) forty.push_back("11 12 13 14 15 16");
-    LoadDrawLines(hundred, Game6x45, store);
-    LoadDrawLines(forty, Game6x45, store);
+    LoadDrawLines(hundred, Edition6x45.drawFile, store);
+    LoadDrawLines(forty, Edition6x45.drawFile, store);
     EXPECT_EQ(store.DrawCount, 40);
     EXPECT_EQ(store[39], (Draw{11, 12, 13, 14, 15, 16}));
     for (int i = 40; i < 100; ++i) EXPECT_EQ(store[i][5], 6 + i % 40) << i;
@@ -184,7 +184,7 @@ TEST(LoadDrawLines, MoreThanTheStoreHoldsLoadsTheNewestUnderBothRules) {
     for (int i = 10005; i >= 1; --i)
         labelled.push_back(std::to_string(i) + " 01.01.2000 1 2 3 4 5");
     DrawStore store;
-    const auto report = LoadDrawLines(plain, Game6x45, store);
+    const auto report = LoadDrawLines(plain, Edition6x45.drawFile, store);
     EXPECT_EQ(store.DrawCount, MaxDraws);
     EXPECT_EQ(store[0][0], 7);
     EXPECT_EQ(report.leftOut, 7);

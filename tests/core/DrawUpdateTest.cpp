@@ -1,5 +1,6 @@
 #include "core/DrawUpdate.h"
 #include "core/DrawFile.h"
+#include "core/Edition.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,7 @@
 namespace {
 
 bool IsDrawLine6x45(std::string_view line) {
-    return core::IsValidDrawLine(line, core::Game6x45);
+    return core::IsValidDrawLine(line, core::Edition6x45.drawFile);
 }
 
 TEST(SplitTextLines, AnyLineEnd) {

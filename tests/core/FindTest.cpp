@@ -12,7 +12,7 @@ TEST(Find, ListsTheQueryNumbersOfEveryDraw) {
     DrawStore store;
     std::vector<std::string> lines(120, "1 2 3 4 6 7");
     lines[0] = "5 17 20 31 40 44";
-    LoadDrawLines(lines, Game6x45, store);
+    LoadDrawLines(lines, Edition6x45.drawFile, store);
     const auto source = FindSource(store, CleanFindText("5 17 17"), 6);
     const auto found = source->Lines();
     ASSERT_EQ(found.size(), 120u);
@@ -26,7 +26,7 @@ TEST(Find, ListsTheQueryNumbersOfEveryDraw) {
 
 TEST(Find, EmptyQueryAndRepeatedNumbers) {
     DrawStore store;
-    LoadDrawLines({"5 17 20 31 40 44", "1 2 3 4 5 6"}, Game6x45, store);
+    LoadDrawLines({"5 17 20 31 40 44", "1 2 3 4 5 6"}, Edition6x45.drawFile, store);
     EXPECT_EQ(FindSource(store, "", 6)->Lines(), (std::vector<std::string>{"2:0", "1:0"}));
     EXPECT_EQ(FindSource(store, "5 5", 6)->Line(0), "2:2 -->  5 5");
 }

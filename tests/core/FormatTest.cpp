@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <random>
+#include <stdexcept>
 
 using namespace core;
 
@@ -42,6 +47,104 @@ TEST(FormatRatio, RoundsExactHalvesOfIntegerQuotientsAwayFromZero) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(FormatRatio(c.num, c.den, c.decimals), c.text) << c.num << "/" << c.den;
+}
+
+TEST(FormatRatio, TheExtremesOfLongLongAtTheMostDecimals) {
+    constexpr long long max = std::numeric_limits<long long>::max();
+    constexpr long long min = std::numeric_limits<long long>::min();
+    const struct {
+        long long num, den;
+        int decimals;
+        const char* text;
+    } cases[] = {
+        {max, 1, 19, "9223372036854775807.0000000000000000000"},
+        {min, 1, 19, "-9223372036854775808.0000000000000000000"},
+        {min, -1, 19, "9223372036854775808.0000000000000000000"},
+        {min, min, 19, "1.0000000000000000000"},
+        {1, min, 19, "-0.0000000000000000001"},
+        {max, min, 19, "-0.9999999999999999999"},
+        {max, max - 1, 19, "1.0000000000000000001"},
+        {min, 3, 19, "-3074457345618258602.6666666666666666667"},
+        {2, 3, 19, "0.6666666666666666667"},
+        {1, 2'000'000'000'000'000'000LL, 18, "0.000000000000000001"}, // an exact half
+        {max, 7, 0, "1317624576693539401"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatRatio(c.num, c.den, c.decimals), c.text) << c.num << "/" << c.den;
+}
+
+TEST(NumberWriter, ACountOfDecimalsItCannotWriteExactlyIsRefused) {
+    for (int decimals : {-1, MaxDecimals + 1, 50, std::numeric_limits<int>::max(),
+                         std::numeric_limits<int>::min()}) {
+        std::string out = "kept";
+        EXPECT_THROW(AppendRatio(out, 1, 3, decimals), std::out_of_range) << decimals;
+        EXPECT_THROW(AppendFixed(out, 0.5, decimals), std::out_of_range) << decimals;
+        EXPECT_THROW(FormatFixed(0.5, decimals), std::out_of_range) << decimals;
+        EXPECT_EQ(out, "kept");
+    }
+    // Not finite, or too large for the exact quotient: refused as well (FormatFixed names
+    // the values that are not finite).
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double v : {0x1p63, -0x1p63, 1e300, inf, -inf, std::nan("")}) {
+        std::string out;
+        EXPECT_THROW(AppendFixed(out, v, 2), std::out_of_range) << v;
+        EXPECT_EQ(out, "");
+    }
+    EXPECT_THROW(FormatFixed(0x1p63, 0), std::out_of_range);
+    EXPECT_EQ(FormatFixed(inf, 2), "INF");
+    EXPECT_EQ(FormatFixed(-inf, 2), "-INF");
+    EXPECT_EQ(FormatFixed(std::nan(""), 2), "NAN");
+}
+
+// The exact decimal expansion glibc prints, rounded by hand: a strict reading of "the exact
+// binary value, an exact half away from zero".
+std::string ReferenceFixed(double value, int decimals) {
+    char buf[1200];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals + 1100, std::fabs(value));
+    std::string digits(buf);
+    const auto dot = digits.find('.');
+    std::string kept = digits.substr(0, dot) + digits.substr(dot + 1, decimals);
+    if (digits[dot + 1 + decimals] >= '5') {
+        int i = static_cast<int>(kept.size()) - 1;
+        while (i >= 0 && kept[i] == '9') kept[i--] = '0';
+        if (i < 0)
+            kept.insert(kept.begin(), '1');
+        else
+            ++kept[i];
+    }
+    std::string out = kept.substr(0, kept.size() - decimals);
+    if (decimals > 0) out += "." + kept.substr(kept.size() - decimals);
+    if (value < 0 && kept.find_first_not_of('0') != std::string::npos) out.insert(0, "-");
+    return out;
+}
+
+TEST(FormatFixed, AgreesWithTheExactExpansionAtEveryCountAndSize) {
+    std::vector<double> values = {0.0,
+                                  -0.0,
+                                  0.5,
+                                  -0.5,
+                                  0.125,
+                                  1e-5,
+                                  0.000000000000000000005, // half of the 20th figure, below it
+                                  std::nextafter(0x1p63, 0.0),
+                                  -std::nextafter(0x1p63, 0.0),
+                                  0x1p-74,
+                                  0x1p-1074,
+                                  std::numeric_limits<double>::min(),
+                                  9.995,
+                                  999999.9995};
+    std::mt19937_64 rng(41);
+    for (int i = 0; i < 400; ++i) {
+        const int exponent = static_cast<int>(rng() % 140) - 76; // 2^-76 .. 2^63
+        const double v = std::ldexp(static_cast<double>(rng() >> 11), exponent - 53);
+        values.push_back(rng() % 2 ? v : -v);
+        // A value on a half of some count of decimals.
+        values.push_back(static_cast<double>(rng() % 2'000'000) / 1024);
+    }
+    for (double v : values)
+        for (int decimals = 0; decimals <= MaxDecimals; ++decimals)
+            ASSERT_EQ(FormatFixed(v, decimals), ReferenceFixed(v, decimals))
+                << std::hexfloat << v << " " << decimals;
 }
 
 TEST(RoundEven, HalvesGoToTheEvenNeighbour) {

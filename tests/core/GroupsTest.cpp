@@ -29,16 +29,16 @@ TEST(GroupCut, EveryNumberLiesInExactlyOneGroupOfTheCut) {
                  {19, Even(1, 36)},
                  {36, Even(1, 36)}};
     for (const auto& c : cases) {
-        EXPECT_EQ(core::GroupCount(c.n), static_cast<int>(c.groups.size()));
+        EXPECT_EQ(core::GroupCount(c.n, 36), static_cast<int>(c.groups.size()));
         for (std::size_t g = 0; g < c.groups.size(); ++g)
             for (int x = c.groups[g].first; x <= c.groups[g].second; ++x) {
-                const int got = c.n > 0 ? core::GroupOfNumber(x, c.n) : core::DecadeOfNumber(x);
+                const int got = c.n > 0 ? core::GroupOfNumber(x, c.n, 36) : core::DecadeOfNumber(x);
                 ASSERT_EQ(got, static_cast<int>(g) + 1) << "n " << c.n << " number " << x;
             }
     }
     // Numbers outside the pool have no group.
-    EXPECT_EQ(core::GroupOfNumber(0, 5), 0);
-    EXPECT_EQ(core::GroupOfNumber(37, 5), 0);
+    EXPECT_EQ(core::GroupOfNumber(0, 5, 36), 0);
+    EXPECT_EQ(core::GroupOfNumber(37, 5, 36), 0);
     EXPECT_EQ(core::DecadeOfNumber(0), 0);
     EXPECT_EQ(core::DecadeOfNumber(46), 0);
 }

@@ -101,7 +101,8 @@ TEST(TableMarking, AgreesWithTheLiteralPassesOnRandomHistories) {
             s.highlight = trial >= 3 ? static_cast<int>(rng() % pool) + 1 : 0;
             s.selectedRow = static_cast<int>(rng() % 120) + 1;
             s.selected = store[s.selectedRow - 1];
-            const core::TableMarks marks(store, core::Game{pool, perDraw}, s, core::TableRules{});
+            const core::TableMarks marks(store, core::Game{pool, perDraw}, s,
+                                         core::TableRules{.traceCap = 0});
             for (int row = 0; row <= 121; ++row)
                 for (int col = 0; col < 17; ++col)
                     ASSERT_EQ(marks.At(col, row, 15), LiteralMark(store, perDraw, s, col, row, 15))
@@ -134,7 +135,7 @@ TEST(TableMarking, TheCappedTraceStopsAfterTheDrawBringingTheHitsOfTheCap) {
     };
     for (const Case& c : cases) {
         auto s = Filter(store, 1, c.unlimited);
-        const core::TableMarks marks(store, core::Game5x36, s, core::TableRules{c.cap});
+        const core::TableMarks marks(store, core::Game5x36, s, core::TableRules{.traceCap = c.cap});
         EXPECT_EQ(TracedRows(marks, 40), c.lastRow) << c.cap << " " << c.unlimited;
     }
 }

@@ -111,7 +111,7 @@ protected:
         return platform::FromQColor(image.pixelColor(x, y));
     }
     ScopedDialogs dialogs;
-    testing_support::WindowTestHost host;
+    testing_support::WindowTestHost host{Bundle5x36};
     std::unique_ptr<TForm_map_2> form;
 };
 

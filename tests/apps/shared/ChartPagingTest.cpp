@@ -38,7 +38,7 @@ protected:
 
     testing_support::TempDir dir_;
     testing_support::ScopedDialogs dialogs_;
-    testing_support::WindowTestHost host_;
+    testing_support::WindowTestHost host_{Bundle5x36};
     std::unique_ptr<TForm_graph2> window_;
 };
 

@@ -24,9 +24,8 @@ using testing_support::TempDir;
 // can tell which tickets a picture holds.
 class TicketHost : public testing_support::WindowTestHost {
 public:
-    TicketHost(const core::Edition& edition, const std::vector<core::Draw>& newestFirst,
-               const UtilsEdition& utils = Utils6x45)
-        : WindowTestHost(edition, newestFirst, utils), board_(540, 640) {}
+    TicketHost(const EditionBundle& bundle, const std::vector<core::Draw>& newestFirst)
+        : WindowTestHost(bundle, newestFirst), board_(540, 640) {}
 
     const platform::TBitmap* TicketPicture(const std::string& numbersText) override {
         drawn.push_back(numbersText);
@@ -66,7 +65,7 @@ core::TColor At(const QImage& image, int x, int y) {
 }
 
 TEST_F(MapUtilsEdition, ExportDrawsTheOldestOfTheLastNFirstAndTheMergeKeepsEveryTicket) {
-    TicketHost host(core::Edition6x45,
+    TicketHost host(Bundle6x45,
                     {{1, 2, 3, 4, 5, 6}, {10, 11, 12, 13, 14, 15}, {40, 41, 42, 43, 44, 45}});
     TForm_Utils utils(host);
     utils.CheckBox_Merge->setChecked(false);
@@ -92,7 +91,7 @@ TEST_F(MapUtilsEdition, ExportDrawsTheOldestOfTheLastNFirstAndTheMergeKeepsEvery
 }
 
 TEST_F(MapUtilsEdition, FiveOfThirtySixMapHasThirtySixColumnsAndItsZoom) {
-    TicketHost host(core::Edition5x36, {{1, 2, 3, 4, 36}});
+    TicketHost host(Bundle5x36, {{1, 2, 3, 4, 36}});
     TForm_Display display(host);
     EXPECT_EQ(display.Zoom, 13);
     EXPECT_EQ(display.Width(), 510);
@@ -105,7 +104,7 @@ TEST_F(MapUtilsEdition, FiveOfThirtySixMapHasThirtySixColumnsAndItsZoom) {
 }
 
 TEST_F(MapUtilsEdition, FiveOfThirtySixUtilsUseItsPoolCaptionsAndHighlighter) {
-    TicketHost host(core::Edition5x36, {{1, 2, 3, 4, 36}}, Utils5x36);
+    TicketHost host(Bundle5x36, {{1, 2, 3, 4, 36}});
     TForm_Utils utils(host);
     EXPECT_EQ(utils.GroupBox5, nullptr);
     EXPECT_EQ(utils.Button_export->geometry(), QRect(16, 240, 121, 25));

@@ -33,7 +33,7 @@ TEST(TableWindow5x36, ItsLayoutAndFilterAnyTracesTheBoxSeparatesAndCapsAtTwentyF
     // Row 1 selected; its five numbers recur in every older draw.
     std::vector<core::Draw> d(30, core::Draw{1, 2, 3, 4, 5, 0});
     d[7] = {6, 7, 8, 9, 10, 0};
-    Host host(core::Edition5x36, d);
+    Host host(Bundle5x36, d);
     TForm_StringGrid f(host, TableWindow5x36);
     EXPECT_EQ(f.Width(), 500);
     EXPECT_EQ(f.StringGrid1->FixedColor(), f.xpWindow1->WinBackground.StartColor);
@@ -72,7 +72,7 @@ TEST(TableWindow5x36, ItsLayoutAndFilterAnyTracesTheBoxSeparatesAndCapsAtTwentyF
 }
 
 TEST(TableWindow5x36, GroupsHighlightTheChosenCountAndNothingForANonNumber) {
-    Host host(core::Edition5x36, {{3, 12, 25, 33, 36}, {1, 2, 3, 4, 5}, {1, 11, 21, 31, 36}});
+    Host host(Bundle5x36, {{3, 12, 25, 33, 36}, {1, 2, 3, 4, 5}, {1, 11, 21, 31, 36}});
     TForm_StringGrid f(host, TableWindow5x36);
     testing_support::ScopedDialogs dialogs;
     dialogs->onModal = [&](platform::TForm&) {
@@ -100,7 +100,7 @@ TEST(TableWindow5x36, GroupsHighlightTheChosenCountAndNothingForANonNumber) {
 }
 
 TEST(TableWindow5x36, ColumnSevenDoesNothingAndColumnsChartEveryDraw) {
-    Host host(core::Edition5x36, std::vector<core::Draw>(250, core::Draw{1, 2, 3, 4, 5, 0}));
+    Host host(Bundle5x36, std::vector<core::Draw>(250, core::Draw{1, 2, 3, 4, 5, 0}));
     TForm_StringGrid f(host, TableWindow5x36);
     TForm_graph2 chart(host);
     Form_graph2 = &chart;
@@ -123,7 +123,7 @@ TEST(TableWindow5x36, ColumnSevenDoesNothingAndColumnsChartEveryDraw) {
 
 TEST(TableWindow5x36, FinalSumsTakeColumnsEightToTwelveAndLeaveNothingBehind) {
     testing_support::ScopedDialogs dialogs;
-    Host host(core::Edition5x36, {{2, 9, 15, 35, 36}, {1, 2, 3, 4, 5}, {9, 18, 27, 28, 30}});
+    Host host(Bundle5x36, {{2, 9, 15, 35, 36}, {1, 2, 3, 4, 5}, {9, 18, 27, 28, 30}});
     TForm_StringGrid f(host);
     auto& g = *f.StringGrid1;
     // What another command left in the columns Final sums takes or hides.

@@ -21,11 +21,7 @@ namespace {
 
 class TableHost : public EditionHost {
 public:
-    explicit TableHost(core::Game game = core::Game6x45)
-        : EditionHost(bundle_), game_(game),
-          edition_(WithGame(game)), bundle_{.rules = edition_,
-                                            .utils = Utils6x45,
-                                            .table = TableWindow6x45} {}
+    explicit TableHost(const EditionBundle& bundle) : EditionHost(bundle) {}
     core::Lang Language() const override { return core::Lang::English; }
     const core::DrawStore& Store() const override { return store; }
 
@@ -39,22 +35,12 @@ public:
         std::mt19937 rng(seed);
         std::vector<core::Draw> draws;
         for (int i = 0; i < count; ++i)
-            draws.push_back(testing_support::RandomDraw(rng, game_.pool, game_.perDraw));
+            draws.push_back(
+                testing_support::RandomDraw(rng, GameRules().pool, GameRules().perDraw));
         Put(draws);
     }
 
     core::DrawStore store;
-
-private:
-    // The 6-of-45 table with another game's pool and draw size.
-    static core::Edition WithGame(core::Game game) {
-        core::Edition e = core::Edition6x45;
-        e.game = game;
-        return e;
-    }
-    core::Game game_;
-    core::Edition edition_;
-    EditionBundle bundle_;
 };
 
 // A table window over a loaded store, shown so that its grid has its real size.
@@ -96,7 +82,7 @@ const std::vector<core::Draw> kSmall = {
 };
 
 TEST(TableWindowFill, DrawsInColumnsZeroAndTwoToSevenOtherCellsKept) {
-    TableHost host;
+    TableHost host(Bundle6x45);
     host.Put(kSmall);
     TForm_StringGrid f(host);
     auto& g = *f.StringGrid1;
@@ -124,7 +110,7 @@ TEST(TableWindowFill, DrawsInColumnsZeroAndTwoToSevenOtherCellsKept) {
 }
 
 TEST(TableWindowFill, FiveOfThirtySixUsesFiveColumnsAndItsPool) {
-    TableHost host(core::Game5x36);
+    TableHost host(Bundle5x36);
     host.Put({{1, 2, 3, 4, 36, 0}});
     TForm_StringGrid f(host);
     EXPECT_EQ(f.StringGrid1->Cells(6, 0), "A5");
@@ -135,7 +121,7 @@ TEST(TableWindowFill, FiveOfThirtySixUsesFiveColumnsAndItsPool) {
 }
 
 TEST(TableWindowCreate, StartsOutOfFilterModeWithTheControlsHidden) {
-    TableHost host;
+    TableHost host(Bundle6x45);
     TForm_StringGrid f(host);
     EXPECT_FALSE(f.FilterMode);
     EXPECT_FALSE(f.UnlimitedMode);
@@ -154,7 +140,7 @@ TEST(TableWindowCreate, StartsOutOfFilterModeWithTheControlsHidden) {
 }
 
 TEST(TableWindowShow, HighLightControlsOnlyInFilterModeAndClosingResetsIt) {
-    TableHost host;
+    TableHost host(Bundle6x45);
     host.Put(kSmall);
     TForm_StringGrid f(host);
     testing_support::ScopedDialogs dialogs;
@@ -192,7 +178,7 @@ TEST(TableWindowShow, HighLightControlsOnlyInFilterModeAndClosingResetsIt) {
 }
 
 TEST(TableWindowModes, FilterModeStartsLimitedEvenWithTheBoxStillChecked) {
-    TableHost host;
+    TableHost host(Bundle6x45);
     host.Put(kSmall);
     TForm_StringGrid f(host);
     f.CheckBox_unlimited->SetChecked(true);
@@ -208,7 +194,7 @@ TEST(TableWindowModes, FilterModeStartsLimitedEvenWithTheBoxStillChecked) {
 }
 
 TEST(TableWindowMarking, CellMarksFollowSelectionUnlimitedAndHighLight) {
-    TableHost host;
+    TableHost host(Bundle6x45);
     host.Put(kSmall);
     TForm_StringGrid f(host);
     Select(*f.StringGrid1, 3, 1);
@@ -230,7 +216,7 @@ TEST(TableWindowMarking, CellMarksFollowSelectionUnlimitedAndHighLight) {
 }
 
 TEST(TableWindowPixels, NothingMarkedWithoutFilterMode) {
-    TableHost host;
+    TableHost host(Bundle6x45);
     host.Put(kSmall);
     ShownTable t(host);
     auto& g = *t.form.StringGrid1;
@@ -243,7 +229,7 @@ TEST(TableWindowPixels, NothingMarkedWithoutFilterMode) {
 }
 
 TEST(TableWindowPixels, LimitedTraceSelectionAndHighLightColours) {
-    TableHost host;
+    TableHost host(Bundle6x45);
     host.Put(kSmall);
     ShownTable t(host);
     auto& f = t.form;
@@ -305,7 +291,7 @@ QImage DrawnCell(TForm_StringGrid& f, int col, int row, const std::string& text)
 }
 
 TEST(TableWindowPixels, MarkedCellsInColumnZeroKeepTheirText) {
-    TableHost host;
+    TableHost host(Bundle6x45);
     host.Put(kSmall);
     TForm_StringGrid f(host);
     Select(*f.StringGrid1, 2, 1);
@@ -320,7 +306,7 @@ TEST(TableWindowPixels, MarkedCellsInColumnZeroKeepTheirText) {
 }
 
 TEST(TableWindowWheel, ScrollsByNotchesGathersSmallDeltasAndStopsAtTheEnds) {
-    TableHost host;
+    TableHost host(Bundle6x45);
     host.PutRandom(300, 7);
     ShownTable t(host);
     auto& g = *t.form.StringGrid1;
@@ -355,7 +341,7 @@ TEST(TableWindowWheel, ScrollsByNotchesGathersSmallDeltasAndStopsAtTheEnds) {
 }
 
 TEST(TableWindowWheel, AShortTableStaysOnTop) {
-    TableHost host;
+    TableHost host(Bundle6x45);
     host.Put(kSmall);
     ShownTable t(host);
     auto& g = *t.form.StringGrid1;
@@ -370,7 +356,7 @@ struct ChartWindow {
 };
 
 TEST(TableWindowChart, DoubleClickChartsTheColumnUnderItsHeader) {
-    TableHost host;
+    TableHost host(Bundle6x45);
     host.Put(kSmall);
     TForm_StringGrid f(host);
     ChartWindow chart(host);
@@ -400,7 +386,7 @@ TEST(TableWindowChart, DoubleClickChartsTheColumnUnderItsHeader) {
 }
 
 TEST(TableWindowColumns, PutColumnsWritesHeadersCellsWidthsAndCount) {
-    TableHost host;
+    TableHost host(Bundle6x45);
     host.Put(kSmall);
     TForm_StringGrid f(host);
     core::TableColumns t;
