@@ -467,27 +467,26 @@ TEST(HttpClient, HeadNeedsNoBody) {
     EXPECT_EQ(server.requests()[0].rfind("HEAD /x HTTP/1.0\r\n", 0), 0u);
 }
 
-} // namespace
-
-namespace {
-
 TEST(HttpFakeServer, AFoldedFieldIsReadJoinedWithOneBlank) {
     FakeServer server([](FakeConnection& c) {
         c.Send("HTTP/1.0 200 OK\r\nContent-Type: text/\r\n\tplain\r\nContent-Length:\r\n 5\r\n"
                "X-Note: a\r\n b\r\n  c\r\n\r\nhello");
     });
-    THttpCli client;
-    std::ostringstream body;
-    client.URL = server.url("/x");
-    client.ReceiveStream = &body;
-    client.Timeout = 5000;
-    client.Get();
-    EXPECT_EQ(body.str(), "hello");
-    EXPECT_EQ(client.ContentLength(), 5);
-    EXPECT_EQ(client.ContentType(), "text/ plain");
-    EXPECT_EQ(client.HeaderLines(),
-              (std::vector<std::string>{"HTTP/1.0 200 OK", "Content-Type: text/ plain",
-                                        "Content-Length: 5", "X-Note: a b c"}));
+    long long length = -1;
+    std::string type;
+    std::vector<std::string> lines;
+    const Outcome o = RunGet(server.url("/x"), 5000, [&](THttpCli& client) {
+        client.OnHeaderEnd = [&](QObject*) {
+            length = client.ContentLength();
+            type = client.ContentType();
+            lines = client.HeaderLines();
+        };
+    });
+    EXPECT_EQ(o.body, "hello") << o.message;
+    EXPECT_EQ(length, 5);
+    EXPECT_EQ(type, "text/ plain");
+    EXPECT_EQ(lines, (std::vector<std::string>{"HTTP/1.0 200 OK", "Content-Type: text/ plain",
+                                               "Content-Length: 5", "X-Note: a b c"}));
 }
 
 // Whatever follows "#" stays with the reader; the server is asked the path alone, directly and
