@@ -4,7 +4,6 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 namespace core {
 
@@ -357,14 +356,11 @@ std::string ApplyViaProxy(HttpTarget& t, const std::string& v) {
     return ToLower(u.scheme);
 }
 
-} // namespace
-
-namespace {
-
 std::string WithoutFragment(const std::string& location) {
     return location.substr(0, location.find('#'));
 }
 
+// One to five digits up to 65535.
 bool SoundPort(const std::string& port) {
     if (port.empty() || port.size() > 5) return false;
     if (!std::all_of(port.begin(), port.end(), [](char c) { return c >= '0' && c <= '9'; }))

@@ -120,7 +120,7 @@ void THttpCli::ClearResults() {
     headerEnded_ = false;
     headerless_ = false;
     failed_ = false;
-    fieldPending_ = false;
+    pendingField_.reset();
     fields_.clear();
     framing_ = {};
     failMessage_.clear();
@@ -471,14 +471,19 @@ void THttpCli::HeaderLine(const std::string& line) {
     if (core::IsFoldedLine(line)) {
         // An obsolete fold continues the field before it; under a status line or nothing it
         // continues no field at all.
-        if (!fieldPending_) {
+        if (!pendingField_) {
             Fail("HTTP header line continues no field", httpErrBadFraming);
             return;
         }
-        headerLines_.back() = core::JoinFoldedLine(headerLines_.back(), line);
+        headerLines_.push_back(line);
+        *pendingField_ = core::JoinFoldedLine(*pendingField_, line);
         return;
     }
-    if (fieldPending_ && !FieldLine(headerLines_.back())) return;
+    if (pendingField_) {
+        const std::string field = std::move(*pendingField_);
+        pendingField_.reset();
+        if (!FieldLine(field)) return;
+    }
 
     if (core::IsHeaderlessHtml(line)) {
         if (contentType_.empty()) contentType_ = "text/html";
@@ -507,7 +512,7 @@ void THttpCli::HeaderLine(const std::string& line) {
         Fail("HTTP status line malformed: " + line, httpErrNoStatus);
         return;
     case core::StatusParse::NotStatus:
-        fieldPending_ = true;
+        pendingField_ = line;
         break;
     }
     if (OnHeaderData) OnHeaderData(this);
@@ -515,7 +520,6 @@ void THttpCli::HeaderLine(const std::string& line) {
 }
 
 bool THttpCli::FieldLine(const std::string& line) {
-    fieldPending_ = false;
     fields_.push_back(line);
     const auto field = core::SplitHeaderLine(line);
     if (!field) return true;

@@ -11,6 +11,7 @@
 #include <functional>
 #include <istream>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -112,7 +113,7 @@ public:
     const std::string& DocName() const { return docName_; }
     long long ContentLength() const { return contentLength_; }
     const std::string& ContentType() const { return contentType_; }
-    // Every header line of the request's responses, relocations included, folds joined.
+    // Every header line of the request's responses as received, relocations included.
     const std::vector<std::string>& HeaderLines() const { return headerLines_; }
     // How the body of the last response is delimited.
     const core::AnswerFraming& Framing() const { return framing_; }
@@ -217,7 +218,8 @@ private:
     bool headerEnded_ = false;
     bool headerless_ = false;
     bool failed_ = false;
-    bool fieldPending_ = false; // the last header line is a field that may still be continued
+    // The last field line, folded continuations joined, read when the next line shows it ended.
+    std::optional<std::string> pendingField_;
     std::string failMessage_;
     int failCode_ = 0;
     std::uint16_t closeError_ = 0;
