@@ -87,6 +87,13 @@ std::string ExportSaveFailedMessage(Lang lang, const std::string& path, const st
            (reason.empty() ? "" : ": " + reason);
 }
 
+std::string ExportCancelledMessage(Lang lang, int written, const std::string& folder) {
+    const std::string n = std::to_string(written);
+    return lang == Lang::Russian
+               ? "Экспорт отменён; создано bmp файлов: " + n + "; директория " + folder
+               : "Export cancelled; bmp files created: " + n + "; directory " + folder;
+}
+
 std::string ExportDoneMessage(Lang lang, const std::string& folder) {
     return BiText{"bmp файлы были созданы в директории ",
                   "bmp files has been created in directory "}(lang) +

@@ -38,6 +38,8 @@ int ExportCountAnswer(std::string_view answer, int drawCount);
 std::string ExportCaption(Lang lang);
 std::string ExportPrompt(Lang lang, int drawCount);
 std::string ExportDoneMessage(Lang lang, const std::string& folder);
+// Told after Cancel: how many pictures were written before it.
+std::string ExportCancelledMessage(Lang lang, int written, const std::string& folder);
 std::string ExportCancelText(Lang lang);
 // A picture that could not be written: its file and why.
 std::string ExportSaveFailedMessage(Lang lang, const std::string& path, const std::string& reason);

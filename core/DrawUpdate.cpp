@@ -46,22 +46,11 @@ int CountDrawLines(const std::vector<std::string>& lines, const DrawLineRule& is
 }
 
 bool WholeFile(const TransferEnd& end, UnsizedBody unsized) {
-    if (end.status != 200) return false;
-    if (end.contentLength >= 0 && end.bodyBytes != end.contentLength) return false;
-    if (end.contentLength < 0 && unsized == UnsizedBody::EndsWithLineEnd &&
-        (end.body.empty() || (end.body.back() != '\n' && end.body.back() != '\r')))
-        return false;
-    for (const std::string& line : end.headerLines) {
-        const auto colon = line.find(':');
-        if (colon == std::string::npos) continue;
-        std::string name = line.substr(0, colon), value = line.substr(colon + 1);
-        for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        for (char& c : value) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.erase(0, 1);
-        while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) value.pop_back();
-        if (name == "transfer-encoding" && value != "identity") return false;
-    }
-    return true;
+    const AnswerFraming& f = end.framing;
+    if (end.status != 200 || !f.valid || f.transferCoded) return false;
+    if (f.length >= 0) return end.bodyBytes == f.length;
+    return unsized == UnsizedBody::EndsWithClose ||
+           (!end.body.empty() && (end.body.back() == '\n' || end.body.back() == '\r'));
 }
 
 std::optional<std::string> BackupName(const std::string& fileName,

@@ -2,6 +2,7 @@
 
 #include "core/DrawFile.h"
 #include "core/Game.h"
+#include "core/HttpFraming.h"
 #include "core/Lang.h"
 
 #include <functional>
@@ -45,9 +46,8 @@ inline constexpr long long MaxVersionFileBytes = 4 << 10;
 // How a transfer ended, as far as its body is concerned.
 struct TransferEnd {
     int status = 0;
-    long long contentLength = -1; // -1: the header gave none
+    AnswerFraming framing; // of the last response, as the client read it
     long long bodyBytes = 0;
-    std::vector<std::string> headerLines;
     std::string_view body; // what arrived
 };
 
@@ -59,9 +59,9 @@ enum class UnsizedBody {
     EndsWithClose,
 };
 
-// The body is the whole file: status 200, no transfer coding this HTTP/1.0 client does not
-// undo (chunk sizes would be taken for lines), exactly the Content-Length when one came, and
-// without one what the rule asks.
+// The body is the whole file: status 200, a header that delimits it, no transfer coding this
+// HTTP/1.0 client does not undo (chunk sizes would be taken for lines), exactly the
+// Content-Length when one came, and without one what the rule asks.
 bool WholeFile(const TransferEnd& end, UnsizedBody unsized);
 
 // The backup name of a draw file: name + ".bak", or name + ".bak[n]" for the first free n of

@@ -4,7 +4,6 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 namespace core {
 
@@ -198,7 +197,7 @@ std::vector<std::string> RequestLines(const RequestFields& f) {
     lines.push_back(f.method + " " + EncodeRequestTarget(f.path) + " HTTP/1.0");
     if (!f.sender.empty()) lines.push_back("From: " + f.sender);
     if (!f.accept.empty()) lines.push_back("Accept: " + f.accept);
-    if (!f.reference.empty()) lines.push_back("Referer: " + f.reference);
+    if (!f.reference.empty()) lines.push_back("Referer: " + EncodeRequestTarget(f.reference));
     if (post && !f.contentTypePost.empty()) lines.push_back("Content-Type: " + f.contentTypePost);
     if (!f.agent.empty()) lines.push_back("User-Agent: " + f.agent);
     lines.push_back("Host: " + f.host);
@@ -246,24 +245,6 @@ std::string EncodeRequestTarget(const std::string& target) {
 
 bool HasBlankOrHighByte(const std::string& text) {
     return std::any_of(text.begin(), text.end(), BlankOrHigh);
-}
-
-std::optional<long long> MergeContentLength(long long current, const std::string& value) {
-    long long length = current;
-    std::size_t from = 0;
-    for (;;) {
-        const auto comma = value.find(',', from);
-        const std::string item =
-            value.substr(from, comma == std::string::npos ? comma : comma - from);
-        char* end = nullptr;
-        const long long n = std::strtoll(item.c_str(), &end, 10);
-        if (end != item.c_str() && n >= 0) {
-            if (length >= 0 && n != length) return std::nullopt;
-            length = n;
-        }
-        if (comma == std::string::npos) return length;
-        from = comma + 1;
-    }
 }
 
 StatusParse ParseStatusLine(const std::string& line, StatusLine& status) {
@@ -375,13 +356,31 @@ std::string ApplyViaProxy(HttpTarget& t, const std::string& v) {
     return ToLower(u.scheme);
 }
 
+std::string WithoutFragment(const std::string& location) {
+    return location.substr(0, location.find('#'));
+}
+
+// One to five digits up to 65535.
+bool SoundPort(const std::string& port) {
+    if (port.empty() || port.size() > 5) return false;
+    if (!std::all_of(port.begin(), port.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    return std::stol(port) <= 65535;
+}
+
 } // namespace
 
 std::string ApplyLocation(HttpTarget& target, const std::string& location, bool viaProxy) {
-    std::string scheme = viaProxy ? ApplyViaProxy(target, location) : ApplyDirect(target, location);
-    target.path = EncodeRequestTarget(target.path);
+    const std::string v = WithoutFragment(location);
+    std::string scheme = viaProxy ? ApplyViaProxy(target, v) : ApplyDirect(target, v);
     target.location = EncodeRequestTarget(target.location);
     return scheme;
+}
+
+bool RelocationAddressSound(const HttpTarget& target, const std::string& location) {
+    if (HasBlankOrHighByte(target.host) || HasBlankOrHighByte(target.name)) return false;
+    const std::string port = SplitURL(WithoutFragment(location)).port;
+    return port.empty() || SoundPort(port);
 }
 
 } // namespace core

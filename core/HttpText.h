@@ -44,7 +44,7 @@ struct RequestFields {
 };
 
 // The lines of a request header in their order, the closing empty line included. The request
-// path goes out through EncodeRequestTarget.
+// path and the referrer go out through EncodeRequestTarget.
 std::vector<std::string> RequestLines(const RequestFields& fields);
 
 // A request target as it may go on the wire: blanks and bytes of 0x80 and up percent-encoded,
@@ -54,12 +54,6 @@ std::string EncodeRequestTarget(const std::string& target);
 
 // Whether the text holds a blank or a byte of 0x80 and up: no host name does.
 bool HasBlankOrHighByte(const std::string& text);
-
-// The length of a response after one more "Content-Length" value, given the one its earlier
-// values gave (-1: none yet). A repeat of the same value, also in a list ("5, 5"), is one
-// length; differing values give nothing, since the body could end at either. A value that is
-// no number is passed over.
-std::optional<long long> MergeContentLength(long long current, const std::string& value);
 
 struct StatusLine {
     int code = 0;
@@ -96,10 +90,15 @@ struct HttpTarget {
     std::string location; // absolute address of the target
 };
 
-// Moves the target to a "location" value, its path and address through EncodeRequestTarget.
+// Moves the target to a "location" value, its fragment left out (a fragment is never sent);
+// the address as shown goes through EncodeRequestTarget, the path is encoded when it is asked.
 // Returns the scheme of the new target in lower case ("http" for a relative one), so the caller
 // can refuse what it cannot speak.
 std::string ApplyLocation(HttpTarget& target, const std::string& location, bool viaProxy);
+
+// Whether the target a "location" value gave can be asked: host names without blanks or high
+// bytes, and a port the location names of one to five digits up to 65535.
+bool RelocationAddressSound(const HttpTarget& target, const std::string& location);
 
 std::string ToLower(std::string text);
 

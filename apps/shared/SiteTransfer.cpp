@@ -69,9 +69,8 @@ SiteTransfer::Result SiteTransfer::Fetch(const std::string& url, const std::stri
     }
     core::TransferEnd end;
     end.status = c.StatusCode();
-    end.contentLength = c.ContentLength();
+    end.framing = c.Framing();
     end.bodyBytes = c.BytesReceived();
-    end.headerLines = c.HeaderLines();
     client.reset();
     const std::string body = stream.str();
     end.body = body;

@@ -440,7 +440,8 @@ void MergeTicket(QImage& merged, const QImage& picture) {
 
 } // namespace
 
-bool TForm_Utils::SavePicture(const QImage& picture, const std::string& name, core::Lang l) {
+std::optional<std::string> TForm_Utils::SavePicture(const QImage& picture, const std::string& name,
+                                                    core::Lang l) {
     // Any entry counts as taken, a link too, so a picture never lands at another place.
     auto exists = [](const std::string& path) { return platform::NameTaken(path); };
     const std::string path = core::UniqueFileName(platform::InProgramFolder(name), exists);
@@ -450,13 +451,12 @@ bool TForm_Utils::SavePicture(const QImage& picture, const std::string& name, co
         try {
             platform::WriteFileAtomic(
                 path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-            return true;
+            return std::nullopt;
         } catch (const platform::FileError& e) {
             reason = e.Reason().empty() ? e.what() : e.Reason();
         }
     }
-    platform::Dialogs().ShowMessage(core::ExportSaveFailedMessage(l, path, reason));
-    return false;
+    return core::ExportSaveFailedMessage(l, path, reason);
 }
 
 void TForm_Utils::ExportPictures(const core::DrawStore& draws, int count, bool merge,
@@ -465,8 +465,9 @@ void TForm_Utils::ExportPictures(const core::DrawStore& draws, int count, bool m
     auto progress =
         platform::Dialogs().StartProgress(core::ExportCaption(l), core::ExportCancelText(l), count);
     QImage merged;
-    bool written = false, stopped = false;
-    int done = 0;
+    std::optional<std::string> failure;
+    bool stopped = false;
+    int written = 0, done = 0;
     for (int k = count; k >= 1; --k) {
         const std::string text =
             core::NumbersToText(draws[k - 1].data(), false, " ", game.perDraw, game.pool);
@@ -479,8 +480,9 @@ void TForm_Utils::ExportPictures(const core::DrawStore& draws, int count, bool m
         if (merge) {
             MergeTicket(merged, picture);
         } else {
-            if (!SavePicture(picture, std::to_string(draws.DrawCount + 1 - k) + ".bmp", l)) return;
-            written = true;
+            failure = SavePicture(picture, std::to_string(draws.DrawCount + 1 - k) + ".bmp", l);
+            if (failure) break;
+            ++written;
         }
         // Cancel or a closed window ends the export here; what was written stays.
         if (!progress->Advance(++done) || stopExport_) {
@@ -488,13 +490,22 @@ void TForm_Utils::ExportPictures(const core::DrawStore& draws, int count, bool m
             break;
         }
     }
-    // The box goes before the last save and the message, which are not steps.
+    // The box goes before the last save and before any message: a box that shows itself late
+    // would cover the message until it is answered.
     progress.reset();
-    if (merge && !stopped) {
-        if (!SavePicture(merged, "merged.bmp", l)) return;
-        written = true;
+    if (merge && !stopped && !failure) {
+        failure = SavePicture(merged, "merged.bmp", l);
+        if (!failure) ++written;
     }
-    if (written && !stopExport_)
+    if (failure) {
+        platform::Dialogs().ShowMessage(*failure);
+        return;
+    }
+    if (stopExport_) return;
+    if (stopped)
+        platform::Dialogs().ShowMessage(
+            core::ExportCancelledMessage(l, written, platform::ProgramFolder()));
+    else if (written > 0)
         platform::Dialogs().ShowMessage(core::ExportDoneMessage(l, platform::ProgramFolder()));
 }
 

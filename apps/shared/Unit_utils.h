@@ -8,6 +8,7 @@
 
 #include <QRect>
 
+#include <optional>
 #include <string>
 
 class EditionHost;
@@ -112,9 +113,10 @@ private:
     // Runs the export over the draws as they were at its start, its texts in l; the caller
     // enables the button again whatever happened.
     void ExportPictures(const core::DrawStore& draws, int count, bool merge, core::Lang l);
-    // Saves a ticket picture in the program folder under a free name; tells the user the file
-    // and the reason when it could not.
-    bool SavePicture(const QImage& picture, const std::string& name, core::Lang l);
+    // Saves a ticket picture in the program folder under a free name; when it could not, the
+    // message naming the file and the reason, for the caller to show once its box is gone.
+    std::optional<std::string> SavePicture(const QImage& picture, const std::string& name,
+                                           core::Lang l);
 
     bool exporting_ = false;
     bool stopExport_ = false;

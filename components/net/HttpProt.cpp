@@ -120,6 +120,9 @@ void THttpCli::ClearResults() {
     headerEnded_ = false;
     headerless_ = false;
     failed_ = false;
+    pendingField_.reset();
+    fields_.clear();
+    framing_ = {};
     failMessage_.clear();
     failCode_ = 0;
     closeError_ = 0;
@@ -465,6 +468,23 @@ void THttpCli::HeaderLine(const std::string& line) {
         return;
     }
 
+    if (core::IsFoldedLine(line)) {
+        // An obsolete fold continues the field before it; under a status line or nothing it
+        // continues no field at all.
+        if (!pendingField_) {
+            Fail("HTTP header line continues no field", httpErrBadFraming);
+            return;
+        }
+        headerLines_.push_back(line);
+        *pendingField_ = core::JoinFoldedLine(*pendingField_, line);
+        return;
+    }
+    if (pendingField_) {
+        const std::string field = std::move(*pendingField_);
+        pendingField_.reset();
+        if (!FieldLine(field)) return;
+    }
+
     if (core::IsHeaderlessHtml(line)) {
         if (contentType_.empty()) contentType_ = "text/html";
         headerEnded_ = true;
@@ -492,47 +512,56 @@ void THttpCli::HeaderLine(const std::string& line) {
         Fail("HTTP status line malformed: " + line, httpErrNoStatus);
         return;
     case core::StatusParse::NotStatus:
-        if (auto field = core::SplitHeaderLine(line)) {
-            const std::string& v = field->value;
-            if (field->name == "location") {
-                if (core::HasControlCharacter(v)) {
-                    Fail("Relocation refused: control character", httpErrControlCharacter);
-                    return;
-                }
-                locationFlag_ = true;
-                const std::string scheme = core::ApplyLocation(target_, v, !Proxy.empty());
-                if (scheme != "http" || core::HasBlankOrHighByte(target_.host) ||
-                    core::HasBlankOrHighByte(target_.name)) {
-                    Fail("Relocation refused: " + v, httpErrUnsupportedScheme);
-                    return;
-                }
-            } else if (field->name == "content-length") {
-                const std::optional<long long> length = core::MergeContentLength(contentLength_, v);
-                if (!length) {
-                    Fail("HTTP Content-Length values differ", httpErrLengthConflict);
-                    return;
-                }
-                contentLength_ = *length;
-            } else if (field->name == "content-range") {
-                core::ParseContentRange(v, ContentRangeBegin, ContentRangeEnd);
-            } else if (field->name == "accept-ranges") {
-                acceptRanges_ = v;
-            } else if (field->name == "content-type") {
-                contentType_ = core::ToLower(v);
-            } else if (field->name == "www-authenticate") {
-                authenticateLines_.push_back(v);
-            } else if (field->name == "set-cookie") {
-                bool accept = true;
-                TriggerCookie(v, accept);
-            }
-        }
+        pendingField_ = line;
         break;
     }
     if (OnHeaderData) OnHeaderData(this);
     if (statusCode_ >= 400) CloseSession();
 }
 
+bool THttpCli::FieldLine(const std::string& line) {
+    fields_.push_back(line);
+    const auto field = core::SplitHeaderLine(line);
+    if (!field) return true;
+    const std::string& v = field->value;
+    if (field->name == "location") {
+        if (core::HasControlCharacter(v)) {
+            Fail("Relocation refused: control character", httpErrControlCharacter);
+            return false;
+        }
+        locationFlag_ = true;
+        if (core::ApplyLocation(target_, v, !Proxy.empty()) != "http") {
+            Fail("Relocation refused: " + v, httpErrUnsupportedScheme);
+            return false;
+        }
+        if (!core::RelocationAddressSound(target_, v)) {
+            Fail("Relocation refused for its address: " + v, httpErrBadRelocation);
+            return false;
+        }
+    } else if (field->name == "content-range") {
+        core::ParseContentRange(v, ContentRangeBegin, ContentRangeEnd);
+    } else if (field->name == "accept-ranges") {
+        acceptRanges_ = v;
+    } else if (field->name == "content-type") {
+        contentType_ = core::ToLower(v);
+    } else if (field->name == "www-authenticate") {
+        authenticateLines_.push_back(v);
+    } else if (field->name == "set-cookie") {
+        bool accept = true;
+        TriggerCookie(v, accept);
+    }
+    return !failed_;
+}
+
 void THttpCli::EndOfHeader() {
+    // The one reading of how the body is delimited; an answer it cannot delimit is no answer.
+    framing_ = core::ReadFraming(fields_);
+    fields_.clear();
+    if (!framing_.valid) {
+        Fail("HTTP answer framing invalid", httpErrBadFraming);
+        return;
+    }
+    contentLength_ = framing_.length;
     if (locationFlag_) {
         if (++relocations_ > MaxRelocations) {
             Fail("HTTP too many relocations", httpErrTooManyRelocations);
@@ -545,6 +574,7 @@ void THttpCli::EndOfHeader() {
         // The next response must bring its own status line and length.
         statusSeen_ = false;
         contentLength_ = -1;
+        framing_ = {};
         headerBytes_ = 0;
         relocating_ = true;
         CloseSession();

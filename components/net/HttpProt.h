@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/net/WSocket.h"
+#include "core/HttpFraming.h"
 #include "core/HttpText.h"
 
 #include <QObject>
@@ -10,6 +11,7 @@
 #include <functional>
 #include <istream>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -33,10 +35,13 @@ constexpr int httpErrNoStatus = 5;   // the response had no (readable) status li
 constexpr int httpErrIncomplete = 6; // the connection ended before the document did
 constexpr int httpErrTooManyRelocations = 7;
 constexpr int httpErrTimeout = 8;
-constexpr int httpErrUnsupportedScheme = 9; // https and the like, or a host no name can be
+constexpr int httpErrUnsupportedScheme = 9; // https and the like
 constexpr int httpErrAborted = 10;          // ended by its owner (Abort)
 constexpr int httpErrControlCharacter = 11; // a text of the request holds CR, LF or the like
-constexpr int httpErrLengthConflict = 12;   // Content-Length values of one response differ
+// A header that cannot delimit the body: Content-Length values that differ or are no numbers,
+// a fold under no field, a blank in a field name.
+constexpr int httpErrBadFraming = 12;
+constexpr int httpErrBadRelocation = 13; // a relocation to a host or port no server can have
 
 enum THttpCliState : std::uint8_t {
     hsReady,
@@ -108,7 +113,10 @@ public:
     const std::string& DocName() const { return docName_; }
     long long ContentLength() const { return contentLength_; }
     const std::string& ContentType() const { return contentType_; }
+    // Every header line of the request's responses as received, relocations included.
     const std::vector<std::string>& HeaderLines() const { return headerLines_; }
+    // How the body of the last response is delimited.
+    const core::AnswerFraming& Framing() const { return framing_; }
     const std::vector<std::string>& AuthenticateLines() const { return authenticateLines_; }
     long long BytesReceived() const { return bytesReceived_; }
     long long BytesSent() const { return bytesSent_; }
@@ -182,6 +190,8 @@ private:
     void SendRequest(const std::string& method);
     void SendNextChunk();
     void HeaderLine(const std::string& line);
+    // A field line is read once its folded continuations are in; false when it ended the request.
+    bool FieldLine(const std::string& line);
     void EndOfHeader();
     void BodyData(const char* data, int len);
     void Dispatch(const std::string& line);
@@ -208,6 +218,8 @@ private:
     bool headerEnded_ = false;
     bool headerless_ = false;
     bool failed_ = false;
+    // The last field line, folded continuations joined, read when the next line shows it ended.
+    std::optional<std::string> pendingField_;
     std::string failMessage_;
     int failCode_ = 0;
     std::uint16_t closeError_ = 0;
@@ -229,6 +241,8 @@ private:
     long long contentLength_ = -1;
     std::string contentType_;
     std::vector<std::string> headerLines_;
+    std::vector<std::string> fields_; // the field lines of the response being read
+    core::AnswerFraming framing_;
     std::vector<std::string> authenticateLines_;
     long long bytesReceived_ = 0;
     long long bytesSent_ = 0;

@@ -80,14 +80,17 @@ TEST(WholeFile, ALengthOrElseAFinalLineEndMarksTheEnd) {
         {200, -1, "1 2\r\n", {"Transfer-Encoding: chunked"}, false, false},
         {200, -1, "1 2", {"Transfer-Encoding: chunked"}, false, false},
         {200, -1, "1 2\r\n", {"Transfer-Encoding:  Identity "}, true, true},
+        // A length the header cannot give is no length to trust.
+        {200, -1, "1 2\r\n", {"Content-Length: 5 6"}, false, false},
     };
     for (const auto& c : cases) {
         core::TransferEnd end;
         end.status = c.status;
-        end.contentLength = c.length;
+        std::vector<std::string> fields = c.header;
+        if (c.length >= 0) fields.push_back("Content-Length: " + std::to_string(c.length));
+        end.framing = core::ReadFraming(fields);
         end.body = c.body;
         end.bodyBytes = static_cast<long long>(end.body.size());
-        end.headerLines = c.header;
         EXPECT_EQ(core::WholeFile(end, core::UnsizedBody::EndsWithLineEnd), c.whole)
             << c.status << " " << c.length << " " << c.body;
         EXPECT_EQ(core::WholeFile(end, core::UnsizedBody::EndsWithClose), c.closeEnds)

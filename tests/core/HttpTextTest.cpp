@@ -1,3 +1,4 @@
+#include "core/HttpFraming.h"
 #include "core/HttpText.h"
 
 #include <gtest/gtest.h>
@@ -130,9 +131,9 @@ TEST(RequestLines, OnlyTheRequiredLinesForAPlainGet) {
 
 TEST(ContentLength, RepeatsOfOneValueAreOneLengthAndDifferingValuesNone) {
     const struct {
-        long long current;
+        long long current; // of an earlier line; -1: none
         const char* value;
-        std::optional<long long> want;
+        std::optional<long long> want; // nothing: the answer cannot be delimited
     } cases[] = {
         {-1, "57", 57},
         {57, "57", 57},
@@ -140,15 +141,20 @@ TEST(ContentLength, RepeatsOfOneValueAreOneLengthAndDifferingValuesNone) {
         {-1, "5, 5", 5},
         {-1, "5,7", std::nullopt},
         {5, " 5 ,5", 5},
-        {-1, "abc", -1},
-        {5, "abc", 5},
-        {-1, "-3", -1},
+        {-1, "abc", std::nullopt},
+        {5, "abc", std::nullopt},
+        {-1, "-3", std::nullopt},
         {0, "0", 0},
         {0, "1", std::nullopt},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(core::MergeContentLength(c.current, c.value), c.want)
+    for (const auto& c : cases) {
+        std::vector<std::string> lines;
+        if (c.current >= 0) lines.push_back("Content-Length: " + std::to_string(c.current));
+        lines.push_back(std::string("Content-Length: ") + c.value);
+        const core::AnswerFraming f = core::ReadFraming(lines);
+        EXPECT_EQ(f.valid ? std::optional<long long>(f.length) : std::nullopt, c.want)
             << c.current << " " << c.value;
+    }
 }
 
 TEST(StatusLine, ParsesCodeAndReason) {
@@ -266,11 +272,16 @@ TEST(RequestTarget, BlanksAndHighBytesArePercentEncodedAndNothingElse) {
     f.method = "GET";
     for (const auto& [raw, wire] : cases) {
         f.path = raw;
+        f.reference = raw;
         EXPECT_EQ(core::RequestLines(f)[0], "GET " + wire + " HTTP/1.0");
+        // The referrer is a target of its own on the same kind of line.
+        EXPECT_EQ(core::RequestLines(f)[1], "Referer: " + wire);
         EXPECT_EQ(core::EncodeRequestTarget(wire), wire);
         auto t = Target();
         core::ApplyLocation(t, raw, false);
-        EXPECT_EQ(t.path + " " + t.location, wire + " http://old.host" + wire);
+        EXPECT_EQ(t.location, "http://old.host" + wire);
+        f.path = t.path;
+        EXPECT_EQ(core::RequestLines(f)[0], "GET " + wire + " HTTP/1.0");
     }
 }
 
@@ -295,6 +306,65 @@ TEST(Relocation, ViaProxyKeepsTheProxyAndAsksAbsoluteAddresses) {
     EXPECT_EQ(t.path, "http://other:82/c");
     EXPECT_EQ(t.host, "other");
     EXPECT_EQ(t.port, "3128");
+}
+
+// A fragment names a place in the document for the reader; the server never sees it.
+TEST(Relocation, TheFragmentIsLeftOut) {
+    const struct {
+        const char* location;
+        bool viaProxy;
+        const char* path;
+        const char* location_;
+    } cases[] = {
+        {"/t/6x45.txt#frag x", false, "/t/6x45.txt", "http://old.host/t/6x45.txt"},
+        {"/t/6x45.txt#a#b", false, "/t/6x45.txt", "http://old.host/t/6x45.txt"},
+        {"http://new.host:81/x?q#f", false, "/x?q", "http://new.host/x?q"},
+        {"http://new.host#f/x", false, "/", "http://new.host"},
+        {"/t/6x45.txt#frag x", true, "http://old.host:8080/t/6x45.txt",
+         "http://old.host:8080/t/6x45.txt"},
+    };
+    for (const auto& c : cases) {
+        auto t = Target();
+        if (c.viaProxy) t.path = t.location;
+        EXPECT_EQ(core::ApplyLocation(t, c.location, c.viaProxy), "http") << c.location;
+        EXPECT_EQ(t.path, c.path) << c.location;
+        EXPECT_EQ(t.location, c.location_) << c.location;
+        EXPECT_TRUE(core::RelocationAddressSound(t, c.location)) << c.location;
+    }
+}
+
+TEST(Relocation, APortIsOneToFiveDigitsUpTo65535) {
+    const struct {
+        const char* location;
+        bool sound;
+    } cases[] = {
+        {"http://127.0.0.1:8080/x", true},
+        {"http://127.0.0.1:65535/x", true},
+        {"http://127.0.0.1:1/x", true},
+        {"http://127.0.0.1:00080/x", true},
+        {"http://127.0.0.1/x", true},
+        {"http://127.0.0.1:/x", true},
+        {"/x:y", true},
+        {"http://127.0.0.1:8080/x#: 1", true},
+        {"http://127.0.0.1: 8080/x", false},
+        {"http://127.0.0.1:8080 /x", false},
+        {"http://127.0.0.1:65536/x", false},
+        {"http://127.0.0.1:000080/x", false},
+        {"http://127.0.0.1:-80/x", false},
+        {"http://127.0.0.1:+80/x", false},
+        {"http://127.0.0.1:8o/x", false},
+        {"http://127.0.0.1:99999999999999999999/x", false},
+        {"http://127.0.0.1 x/y", false},
+        {"http://h\xC3\xA9/y", false},
+    };
+    for (const bool viaProxy : {false, true})
+        for (const auto& c : cases) {
+            auto t = Target();
+            if (viaProxy) t.path = t.location;
+            core::ApplyLocation(t, c.location, viaProxy);
+            EXPECT_EQ(core::RelocationAddressSound(t, c.location), c.sound)
+                << c.location << " " << viaProxy;
+        }
 }
 
 } // namespace

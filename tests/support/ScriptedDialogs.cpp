@@ -15,6 +15,7 @@ std::string ScriptedDialogs::InputBox(const std::string& caption, const std::str
 
 void ScriptedDialogs::ShowMessage(const std::string& text) {
     messages.push_back(text);
+    if (progressOpen > 0) messagesUnderProgress.push_back(text);
 }
 
 bool ScriptedDialogs::AskYesNo(const std::string& text, const std::string&,
@@ -57,7 +58,12 @@ namespace {
 
 class ScriptedProgress : public platform::ProgressBox {
 public:
-    ScriptedProgress(ScriptedDialogs& seam, std::size_t index) : seam_(seam), index_(index) {}
+    ScriptedProgress(ScriptedDialogs& seam, std::size_t index) : seam_(seam), index_(index) {
+        ++seam_.progressOpen;
+    }
+    ~ScriptedProgress() override { --seam_.progressOpen; }
+    ScriptedProgress(const ScriptedProgress&) = delete;
+    ScriptedProgress& operator=(const ScriptedProgress&) = delete;
     bool Advance(int done) override {
         seam_.progress[index_].steps.push_back(done);
         return !seam_.onProgress || seam_.onProgress(done);

@@ -36,6 +36,9 @@ public:
         std::vector<int> steps;
     };
     std::vector<Progress> progress;
+    int progressOpen = 0; // progress boxes started and not yet closed
+    // Messages shown while a progress box was open, where it could hide them.
+    std::vector<std::string> messagesUnderProgress;
 
     std::vector<Prompt> prompts;
     std::vector<std::string> messages;
