@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 #include <numeric>
+#include <ostream>
 
 namespace {
 
@@ -13,7 +14,7 @@ using core::Lang;
 
 // Random draws, newest first, with a repeated number, a zero and a byte beyond the pool among
 // them once the history is long enough, as a hand-edited file may hold.
-core::DrawStore History(int count, const core::Game& game) {
+core::DrawStore HistoryStore(int count, const core::Game& game) {
     std::mt19937 rng(4242);
     std::vector<core::Draw> draws(static_cast<std::size_t>(count));
     for (core::Draw& d : draws) d = testing_support::RandomDraw(rng, game.pool, game.perDraw);
@@ -40,15 +41,23 @@ const Command commands[] = {
     {"Triples", [](auto& s, auto& e) { return core::Triples(s, e, 2, Lang::English); }, true},
 };
 
-class PairLinesOnDemand : public testing::TestWithParam<std::tuple<core::Edition, int>> {};
+struct History {
+    const core::Edition* edition;
+    int draws;
+};
+void PrintTo(const History& h, std::ostream* os) {
+    *os << h.edition->game.tag() << ", " << h.draws << " draws";
+}
+
+class PairLinesOnDemand : public testing::TestWithParam<History> {};
 
 // The text window asks for a line's size, then the line, for the screen it shows, the last
 // line (Ctrl+End) or any line a copy reaches, in any order. Each line so made is the line of
 // the whole text written in order, and the first screen and the last line need no count of
 // every line: the longest line and the text's size are counted only when asked for.
 TEST_P(PairLinesOnDemand, LinesMadeOneAtATimeAreTheWholeText) {
-    const auto& [edition, draws] = GetParam();
-    const core::DrawStore store = History(draws, edition.game);
+    const core::Edition& edition = *GetParam().edition;
+    const core::DrawStore store = HistoryStore(GetParam().draws, edition.game);
     for (const Command& c : commands) {
         SCOPED_TRACE(c.name);
         const std::vector<std::string> whole = c.make(store, edition).source->Lines();
@@ -81,12 +90,17 @@ TEST_P(PairLinesOnDemand, LinesMadeOneAtATimeAreTheWholeText) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothGames, PairLinesOnDemand,
-                         testing::Combine(testing::Values(core::Edition6x45, core::Edition5x36),
-                                          testing::Values(0, 1, 2, 100, 10000)),
+std::vector<History> Histories() {
+    std::vector<History> out;
+    for (const core::Edition* e : {&core::Edition6x45, &core::Edition5x36})
+        for (int draws : {0, 1, 2, 100, 10000}) out.push_back({e, draws});
+    return out;
+}
+
+INSTANTIATE_TEST_SUITE_P(BothGames, PairLinesOnDemand, testing::ValuesIn(Histories()),
                          [](const auto& info) {
-                             return "Game" + std::get<0>(info.param).game.tag().substr(0, 1) +
-                                    "Draws" + std::to_string(std::get<1>(info.param));
+                             return "Game" + info.param.edition->game.tag().substr(0, 1) + "Draws" +
+                                    std::to_string(info.param.draws);
                          });
 
 } // namespace
