@@ -196,8 +196,11 @@ std::vector<Command> Commands() {
     return out;
 }
 
-Program& ProgramOf(const EditionBundle& bundle) {
-    static std::map<const EditionBundle*, std::unique_ptr<Program>> programs;
+// The programs the warm runs share, one per edition. They hold widgets, so main owns them and
+// lets them go before the application object they need.
+using Programs = std::map<const EditionBundle*, std::unique_ptr<Program>>;
+
+Program& ProgramOf(Programs& programs, const EditionBundle& bundle) {
     auto& p = programs[&bundle];
     if (!p) p = std::make_unique<Program>(bundle);
     return *p;
@@ -226,12 +229,12 @@ double FirstRunMs(const std::string& name) {
     return times[times.size() / 2];
 }
 
-void Warm(benchmark::State& state, const Command& command) {
+void Warm(benchmark::State& state, const Command& command, Programs& programs) {
     // The benchmark runs this more than once while it sizes the loop.
     static std::map<std::string, double> firsts;
     if (!firsts.count(command.name)) firsts[command.name] = FirstRunMs(command.name);
     state.counters["first_ms"] = firsts[command.name];
-    Program& p = ProgramOf(*command.bundle);
+    Program& p = ProgramOf(programs, *command.bundle);
     for (auto _ : state) command.run(p);
     p.shown = {};
 }
@@ -257,9 +260,11 @@ int main(int argc, char** argv) {
     const char* flag = "--first-run=";
     if (argc == 2 && std::strncmp(argv[1], flag, std::strlen(flag)) == 0)
         return FirstRun(commands, argv[1] + std::strlen(flag));
+    Programs programs;
     for (const Command& c : commands)
-        benchmark::RegisterBenchmark(("Commands/" + c.name).c_str(), [&c](benchmark::State& s) {
-            Warm(s, c);
+        benchmark::RegisterBenchmark(("Commands/" + c.name).c_str(), [&c, &programs](
+                                                                         benchmark::State& s) {
+            Warm(s, c, programs);
         })->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

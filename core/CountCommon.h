@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DrawStore.h"
+#include "core/Game.h"
 
 #include <bit>
 #include <cstdint>
@@ -11,6 +12,14 @@ namespace core {
 // The number of index pairs (i, j), i < na, j < nb, with a[i] == b[j]; for two draws, the
 // count of numbers they share.
 int CountCommon(const std::uint8_t* a, int na, const std::uint8_t* b, int nb);
+
+// For each of the first drawCount draws r, how many newer draws (index below r) share at
+// least minimum numbers with it by CountCommon, in one pass linear in the draws rather than
+// one per pair: each draw looks up, then adds, its subsets of minimum..perDraw numbers in
+// counters per subset, and inclusion-exclusion turns the subset counts into draws. Draws that
+// are not perDraw distinct numbers of the pool are counted pair by pair.
+std::vector<std::int32_t> NewerSharing(const DrawStore& store, const Game& game, int drawCount,
+                                       int minimum);
 
 // CountCommon between draws of a store, for the commands that compare every pair of draws.
 // Per number, a bit set over the draws holding it; the counts of one draw against 64 others

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstring>
 #include <stdexcept>
 #include <string>
@@ -69,6 +70,23 @@ public:
             if (t.size() > ShortText::Capacity) throw std::length_error("number text too long");
             std::memcpy(texts_[n].bytes.data(), t.data(), t.size());
             texts_[n].size = t.size();
+        }
+    }
+    // The numbers 0..max as ZeroPad writes them against a reference of `width` digits, each
+    // followed by suffix, written without a string apiece, as a result needs ten thousand.
+    NumberTexts(int max, int width, std::string_view suffix) {
+        texts_.resize(std::max(max, 0) + 1);
+        for (int n = 0; n <= max; ++n) {
+            char digits[ShortText::Capacity];
+            const std::size_t length = static_cast<std::size_t>(
+                std::to_chars(digits, digits + sizeof digits, n).ptr - digits);
+            const std::size_t zeros = width > static_cast<int>(length) ? width - length : 0;
+            ShortText& t = texts_[n];
+            t.size = zeros + length + suffix.size();
+            if (t.size > ShortText::Capacity) throw std::length_error("number text too long");
+            std::memset(t.bytes.data(), '0', zeros);
+            std::memcpy(t.bytes.data() + zeros, digits, length);
+            std::memcpy(t.bytes.data() + zeros + length, suffix.data(), suffix.size());
         }
     }
     const ShortText& operator[](int n) const { return texts_[n]; }

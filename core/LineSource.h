@@ -9,8 +9,8 @@
 namespace core {
 
 // The lines of a result too large to write out (hundreds of megabytes at 10,000 draws): each
-// line is made when it is asked for, from counts the command keeps. The sizes are known up
-// front, so a view can size its scroll bars and a copy its buffer without making any line.
+// line is made when it is asked for, from counts the command keeps, and each line's size is
+// told without making it, so a view can place its caret and a copy size its buffer.
 class LineSource {
 public:
     virtual ~LineSource() = default;
@@ -20,9 +20,19 @@ public:
     // Line i replaces the contents of out (its buffer is reused).
     virtual void Write(std::size_t i, std::string& out) const = 0;
 
-    std::size_t MaxLineBytes() const { return maxLineBytes_; }
-    // Every line's bytes, without line ends.
-    std::size_t TextBytes() const { return textBytes_; }
+    // The longest line and every line's bytes (without line ends) need every line's size: a
+    // source whose sizes are cheap measures them up front (Measured), one whose sizes cost a
+    // pass over every pair of draws when they are first asked for, so showing its first
+    // screen never waits for that pass.
+    bool Measured() const { return measured_; }
+    std::size_t MaxLineBytes() const {
+        Measure();
+        return maxLineBytes_;
+    }
+    std::size_t TextBytes() const {
+        Measure();
+        return textBytes_;
+    }
 
     std::string Line(std::size_t i) const {
         std::string out;
@@ -36,19 +46,24 @@ public:
     }
 
 protected:
-    // For the derived source's constructor, once its sizes are known.
-    void MeasureLines() {
+    // For the derived source's constructor, once its sizes are known and cheap.
+    void MeasureLines() { Measure(); }
+
+private:
+    void Measure() const {
+        if (measured_) return;
         maxLineBytes_ = textBytes_ = 0;
         for (std::size_t i = 0, n = Count(); i < n; ++i) {
             const std::size_t b = LineBytes(i);
             maxLineBytes_ = b > maxLineBytes_ ? b : maxLineBytes_;
             textBytes_ += b;
         }
+        measured_ = true;
     }
 
-private:
-    std::size_t maxLineBytes_ = 0;
-    std::size_t textBytes_ = 0;
+    mutable bool measured_ = false;
+    mutable std::size_t maxLineBytes_ = 0;
+    mutable std::size_t textBytes_ = 0;
 };
 
 // Fixed lines first, then `rows` lines made from the values a result keeps (`data`), then fixed

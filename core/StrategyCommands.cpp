@@ -2,6 +2,7 @@
 
 #include "core/BiText.h"
 #include "core/Format.h"
+#include "core/HeldNumbers.h"
 #include "core/NumberRoutines.h"
 #include "core/NumberWriter.h"
 
@@ -29,18 +30,6 @@ std::string PaddedLine(const std::int32_t* values, int count, int pool) {
 
 void OrderOneToPool(std::int32_t* order, int pool) {
     std::iota(order, order + pool, 1);
-}
-
-// The numbers of a draw in 1..pool, each once: "the draw holds x".
-int HeldNumbers(const Draw& d, const Game& game, std::array<int, MaxPerDraw>& held) {
-    int n = 0;
-    for (int p = 0; p < game.perDraw; ++p) {
-        const int v = d[p];
-        if (v < 1 || v > game.pool) continue;
-        if (std::find(held.begin(), held.begin() + n, v) != held.begin() + n) continue;
-        held[n++] = v;
-    }
-    return n;
 }
 
 } // namespace

@@ -364,7 +364,8 @@ void TMemo::UpdateScrollBars() {
         h->setRange(0, 0);
     } else {
         const int vw = viewport()->width();
-        h->setRange(0, std::max({0, TextWidth() - vw, xOffset_}));
+        shownWidth_ = TextWidth();
+        h->setRange(0, std::max({0, shownWidth_ - vw, xOffset_}));
         h->setPageStep(vw);
         h->setSingleStep(std::max(1, static_cast<int>(ascii_['0'] * 4)));
         h->setValue(xOffset_);
@@ -487,6 +488,20 @@ void TMemo::paintEvent(QPaintEvent*) {
         y += lineHeight_;
         if (!NextRow(r)) break;
     }
+    FollowWidth();
+}
+
+void TMemo::FollowWidth() {
+    if (wrap_ || widthQueued_ || TextWidth() == shownWidth_) return;
+    // Not from inside the paint: the scroll bar showing up resizes the viewport.
+    widthQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            widthQueued_ = false;
+            UpdateScrollBars();
+        },
+        Qt::QueuedConnection);
 }
 
 void TMemo::resizeEvent(QResizeEvent* event) {

@@ -96,12 +96,16 @@ private:
     void EnsureCaretVisible();
     void UpdateScrollBars();
     int TextWidth() const;
+    // A line made for the screen may be wider than any known before: the scroll bar follows.
+    void FollowWidth();
     int LineHeight() const { return lineHeight_; }
 
     MemoText text_;
     bool wrap_ = false;
     RowPos top_;
     int xOffset_ = 0;
+    int shownWidth_ = 0; // the text width the scroll bar was set for
+    bool widthQueued_ = false;
     TextPos anchor_, caret_;
     qreal goalX_ = -1;
     bool dragging_ = false;

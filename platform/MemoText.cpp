@@ -38,6 +38,7 @@ std::string_view MemoText::Base::At(std::size_t i) const {
         Made& m = made[lastMade];
         m.index = i;
         source->Write(i, m.text);
+        widest = std::max(widest, m.text.size());
         // A long line's buffer is not kept for a short one.
         if (m.text.capacity() > 4096 && m.text.capacity() > 2 * m.text.size())
             m.text.shrink_to_fit();
@@ -54,8 +55,10 @@ std::string_view MemoText::Base::At(std::size_t i) const {
 }
 
 std::size_t MemoText::Base::SizeAt(std::size_t i) const {
-    if (source) return source->LineBytes(i);
-    return At(i).size();
+    if (!source) return At(i).size();
+    const std::size_t size = source->LineBytes(i);
+    widest = std::max(widest, size);
+    return size;
 }
 
 MemoText::MemoText() {
@@ -122,8 +125,6 @@ void MemoText::SetSource(std::shared_ptr<const core::LineSource> source) {
     if (!source || source->Count() == 0) return;
     const std::size_t count = source->Count();
     base_->made.resize(std::min(count, MadeLines));
-    base_->textBytes = source->TextBytes() + count;
-    maxBytes_ = source->MaxLineBytes();
     base_->source = std::move(source);
     Piece all;
     all.count = count;

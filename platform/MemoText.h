@@ -2,6 +2,7 @@
 
 #include "core/LineSource.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -48,13 +49,18 @@ public:
     std::string_view Line(std::size_t i) const;
     // Line(i).size(), without making a line of a source.
     std::size_t LineSize(std::size_t i) const;
-    // No line is longer; it may be an overestimate after edits.
-    std::size_t MaxLineBytes() const { return maxBytes_; }
+    // No line is known to be longer; it may be an overestimate after edits. A source that
+    // measures its lines only when asked gives the longest line made or sized so far, so the
+    // width grows as the user scrolls instead of every line being counted before the first screen.
+    std::size_t MaxLineBytes() const { return std::max(maxBytes_, base_->Widest()); }
     TextPos End() const { return {Count() - 1, LineSize(Count() - 1)}; }
     // Bytes held by the text handed over (not by the overlay).
     std::size_t HeldBytes() const { return base_->bytes; }
-    // Bytes of the text handed over, line ends counted as one.
-    std::size_t TextBytes() const { return base_->textBytes; }
+    // Bytes of the text handed over, line ends counted as one; a source measures every line.
+    std::size_t TextBytes() const {
+        return base_->source ? base_->source->TextBytes() + base_->source->Count()
+                             : base_->textBytes;
+    }
 
     // The string-list view: the lines without the empty line after a final line end.
     std::vector<std::string> Lines() const;
@@ -92,6 +98,10 @@ private:
         };
         mutable std::vector<Made> made;
         mutable std::size_t nextMade = 0, lastMade = 0;
+        mutable std::size_t widest = 0; // of the source's lines made or sized so far
+        std::size_t Widest() const {
+            return source && source->Measured() ? source->MaxLineBytes() : widest;
+        }
         std::size_t Size() const {
             return source ? source->Count() : packed ? starts.size() : lines.size();
         }

@@ -284,3 +284,51 @@ TEST(MemoClipboard, AServedPasteLeavesNothingResident) {
     EXPECT_LT(bench_support::StatusMB("VmRSS:") - before, 2.0);
     QApplication::clipboard()->clear();
 }
+
+// A result whose sizes cost a pass over every pair of draws (the pair commands) leaves them
+// unmeasured until asked: the memo shows the first screen from that screen's lines, the
+// horizontal scroll bar widens as wider lines come on screen, and Ctrl+End and Copy all still
+// reach the whole text.
+TEST(MemoUnmeasuredSource, ShowsTheFirstScreenFromItsOwnLinesAndWidensAsLinesComeOnScreen) {
+    class Unmeasured : public core::LineSource {
+    public:
+        static std::string Text(std::size_t i) {
+            return i == 5000 ? std::string(3000, 'w') : "line " + std::to_string(i);
+        }
+        std::size_t Count() const override { return 10000; }
+        std::size_t LineBytes(std::size_t i) const override {
+            ++sized;
+            return Text(i).size();
+        }
+        void Write(std::size_t i, std::string& out) const override { out = Text(i); }
+        mutable int sized = 0;
+    };
+    TMemo memo;
+    memo.resize(500, 300);
+    memo.show();
+    auto source = std::make_shared<Unmeasured>();
+    memo.SetSource(source);
+    memo.viewport()->repaint();
+    QApplication::processEvents();
+    EXPECT_FALSE(source->Measured());
+    EXPECT_LT(source->sized, 200);
+    EXPECT_EQ(memo.horizontalScrollBar()->maximum(), 0); // the first screen's lines fit
+
+    memo.verticalScrollBar()->setValue(4990);
+    memo.viewport()->repaint();
+    QApplication::processEvents();
+    EXPECT_GT(memo.horizontalScrollBar()->maximum(),
+              3000 * memo.fontMetrics().horizontalAdvance('0') / 2);
+    EXPECT_FALSE(source->Measured());
+
+    QTest::keyClick(&memo, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(memo.CaretPos(), (TextPos{10000, 0}));
+    QTest::keyClick(&memo, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&memo, Qt::Key_C, Qt::ControlModifier);
+    std::string whole;
+    for (std::size_t i = 0; i < 10000; ++i) whole += Unmeasured::Text(i) + "\n";
+    const QByteArray all = QApplication::clipboard()->mimeData()->data("text/plain");
+    EXPECT_EQ(std::string(all.constData(), static_cast<std::size_t>(all.size())), whole);
+    EXPECT_EQ(memo.Content().TextBytes(), whole.size());
+    QApplication::clipboard()->clear();
+}
