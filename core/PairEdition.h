@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/BiText.h"
+#include "core/Sentence.h"
 
 namespace core {
 
@@ -8,9 +9,8 @@ namespace core {
 struct PairRules {
     BiText triplesCaption; // input box
     BiText triplesHeader;
-    BiText numbersHeading; // before the number
-    BiText pairsTotal;
-    BiText hits;
+    Sentence numbersHeading; // %1: the number
+    Sentence pairsLine;      // %1: its pairs, %2: its draws, %3: their percentage
     BiText numbersCaption;
     int duplesMaxLevel; // an answer above it gives 3
     const char* periodCaption;
@@ -21,9 +21,8 @@ struct PairRules {
 inline constexpr PairRules PairRules6x45{
     {"Число троек", "Number of triples"},
     {"Тройки        Тиражи", "Triples        Draws"},
-    {"Number ", "Number "},
-    {"Pairs total: ", "Pairs total: "},
-    {" Hits: ", " Hits: "},
+    {"Number %1:", "Number %1:"},
+    {"Pairs total: %1   Hits: %2 (%3%)  ", "Pairs total: %1   Hits: %2 (%3%)  "},
     {"Числа в парах", "Pairing with"},
     6,
     "Minimum Number for matches",
@@ -34,9 +33,8 @@ inline constexpr PairRules PairRules6x45{
 inline constexpr PairRules PairRules5x36{
     {"Поиск троек в тиражах", "Number of triples"},
     {"Тройки     Тиражи", "Triples        Draws"},
-    {"Номер ", "Number "},
-    {"Пар всего: ", "Pairs total: "},
-    {"Выпадений: ", " Hits: "},
+    {"Номер %1:", "Number %1:"},
+    {"Пар всего: %1  Выпадений: %2 (%3%)  ", "Pairs total: %1   Hits: %2 (%3%)  "},
     {"Выпадение в парах", "Pairing with"},
     5,
     "Number for matches",
