@@ -1,5 +1,6 @@
 #include "core/DrawFile.h"
 
+#include "core/DrawUpdate.h"
 #include "core/Format.h"
 #include "core/GridColumns.h"
 #include "core/NumberRoutines.h"
@@ -9,10 +10,11 @@
 
 namespace core {
 
-std::string_view WithoutByteOrderMark(std::string_view text) {
+std::vector<std::string> DrawFileLines(std::string_view text) {
+    // Common editors start a UTF-8 file with a byte-order mark.
     constexpr std::string_view kMark = "\xEF\xBB\xBF";
-    if (text.substr(0, kMark.size()) == kMark) text.remove_prefix(kMark.size());
-    return text;
+    if (text.starts_with(kMark)) text.remove_prefix(kMark.size());
+    return SplitTextLines(text);
 }
 
 bool IsDrawLine(std::string_view line, int perDraw) {
@@ -140,9 +142,7 @@ LoadReport LoadDrawLines(const std::vector<std::string>& lines, const DrawFileRu
     for (std::size_t i = 0; i < lines.size(); ++i) {
         Draw d;
         DrawLabel label;
-        // Common editors start a UTF-8 file with a byte-order mark.
-        const std::string_view line = i == 0 ? WithoutByteOrderMark(lines[i]) : lines[i];
-        if (!ReadLine(line, rules, d, label)) {
+        if (!ReadLine(lines[i], rules, d, label)) {
             report.incorrectLines.push_back(static_cast<int>(i) + 1);
         } else if (static_cast<int>(draws.size()) < MaxDraws) {
             draws.push_back(d);

@@ -8,7 +8,7 @@
 
 namespace core {
 
-std::vector<std::string> SplitTextLines(const std::string& bytes) {
+std::vector<std::string> SplitTextLines(std::string_view bytes) {
     std::vector<std::string> lines;
     std::string line;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -28,7 +28,7 @@ std::vector<std::string> SplitTextLines(const std::string& bytes) {
 DrawDownload PrepareDrawDownload(const std::string& body, const DrawLineRule& isDrawLine) {
     DrawDownload d;
     bool allValid = true;
-    for (const std::string& line : SplitTextLines(std::string(WithoutByteOrderMark(body)))) {
+    for (const std::string& line : DrawFileLines(body)) {
         if (line.empty()) continue;
         if (d.lines > 0) d.fileBytes += "\r\n";
         d.fileBytes += line;
@@ -41,8 +41,7 @@ DrawDownload PrepareDrawDownload(const std::string& body, const DrawLineRule& is
 
 int CountDrawLines(const std::vector<std::string>& lines, const DrawLineRule& isDrawLine) {
     int count = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        count += isDrawLine(i == 0 ? WithoutByteOrderMark(lines[i]) : lines[i]);
+    for (const std::string& line : lines) count += isDrawLine(line);
     return count;
 }
 
