@@ -81,8 +81,7 @@ CommandResult Zones(const DrawStore& store, const Edition& edition, int z, Lang 
     struct Values {
         std::vector<Draw> draws;
         std::vector<std::uint8_t> zoneOf;
-    } values{std::vector<Draw>(static_cast<std::size_t>(count)), std::move(zoneOf)};
-    for (int i = 0; i < count; ++i) values.draws[i] = store[i];
+    } values{store.Loaded(), std::move(zoneOf)};
     r.source = MakeRowLines(
         {"    " + ZoneRangesText(z, game.pool)}, static_cast<std::size_t>(count), std::move(values),
         [width, zones](const Values&, std::size_t) {
