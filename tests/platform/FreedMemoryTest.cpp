@@ -1,6 +1,5 @@
-#include "core/LineSource.h"
 #include "platform/FreedMemory.h"
-#include "platform/Memo.h"
+#include "tests/platform/LargeCopy.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -45,13 +44,10 @@ TEST(FreedMemory, HandsPagesBackFromTheSizeOfALargeText) {
 // served, and the pages come back to the system a few seconds later, the first after two.
 TEST(FreedMemory, AServedLargePasteIsFollowedByHandBacks) {
     TMemo memo;
-    memo.SetSource(core::MakeRowLines(
-        {}, 1000, 0, [](int, std::size_t) { return std::size_t{40000}; },
-        [](int, std::size_t i, std::string& out) { out.assign(40000, char('0' + i % 10)); }));
-    memo.SelectAll();
-    memo.CopyToClipboard();
+    CopyLargeText(memo);
     const int before = trims;
-    ASSERT_EQ(QApplication::clipboard()->mimeData()->data("text/plain").size(), 1000 * 40001);
+    ASSERT_EQ(QApplication::clipboard()->mimeData()->data("text/plain").size(),
+              LargeTextPasteBytes);
     EXPECT_EQ(trims, before); // none while the window system still holds the text
     EXPECT_TRUE(QTest::qWaitFor([&] { return trims > before; }, 4000));
     QApplication::clipboard()->clear();
