@@ -19,27 +19,27 @@ struct PairRules {
 };
 
 inline constexpr PairRules PairRules6x45{
-    {"Число троек", "Number of triples"},
-    {"Тройки        Тиражи", "Triples        Draws"},
-    {"Number %1:", "Number %1:"},
-    {"Pairs total: %1   Hits: %2 (%3%)  ", "Pairs total: %1   Hits: %2 (%3%)  "},
-    {"Числа в парах", "Pairing with"},
-    6,
-    "Minimum Number for matches",
-    "Enter a number (3,4, or 5)",
-    true,
+    .triplesCaption = {"Число троек", "Number of triples"},
+    .triplesHeader = {"Тройки        Тиражи", "Triples        Draws"},
+    .numbersHeading = {"Number %1:", "Number %1:"},
+    .pairsLine = {"Pairs total: %1   Hits: %2 (%3%)  ", "Pairs total: %1   Hits: %2 (%3%)  "},
+    .numbersCaption = {"Числа в парах", "Pairing with"},
+    .duplesMaxLevel = 6,
+    .periodCaption = "Minimum Number for matches",
+    .periodPrompt = "Enter a number (3,4, or 5)",
+    .periodPadded = true,
 };
 
 inline constexpr PairRules PairRules5x36{
-    {"Поиск троек в тиражах", "Number of triples"},
-    {"Тройки     Тиражи", "Triples        Draws"},
-    {"Номер %1:", "Number %1:"},
-    {"Пар всего: %1  Выпадений: %2 (%3%)  ", "Pairs total: %1   Hits: %2 (%3%)  "},
-    {"Выпадение в парах", "Pairing with"},
-    5,
-    "Number for matches",
-    "Enter a number (2,3, or 4)",
-    false,
+    .triplesCaption = {"Поиск троек в тиражах", "Number of triples"},
+    .triplesHeader = {"Тройки     Тиражи", "Triples        Draws"},
+    .numbersHeading = {"Номер %1:", "Number %1:"},
+    .pairsLine = {"Пар всего: %1  Выпадений: %2 (%3%)  ", "Pairs total: %1   Hits: %2 (%3%)  "},
+    .numbersCaption = {"Выпадение в парах", "Pairing with"},
+    .duplesMaxLevel = 5,
+    .periodCaption = "Number for matches",
+    .periodPrompt = "Enter a number (2,3, or 4)",
+    .periodPadded = false,
 };
 
 } // namespace core
