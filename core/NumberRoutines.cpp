@@ -1,6 +1,5 @@
 #include "core/NumberRoutines.h"
 
-#include "core/BiText.h"
 #include "core/NumberWriter.h"
 #include "core/Sentence.h"
 
