@@ -74,8 +74,7 @@ CommandResult DifferenceCommand(const DrawStore& store, const Edition& edition) 
     struct Values {
         std::vector<Draw> draws;
         std::vector<std::string> cell;
-    } values{std::vector<Draw>(static_cast<std::size_t>(count)), std::move(cell)};
-    for (int i = 0; i < count; ++i) values.draws[i] = store[i];
+    } values{store.Loaded(), std::move(cell)};
     const int width = IntDigits(count);
     const std::size_t rows = count > 1 ? static_cast<std::size_t>(count - 1) : 0;
     r.source = MakeRowLines(

@@ -1,18 +1,20 @@
 #include "core/DrawFile.h"
 
-#include "core/BiText.h"
+#include "core/DrawUpdate.h"
 #include "core/Format.h"
 #include "core/GridColumns.h"
 #include "core/NumberRoutines.h"
+#include "core/Sentence.h"
 
 #include <algorithm>
 
 namespace core {
 
-std::string_view WithoutByteOrderMark(std::string_view text) {
+std::vector<std::string> DrawFileLines(std::string_view text) {
+    // Common editors start a UTF-8 file with a byte-order mark.
     constexpr std::string_view kMark = "\xEF\xBB\xBF";
-    if (text.substr(0, kMark.size()) == kMark) text.remove_prefix(kMark.size());
-    return text;
+    if (text.starts_with(kMark)) text.remove_prefix(kMark.size());
+    return SplitTextLines(text);
 }
 
 bool IsDrawLine(std::string_view line, int perDraw) {
@@ -140,9 +142,7 @@ LoadReport LoadDrawLines(const std::vector<std::string>& lines, const DrawFileRu
     for (std::size_t i = 0; i < lines.size(); ++i) {
         Draw d;
         DrawLabel label;
-        // Common editors start a UTF-8 file with a byte-order mark.
-        const std::string_view line = i == 0 ? WithoutByteOrderMark(lines[i]) : lines[i];
-        if (!ReadLine(line, rules, d, label)) {
+        if (!ReadLine(lines[i], rules, d, label)) {
             report.incorrectLines.push_back(static_cast<int>(i) + 1);
         } else if (static_cast<int>(draws.size()) < MaxDraws) {
             draws.push_back(d);
@@ -168,22 +168,20 @@ LoadReport LoadDrawLines(const std::vector<std::string>& lines, const DrawFileRu
 std::string LoadMessage(const LoadReport& report, Lang lang) {
     std::string text;
     if (!report.incorrectLines.empty()) {
-        text = BiText{"Ошибка в строках: ", "Error - incorrect lines: "}(lang);
         // A box must stay on the screen with its OK button: name the first few, count the rest.
         const std::size_t listed = std::min(report.incorrectLines.size(), MaxListedLines);
+        std::string numbers;
         for (std::size_t i = 0; i < listed; ++i)
-            text += std::to_string(report.incorrectLines[i]) + " ";
+            numbers += std::to_string(report.incorrectLines[i]) + " ";
         if (const std::size_t more = report.incorrectLines.size() - listed; more > 0)
-            text += BiText{"… и ещё ", "… and "}(lang) + std::to_string(more) +
-                    BiText{"", " more"}(lang);
+            numbers += Sentence{"… и ещё %1", "… and %1 more"}(lang, more);
+        text = Sentence{"Ошибка в строках: %1", "Error - incorrect lines: %1"}(lang, numbers);
     }
     if (report.leftOut > 0) {
         if (!text.empty()) text += "\r\n\r\n";
-        text += BiText{"Загружены последние ", "Only the newest "}(lang) +
-                std::to_string(MaxDraws) +
-                BiText{" тиражей; более старые строки не загружены: ",
-                       " draws were loaded; older lines left out: "}(lang) +
-                std::to_string(report.leftOut);
+        text += Sentence{"Загружены последние %1 тиражей; более старые строки не загружены: %2",
+                         "Only the newest %1 draws were loaded; older lines left out: %2"}(
+            lang, MaxDraws, report.leftOut);
     }
     return text;
 }

@@ -12,8 +12,10 @@
 
 namespace core {
 
-// The text without a UTF-8 byte-order mark at its start.
-std::string_view WithoutByteOrderMark(std::string_view text);
+// The lines of a draw file's text, the way both the loader and the update read them: a UTF-8
+// byte-order mark at the start of the text is left out before the text is split (a file of only
+// a mark has no line); CR LF, LF or CR end a line, and a final line end adds no empty line.
+std::vector<std::string> DrawFileLines(std::string_view text);
 
 // The longest number field a draw line may hold, leading zeros included: anything longer could
 // not be read as a 32-bit number.
@@ -60,9 +62,9 @@ struct LoadReport {
     std::vector<DrawLabel> labels;   // per loaded record, for the draw-number-and-date rule
 };
 
-// Puts the valid lines of a draw file into the store, newest (first line) as record 0, each
-// sorted ascending; a byte-order mark before the first line is skipped. A file without a valid line
-// leaves the store as it was, or empties it when the rules say so.
+// Puts the valid lines of a draw file (as DrawFileLines gives them) into the store, newest (first
+// line) as record 0, each sorted ascending. A file without a valid line leaves the store as it
+// was, or empties it when the rules say so.
 LoadReport LoadDrawLines(const std::vector<std::string>& lines, const DrawFileRules& rules,
                          DrawStore& store);
 

@@ -2,6 +2,7 @@
 
 #include "core/BiText.h"
 #include "core/NumberRoutines.h"
+#include "core/Sentence.h"
 
 #include <algorithm>
 #include <cctype>
@@ -74,8 +75,8 @@ std::string ExportCaption(Lang lang) {
 }
 
 std::string ExportPrompt(Lang lang, int drawCount) {
-    return BiText{"Введите число тиражей 1..", "Enter number of last draws 1.."}(lang) +
-           std::to_string(drawCount);
+    return Sentence{"Введите число тиражей 1..%1", "Enter number of last draws 1..%1"}(lang,
+                                                                                       drawCount);
 }
 
 std::string ExportCancelText(Lang lang) {
@@ -83,21 +84,20 @@ std::string ExportCancelText(Lang lang) {
 }
 
 std::string ExportSaveFailedMessage(Lang lang, const std::string& path, const std::string& reason) {
-    return BiText{"Не удалось сохранить файл ", "Could not save file "}(lang) + path +
-           (reason.empty() ? "" : ": " + reason);
+    if (reason.empty())
+        return Sentence{"Не удалось сохранить файл %1", "Could not save file %1"}(lang, path);
+    return Sentence{"Не удалось сохранить файл %1: %2", "Could not save file %1: %2"}(lang, path,
+                                                                                      reason);
 }
 
 std::string ExportCancelledMessage(Lang lang, int written, const std::string& folder) {
-    const std::string n = std::to_string(written);
-    return lang == Lang::Russian
-               ? "Экспорт отменён; создано bmp файлов: " + n + "; директория " + folder
-               : "Export cancelled; bmp files created: " + n + "; directory " + folder;
+    return Sentence{"Экспорт отменён; создано bmp файлов: %1; директория %2",
+                    "Export cancelled; bmp files created: %1; directory %2"}(lang, written, folder);
 }
 
 std::string ExportDoneMessage(Lang lang, const std::string& folder) {
-    return BiText{"bmp файлы были созданы в директории ",
-                  "bmp files has been created in directory "}(lang) +
-           folder;
+    return Sentence{"bmp файлы были созданы в директории %1",
+                    "bmp files has been created in directory %1"}(lang, folder);
 }
 
 } // namespace core

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -23,6 +24,10 @@ public:
     void GetDraw(Draw& dest, int index) const { dest = records_.at(index); }
     void PutDraw(const Draw& src, int index) { records_.at(index) = src; }
     const Draw& operator[](int index) const { return records_[index]; }
+    // A copy of the loaded draws, newest first: what a result keeps to make its lines later.
+    std::vector<Draw> Loaded() const {
+        return {records_.begin(), records_.begin() + std::clamp(DrawCount, 0, MaxDraws)};
+    }
     void Clear() {
         records_.assign(MaxDraws, Draw{});
         DrawCount = 0;

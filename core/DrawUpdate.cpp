@@ -2,12 +2,13 @@
 
 #include "core/BiText.h"
 #include "core/DrawFile.h"
+#include "core/Sentence.h"
 
 #include <cctype>
 
 namespace core {
 
-std::vector<std::string> SplitTextLines(const std::string& bytes) {
+std::vector<std::string> SplitTextLines(std::string_view bytes) {
     std::vector<std::string> lines;
     std::string line;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -27,7 +28,7 @@ std::vector<std::string> SplitTextLines(const std::string& bytes) {
 DrawDownload PrepareDrawDownload(const std::string& body, const DrawLineRule& isDrawLine) {
     DrawDownload d;
     bool allValid = true;
-    for (const std::string& line : SplitTextLines(std::string(WithoutByteOrderMark(body)))) {
+    for (const std::string& line : DrawFileLines(body)) {
         if (line.empty()) continue;
         if (d.lines > 0) d.fileBytes += "\r\n";
         d.fileBytes += line;
@@ -40,8 +41,7 @@ DrawDownload PrepareDrawDownload(const std::string& body, const DrawLineRule& is
 
 int CountDrawLines(const std::vector<std::string>& lines, const DrawLineRule& isDrawLine) {
     int count = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        count += isDrawLine(i == 0 ? WithoutByteOrderMark(lines[i]) : lines[i]);
+    for (const std::string& line : lines) count += isDrawLine(line);
     return count;
 }
 
@@ -65,23 +65,22 @@ std::optional<std::string> BackupName(const std::string& fileName,
 }
 
 std::string UpdateSuccessMessage(const std::string& fileName, int draws, Lang lang) {
-    return BiText{"Файл с данными ", "File "}(lang) + fileName +
-           BiText{" был успешно обновлён\r\n\r\nТиражей: ",
-                  " has been updated successfully\r\n\r\nDraws: "}(lang) +
-           std::to_string(draws);
+    return Sentence{"Файл с данными %1 был успешно обновлён\r\n\r\nТиражей: %2",
+                    "File %1 has been updated successfully\r\n\r\nDraws: %2"}(lang, fileName,
+                                                                              draws);
 }
 
 std::string BackupFailedMessage(const std::string& fileName, Lang lang) {
-    return BiText{"Не удалось сохранить копию файла ", "The old "}(lang) + fileName +
-           BiText{"; файл не обновлён",
-                  " could not be kept as a backup; the file was not updated"}(lang);
+    return Sentence{"Не удалось сохранить копию файла %1; файл не обновлён",
+                    "The old %1 could not be kept as a backup; the file was not updated"}(lang,
+                                                                                          fileName);
 }
 
 std::string ShrinkQuestion(const std::string& fileName, int fileDraws, int downloadDraws,
                            Lang lang) {
-    return BiText{"Тиражей в файле ", "Draws in "}(lang) + fileName + ": " +
-           std::to_string(fileDraws) + BiText{", в загруженном: ", ", in the download: "}(lang) +
-           std::to_string(downloadDraws) + BiText{". Заменить файл?", ". Replace the file?"}(lang);
+    return Sentence{"Тиражей в файле %1: %2, в загруженном: %3. Заменить файл?",
+                    "Draws in %1: %2, in the download: %3. Replace the file?"}(
+        lang, fileName, fileDraws, downloadDraws);
 }
 
 std::string ShrinkCaption(Lang lang) {
@@ -89,8 +88,8 @@ std::string ShrinkCaption(Lang lang) {
 }
 
 std::string SaveFailedMessage(const std::string& fileName, Lang lang) {
-    return BiText{"Не удалось записать файл ", "The file "}(lang) + fileName +
-           BiText{"; файл не обновлён", " could not be written; the file was not updated"}(lang);
+    return Sentence{"Не удалось записать файл %1; файл не обновлён",
+                    "The file %1 could not be written; the file was not updated"}(lang, fileName);
 }
 
 std::optional<std::string> VersionMessage(const std::string& body) {

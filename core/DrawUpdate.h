@@ -18,7 +18,7 @@ namespace core {
 inline constexpr const char* kBuildDate = "17 April 2010";
 
 // Lines of a download: CR LF, LF or CR end a line; a final line end adds no empty line.
-std::vector<std::string> SplitTextLines(const std::string& bytes);
+std::vector<std::string> SplitTextLines(std::string_view bytes);
 
 // An edition's draw-file line rule: true for a line its loader takes as a draw.
 using DrawLineRule = std::function<bool(std::string_view line)>;
@@ -32,10 +32,10 @@ struct DrawDownload {
     bool allDrawLines = false;
 };
 
-// A byte-order mark before the first line is left out.
+// The body read as a draw file's text (DrawFileLines).
 DrawDownload PrepareDrawDownload(const std::string& body, const DrawLineRule& isDrawLine);
 
-// The draw lines of a draw file's lines, a byte-order mark before the first skipped.
+// The draw lines among a draw file's lines (as DrawFileLines gives them).
 int CountDrawLines(const std::vector<std::string>& lines, const DrawLineRule& isDrawLine);
 
 // Sizes beyond which a download is refused as soon as they are exceeded: a 10,000-draw file is

@@ -1,6 +1,6 @@
 #include "core/FileChecks.h"
 
-#include "core/BiText.h"
+#include "core/Sentence.h"
 
 namespace core {
 
@@ -8,18 +8,15 @@ std::string FileRefusalMessage(FileRefusal why, const std::string& path, std::in
                                Lang lang) {
     switch (why) {
     case FileRefusal::NotRegularFile:
-        return "\"" + path +
-               BiText{"\" - не обычный файл; он не прочитан",
-                      "\" is not a regular file; it was not read"}(lang);
+        return Sentence{"\"%1\" - не обычный файл; он не прочитан",
+                        "\"%1\" is not a regular file; it was not read"}(lang, path);
     case FileRefusal::TooLarge:
-        return BiText{"Файл \"", "The file \""}(lang) + path +
-               BiText{"\" слишком велик (больше ", "\" is too large (more than "}(lang) +
-               std::to_string(limit) +
-               BiText{" байт); он не прочитан", " bytes); it was not read"}(lang);
+        return Sentence{"Файл \"%1\" слишком велик (больше %2 байт); он не прочитан",
+                        "The file \"%1\" is too large (more than %2 bytes); it was not read"}(
+            lang, path, limit);
     case FileRefusal::OutOfMemory:
-        return BiText{"Недостаточно памяти для чтения файла \"",
-                      "Not enough memory to read the file \""}(lang) +
-               path + "\"";
+        return Sentence{"Недостаточно памяти для чтения файла \"%1\"",
+                        "Not enough memory to read the file \"%1\""}(lang, path);
     }
     return {};
 }

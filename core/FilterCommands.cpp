@@ -2,6 +2,7 @@
 
 #include "core/BiText.h"
 #include "core/NumberRoutines.h"
+#include "core/Sentence.h"
 
 #include <algorithm>
 #include <array>
@@ -93,13 +94,13 @@ TableResult FilterAny(const DrawStore& store, const Edition& edition, Lang lang)
 Prompt SeparationPrompt(int drawCount, Lang lang) {
     const std::string n = std::to_string(drawCount);
     return {BiText{"Сепарация по группам", "Separation by groups"}(lang),
-            BiText{"Введите номер тиража, 1..", "Enter number of draw, 1.."}(lang) + n, n};
+            Sentence{"Введите номер тиража, 1..%1", "Enter number of draw, 1..%1"}(lang, n), n};
 }
 
 std::string SeparationRangeMessage(int drawCount, Lang lang) {
-    const std::string n = std::to_string(drawCount);
     if (drawCount < 1) return BiText{"Нет тиражей", "There are no draws"}(lang);
-    return BiText{"Номер тиража должен быть от 1 до ", "The draw number must be 1.."}(lang) + n;
+    return Sentence{"Номер тиража должен быть от 1 до %1",
+                    "The draw number must be 1..%1"}(lang, drawCount);
 }
 
 std::string SeparationLine(const std::uint8_t* record, const std::uint8_t* marked, int perDraw,
@@ -190,8 +191,8 @@ std::optional<CommandResult> Separation(const DrawStore& store, const Game& game
         r.lines.push_back(SeparationLine(rec.data(), marked, perDraw, game.pool));
     r.lines.emplace_back();
     if (span.incomplete) r.lines.push_back(BiText{"Не полный расёчт", "Not Completed"}(lang));
-    r.caption = BiText{"Расчёт начиная с тиража ", "Starting from draw number "}(lang) +
-                std::to_string(dc - s);
+    r.caption =
+        Sentence{"Расчёт начиная с тиража %1", "Starting from draw number %1"}(lang, dc - s);
     return r;
 }
 

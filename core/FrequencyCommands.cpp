@@ -5,6 +5,7 @@
 #include "core/Format.h"
 #include "core/NumberRoutines.h"
 #include "core/NumberWriter.h"
+#include "core/Sentence.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -43,9 +44,7 @@ std::string FrequencyPromptCaption(Lang lang) {
 
 FrequencyPromptTexts FrequencyPrompt(const Edition& edition, int drawCount, Lang lang) {
     const FrequencyTexts& t = *edition.frequency;
-    return {t.frequencyPromptCaption(lang),
-            t.frequencyPrompt(lang) + std::to_string(drawCount) + t.frequencyPromptEnd(lang),
-            t.frequencyAnswer};
+    return {t.frequencyPromptCaption(lang), t.frequencyPrompt(lang, drawCount), t.frequencyAnswer};
 }
 
 CommandResult StatisticsCommand(const DrawStore& store, const Edition& edition, int n, Lang lang) {
@@ -57,7 +56,7 @@ CommandResult StatisticsCommand(const DrawStore& store, const Edition& edition, 
         for (int k = 0; k < game.perDraw; ++k)
             if (InPool(store[i][k], game)) ++c[store[i][k] - 1];
     CommandResult r;
-    r.caption = t.statisticsCaption(lang) + std::to_string(n) + t.statisticsCaptionEnd(lang);
+    r.caption = t.statisticsCaption(lang, n);
     r.lines = LevelLines(c, true, game.pool);
     r.charts.push_back(CountsChart(c, 1000));
     return r;
@@ -73,9 +72,8 @@ CommandResult DeltaCommand(const DrawStore& store, const Edition& edition, int n
             if (InPool(d, game)) ++c[d - 1];
         }
     CommandResult r;
-    r.caption = BiText{"Статистика: Дельта - промежутки в последних ",
-                       "Statistics - Delta Spans for last "}(lang) +
-                std::to_string(n) + BiText{" тиражах", " games"}(lang);
+    r.caption = Sentence{"Статистика: Дельта - промежутки в последних %1 тиражах",
+                         "Statistics - Delta Spans for last %1 games"}(lang, n);
     r.lines = LevelLines(c, false, game.pool);
     r.charts.push_back(CountsChart(c, 1000));
     return r;
@@ -93,11 +91,9 @@ CommandResult AverageCommand(const DrawStore& store, const Edition& edition, int
         for (int p = 0; p < game.perDraw; ++p) m[p] = RoundEven(static_cast<long double>(s[p]) / n);
 
     CommandResult r;
-    const std::string positions = std::to_string(game.perDraw);
     r.caption =
-        BiText{"Среднее значение выпавших номеров для 1..", "Average numbers for 1.."}(lang) +
-        positions + BiText{" позиции в последних ", " positions of last "}(lang) +
-        std::to_string(n) + BiText{" тиражах", " draws"}(lang);
+        Sentence{"Среднее значение выпавших номеров для 1..%1 позиции в последних %2 тиражах",
+                 "Average numbers for 1..%1 positions of last %2 draws"}(lang, game.perDraw, n);
     std::string all;
     for (int p = 0; p < game.perDraw; ++p) {
         r.lines.push_back(std::to_string(p + 1) + ": " + std::to_string(m[p]));
@@ -165,7 +161,7 @@ CommandResult FrequencyCommand(const DrawStore& store, const Edition& edition, i
     }
 
     CommandResult r;
-    r.caption = t.frequencyCaption(lang) + std::to_string(n) + t.frequencyCaptionEnd(lang);
+    r.caption = t.frequencyCaption(lang, n);
     long long total = 0;
     r.lines.reserve(static_cast<std::size_t>(game.pool) + 4);
     const int width = IntDigits(game.pool);
@@ -182,7 +178,8 @@ CommandResult FrequencyCommand(const DrawStore& store, const Edition& edition, i
     r.lines.push_back(std::move(sorted.numbers));
     r.lines.push_back(std::move(sorted.counts));
     r.lines.push_back("");
-    r.lines.push_back(BiText{"Среднее: ", "Average: "}(lang) + FormatRatio(total, game.pool, 2));
+    r.lines.push_back(
+        Sentence{"Среднее: %1", "Average: %1"}(lang, FormatRatio(total, game.pool, 2)));
     ChartData chart = CountsChart(h, 255);
     chart.header = t.frequencyChartHeader(lang);
     r.charts.push_back(std::move(chart));
@@ -194,7 +191,7 @@ CommandResult FreqA1A6Command(const DrawStore& store, const Edition& edition, in
     const FrequencyTexts& t = *edition.frequency;
     n = Within(n, store);
     CommandResult r;
-    r.caption = t.positionsCaption(lang) + std::to_string(n) + t.positionsCaptionEnd(lang);
+    r.caption = t.positionsCaption(lang, n);
     std::vector<std::string> summary;
     for (int p = 0; p < game.perDraw; ++p) {
         Counts at(game.pool, 0);
@@ -209,7 +206,7 @@ CommandResult FreqA1A6Command(const DrawStore& store, const Edition& edition, in
         summary.push_back(std::move(line));
 
         r.lines.push_back("");
-        r.lines.push_back(t.positionsTitle(lang) + std::to_string(p + 1) + ":");
+        r.lines.push_back(t.positionsTitle(lang, p + 1));
         auto sorted = SortedByCount(at, game.pool);
         r.lines.push_back(std::move(sorted.numbers));
         r.lines.push_back(std::move(sorted.counts));

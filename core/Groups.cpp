@@ -1,7 +1,7 @@
 #include "core/Groups.h"
 
-#include "core/BiText.h"
 #include "core/NumberRoutines.h"
+#include "core/Sentence.h"
 
 #include <algorithm>
 #include <array>
@@ -43,9 +43,7 @@ TableResult Groups(const DrawStore& store, const Game& game, int n, Lang lang) {
     const int groups = GroupCount(n, game.pool);
 
     TableResult r;
-    const std::string count = std::to_string(groups);
-    r.caption =
-        BiText{"Числа в ", "Numbers in "}(lang) + count + BiText{" группах", " groups"}(lang);
+    r.caption = Sentence{"Числа в %1 группах", "Numbers in %1 groups"}(lang, groups);
     r.table.colCount = GroupCountColumn + 1;
     for (int c = 1; c <= GroupCountColumn; ++c) r.table.widths.push_back({c, 20});
     auto& cols = r.table.columns;

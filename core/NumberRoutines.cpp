@@ -1,7 +1,7 @@
 #include "core/NumberRoutines.h"
 
-#include "core/BiText.h"
 #include "core/NumberWriter.h"
+#include "core/Sentence.h"
 
 #include <algorithm>
 
@@ -134,8 +134,8 @@ int LastNAnswer(std::string_view answer, int drawCount, LastNVariant variant) {
 }
 
 std::string LastNPrompt(int drawCount, Lang lang) {
-    return BiText{"Введите число последних тиражей [1..", "Enter number of last draws 1.."}(lang) +
-           std::to_string(drawCount) + BiText{"]", ""}(lang);
+    return Sentence{"Введите число последних тиражей [1..%1]",
+                    "Enter number of last draws 1..%1"}(lang, drawCount);
 }
 
 } // namespace core

@@ -7,6 +7,7 @@
 #include "core/LineBuilder.h"
 #include "core/NumberRoutines.h"
 #include "core/NumberWriter.h"
+#include "core/Sentence.h"
 
 #include <algorithm>
 #include <array>
@@ -385,9 +386,8 @@ CommandResult Triples(const DrawStore& store, const Edition& edition, int minimu
 Prompt NumbersPrompt(int drawCount, Lang lang) {
     const std::string count = std::to_string(drawCount);
     return {BiText{"Статистика пар чисел", "Number's pairing Statistics"}(lang),
-            std::string(BiText{"Введите число последних тиражей, 1..",
-                               "Enter number of last draws, 1.."}(lang)) +
-                count,
+            Sentence{"Введите число последних тиражей, 1..%1",
+                     "Enter number of last draws, 1..%1"}(lang, count),
             count};
 }
 
@@ -417,7 +417,7 @@ CommandResult Numbers(const DrawStore& store, const Edition& edition, int lastN,
     ChartData chart;
     std::vector<std::int32_t> counts(pool), order(pool);
     for (int x = 1; x <= pool; ++x) {
-        r.lines.push_back(texts.numbersHeading(lang) + std::to_string(x) + ":");
+        r.lines.push_back(texts.numbersHeading(lang, x));
         for (int k = 0; k < pool; ++k) {
             counts[k] = pairs[x * side + k + 1];
             order[k] = k + 1;
@@ -435,15 +435,14 @@ CommandResult Numbers(const DrawStore& store, const Edition& edition, int lastN,
         // From the integers, so an exact half rounds away from zero.
         const std::string percent =
             n > 0 ? FormatRatio(static_cast<long long>(hits[x]) * 100, n, 2) : FormatFixed(0.0, 2);
-        r.lines.push_back(texts.pairsTotal(lang) + std::to_string(total) + "  " + texts.hits(lang) +
-                          std::to_string(hits[x]) + " (" + percent + "%)  ");
+        r.lines.push_back(texts.pairsLine(lang, total, hits[x], percent));
         r.lines.push_back("");
         chart.values.push_back({1, x, static_cast<double>(total)});
     }
     chart.yMax = 1000;
     chart.yMin = 0;
-    chart.caption = BiText{"Статистика пар чисел за ", "Pairs Statistics in last "}(lang) +
-                    std::to_string(last) + BiText{" последних тиража", " draws"}(lang);
+    chart.caption = Sentence{"Статистика пар чисел за %1 последних тиража",
+                             "Pairs Statistics in last %1 draws"}(lang, last);
     r.charts.push_back(std::move(chart));
     return r;
 }
@@ -465,8 +464,8 @@ int DuplesLevel(std::string_view answer, const Edition& edition) {
 
 CommandResult StatsDuples(const DrawStore& store, const Game& game, int level, Lang lang) {
     CommandResult r;
-    r.caption = BiText{"Статистика дублей для ", "Statistics of duples for "}(lang) +
-                std::to_string(level) + BiText{" и более повторений", " and more numbers"}(lang);
+    r.caption = Sentence{"Статистика дублей для %1 и более повторений",
+                         "Statistics of duples for %1 and more numbers"}(lang, level);
     r.source = std::make_shared<DuplesLines>(store, game, level);
     return r;
 }

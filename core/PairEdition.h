@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/BiText.h"
+#include "core/Sentence.h"
 
 namespace core {
 
@@ -8,9 +9,8 @@ namespace core {
 struct PairRules {
     BiText triplesCaption; // input box
     BiText triplesHeader;
-    BiText numbersHeading; // before the number
-    BiText pairsTotal;
-    BiText hits;
+    Sentence numbersHeading; // %1: the number
+    Sentence pairsLine;      // %1: its pairs, %2: its draws, %3: their percentage
     BiText numbersCaption;
     int duplesMaxLevel; // an answer above it gives 3
     const char* periodCaption;
@@ -21,9 +21,8 @@ struct PairRules {
 inline constexpr PairRules PairRules6x45{
     .triplesCaption = {"Число троек", "Number of triples"},
     .triplesHeader = {"Тройки        Тиражи", "Triples        Draws"},
-    .numbersHeading = {"Number ", "Number "},
-    .pairsTotal = {"Pairs total: ", "Pairs total: "},
-    .hits = {" Hits: ", " Hits: "},
+    .numbersHeading = {"Number %1:", "Number %1:"},
+    .pairsLine = {"Pairs total: %1   Hits: %2 (%3%)  ", "Pairs total: %1   Hits: %2 (%3%)  "},
     .numbersCaption = {"Числа в парах", "Pairing with"},
     .duplesMaxLevel = 6,
     .periodCaption = "Minimum Number for matches",
@@ -34,9 +33,8 @@ inline constexpr PairRules PairRules6x45{
 inline constexpr PairRules PairRules5x36{
     .triplesCaption = {"Поиск троек в тиражах", "Number of triples"},
     .triplesHeader = {"Тройки     Тиражи", "Triples        Draws"},
-    .numbersHeading = {"Номер ", "Number "},
-    .pairsTotal = {"Пар всего: ", "Pairs total: "},
-    .hits = {"Выпадений: ", " Hits: "},
+    .numbersHeading = {"Номер %1:", "Number %1:"},
+    .pairsLine = {"Пар всего: %1  Выпадений: %2 (%3%)  ", "Pairs total: %1   Hits: %2 (%3%)  "},
     .numbersCaption = {"Выпадение в парах", "Pairing with"},
     .duplesMaxLevel = 5,
     .periodCaption = "Number for matches",

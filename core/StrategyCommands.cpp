@@ -5,6 +5,7 @@
 #include "core/HeldNumbers.h"
 #include "core/NumberRoutines.h"
 #include "core/NumberWriter.h"
+#include "core/Sentence.h"
 
 #include <algorithm>
 #include <array>
@@ -67,8 +68,7 @@ std::string IntsToText(const std::int32_t* values, int count, std::string_view s
 
 Prompt SkipStrategyPrompt(int drawCount, const Edition& edition, Lang lang) {
     const StrategyRules& t = *edition.strategy;
-    const std::string n = std::to_string(drawCount);
-    return {t.skipCaption(lang), t.skipPromptBefore(lang) + n + t.skipPromptAfter(lang), n};
+    return {t.skipCaption(lang), t.skipPrompt(lang, drawCount), std::to_string(drawCount)};
 }
 
 int SkipStrategyLastN(std::string_view answer, int drawCount) {
@@ -109,7 +109,7 @@ struct NumberSkips {
 NumberSkips AppendNumberSkips(std::vector<std::string>& lines, int x, const std::vector<int>& at,
                               int n, int pool, const StrategyRules& t, Lang lang,
                               std::vector<std::uint8_t>& skips) {
-    lines.push_back(t.numberHeading(lang) + std::to_string(x) + ":");
+    lines.push_back(t.numberHeading(lang, x));
     const int hits = static_cast<int>(at.size());
     int stored = 0;
     std::int32_t sum = 0;
@@ -130,10 +130,7 @@ NumberSkips AppendNumberSkips(std::vector<std::string>& lines, int x, const std:
     SortNumbers(skips.data(), hits);
     lines.push_back(NumbersToText(skips.data(), false, " ", hits, pool));
     const int median = hits % 2 == 1 ? skips[hits / 2] : skips[hits / 2] - 1;
-    if (hits > 0)
-        lines.push_back(t.skipMedian(lang) + std::to_string(median) + "        " + t.summary(lang) +
-                        std::to_string(sum) + "        " + t.average(lang) +
-                        FormatRatio(sum, hits, 2));
+    if (hits > 0) lines.push_back(t.skipFigures(lang, median, sum, FormatRatio(sum, hits, 2)));
     lines.emplace_back();
     return {last, median};
 }
@@ -190,8 +187,8 @@ CommandResult SkipStrategy(const DrawStore& store, const Edition& edition, int l
     std::vector<std::int32_t> byLastSkip =
         AppendSkipSummary(r.lines, order, lastSkips, medians, pool, t, lang);
 
-    r.caption = BiText{"Стратегия пропусков в последних ", "Skip strategy in last "}(lang) +
-                std::to_string(n) + BiText{" тиражах", " draws"}(lang);
+    r.caption = Sentence{"Стратегия пропусков в последних %1 тиражах",
+                         "Skip strategy in last %1 draws"}(lang, n);
 
     SortByKeyAsc(byLastSkip.data(), pool, lastSkips.data());
     ChartData chart;
@@ -224,9 +221,9 @@ TableResult FrequencyStrategy(const DrawStore& store, const Edition& edition, in
     const int g1End = groups.g1, g2End = groups.g1 + groups.g2;
 
     TableResult r;
-    r.caption = BiText{"Стратегия, основанная на частоте выпадений в ",
-                       "Lottery Strategy, Systems Based On Number Frequency of "}(lang) +
-                std::to_string(n) + BiText{" предыдущих тиражах", " previous draws"}(lang);
+    r.caption = Sentence{"Стратегия, основанная на частоте выпадений в %1 предыдущих тиражах",
+                         "Lottery Strategy, Systems Based On Number Frequency of %1 previous "
+                         "draws"}(lang, n);
     r.table.colCount = 12;
     const int width = rules.groupColumnWidth;
     r.table.columns = {{9, "G1", width, {}}, {10, "G2", width, {}}, {11, "G3", width, {}}};
@@ -270,8 +267,8 @@ TableResult FrequencyStrategy(const DrawStore& store, const Edition& edition, in
 Prompt FreqAnalysePrompt(int drawCount, Lang lang) {
     const std::string n = std::to_string(drawCount);
     return {BiText{"Частотный анализ в последних тиражах", "Frequency Analyse in last draws"}(lang),
-            BiText{"Введите число полседних тиражей, 1..", "Enter number of last draws 1.."}(lang) +
-                n,
+            Sentence{"Введите число полседних тиражей, 1..%1",
+                     "Enter number of last draws 1..%1"}(lang, n),
             n};
 }
 
@@ -295,7 +292,7 @@ CommandResult FreqAnalyse(const DrawStore& store, const Game& game, int lastN, L
     r.lines.emplace_back();
     std::vector<std::int32_t> counters(pool), order(pool);
     for (int x = 1; x <= pool; ++x) {
-        r.lines.push_back(BiText{"Номер ", "Number "}(lang) + std::to_string(x) + ":");
+        r.lines.push_back(Sentence{"Номер %1:", "Number %1:"}(lang, x));
         std::copy(followers[x].begin() + 1, followers[x].begin() + 1 + pool, counters.begin());
         OrderOneToPool(order.data(), pool);
         SortByKeyDesc(counters.data(), order.data(), pool);
@@ -303,8 +300,8 @@ CommandResult FreqAnalyse(const DrawStore& store, const Game& game, int lastN, L
         r.lines.push_back(IntsToText(counters.data(), pool, " ", true, game.pool));
         r.lines.emplace_back();
     }
-    r.caption = BiText{"Частотный анализ в последних ", "Frequency Analyse in last "}(lang) +
-                std::to_string(n) + BiText{" тиражах", " draws"}(lang);
+    r.caption = Sentence{"Частотный анализ в последних %1 тиражах",
+                         "Frequency Analyse in last %1 draws"}(lang, n);
     return r;
 }
 

@@ -1,19 +1,17 @@
 #pragma once
 
 #include "core/BiText.h"
+#include "core/Sentence.h"
 
 namespace core {
 
 // How Skip strategy and Frequency strategy differ between the editions.
 struct StrategyRules {
-    BiText skipCaption;      // input box
-    BiText skipPromptBefore; // the prompt: before DrawCount ...
-    BiText skipPromptAfter;  // ... and after it
-    BiText numberHeading;
+    BiText skipCaption;     // input box
+    Sentence skipPrompt;    // %1: DrawCount
+    Sentence numberHeading; // %1: the number
     BiText sorted;
-    BiText skipMedian;
-    BiText summary;
-    BiText average;
+    Sentence skipFigures; // %1: the median, %2: the sum, %3: the average
     BiText probability50;
     BiText probability75;
     BiText summaryHeading;
@@ -27,14 +25,12 @@ struct StrategyRules {
 
 inline constexpr StrategyRules StrategyRules6x45{
     .skipCaption = {"Пропуски в последних розыгрышах", "Skips in last draws"},
-    .skipPromptBefore = {"Введите число последних розыгрышей [1..",
-                         "Enter number of last draws 1.."},
-    .skipPromptAfter = {"]", ""},
-    .numberHeading = {"Number ", "Number "},
+    .skipPrompt = {"Введите число последних розыгрышей [1..%1]",
+                   "Enter number of last draws 1..%1"},
+    .numberHeading = {"Number %1:", "Number %1:"},
     .sorted = {"Sorted:", "Sorted:"},
-    .skipMedian = {"Skip Median: ", "Skip Median: "},
-    .summary = {"Summary: ", "Summary: "},
-    .average = {"Average: ", "Average: "},
+    .skipFigures = {"Skip Median: %1        Summary: %2        Average: %3",
+                    "Skip Median: %1        Summary: %2        Average: %3"},
     .probability50 =
         {"probability median of FFG for 50% = log(1-0.5) / log(1-BALLS/BALLS_FROM) = 4.84 =~ 5",
          "probability median of FFG for 50% = log(1-0.5) / log(1-BALLS/BALLS_FROM) = 4.84 =~ 5"},
@@ -51,13 +47,12 @@ inline constexpr StrategyRules StrategyRules6x45{
 
 inline constexpr StrategyRules StrategyRules5x36{
     .skipCaption = {"Пропуски в последних тиражах", "Skip in last draws"},
-    .skipPromptBefore = {"Введите число последних тиражей, 1..", "Enter number of last draws 1.."},
-    .skipPromptAfter = {"", ""},
-    .numberHeading = {"Номер ", "Number "},
+    .skipPrompt = {"Введите число последних тиражей, 1..%1", "Enter number of last draws 1..%1"},
+    .numberHeading = {"Номер %1:", "Number %1:"},
     .sorted = {"Сортированно:", "Sorted:"},
-    .skipMedian = {"Медиана пропусков: ", "Skip Median: "},
-    .summary = {"Сумма всех пропусков: ", "Summary: "},
-    .average = {"Среднее значение: ", "Average: "},
+    .skipFigures = {"Медиана пропусков: %1        Сумма всех пропусков: %2        Среднее "
+                    "значение: %3",
+                    "Skip Median: %1        Summary: %2        Average: %3"},
     .probability50 = {"Медиана вероятности по FFG для  50% = log(1-0.5) / log(1-5/36) = 4.63 =~ 5",
                       "probability median of FFG for 50% = log(1-0.5) / log(1-5/36) = 4.63 =~ 5"},
     .probability75 = {"Медиана вероятности по FFG для  75% = log(1-0.75) / log(1-5/36) = 9.27 =~10",

@@ -3,6 +3,7 @@
 #include "core/BiText.h"
 #include "core/NumberRoutines.h"
 #include "core/NumberWriter.h"
+#include "core/Sentence.h"
 
 #include <algorithm>
 
@@ -72,8 +73,7 @@ CommandResult Zones(const DrawStore& store, const Edition& edition, int z, Lang 
         for (int n = ranges[k].lo; n <= ranges[k].hi; ++n) zoneOf[n] = static_cast<std::uint8_t>(k);
 
     CommandResult r;
-    r.caption = BiText{"Числа в ", "Numbers in "}(lang) + std::to_string(z) +
-                BiText{" зонах", " zones"}(lang);
+    r.caption = Sentence{"Числа в %1 зонах", "Numbers in %1 zones"}(lang, z);
     // A line per draw, "N:   c : c : ...", made when it is shown from the draw's numbers.
     const int count = std::max(store.DrawCount, 0);
     const int width = IntDigits(count);
@@ -81,8 +81,7 @@ CommandResult Zones(const DrawStore& store, const Edition& edition, int z, Lang 
     struct Values {
         std::vector<Draw> draws;
         std::vector<std::uint8_t> zoneOf;
-    } values{std::vector<Draw>(static_cast<std::size_t>(count)), std::move(zoneOf)};
-    for (int i = 0; i < count; ++i) values.draws[i] = store[i];
+    } values{store.Loaded(), std::move(zoneOf)};
     r.source = MakeRowLines(
         {"    " + ZoneRangesText(z, game.pool)}, static_cast<std::size_t>(count), std::move(values),
         [width, zones](const Values&, std::size_t) {

@@ -1,6 +1,7 @@
 #include "apps/pentadraw/Unit_map_2.h"
 
 #include "apps/shared/EditionHost.h"
+#include "apps/shared/PopupRows.h"
 #include "components/skin/xpWindow.h"
 #include "platform/Canvas.h"
 
@@ -150,13 +151,9 @@ TForm_map_2::TForm_map_2(const EditionHost& host, QWidget* parent)
     StringGrid1 = new TMap2Grid(*grid_, *marks_, clientArea());
     StringGrid1->FixedColor = xpWindow1->WinBackground.EndColor;
     StringGrid1->OnMouseDown = [this](int col, int row) { StringGrid1MouseDown(col, row); };
-    PopupMenu1 = new QMenu(this);
-    QAction* clear = PopupMenu1->addAction("Clear");
-    clear->setObjectName("Clear1");
-    connect(clear, &QAction::triggered, this, [this] { Clear1Click(); });
-    StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(StringGrid1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { PopupMenu1->popup(StringGrid1->mapToGlobal(at)); });
+    using F = TForm_map_2;
+    const PopupRow<F> popup[] = {{"Clear", &F::Clear1Click, &F::Clear1}};
+    PopupMenu1 = MakePopupMenu<F>(*this, *StringGrid1, popup);
     setWindowState(Qt::WindowMaximized);
     FormResize();
 }

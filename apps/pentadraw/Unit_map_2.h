@@ -9,6 +9,7 @@
 #include <memory>
 
 class EditionHost;
+class QAction;
 class QMenu;
 class TxpWindow;
 
@@ -57,6 +58,7 @@ public:
 
     TMap2Grid* StringGrid1;
     QMenu* PopupMenu1;
+    QAction* Clear1;
     TxpWindow* xpWindow1;
 
     const core::Map2Grid& Grid() const { return *grid_; }

@@ -20,7 +20,11 @@ constexpr MainWindowLook kLook{
     .findY = 7,
     .findHeight = 20,
     .findCaption = {"Найти", "Find"},
+    // No hint until the first language switch; the grid has none.
+    .findHint = {nullptr,
+                 {"Искать номера в предыдущих розыгрышах", "Find numbers in previous draws"}},
     .gridTop = 520,
+    .gridHint = {},
     .labelWidth = 70,
     .skinFixedColor = true,
     .commandWidth = 128,
@@ -118,8 +122,6 @@ void TForm1::CreateControls() {
     resize(691, 681);
     CreateCommonControls();
     AddCommands<TForm1>(*this, kCommands);
-    Button_stat->SetHint("Statistics - Most Frequently Numbers for all games");
-    Button_stat_duples->SetHint("Duples");
 }
 
 void TForm1::CreateMenus() {

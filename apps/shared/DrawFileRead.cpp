@@ -12,12 +12,8 @@ std::optional<core::LoadReport> ReadDrawFile(const std::string& fileName,
                                              const core::DrawFileRules& rules,
                                              core::DrawStore& store, core::Lang lang) {
     try {
-        const std::string bytes = platform::ReadFileBytes(fileName);
-        // A byte-order mark with nothing after it is an empty file, not a line of its own (the
-        // loader skips a mark before the first line).
-        std::vector<std::string> lines;
-        if (!core::WithoutByteOrderMark(bytes).empty()) lines = platform::SplitLines(bytes);
-        return core::LoadDrawLines(lines, rules, store);
+        return core::LoadDrawLines(core::DrawFileLines(platform::ReadFileBytes(fileName)), rules,
+                                   store);
     } catch (const platform::FileRefused& e) {
         platform::Dialogs().ShowMessage(
             core::FileRefusalMessage(e.Why(), fileName, e.Limit(), lang));

@@ -14,7 +14,7 @@ namespace {
 int DrawsInFile(const std::string& path, const core::DrawLineRule& isDrawLine) {
     if (!platform::FileExists(path)) return 0;
     try {
-        return core::CountDrawLines(platform::ReadTextLines(path), isDrawLine);
+        return core::CountDrawLines(core::DrawFileLines(platform::ReadFileBytes(path)), isDrawLine);
     } catch (const std::exception&) {
         return 0;
     }

@@ -29,13 +29,19 @@ TMainForm::TMainForm(const EditionBundle& bundle, const MainWindowLook& look, QW
 TMainForm::~TMainForm() = default;
 
 TxpButton* TMainForm::CommandButton(const char* caption, int x, int y, int width,
-                                    const core::BiText& texts) {
+                                    const core::BiText& texts, const Hint& hint) {
     auto* b = new TxpButton(clientArea());
     b->SetParentFont(false); // the buttons keep their own bold navy font
     b->setGeometry(x, y, width > 0 ? width : look_.commandWidth, 20);
     b->SetCaption(caption);
     if (texts.russian) commandTexts_.push_back({b, texts});
+    AddHint(*b, hint);
     return b;
+}
+
+void TMainForm::AddHint(QWidget& control, const Hint& hint) {
+    if (hint.start) control.setToolTip(QString::fromUtf8(hint.start));
+    if (hint.text.russian) hintTexts_.push_back({&control, hint.text});
 }
 
 void TMainForm::CreateCommonControls() {
@@ -54,7 +60,8 @@ void TMainForm::CreateCommonControls() {
     Edit_find = new TFindEdit(c);
     Edit_find->setGeometry(look_.findBoxX, 6, 177, 21);
     Edit_find->OnEnter = [this] { Button_find_numbersClick(); };
-    Button_find_numbers = CommandButton("Find", look_.findX, look_.findY, 57, look_.findCaption);
+    Button_find_numbers =
+        CommandButton("Find", look_.findX, look_.findY, 57, look_.findCaption, look_.findHint);
     Button_find_numbers->resize(57, look_.findHeight);
     Button_find_numbers->OnClick = [this] { Button_find_numbersClick(); };
 
@@ -69,6 +76,7 @@ void TMainForm::CreateCommonControls() {
     StringGrid1->setGeometry(2, look_.gridTop, 647, 113);
     StringGrid1->OnClick = [this] { StringGrid1Click(); };
     StringGrid1->OnDblClick = [this] { StringGrid1DblClick(); };
+    AddHint(*StringGrid1, look_.gridHint);
 }
 
 void TMainForm::AddSeparator(QMenu& menu) {
@@ -286,9 +294,6 @@ void TMainForm::Button_find_numbersClick() {
 
 namespace {
 
-constexpr core::BiText kFindHint{"Искать номера в предыдущих розыгрышах",
-                                 "Find numbers in previous draws"};
-constexpr core::BiText kDuplesHint{"Дубли", "Duples"};
 constexpr core::BiText kFileMenu{"Файл", "&File"};
 constexpr core::BiText kHelpMenu{"Помощь", "&Help"};
 
@@ -296,8 +301,7 @@ constexpr core::BiText kHelpMenu{"Помощь", "&Help"};
 
 void TMainForm::ApplySharedTexts(core::Lang lang) {
     for (const ButtonTexts& b : commandTexts_) b.button->SetCaption(b.texts(lang));
-    Button_find_numbers->SetHint(kFindHint(lang));
-    Button_stat_duples->SetHint(kDuplesHint(lang));
+    for (const HintTexts& h : hintTexts_) h.control->setToolTip(QString::fromUtf8(h.texts(lang)));
     for (const core::MainGridColumn& c : core::MainGridTable()) {
         if (!c.ShownFor(GameRules())) continue;
         StringGrid1->SetCells(c.index, 0, c.header(lang));

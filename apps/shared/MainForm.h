@@ -36,13 +36,21 @@ namespace platform {
 class TStringGrid;
 }
 
+// A control's hint (tooltip): the one it starts with, and the one each language gives it.
+struct Hint {
+    const char* start = nullptr;         // nullptr: none until a language gives one
+    core::BiText text{nullptr, nullptr}; // {nullptr, nullptr}: the language leaves it alone
+};
+
 // Where an edition's main window differs in looks, as data.
 struct MainWindowLook {
     int findBoxX;             // the Find box, at y 6
     int findX, findY;         // the Find button
     int findHeight;           //
     core::BiText findCaption; // the Find button's caption in each language
+    Hint findHint;            // the Find button's
     int gridTop;              // until the first resize
+    Hint gridHint;            // the grid's
     int labelWidth;           // the grid's second column
     bool skinFixedColor;      // fixed cells in the skin's colour instead of $C0C0C0
     int commandWidth;         // of a command button, unless its row says otherwise
@@ -51,19 +59,29 @@ struct MainWindowLook {
     bool findFollowsNewDraw;  // a loaded file puts its newest draw into the Find box
 };
 
-// What a command button is called and what it runs; where it sits is each window's own.
+// What a command button is called, what its hint says and what it runs; where it sits is each
+// window's own.
 template <class Form> struct CommandName {
-    CommandName(TxpButton* Form::*b, const char* start, core::BiText texts, void (Form::*h)())
-        : button(b), startCaption(start), caption(texts), handler(h) {}
+    CommandName(TxpButton* Form::*b, const char* start, core::BiText texts, void (Form::*h)(),
+                Hint tip = {})
+        : button(b), startCaption(start), caption(texts), handler(h), hint(tip) {}
     // A command of the shared window serves the window derived from it.
     template <class Base>
     requires std::is_base_of_v<Base, Form> CommandName(const CommandName<Base>& c)
-        : button(c.button), startCaption(c.startCaption), caption(c.caption), handler(c.handler) {}
+        : button(c.button), startCaption(c.startCaption), caption(c.caption), handler(c.handler),
+          hint(c.hint) {}
+    // The same command with a window's own hint.
+    CommandName WithHint(Hint tip) const {
+        CommandName c = *this;
+        c.hint = tip;
+        return c;
+    }
 
     TxpButton* Form::*button;
     const char* startCaption;
     core::BiText caption; // {nullptr, nullptr}: the language leaves it alone
     void (Form::*handler)();
+    Hint hint;
 };
 
 // One command button of a main window and its place.
@@ -284,7 +302,7 @@ protected:
     template <class Form> void AddCommands(Form& form, std::span<const MainCommand<Form>> rows) {
         for (const MainCommand<Form>& r : rows) {
             const CommandName<Form>& n = r.name;
-            TxpButton* b = CommandButton(n.startCaption, r.x, r.y, r.width, n.caption);
+            TxpButton* b = CommandButton(n.startCaption, r.x, r.y, r.width, n.caption, n.hint);
             b->OnClick = [&form, h = n.handler] { (form.*h)(); };
             form.*n.button = b;
         }
@@ -306,7 +324,8 @@ private:
     static void AddSeparator(QMenu& menu);
     void AddEntry(QMenu& menu, const char* start, MenuEntry entry);
     TxpButton* CommandButton(const char* caption, int x, int y, int width,
-                             const core::BiText& texts);
+                             const core::BiText& texts, const Hint& hint);
+    void AddHint(QWidget& control, const Hint& hint);
     void ApplySharedTexts(core::Lang lang);
 
     struct ButtonTexts {
@@ -314,6 +333,11 @@ private:
         core::BiText texts;
     };
     std::vector<ButtonTexts> commandTexts_;
+    struct HintTexts {
+        QWidget* control;
+        core::BiText texts;
+    };
+    std::vector<HintTexts> hintTexts_;
     std::vector<MenuEntry> menuEntries_;
     core::Lang lang_ = core::Lang::English;
 };
@@ -323,10 +347,13 @@ namespace shared_commands {
 using M = TMainForm;
 using Name = CommandName<M>;
 // clang-format off
+// Statistics keeps its hint in both languages.
 inline const Name Stat{&M::Button_stat, "Statistics", {"Статистика", "Statistics"},
-                       &M::Button_statClick};
+                       &M::Button_statClick,
+                       {"Statistics - Most Frequently Numbers for all games", {nullptr, nullptr}}};
 inline const Name StatDuples{&M::Button_stat_duples, "Stats duples",
-                             {"Статистика дублей", "Stats duples"}, &M::Button_stat_duplesClick};
+                             {"Статистика дублей", "Stats duples"}, &M::Button_stat_duplesClick,
+                             {"Duples", {"Дубли", "Duples"}}};
 inline const Name ColdNumbers{&M::Button_Cold_numbers, "Cold numbers",
                               {"Холодные/Горячие", "Cold numbers"}, &M::Button_Cold_numbersClick};
 inline const Name Triples{&M::Button_triples, "Triples", {"Тройки", "Triples"},

@@ -1,6 +1,7 @@
 #include "apps/shared/Unit_display.h"
 
 #include "apps/shared/EditionHost.h"
+#include "apps/shared/PopupRows.h"
 #include "components/skin/xpWindow.h"
 
 #include <QAction>
@@ -31,22 +32,15 @@ TForm_Display::TForm_Display(const EditionHost& host, QWidget* parent)
     xpWindow1 = new TxpWindow(this);
     xpWindow1->WinBackground.Active = false;
 
-    PopupMenu1 = new QMenu(this);
-    CopytoClipboard1 = PopupMenu1->addAction("Copy to Clipboard");
-    connect(CopytoClipboard1, &QAction::triggered, this, [this] { CopytoClipboard1Click(); });
-    ShowNet1 = PopupMenu1->addAction("Show Net");
-    ShowNet1->setCheckable(true);
-    ShowNet1->setChecked(false);
-    // The action turns its own check over when the menu triggers it.
-    connect(ShowNet1, &QAction::triggered, this, [this] { RenderNetChanged(); });
-    Zoomin1 = PopupMenu1->addAction("Zoom in (+)");
-    connect(Zoomin1, &QAction::triggered, this, [this] { Zoomin1Click(); });
-    Zoomout1 = PopupMenu1->addAction("Zoom out (-)");
-    connect(Zoomout1, &QAction::triggered, this, [this] { Zoomout1Click(); });
-
-    clientArea()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(clientArea(), &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) { PopupMenu1->popup(clientArea()->mapToGlobal(p)); });
+    using F = TForm_Display;
+    // Show Net's item turns its own check over, then the map follows it.
+    const PopupRow<F> popup[] = {
+        {"Copy to Clipboard", &F::CopytoClipboard1Click, &F::CopytoClipboard1},
+        {"Show Net", &F::RenderNetChanged, &F::ShowNet1, true},
+        {"Zoom in (+)", &F::Zoomin1Click, &F::Zoomin1},
+        {"Zoom out (-)", &F::Zoomout1Click, &F::Zoomout1},
+    };
+    PopupMenu1 = MakePopupMenu<F>(*this, *clientArea(), popup);
     clientArea()->installEventFilter(this);
 
     // FormCreate

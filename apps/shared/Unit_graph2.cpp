@@ -1,6 +1,7 @@
 #include "apps/shared/Unit_graph2.h"
 
 #include "apps/shared/EditionHost.h"
+#include "apps/shared/PopupRows.h"
 #include "components/chart/KerfGraph.h"
 #include "components/skin/xpButton.h"
 #include "components/skin/xpWindow.h"
@@ -111,14 +112,12 @@ TForm_graph2::TForm_graph2(const EditionHost& host, QWidget* parent) : TForm(par
     xpButton_Left = PagingButton(clientArea(), 496, "<--", [this] { xpButton_LeftClick(); });
     xpButton_Right = PagingButton(clientArea(), 536, "-->", [this] { xpButton_RightClick(); });
 
-    PopupMenu1 = new QMenu(this);
-    CopyImagetoClipboard1 = PopupMenu1->addAction(QStringLiteral("Copy Image to Clipboard"));
-    connect(CopyImagetoClipboard1, &QAction::triggered, this,
-            [this] { CopyImagetoClipboard1Click(); });
     // The window's pop-up menu: a right-click anywhere in it, the chart included.
-    clientArea()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(clientArea(), &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { PopupMenu1->popup(clientArea()->mapToGlobal(pos)); });
+    using F = TForm_graph2;
+    const PopupRow<F> popup[] = {
+        {"Copy Image to Clipboard", &F::CopyImagetoClipboard1Click, &F::CopyImagetoClipboard1},
+    };
+    PopupMenu1 = MakePopupMenu<F>(*this, *clientArea(), popup);
 
     // FormCreate
     SetCaption("Statistics - Most Frequently Numbers for all games");

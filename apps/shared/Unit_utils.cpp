@@ -9,6 +9,7 @@
 #include "core/DrawLists.h"
 #include "core/NumberLists.h"
 #include "core/NumberRoutines.h"
+#include "core/Sentence.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramFolder.h"
@@ -224,12 +225,12 @@ void TForm_Utils::FormShow() {
     const core::Lang l = host_.Language();
     const UtilsEdition& rules = host_.UtilsRules();
     auto text = [l](const core::BiText& texts) { return std::string(texts(l)); };
-    const std::string pool = std::to_string(host_.GameRules().pool);
     Button_Reverse->SetCaption(text(rules.reverse));
     Button_Sort->SetCaption(text({"Сортировать", "Sort"}));
     CheckBox_ascend->setText(Q(text({"по возрастанию", "ascend"})));
     Button_Save->SetCaption(text({"Сохранить", "Save"}));
-    Button_Remove->SetCaption(text({"Удалить массив 1 из 1..", "Remove array 1 from 1.."}) + pool);
+    Button_Remove->SetCaption(core::Sentence{
+        "Удалить массив 1 из 1..%1", "Remove array 1 from 1..%1"}(l, host_.GameRules().pool));
     Button_Combine->SetCaption(text({"Объединить массивы 1 и 2", "Combine arrays 1 and 2"}));
     Button_Start->SetCaption(text(rules.start));
     Button_Start_nonlinear->SetCaption(text(rules.start));
@@ -373,8 +374,8 @@ void TForm_Utils::Button_SaveClick() {
     const core::Lang l = host_.Language();
     if (platform::FileExists(name) &&
         !platform::Dialogs().AskYesNo(
-            std::string(core::BiText{"Файл ", "File "}(l)) + name +
-                core::BiText{" уже существует. Заменить?", " already exists. Replace it?"}(l),
+            core::Sentence{"Файл %1 уже существует. Заменить?",
+                           "File %1 already exists. Replace it?"}(l, name),
             core::BiText{"Сохранить", "Save"}(l)))
         return;
     try {

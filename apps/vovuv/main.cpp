@@ -23,7 +23,12 @@ constexpr MainWindowLook kLook{
     .findY = 8,
     .findHeight = 17,
     .findCaption = {"Поиск", "Find"},
+    .findHint = {"Find numbers in previous draws",
+                 {"Искать номера в предыдущих розыгрышах", "Find numbers in previous draws"}},
     .gridTop = 504,
+    .gridHint = {"Double click to see graph",
+                 {"Двойной клик по столбцу показывает соответствующий график",
+                  "Double click to see graph"}},
     .labelWidth = 20,
     .skinFixedColor = false,
     .commandWidth = 125,
@@ -57,7 +62,8 @@ const Command kCommands[] = {
       &F::Button_freq_A1_A6Click}, A, Row(10)},
     {shared_commands::Separation, A, Row(11)},
     {shared_commands::Average, B, Row(0)},
-    {shared_commands::Character, B, Row(1)},
+    {shared_commands::Character.WithHint(
+         {nullptr, {"Характеристическое число", "Characteristic Number"}}), B, Row(1)},
     {shared_commands::Combinations, B, Row(2)},
     {shared_commands::Delta, B, Row(3)},
     {shared_commands::Map, B, Row(4)},
@@ -120,11 +126,7 @@ TForm1::~TForm1() = default;
 void TForm1::CreateControls() {
     SetBounds(Left(), Top(), 662, 665);
     CreateCommonControls();
-    Button_find_numbers->SetHint("Find numbers in previous draws");
-    StringGrid1->setToolTip("Double click to see graph");
     AddCommands<TForm1>(*this, kCommands);
-    Button_stat->SetHint("Statistics - Most Frequently Numbers for all games");
-    Button_stat_duples->SetHint("Duples");
 }
 
 void TForm1::CreateMenus() {

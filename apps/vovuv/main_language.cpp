@@ -1,17 +1,10 @@
 #include "apps/vovuv/main.h"
 
-#include "components/skin/xpButton.h"
-#include "core/BiText.h"
-#include "platform/StringGrid.h"
+#include "core/Sentence.h"
 
-// This window's own texts; its menus relabel from their rows. The three hidden buttons keep
-// their captions, the application its title.
+// This window's own texts; its menus, buttons and hints relabel from their rows. The three
+// hidden buttons keep their captions, the application its title.
 void TForm1::ApplyLanguage(core::Lang lang) {
-    constexpr core::BiText kName{"Vintara ", "Vovuv "};
-    constexpr core::BiText kGridTip{"Двойной клик по столбцу показывает соответствующий график",
-                                    "Double click to see graph"};
-    constexpr core::BiText kCharacterHint{"Характеристическое число", "Characteristic Number"};
-    SetCaption(kName(lang) + GameRules().tag());
-    StringGrid1->setToolTip(QString::fromUtf8(kGridTip(lang)));
-    Button_Character->SetHint(kCharacterHint(lang));
+    constexpr core::Sentence kName{"Vintara %1", "Vovuv %1"};
+    SetCaption(kName(lang, GameRules().tag()));
 }

@@ -1,8 +1,10 @@
 #include "components/chart/KerfGraphLayout.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <numbers>
+#include <string_view>
 
 namespace kerfgraph {
 
@@ -20,6 +22,26 @@ Text TextOutCentered(const FontMetrics& fm, FontKind f, int x, int y, const std:
 
 Text TextOutRight(const FontMetrics& fm, FontKind f, int x, int y, const std::string& text) {
     return {x - fm.TextWidth(f, text), y - RoundInt(fm.TextHeight(f, text) * 0.5L), text};
+}
+
+// A label that is a whole number (blanks and a sign before it allowed) with the offset added;
+// any other label (after Transpose), or one whose sum would leave the numbers' range, as it is.
+std::string OffsetLabel(const std::string& label, int offset) {
+    std::string_view text = label;
+    while (!text.empty() &&
+           std::string_view(" \t\n\v\f\r").find(text.front()) != std::string_view::npos)
+        text.remove_prefix(1);
+    if (text.starts_with('+')) {
+        text.remove_prefix(1);
+        if (text.starts_with('-')) return label;
+    }
+    long long n = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+    long long sum = 0;
+    if (error != std::errc() || end != text.data() + text.size() ||
+        __builtin_add_overflow(n, offset, &sum))
+        return label;
+    return std::to_string(sum);
 }
 
 int BarWidthFor(int space, int numSeries) {
@@ -399,16 +421,8 @@ InfoBox LayOutInfoBox(const KerfGraphModel& m, const FontMetrics& fm, FontKind f
         return b;
     }
 
-    std::string first = d.PointLabels[point];
-    if (m.OffsetXLabels) {
-        // A label that is not a whole number (after Transpose) is shown as it is.
-        try {
-            std::size_t used = 0;
-            const long long n = std::stoll(first, &used);
-            if (used == first.size()) first = std::to_string(n + m.XLabelOffset);
-        } catch (const std::exception&) {
-        }
-    }
+    const std::string first =
+        m.OffsetXLabels ? OffsetLabel(d.PointLabels[point], m.XLabelOffset) : d.PointLabels[point];
 
     std::vector<std::string> lines;
     lines.push_back(first);

@@ -224,12 +224,13 @@ TEST(LoadDrawLines, AByteOrderMarkIsSkippedAndNoNumberFieldExceedsNineCharacters
     for (const auto& e : editions) {
         for (const Case& c : e.cases) {
             DrawStore store;
-            const LoadReport report = LoadDrawLines({c.line}, e.rules, store);
+            const LoadReport report = LoadDrawLines(DrawFileLines(c.line), e.rules, store);
             EXPECT_EQ(report.loaded, c.valid ? 1 : 0) << c.line;
         }
         // The mark counts only at the start of the file.
         DrawStore store;
-        const auto second = LoadDrawLines({e.cases[1].line, e.cases[0].line}, e.rules, store);
+        const auto second = LoadDrawLines(DrawFileLines(e.cases[1].line + "\r\n" + e.cases[0].line),
+                                          e.rules, store);
         EXPECT_EQ(second.incorrectLines, std::vector<int>{2});
     }
 }

@@ -99,9 +99,8 @@ TEST(WholeFile, ALengthOrElseAFinalLineEndMarksTheEnd) {
 }
 
 TEST(CountDrawLines, SkipsTheMarkAndCountsOnlyDrawLines) {
-    EXPECT_EQ(core::CountDrawLines({"\xEF\xBB\xBF"
-                                    "1 2 3 4 5 6",
-                                    "", "x", "7 8 9 10 11 12"},
+    EXPECT_EQ(core::CountDrawLines(core::DrawFileLines("\xEF\xBB\xBF"
+                                                       "1 2 3 4 5 6\r\n\r\nx\r\n7 8 9 10 11 12"),
                                    IsDrawLine6x45),
               2);
 }
@@ -180,3 +179,35 @@ TEST(SiteFileURL, JoinsWithOneSlash) {
 }
 
 } // namespace
+
+// The loader and the update read a text the same way: the mark at the start of the text, not of
+// a line, is left out before the text is split, so a mark alone is an empty file.
+TEST(DrawFileLines, TheMarkGoesBeforeTheTextIsSplitForTheLoaderAndTheDownloadAlike) {
+    using V = std::vector<std::string>;
+    const std::string mark = "\xEF\xBB\xBF";
+    const struct {
+        std::string text;
+        V lines;
+    } cases[] = {
+        {"", V{}},
+        {mark, V{}},
+        {mark + "\r\n", V{""}},
+        {mark + "1 2 3 4 5 6", V{"1 2 3 4 5 6"}},
+        {mark + "1 2 3 4 5 6\r\n7 8 9 10 11 12\r\n", V{"1 2 3 4 5 6", "7 8 9 10 11 12"}},
+        {mark + mark + "1 2 3 4 5 6", V{mark + "1 2 3 4 5 6"}},
+        {"1 2 3 4 5 6\n" + mark + "7 8 9 10 11 12", V{"1 2 3 4 5 6", mark + "7 8 9 10 11 12"}},
+        {"\xEF\xBB" + std::string("1 2 3 4 5 6"), V{"\xEF\xBB" + std::string("1 2 3 4 5 6")}},
+    };
+    for (const auto& c : cases) {
+        const V lines = core::DrawFileLines(c.text);
+        EXPECT_EQ(lines, c.lines) << c.text;
+        // What the loader reads of a file, the update reads of a download and of the file.
+        core::DrawStore store;
+        const core::LoadReport loaded =
+            core::LoadDrawLines(lines, core::Edition6x45.drawFile, store);
+        const core::DrawDownload download = core::PrepareDrawDownload(c.text, IsDrawLine6x45);
+        const bool allLoaded = loaded.incorrectLines.empty() && loaded.loaded > 0;
+        EXPECT_EQ(download.allDrawLines, allLoaded) << c.text;
+        EXPECT_EQ(core::CountDrawLines(lines, IsDrawLine6x45), loaded.loaded) << c.text;
+    }
+}

@@ -3,6 +3,7 @@
 #include "bench/support/Memory.h"
 #include "core/LineSource.h"
 #include "platform/FreedMemory.h"
+#include "tests/platform/LargeCopy.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -271,15 +272,11 @@ TEST(MemoClipboard, AServedPasteLeavesNothingResident) {
     GTEST_SKIP() << "the sanitizers' allocator keeps freed memory";
 #endif
     TMemo memo;
-    memo.SetSource(core::MakeRowLines(
-        {}, 1000, 0, [](int, std::size_t) { return std::size_t{40000}; },
-        [](int, std::size_t i, std::string& out) { out.assign(40000, char('0' + i % 10)); }));
-    memo.SelectAll();
-    memo.CopyToClipboard();
+    CopyLargeText(memo);
     HandBackFreedMemory(TrimBytes);
     const double before = bench_support::StatusMB("VmRSS:");
-    // Each line with its line end.
-    ASSERT_EQ(QApplication::clipboard()->mimeData()->data("text/plain").size(), 1000 * 40001);
+    ASSERT_EQ(QApplication::clipboard()->mimeData()->data("text/plain").size(),
+              LargeTextPasteBytes);
     HandBackFreedMemory(TrimBytes);
     EXPECT_LT(bench_support::StatusMB("VmRSS:") - before, 2.0);
     QApplication::clipboard()->clear();

@@ -133,7 +133,10 @@ TEST_F(Map2Window, DrawnCellsAreBlueHeaderClicksMarkYellowAndTheDrawsStayThoseOf
     } marked[] = {{1, 7, blue}, {2, 7, yellow}, {3, 7, blue}, {2, 1, yellow}, {2, 2, blue}};
     for (const auto& c : marked) EXPECT_EQ(At(c.col, c.row), c.colour) << c.col << "," << c.row;
     form->StringGrid1MouseDown(0, 0);
-    form->Clear1Click();
+    // The pop-up menu's one item.
+    ASSERT_EQ(form->PopupMenu1->actions(), QList<QAction*>{form->Clear1});
+    EXPECT_EQ(form->Clear1->text(), "Clear");
+    form->Clear1->trigger();
     EXPECT_EQ(At(2, 7), white);
     EXPECT_EQ(At(2, 1), white);
 }

@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 
 #include <gtest/gtest.h>
@@ -188,6 +189,24 @@ TEST_F(DrawMapWindow, ShowNetTogglesTheLookAlsoByDoubleClick) {
     QCoreApplication::sendEvent(d->clientArea(), &dbl);
     EXPECT_TRUE(d->ShowNet1->isChecked());
     EXPECT_EQ(Square(0, undrawn, 10), core::clWhite);
+}
+
+TEST_F(DrawMapWindow, ThePopUpMenuHoldsItsFourItems) {
+    Load(3);
+    windows->form1->Button_mapClick();
+    auto* d = Form_Display;
+    const QList<QAction*> items = d->PopupMenu1->actions();
+    const std::vector<std::pair<QAction*, const char*>> want = {
+        {d->CopytoClipboard1, "Copy to Clipboard"},
+        {d->ShowNet1, "Show Net"},
+        {d->Zoomin1, "Zoom in (+)"},
+        {d->Zoomout1, "Zoom out (-)"}};
+    ASSERT_EQ(items.size(), static_cast<qsizetype>(want.size()));
+    for (std::size_t k = 0; k < want.size(); ++k) {
+        EXPECT_EQ(items[static_cast<qsizetype>(k)], want[k].first) << k;
+        EXPECT_EQ(want[k].first->text().toStdString(), want[k].second);
+        EXPECT_EQ(want[k].first->isCheckable(), want[k].first == d->ShowNet1) << k;
+    }
 }
 
 TEST_F(DrawMapWindow, ShowingAgainKeepsZoomAndNet) {
