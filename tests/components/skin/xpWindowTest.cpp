@@ -272,57 +272,39 @@ TEST(xpWindow, LongTitleStopsBeforeTheCaptionButtons) {
     EXPECT_GT(differing, 100); // the title is there up to that point
 }
 
-namespace {
-
-// The columns a colour takes in the caption, first and last; (-1, -1) when it is not there.
-std::pair<int, int> Columns(Blue& b, TColor color, int bottom) {
-    int first = -1, last = -1;
-    for (int x = 0; x < W; ++x)
-        for (int y = 0; y < bottom; ++y)
-            if (b.At(x, y) == color) {
-                if (first < 0) first = x;
-                last = x;
-            }
-    return {first, last};
-}
-
-} // namespace
-
 // The caption image left of the title (which moves right by its width + 10) or left of the
 // caption buttons; the title's shadow is 30 lighter than the caption under its start.
 TEST(xpWindow, CaptionImageLeftOrRightAndTheLightenedTitleShadow) {
     const TColor fill = Rgb(60, 60, 60), lime = core::clLime; // the close button has red
-    auto caption = [&](Blue& b, bool image, TgbImageAlign align, const char* title) {
-        TxpCaption& c = b.skin.xpCaption;
-        c.GradientFill = false;
-        c.ActiveStartColor = fill;
-        platform::TFont font = c.Font;
-        font.Color = core::clWhite;
-        c.Font = font;
-        QImage picture(6, 6, QImage::Format_RGB32);
-        picture.fill(platform::ToQColor(lime));
-        c.ImageTransparent = false;
-        c.Image = image ? picture : QImage();
-        c.ImageAlign = align;
-        b.frame.Caption = title;
-        b.Paint();
-    };
     Blue b;
-    const TxpCaption& c = b.skin.xpCaption;
-    const int bottom = c.Height + c.B(), x0 = 5 + (c.DisplayAppIcon ? c.Height - c.B() : 0);
+    TxpCaption& c = b.skin.xpCaption;
+    c.GradientFill = false, c.ActiveStartColor = fill, c.ImageTransparent = false;
+    platform::TFont font = c.Font;
+    font.Color = core::clWhite;
+    c.Font = font;
+    b.frame.Caption = "IW";
+    // The first and last columns a colour takes in the caption; -1 when it is not there.
+    auto columns = [&](TColor color) {
+        b.Paint();
+        std::pair<int, int> at{-1, -1};
+        for (int x = 0; x < W; ++x)
+            for (int y = 0; y < c.Height + c.B(); ++y)
+                if (b.At(x, y) == color) at = {at.first < 0 ? x : at.first, x};
+        return at;
+    };
+    const int x0 = 5 + (c.DisplayAppIcon ? c.Height - c.B() : 0);
     const int buttons =
         (c.SystemButtonCount(b.frame.BorderIcons) + c.CustomButtonCount) * (c.ButtonSize + 2) + 10;
-    const struct {
-        TgbImageAlign align;
-        int left, shift;
-    } cases[] = {{iaLeft, x0, 16}, {iaRight, W - 6 - buttons - 2, 0}};
     const TColor shadow = DarkenColor(fill, -30);
-    caption(b, false, iaLeft, "IW");
-    const int plain = Columns(b, shadow, bottom).first;
+    const int plain = columns(shadow).first;
     ASSERT_GT(plain, 0) << "a shadow 30 lighter than the caption";
-    for (const auto& k : cases) {
-        caption(b, true, k.align, "IW");
-        EXPECT_EQ(Columns(b, lime, bottom), std::pair(k.left, k.left + 5)) << k.align;
-        EXPECT_EQ(Columns(b, shadow, bottom).first, plain + k.shift) << k.align;
+    QImage picture(6, 6, QImage::Format_RGB32);
+    picture.fill(platform::ToQColor(lime));
+    c.Image = picture;
+    for (const auto& [align, left, shift] :
+         {std::tuple(iaLeft, x0, 16), {iaRight, W - 6 - buttons - 2, 0}}) {
+        c.ImageAlign = align;
+        EXPECT_EQ(columns(lime), std::pair(left, left + 5)) << align;
+        EXPECT_EQ(columns(shadow).first, plain + shift) << align;
     }
 }
