@@ -272,16 +272,13 @@ TEST(xpWindow, LongTitleStopsBeforeTheCaptionButtons) {
     EXPECT_GT(differing, 100); // the title is there up to that point
 }
 
-// The caption image left of the title (which moves right by its width + 10) or left of the
-// caption buttons; the title's shadow is 30 lighter than the caption under its start.
+// The caption image after the icon, left of the title (which moves right by its width + 10), or
+// left of the caption buttons; the title's shadow is 30 lighter than the caption under its start.
 TEST(xpWindow, CaptionImageLeftOrRightAndTheLightenedTitleShadow) {
     const TColor fill = Rgb(60, 60, 60), lime = core::clLime; // the close button has red
     Blue b;
     TxpCaption& c = b.skin.xpCaption;
     c.GradientFill = false, c.ActiveStartColor = fill, c.ImageTransparent = false;
-    platform::TFont font = c.Font;
-    font.Color = core::clWhite;
-    c.Font = font;
     b.frame.Caption = "IW";
     // The first and last columns a colour takes in the caption; -1 when it is not there.
     auto columns = [&](TColor color) {
@@ -292,17 +289,13 @@ TEST(xpWindow, CaptionImageLeftOrRightAndTheLightenedTitleShadow) {
                 if (b.At(x, y) == color) at = {at.first < 0 ? x : at.first, x};
         return at;
     };
-    const int x0 = 5 + (c.DisplayAppIcon ? c.Height - c.B() : 0);
-    const int buttons =
-        (c.SystemButtonCount(b.frame.BorderIcons) + c.CustomButtonCount) * (c.ButtonSize + 2) + 10;
     const TColor shadow = DarkenColor(fill, -30);
     const int plain = columns(shadow).first;
     ASSERT_GT(plain, 0) << "a shadow 30 lighter than the caption";
     QImage picture(6, 6, QImage::Format_RGB32);
     picture.fill(platform::ToQColor(lime));
     c.Image = picture;
-    for (const auto& [align, left, shift] :
-         {std::tuple(iaLeft, x0, 16), {iaRight, W - 6 - buttons - 2, 0}}) {
+    for (const auto& [align, left, shift] : {std::tuple(iaLeft, 29, 16), {iaRight, 322, 0}}) {
         c.ImageAlign = align;
         EXPECT_EQ(columns(lime), std::pair(left, left + 5)) << align;
         EXPECT_EQ(columns(shadow).first, plain + shift) << align;
