@@ -110,6 +110,7 @@ TEST(KeyHold, EveryTapFromAnEditClicksOnce) {
         {"X+100 X-150 X+300 X-350 X+500 X-550", "cancel cancel cancel "},
         {Held('E', false) + " E+3000 E-3050", "ok ok "},
         {"E+100 E+*760 H E+800 E-850", "ok ok "},
+        {"X+100 X+*760 H X+800 X-850", "cancel cancel "},
         {"X+100 F X+800 X-850", "cancel cancel "},
     };
     for (int f = 0; f < 4; ++f) {
