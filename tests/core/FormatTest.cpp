@@ -25,6 +25,8 @@ TEST(FormatFixed, RoundsExactHalvesAwayFromZero) {
 }
 
 TEST(FormatRatio, RoundsExactHalvesOfIntegerQuotientsAwayFromZero) {
+    constexpr long long max = std::numeric_limits<long long>::max();
+    constexpr long long min = std::numeric_limits<long long>::min();
     struct Case {
         long long num, den;
         int decimals;
@@ -44,54 +46,29 @@ TEST(FormatRatio, RoundsExactHalvesOfIntegerQuotientsAwayFromZero) {
         {5, 2, 0, "3"},
         {7, 0, 2, "0.00"},
         {9'000'000'000'000'000'000LL, 3, 2, "3000000000000000000.00"},
+        // The extremes of long long at the most decimals.
+        {min, -1, 19, "9223372036854775808.0000000000000000000"},
+        {max, min, 19, "-0.9999999999999999999"},
+        {min, 3, 19, "-3074457345618258602.6666666666666666667"},
+        {1, 2'000'000'000'000'000'000LL, 18, "0.000000000000000001"}, // an exact half
     };
     for (const Case& c : cases)
         EXPECT_EQ(FormatRatio(c.num, c.den, c.decimals), c.text) << c.num << "/" << c.den;
 }
 
-TEST(FormatRatio, TheExtremesOfLongLongAtTheMostDecimals) {
-    constexpr long long max = std::numeric_limits<long long>::max();
-    constexpr long long min = std::numeric_limits<long long>::min();
-    const struct {
-        long long num, den;
-        int decimals;
-        const char* text;
-    } cases[] = {
-        {max, 1, 19, "9223372036854775807.0000000000000000000"},
-        {min, 1, 19, "-9223372036854775808.0000000000000000000"},
-        {min, -1, 19, "9223372036854775808.0000000000000000000"},
-        {min, min, 19, "1.0000000000000000000"},
-        {1, min, 19, "-0.0000000000000000001"},
-        {max, min, 19, "-0.9999999999999999999"},
-        {max, max - 1, 19, "1.0000000000000000001"},
-        {min, 3, 19, "-3074457345618258602.6666666666666666667"},
-        {2, 3, 19, "0.6666666666666666667"},
-        {1, 2'000'000'000'000'000'000LL, 18, "0.000000000000000001"}, // an exact half
-        {max, 7, 0, "1317624576693539401"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(FormatRatio(c.num, c.den, c.decimals), c.text) << c.num << "/" << c.den;
-}
-
-TEST(NumberWriter, ACountOfDecimalsItCannotWriteExactlyIsRefused) {
-    for (int decimals : {-1, MaxDecimals + 1, 50, std::numeric_limits<int>::max(),
-                         std::numeric_limits<int>::min()}) {
+TEST(NumberWriter, RefusesWhatItCannotWriteExactly) {
+    for (int decimals : {-1, MaxDecimals + 1}) {
         std::string out = "kept";
         EXPECT_THROW(AppendRatio(out, 1, 3, decimals), std::out_of_range) << decimals;
-        EXPECT_THROW(AppendFixed(out, 0.5, decimals), std::out_of_range) << decimals;
         EXPECT_THROW(FormatFixed(0.5, decimals), std::out_of_range) << decimals;
         EXPECT_EQ(out, "kept");
     }
-    // Not finite, or too large for the exact quotient: refused as well (FormatFixed names
-    // the values that are not finite).
     const double inf = std::numeric_limits<double>::infinity();
-    for (double v : {0x1p63, -0x1p63, 1e300, inf, -inf, std::nan("")}) {
+    for (double v : {0x1p63, -0x1p63, inf, std::nan("")}) {
         std::string out;
         EXPECT_THROW(AppendFixed(out, v, 2), std::out_of_range) << v;
-        EXPECT_EQ(out, "");
     }
-    EXPECT_THROW(FormatFixed(0x1p63, 0), std::out_of_range);
-    EXPECT_EQ(FormatFixed(inf, 2), "INF");
+    // FormatFixed names the values that are not finite.
     EXPECT_EQ(FormatFixed(-inf, 2), "-INF");
     EXPECT_EQ(FormatFixed(std::nan(""), 2), "NAN");
 }
@@ -119,20 +96,9 @@ std::string ReferenceFixed(double value, int decimals) {
 }
 
 TEST(FormatFixed, AgreesWithTheExactExpansionAtEveryCountAndSize) {
-    std::vector<double> values = {0.0,
-                                  -0.0,
-                                  0.5,
-                                  -0.5,
-                                  0.125,
-                                  1e-5,
-                                  0.000000000000000000005, // half of the 20th figure, below it
-                                  std::nextafter(0x1p63, 0.0),
-                                  -std::nextafter(0x1p63, 0.0),
-                                  0x1p-74,
-                                  0x1p-1074,
-                                  std::numeric_limits<double>::min(),
-                                  9.995,
-                                  999999.9995};
+    // The edges of the exact range: the largest double, the smallest worked out, one taken as 0.
+    const double top = std::nextafter(0x1p63, 0.0);
+    std::vector<double> values = {top, -top, 0x1p-74, 0x1p-1074};
     std::mt19937_64 rng(41);
     for (int i = 0; i < 400; ++i) {
         const int exponent = static_cast<int>(rng() % 140) - 76; // 2^-76 .. 2^63

@@ -470,48 +470,31 @@ TEST(KerfGraphInfoBox, LinesForEachCase) {
     EXPECT_EQ(all.boxColor, -2);
 }
 
-TEST(KerfGraphInfoBox, OffsetShowsTheSeriesPosition) {
-    Fitted f(3, 110);
-    f.m.OffsetXLabels = true;
-    f.m.XLabelOffset = 200;
-    FixedMetrics fm;
-    EXPECT_EQ(LayOutInfoBox(f.m, fm, FontKind::Axis, 0, 0, 2, 1).lines[0].text, "202");
-    f.m.Data.PointLabels[2] = "";
-    EXPECT_EQ(LayOutInfoBox(f.m, fm, FontKind::Axis, 0, 0, 2, 1).lines[0].text, "");
-    f.m.Data.PointLabels[2] = "7a";
-    EXPECT_EQ(LayOutInfoBox(f.m, fm, FontKind::Axis, 0, 0, 2, 1).lines[0].text, "7a");
-}
-
 // A whole number as the standard library reads one, all of the label; nothing else, and no sum
 // beyond the numbers' range, is changed.
-TEST(KerfGraphInfoBox, OnlyAWholeNumberLabelIsOffset) {
+TEST(KerfGraphInfoBox, OffsetShowsTheSeriesPosition) {
     const struct {
-        const char* label;
+        const char* label; // nullptr: the chart's own
         int offset;
         const char* shown;
     } cases[] = {
-        {"7", 200, "207"},
+        {nullptr, 200, "202"},
+        {"", 200, ""},
+        {"7a", 200, "7a"},
         {" \t7", 200, "207"},
         {"+7", 200, "207"},
         {"-7", 200, "193"},
         {"007", -10, "-3"},
         {"+-7", 200, "+-7"},
-        {"- 7", 200, "- 7"},
-        {"7 ", 200, "7 "},
-        {"0x10", 200, "0x10"},
         {"1e3", 200, "1e3"},
-        {"", 200, ""},
-        {"+", 200, "+"},
-        {"9223372036854775807", 0, "9223372036854775807"},
         {"9223372036854775807", 1, "9223372036854775807"},
-        {"-9223372036854775808", -1, "-9223372036854775808"},
         {"99999999999999999999", 200, "99999999999999999999"},
     };
     for (const auto& c : cases) {
         Fitted f(3, 110);
         f.m.OffsetXLabels = true;
         f.m.XLabelOffset = c.offset;
-        f.m.Data.PointLabels[2] = c.label;
+        if (c.label) f.m.Data.PointLabels[2] = c.label;
         FixedMetrics fm;
         EXPECT_EQ(LayOutInfoBox(f.m, fm, FontKind::Axis, 0, 0, 2, 1).lines[0].text, c.shown)
             << c.label;
