@@ -10,15 +10,20 @@
 using core::GridCell;
 using core::MainGridColumn;
 
-// A made-up grid listed out of order, so the positions decide: three numbers in 2..4, a
-// difference in 6 that needs three numbers, an empty column 5 between them.
+// A made-up seven-number grid listed out of order, so the positions decide: numbers in 2..8
+// (8 is no number column of the editions), an empty column 9, a difference in 10 that needs all
+// seven numbers.
 constexpr MainGridColumn kGrid[] = {
     {0, {"№", "№"}, 30, 0, GridCell::DrawNumber, nullptr},
     {1, {"", ""}, 60, 0, GridCell::Date, nullptr},
-    {4, {"A3", "A3"}, 0, 0, GridCell::Number, nullptr, 2, 3},
+    {8, {"A7", "A7"}, 0, 0, GridCell::Number, nullptr, 6, 7},
     {2, {"A1", "A1"}, 0, 0, GridCell::Number, nullptr, 0, 1},
     {3, {"A2", "A2"}, 0, 0, GridCell::Number, nullptr, 1, 2},
-    {6, {"d2", "d2"}, 0, 0, GridCell::Figure, nullptr, 1, 3},
+    {4, {"A3", "A3"}, 0, 0, GridCell::Number, nullptr, 2, 3},
+    {5, {"A4", "A4"}, 0, 0, GridCell::Number, nullptr, 3, 4},
+    {6, {"A5", "A5"}, 0, 0, GridCell::Number, nullptr, 4, 5},
+    {7, {"A6", "A6"}, 0, 0, GridCell::Number, nullptr, 5, 6},
+    {10, {"d6", "d6"}, 0, 0, GridCell::Figure, nullptr, 5, 7},
 };
 
 // The made-up grid with so many numbers per draw, or an edition's own; the column chart takes
@@ -29,8 +34,8 @@ TEST(MainGridColumns, ChartsTheFiguresShownAndReadsTheNumbersInPositionOrder) {
         const core::Edition* edition;
         std::vector<int> charted, numbers;
     } cases[] = {
-        {3, nullptr, {0, 2, 3, 4, 6}, {2, 3, 4}},
-        {2, nullptr, {0, 2, 3}, {2, 3}},
+        {7, nullptr, {0, 2, 3, 4, 5, 6, 7, 8, 10}, {2, 3, 4, 5, 6, 7, 8}},
+        {6, nullptr, {0, 2, 3, 4, 5, 6, 7}, {2, 3, 4, 5, 6, 7}},
         {6,
          &core::Edition6x45,
          {0, 2, 3, 4, 5, 6, 7, 9, 10, 12, 13, 14, 15, 16, 18, 19, 20, 21},
