@@ -23,7 +23,7 @@ void BM_LoadIntoStore(benchmark::State& state) {
     for (auto _ : state) {
         core::DrawStore store;
         auto report =
-            core::LoadDrawLines(platform::SplitLines(text), core::Edition6x45.drawFile, store);
+            core::LoadDrawLines(core::DrawFileLines(text), core::Edition6x45.drawFile, store);
         benchmark::DoNotOptimize(report);
     }
 }
@@ -36,7 +36,7 @@ void BM_LoadIntoStore5x36(benchmark::State& state) {
     for (auto _ : state) {
         core::DrawStore store;
         auto report =
-            core::LoadDrawLines(platform::SplitLines(text), core::Edition5x36.drawFile, store);
+            core::LoadDrawLines(core::DrawFileLines(text), core::Edition5x36.drawFile, store);
         benchmark::DoNotOptimize(report);
     }
 }

@@ -80,10 +80,6 @@ int CommonCounts::CountBetween(int i, int from, int to, int low, int high) const
     return total;
 }
 
-} // namespace core
-
-namespace core {
-
 namespace {
 
 // Counters of the draws seen so far holding each subset of low..perDraw numbers of the pool,

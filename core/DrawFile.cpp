@@ -1,10 +1,10 @@
 #include "core/DrawFile.h"
 
-#include "core/DrawUpdate.h"
 #include "core/Format.h"
 #include "core/GridColumns.h"
 #include "core/NumberRoutines.h"
 #include "core/Sentence.h"
+#include "core/TextLines.h"
 
 #include <algorithm>
 

@@ -4,6 +4,7 @@
 #include "core/Game.h"
 #include "core/HttpFraming.h"
 #include "core/Lang.h"
+#include "core/TextLines.h"
 
 #include <functional>
 #include <optional>
@@ -16,9 +17,6 @@
 namespace core {
 
 inline constexpr const char* kBuildDate = "17 April 2010";
-
-// Lines of a download: CR LF, LF or CR end a line; a final line end adds no empty line.
-std::vector<std::string> SplitTextLines(std::string_view bytes);
 
 // An edition's draw-file line rule: true for a line its loader takes as a draw.
 using DrawLineRule = std::function<bool(std::string_view line)>;

@@ -1,7 +1,8 @@
 #include "core/HttpFraming.h"
 
+#include "core/HttpText.h"
+
 #include <algorithm>
-#include <cctype>
 #include <limits>
 
 namespace core {
@@ -31,12 +32,6 @@ std::optional<long long> DigitRun(std::string_view text) {
     return n;
 }
 
-std::string Lower(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
 } // namespace
 
 std::optional<long long> ContentLengthValue(std::string_view value) {
@@ -54,26 +49,25 @@ std::optional<long long> ContentLengthValue(std::string_view value) {
 AnswerFraming ReadFraming(const std::vector<std::string>& fieldLines) {
     AnswerFraming f;
     for (const std::string& line : fieldLines) {
-        const auto colon = line.find(':');
-        if (colon == std::string::npos) continue;
-        const std::string_view name = std::string_view(line).substr(0, colon);
+        const std::optional<HeaderField> field = SplitHeaderLine(line);
+        if (!field) continue;
+        const std::string& name = field->name;
         // "Content-Length : 5" is no field a sender may write; taken either way it could
         // hide or invent a length.
         if (std::any_of(name.begin(), name.end(), Blank)) {
             f.valid = false;
             return f;
         }
-        const std::string lower = Lower(name);
-        const std::string_view value = Trimmed(std::string_view(line).substr(colon + 1));
-        if (lower == "content-length") {
+        const std::string_view value = Trimmed(field->value);
+        if (name == "content-length") {
             const std::optional<long long> n = ContentLengthValue(value);
             if (!n || (f.length >= 0 && *n != f.length)) {
                 f.valid = false;
                 return f;
             }
             f.length = *n;
-        } else if (lower == "transfer-encoding") {
-            f.transferCoded = f.transferCoded || Lower(value) != "identity";
+        } else if (name == "transfer-encoding") {
+            f.transferCoded = f.transferCoded || ToLower(std::string(value)) != "identity";
         }
     }
     return f;

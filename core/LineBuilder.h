@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/NumberWriter.h"
+
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstring>
 #include <stdexcept>
 #include <string>
@@ -73,22 +74,14 @@ public:
         }
     }
     // The numbers 0..max as ZeroPad writes them against a reference of `width` digits, each
-    // followed by suffix, written without a string apiece, as a result needs ten thousand.
-    NumberTexts(int max, int width, std::string_view suffix) {
-        texts_.resize(std::max(max, 0) + 1);
-        for (int n = 0; n <= max; ++n) {
-            char digits[ShortText::Capacity];
-            const std::size_t length = static_cast<std::size_t>(
-                std::to_chars(digits, digits + sizeof digits, n).ptr - digits);
-            const std::size_t zeros = width > static_cast<int>(length) ? width - length : 0;
-            ShortText& t = texts_[n];
-            t.size = zeros + length + suffix.size();
-            if (t.size > ShortText::Capacity) throw std::length_error("number text too long");
-            std::memset(t.bytes.data(), '0', zeros);
-            std::memcpy(t.bytes.data() + zeros, digits, length);
-            std::memcpy(t.bytes.data() + zeros + length, suffix.data(), suffix.size());
-        }
-    }
+    // followed by suffix, through the number writer (texts this short allocate nothing).
+    NumberTexts(int max, int width, std::string_view suffix)
+        : NumberTexts(max, [width, suffix](int n) {
+              std::string t;
+              AppendPadded(t, n, width);
+              t += suffix;
+              return t;
+          }) {}
     const ShortText& operator[](int n) const { return texts_[n]; }
 
 private:

@@ -1,5 +1,6 @@
 #include "platform/TextFile.h"
 
+#include "core/TextLines.h"
 #include "platform/SafeFile.h"
 
 #include <cerrno>
@@ -13,20 +14,7 @@
 namespace platform {
 
 std::vector<std::string> SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0, i = 0;
-    while (i < text.size()) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            lines.emplace_back(text.substr(start, i - start));
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            start = ++i;
-        } else {
-            ++i;
-        }
-    }
-    if (start < text.size()) lines.emplace_back(text.substr(start));
-    return lines;
+    return core::SplitTextLines(text);
 }
 
 std::string JoinLines(const std::vector<std::string>& lines, bool finalLineEnd) {
