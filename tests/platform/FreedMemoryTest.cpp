@@ -1,5 +1,5 @@
 #include "platform/FreedMemory.h"
-#include "tests/platform/LargeCopy.h"
+#include "platform/Memo.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -8,14 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstddef>
 #include <dlfcn.h>
 
-// Each hand-back reaches the allocator's trim: counted here on its way there, so the test sees
-// it under the sanitizers too, whose allocator keeps freed memory whatever is trimmed.
-namespace {
-int trims = 0;
-}
+// Counted on its way to the allocator, so the tests see hand-backs under the sanitizers too,
+// whose allocator keeps freed memory whatever is trimmed.
+static int trims = 0;
 
 extern "C" int malloc_trim(std::size_t pad) noexcept {
     ++trims;
@@ -28,26 +25,21 @@ namespace {
 
 using namespace platform;
 
-TEST(FreedMemory, HandsPagesBackFromTheSizeOfALargeText) {
-    const struct {
-        std::size_t freed;
-        int trims;
-    } cases[] = {{0, 0}, {TrimBytes - 1, 0}, {TrimBytes, 1}, {TrimBytes * 4, 1}};
-    for (const auto& c : cases) {
+// At least TrimBytes freed are handed back at once; another program's paste of 40 MB is
+// followed by hand-backs a few seconds later, the first after two, once the window system lets
+// its copy go.
+TEST(FreedMemory, HandsPagesBackAfterALargeTextAndAServedLargePaste) {
+    for (const auto& [freed, handedBack] : {std::pair{TrimBytes - 1, 0}, {TrimBytes, 1}}) {
         const int before = trims;
-        HandBackFreedMemory(c.freed);
-        EXPECT_EQ(trims - before, c.trims) << c.freed;
+        HandBackFreedMemory(freed);
+        EXPECT_EQ(trims - before, handedBack) << freed;
     }
-}
-
-// Another program's paste of 40 MB: the window system lets its copy go after the paste is
-// served, and the pages come back to the system a few seconds later, the first after two.
-TEST(FreedMemory, AServedLargePasteIsFollowedByHandBacks) {
     TMemo memo;
-    CopyLargeText(memo);
+    memo.SetText(std::string(40 << 20, 'x'));
+    memo.SelectAll();
+    memo.CopyToClipboard();
     const int before = trims;
-    ASSERT_EQ(QApplication::clipboard()->mimeData()->data("text/plain").size(),
-              LargeTextPasteBytes);
+    ASSERT_EQ(QApplication::clipboard()->mimeData()->data("text/plain").size(), 40 << 20);
     EXPECT_EQ(trims, before); // none while the window system still holds the text
     EXPECT_TRUE(QTest::qWaitFor([&] { return trims > before; }, 4000));
     QApplication::clipboard()->clear();
