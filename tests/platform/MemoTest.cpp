@@ -15,6 +15,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <dlfcn.h>
+
+// Hand-backs are counted on their way to the allocator, so the tests see them under the
+// sanitizers too, whose allocator keeps freed memory whatever is trimmed.
+static int trims = 0;
+extern "C" int malloc_trim(std::size_t pad) noexcept {
+    ++trims;
+    using Trim = int (*)(std::size_t);
+    static const Trim next = reinterpret_cast<Trim>(dlsym(RTLD_NEXT, "malloc_trim"));
+    return next ? next(pad) : 0;
+}
 
 using namespace platform;
 
@@ -236,6 +247,26 @@ TEST(Memo, PaintsTheSelectionAndKeepsTheStringListView) {
     memo.SetText("a\r\nb");
     memo.Add("c");
     EXPECT_EQ(memo.Text(), "a\r\nb\r\nc\r\n");
+}
+
+// At least TrimBytes freed are handed back at once; another program's paste of 40 MB is
+// followed by hand-backs a few seconds later, the first after two, once the window system lets
+// its copy go. First of the clipboard's tests, before any other paste has hand-backs due.
+TEST(MemoClipboard, FreedPagesGoBackAfterALargeTextAndAServedLargePaste) {
+    for (const auto& [freed, handedBack] : {std::pair{TrimBytes - 1, 0}, {TrimBytes, 1}}) {
+        const int before = trims;
+        HandBackFreedMemory(freed);
+        EXPECT_EQ(trims - before, handedBack) << freed;
+    }
+    TMemo memo;
+    memo.SetText(std::string(40 << 20, 'x'));
+    memo.SelectAll();
+    memo.CopyToClipboard();
+    const int before = trims;
+    ASSERT_EQ(QApplication::clipboard()->mimeData()->data("text/plain").size(), 40 << 20);
+    EXPECT_EQ(trims, before); // none while the window system still holds the text
+    EXPECT_TRUE(QTest::qWaitFor([&] { return trims > before; }, 4000));
+    QApplication::clipboard()->clear();
 }
 
 // Copy offers the text without writing it: nothing is made until a paste asks, and the paste
