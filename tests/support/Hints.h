@@ -2,52 +2,33 @@
 
 #include "components/skin/xpButton.h"
 #include "core/Lang.h"
+#include "platform/StringGrid.h"
 
 #include <gtest/gtest.h>
 
-#include <QWidget>
-
-#include <algorithm>
-#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 namespace testing_support {
 
-// A control of a main window and its hint at the start and after a switch to each language;
-// "" for none.
-template <class Form> struct HintRow {
-    const char* control;
-    std::function<QWidget*(Form&)> widget;
-    const char* start;
-    const char* russian;
-    const char* english;
-};
+// A control's hints at the start, in Russian and in English; "" for none.
+using Hints = std::vector<std::string>;
 
-template <class Form> std::function<QWidget*(Form&)> ButtonOf(TxpButton* Form::*member) {
-    return [member](Form& f) { return f.*member; };
-}
-
-// The rows' hints at the start and after each switch; every other command button of the
-// window has none.
-template <class Form> void CheckHints(Form& form, const std::vector<HintRow<Form>>& rows) {
-    std::vector<QWidget*> listed;
-    for (const HintRow<Form>& r : rows) listed.push_back(r.widget(form));
-    auto check = [&](const char* state, auto want) {
-        for (const HintRow<Form>& r : rows)
-            EXPECT_EQ(r.widget(form)->toolTip().toStdString(), want(r))
-                << r.control << ", " << state;
-        for (TxpButton* b : form.clientArea()->template findChildren<TxpButton*>()) {
-            if (std::find(listed.begin(), listed.end(), b) != listed.end()) continue;
-            EXPECT_EQ(b->toolTip().toStdString(), "") << b->Caption() << ", " << state;
-        }
-    };
-    check("start", [](const HintRow<Form>& r) { return r.start; });
-    for (int round = 0; round < 2; ++round) {
-        form.SetLanguage(core::Lang::Russian);
-        check("Russian", [](const HintRow<Form>& r) { return r.russian; });
-        form.SetLanguage(core::Lang::English);
-        check("English", [](const HintRow<Form>& r) { return r.english; });
+// The grid's and the buttons' hints (buttons by their starting caption) at the start and after
+// each switch, back and forth; every other command button of the window has none.
+template <class Form>
+void CheckHints(Form& form, const Hints& grid, const std::map<std::string, Hints>& buttons) {
+    std::map<QWidget*, std::pair<std::string, Hints>> want{{form.StringGrid1, {"grid", grid}}};
+    for (TxpButton* b : form.clientArea()->template findChildren<TxpButton*>()) {
+        const auto row = buttons.find(b->Caption());
+        want[b] = {b->Caption(), row == buttons.end() ? Hints{"", "", ""} : row->second};
+    }
+    for (int state : {0, 1, 2, 1, 2}) {
+        if (state > 0) form.SetLanguage(state == 1 ? core::Lang::Russian : core::Lang::English);
+        for (const auto& [control, row] : want)
+            EXPECT_EQ(control->toolTip().toStdString(), row.second[state])
+                << row.first << ", state " << state;
     }
 }
 

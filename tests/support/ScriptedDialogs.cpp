@@ -62,8 +62,6 @@ public:
         ++seam_.progressOpen;
     }
     ~ScriptedProgress() override { --seam_.progressOpen; }
-    ScriptedProgress(const ScriptedProgress&) = delete;
-    ScriptedProgress& operator=(const ScriptedProgress&) = delete;
     bool Advance(int done) override {
         seam_.progress[index_].steps.push_back(done);
         return !seam_.onProgress || seam_.onProgress(done);
